@@ -1,0 +1,102 @@
+// mealcards [--drives DIR] [--date MM-DD-YY] [--pdf FILE | --printer NAME]
+//           [--trace FILE] COMMAND [ARGS]
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "command.h"
+
+namespace mc::app {
+
+namespace {
+
+struct Entry {
+  const char* usage;
+  CommandFn fn;
+};
+
+std::map<std::string, Entry>& registry() {
+  static std::map<std::string, Entry> commands;
+  return commands;
+}
+
+void printUsage(std::ostream& out) {
+  out << "usage: mealcards [--drives DIR] [--date MM-DD-YY] [--pdf FILE | --printer NAME]\n"
+         "                 [--trace FILE] COMMAND [ARGS]\n\ncommands:\n";
+  for (const auto& [name, entry] : registry()) out << "  " << entry.usage << '\n';
+  out << "\nDIR holds one folder per drive letter (c or c:); $MEALCARDS_DRIVES is used when\n"
+         "--drives is not given.\n";
+}
+
+bool hasDisplay() {
+  const char* x = std::getenv("DISPLAY");
+  const char* w = std::getenv("WAYLAND_DISPLAY");
+  return (x && *x) || (w && *w);
+}
+
+}  // namespace
+
+CommandRegistration::CommandRegistration(const char* name, const char* usage, CommandFn fn) {
+  registry()[name] = Entry{usage, fn};
+}
+
+int fail(const std::string& message) {
+  std::cerr << "mealcards: " << message << '\n';
+  return kExitFailed;
+}
+
+int usageError(const std::string& message) {
+  std::cerr << "mealcards: " << message << "\n";
+  printUsage(std::cerr);
+  return kExitUsage;
+}
+
+}  // namespace mc::app
+
+int main(int argc, char** argv) {
+  using namespace mc::app;
+  GlobalOptions options;
+  if (const char* env = std::getenv("MEALCARDS_DRIVES")) options.drives = env;
+  std::vector<std::string> rest;
+  int i = 1;
+  auto value = [&](const std::string& flag) -> std::optional<std::string> {
+    if (i + 1 >= argc) return std::nullopt;
+    (void)flag;
+    return std::string(argv[++i]);
+  };
+  for (; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "-h" || arg == "--help") {
+      printUsage(std::cout);
+      return kExitOk;
+    }
+    if (arg == "--drives" || arg == "--date" || arg == "--pdf" || arg == "--printer" ||
+        arg == "--trace") {
+      auto v = value(arg);
+      if (!v) return usageError(arg + " needs a value");
+      if (arg == "--drives") options.drives = *v;
+      if (arg == "--date") options.date = *v;
+      if (arg == "--pdf") options.pdf = *v;
+      if (arg == "--printer") options.printer = *v;
+      if (arg == "--trace") options.trace = *v;
+      continue;
+    }
+    if (!arg.empty() && arg[0] == '-' && rest.empty()) return usageError("unknown option " + arg);
+    for (; i < argc; ++i) rest.emplace_back(argv[i]);
+  }
+  if (options.pdf && options.printer) return usageError("--pdf and --printer exclude each other");
+  if (rest.empty()) {
+    if (hasDisplay()) {
+      rest.emplace_back("gui");
+    } else {
+      return usageError("no command given and no display for the window");
+    }
+  }
+  const std::string name = rest.front();
+  rest.erase(rest.begin());
+  const auto it = registry().find(name);
+  if (it == registry().end()) return usageError("unknown command " + name);
+  return it->second.fn(options, rest);
+}

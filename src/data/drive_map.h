@@ -1,0 +1,76 @@
+// Windows paths on this machine. The facility's files name Windows paths
+// ("c:\dnv\setup\F.kvt"); a drive folder holds one sub-folder per drive
+// letter ("c" or "c:", so a Wine prefix's dosdevices folder serves too), and
+// every path component is matched case-insensitively, as Windows does. This
+// is the one place that turns a Windows path into a host path.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/record_file.h"
+
+namespace mc {
+
+class DriveMap {
+ public:
+  DriveMap() = default;
+  explicit DriveMap(std::filesystem::path driveFolder);
+
+  const std::filesystem::path& driveFolder() const { return root_; }
+
+  // Host path of a Windows path. Components that exist are matched in any
+  // case (an exact match wins); the rest keep the spelling given, without
+  // the trailing dots and blanks that Windows drops from a name. Nothing
+  // when the path has no drive letter or the drive is not mapped. "\" and
+  // "/" both separate; a path starting with "\" is on drive c.
+  std::optional<std::filesystem::path> hostPath(std::string_view windowsPath) const;
+
+  // An existing regular file at exactly this path (any case).
+  bool fileExists(std::string_view windowsPath) const;
+  // An existing file or folder.
+  bool exists(std::string_view windowsPath) const;
+  bool folderExists(std::string_view windowsPath) const;
+  std::optional<std::uintmax_t> fileSize(std::string_view windowsPath) const;
+
+  // Drive letters that are mapped, lower case, in alphabetical order.
+  std::vector<char> drives() const;
+
+  RecordFile readRecords(std::string_view windowsPath, int recordLength) const;
+  // One record written in place (see writeRecord in record_file.h).
+  bool writeRecord(std::string_view windowsPath, int recordLength, long n,
+                   std::string_view record) const;
+  std::string readAll(std::string_view windowsPath) const;
+
+  // Copies a file over the target (an existing target is replaced).
+  bool copyFile(std::string_view from, std::string_view to) const;
+  bool removeFile(std::string_view windowsPath) const;
+  // Deletes the files matching a pattern whose last component may hold "*"
+  // and "?" (any case); returns how many were deleted.
+  int removeFiles(std::string_view windowsPattern) const;
+  // Creates the folder and any missing folders above it.
+  bool createFolder(std::string_view windowsPath) const;
+
+ private:
+  std::optional<std::filesystem::path> driveRoot(char letter) const;
+
+  std::filesystem::path root_;
+};
+
+// Splits a Windows path into its drive letter (lower case, 0 when none) and
+// its components.
+struct WindowsPath {
+  char drive = 0;
+  std::vector<std::string> parts;
+};
+WindowsPath splitWindowsPath(std::string_view path);
+
+// Case-insensitive wildcard match of a file name ("*" any run, "?" one
+// character), as the Windows delete command matches.
+bool wildcardMatch(std::string_view pattern, std::string_view name);
+
+}  // namespace mc

@@ -1,0 +1,61 @@
+// What start-up learns about the facility from its setup file and marker
+// files: the folder table, the facility code, the nursing units and the
+// setup values. Filled once at start-up, read by everything after it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace mc {
+
+struct NursingUnit {
+  int maxBeds = 0;
+  std::string name;
+};
+
+// The facility's standard like and dislike names (folder 2 "\tolnm").
+struct NameTable {
+  bool loaded = false;  // false: the file is missing, no likes or dislikes are listed
+  std::array<std::string, 31> LikeNames{};     // 1..30
+  std::array<std::string, 31> DislikeNames{};  // 1..30
+};
+
+struct Facility {
+  bool setupFound = false;
+  std::string SetupFilePath;  // Windows path of the setup file found
+  std::string SetupFolder;    // its first 12 characters, e.g. "c:\dnv\setup"
+
+  std::string FacCode;
+  std::string FacilityName;
+  int defaultUnit = 1;
+  int defaultResident = 0;
+  std::string defaultResidentFile;  // ResidentFile of the sample resident
+  std::string DefaultResidentPath;  // its data path, "" when the file is missing
+
+  std::vector<NursingUnit> units;    // units[0] is unit 1
+  std::vector<std::string> Folders;  // Folders[0] is folder 1
+  std::array<std::string, 11> SetupValues{};  // 1..10; 1 is the setup date "mm-dd-yy"
+  int SetupStyle = 2;
+  std::string SiteCode;
+  std::string CustomTitle;
+  bool firstOfMonth = false;
+
+  // Marker files and lists read at start-up.
+  bool AutoPrint = false;
+  bool NoYellowDL = false;
+  bool MakeTextFile = true;
+  std::string AdaptiveEquipmentList;  // "" when neither list file exists
+  NameTable names;
+
+  int unitCount() const { return static_cast<int>(units.size()); }
+  const NursingUnit* unit(int n) const {
+    return n >= 1 && n <= unitCount() ? &units[n - 1] : nullptr;
+  }
+  // Folder n of the folder table, "" when the table has no such entry.
+  std::string folder(int n) const {
+    return n >= 1 && n <= static_cast<int>(Folders.size()) ? Folders[n - 1] : std::string();
+  }
+};
+
+}  // namespace mc

@@ -1,0 +1,56 @@
+#include "data/record_file.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "data/text.h"
+
+namespace mc {
+
+RecordFile::RecordFile(std::string bytes, int recordLength, bool exists)
+    : bytes_(std::move(bytes)), length_(recordLength < 1 ? 1 : recordLength), exists_(exists) {}
+
+RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLength) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(hostPath, ec)) return RecordFile({}, recordLength, false);
+  std::ifstream in(hostPath, std::ios::binary);
+  if (!in) return RecordFile({}, recordLength, false);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return RecordFile(std::move(bytes), recordLength, true);
+}
+
+long RecordFile::recordCount() const {
+  return static_cast<long>((bytes_.size() + length_ - 1) / length_);
+}
+
+std::string RecordFile::record(long n) const {
+  if (n < 1) return std::string(length_, ' ');
+  const size_t start = static_cast<size_t>(n - 1) * length_;
+  if (start >= bytes_.size()) return std::string(length_, ' ');
+  return padCut(std::string_view(bytes_).substr(start, length_), length_);
+}
+
+bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
+                 std::string_view record) {
+  if (n < 1 || recordLength < 1) return false;
+  std::error_code ec;
+  const bool existed = std::filesystem::exists(hostPath, ec);
+  std::fstream f(hostPath, std::ios::binary | std::ios::in | std::ios::out |
+                               (existed ? std::ios::openmode{} : std::ios::trunc));
+  if (!f) return false;
+  f.seekg(0, std::ios::end);
+  const auto size = static_cast<std::uintmax_t>(f.tellg());
+  const std::uintmax_t start = static_cast<std::uintmax_t>(n - 1) * recordLength;
+  if (size < start) {
+    f.seekp(0, std::ios::end);
+    const std::string blanks(start - size, ' ');
+    f.write(blanks.data(), static_cast<std::streamsize>(blanks.size()));
+  }
+  const std::string bytes = padCut(record, recordLength);
+  f.seekp(static_cast<std::streamoff>(start));
+  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  f.flush();
+  return static_cast<bool>(f);
+}
+
+}  // namespace mc

@@ -1,0 +1,45 @@
+// Fixed-record files: records of a fixed number of one-byte characters,
+// numbered from 1, record n starting at byte (n - 1) * length; no header and
+// no separators. Every data, settings and output file of the program is one.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace mc {
+
+// The whole file in memory, read once. A missing or unreadable file reads as
+// an empty file (exists() tells the two apart); a record beyond the end, or
+// the missing tail of a short last record, reads as blanks.
+class RecordFile {
+ public:
+  RecordFile() = default;
+  RecordFile(std::string bytes, int recordLength, bool exists);
+
+  static RecordFile read(const std::filesystem::path& hostPath, int recordLength);
+
+  bool exists() const { return exists_; }
+  int recordLength() const { return length_; }
+  // Number of records that the file holds, counting a short last one.
+  long recordCount() const;
+  // Record n, exactly recordLength() bytes.
+  std::string record(long n) const;
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+  int length_ = 1;
+  bool exists_ = false;
+};
+
+// Writes one record in place: the bytes of other records stay as they are. A
+// record past the end extends the file; records in between are filled with
+// blanks, which every reader takes as an empty record. The record is padded
+// with blanks or cut to the record length. Returns false when the file could
+// not be written (a missing folder, no permission).
+bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
+                 std::string_view record);
+
+}  // namespace mc

@@ -1,0 +1,13 @@
+// The machine's clock, in local time.
+#pragma once
+
+#include "data/card_date.h"
+
+namespace mc {
+
+class SystemClock : public Clock {
+ public:
+  DateTime now() const override;
+};
+
+}  // namespace mc

@@ -1,0 +1,35 @@
+#include "printrun/scripted_dialogs.h"
+
+#include "data/text.h"
+
+namespace mc {
+
+Answer ScriptedDialogs::message(std::string_view text, Buttons buttons, std::string_view title) {
+  shown_.push_back({"message", std::string(text), std::string(title), buttons});
+  if (echo_) {
+    std::string line = cp1252ToUtf8(text);
+    for (char& c : line)
+      if (c == '\r') c = ' ';
+    *echo_ << (title.empty() ? "" : cp1252ToUtf8(title) + ": ") << line;
+    if (buttons != Buttons::Ok) *echo_ << (questionAnswer_ == Answer::Yes ? " [Yes]" : " [No]");
+    *echo_ << '\n';
+  }
+  return buttons == Buttons::Ok ? Answer::Ok : questionAnswer_;
+}
+
+std::optional<std::string> ScriptedDialogs::input(std::string_view prompt, std::string_view title,
+                                                  std::string_view defaultAnswer) {
+  shown_.push_back({"input", std::string(prompt), std::string(title), Buttons::Ok});
+  const auto it = inputs_.find(std::string(title));
+  std::string answer = it != inputs_.end() ? it->second : std::string(defaultAnswer);
+  if (echo_) *echo_ << cp1252ToUtf8(title) << ": " << cp1252ToUtf8(answer) << '\n';
+  if (answer.empty()) return std::nullopt;
+  return answer;
+}
+
+std::optional<int32_t> ScriptedDialogs::color(int32_t initial) {
+  shown_.push_back({"color", {}, {}, Buttons::Ok});
+  return initial;
+}
+
+}  // namespace mc

@@ -1,0 +1,62 @@
+#include "support/test_drives.h"
+
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+#include "data/text.h"
+
+namespace fs = std::filesystem;
+
+namespace mc::test {
+
+TempDrives::TempDrives() {
+  std::random_device rd;
+  root_ = fs::temp_directory_path() / ("mealcards-test-" + std::to_string(rd()) + std::to_string(rd()));
+  fs::create_directories(root_ / "c");
+  drives_ = DriveMap(root_);
+}
+
+TempDrives::~TempDrives() {
+  std::error_code ec;
+  fs::remove_all(root_, ec);
+}
+
+void TempDrives::put(std::string_view windowsPath, int length, long n, std::string_view record) const {
+  const auto host = drives_.hostPath(windowsPath);
+  if (!host) throw std::runtime_error("no drive for " + std::string(windowsPath));
+  fs::create_directories(host->parent_path());
+  if (!drives_.writeRecord(windowsPath, length, n, record))
+    throw std::runtime_error("cannot write " + std::string(windowsPath));
+}
+
+void TempDrives::putFile(std::string_view windowsPath, std::string_view bytes) const {
+  const auto host = drives_.hostPath(windowsPath);
+  if (!host) throw std::runtime_error("no drive for " + std::string(windowsPath));
+  fs::create_directories(host->parent_path());
+  std::ofstream out(*host, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TempDrives::read(std::string_view windowsPath) const { return drives_.readAll(windowsPath); }
+
+std::string TempDrives::record(std::string_view windowsPath, int length, long n) const {
+  return drives_.readRecords(windowsPath, length).record(n);
+}
+
+Rec& Rec::at(int from, std::string_view text) {
+  putColumns(bytes_, from, from + static_cast<int>(text.size()) - 1, text);
+  return *this;
+}
+
+Rec& Rec::field(int from, int to, std::string_view text) {
+  putColumns(bytes_, from, to, text);
+  return *this;
+}
+
+Rec& Rec::byte(int col, unsigned char code) {
+  putColumns(bytes_, col, col, std::string(1, static_cast<char>(code)));
+  return *this;
+}
+
+}  // namespace mc::test

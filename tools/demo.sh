@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The main job on the bundled demo facility: installs what is missing,
+# builds, writes the demo facility into demo/drives and runs mealcards on it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEALCARDS_TESTS=OFF >/dev/null
+cmake --build build --target mealcards make_demo_facility
+
+rm -rf demo/drives
+build/make_demo_facility demo/drives >/dev/null
+echo "Demo facility written to demo/drives"
+echo
+echo "== mealcards --drives demo/drives info"
+build/mealcards --drives demo/drives info

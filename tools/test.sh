@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs every test, then runs each fuzz target for
+# a bounded time (MEALCARDS_FUZZ_SECONDS, default 20 per target).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMEALCARDS_SANITIZE=ON \
+  -DMEALCARDS_BENCH=OFF >/dev/null
+cmake --build build-asan
+(cd build-asan && ctest --output-on-failure -j "$(nproc)")
+
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DMEALCARDS_FUZZ=ON -DMEALCARDS_TESTS=OFF -DMEALCARDS_BENCH=OFF >/dev/null
+seconds=${MEALCARDS_FUZZ_SECONDS:-20}
+for source in fuzz/*.cpp; do
+  [ -e "$source" ] || continue
+  name=$(basename "$source" .cpp)
+  cmake --build build-fuzz --target "$name"
+  corpus=$(mktemp -d)
+  [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$corpus/"
+  echo "== fuzzing $name for ${seconds}s"
+  build-fuzz/fuzz/"$name" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
+  rm -rf "$corpus"
+done
+echo "All tests passed."
