@@ -30,6 +30,21 @@ std::string RecordFile::record(long n) const {
   return padCut(std::string_view(bytes_).substr(start, length_), length_);
 }
 
+Rec& Rec::at(int from, std::string_view text) {
+  putColumns(bytes_, from, from + static_cast<int>(text.size()) - 1, text);
+  return *this;
+}
+
+Rec& Rec::field(int from, int to, std::string_view text) {
+  putColumns(bytes_, from, to, text);
+  return *this;
+}
+
+Rec& Rec::byte(int col, unsigned char code) {
+  putColumns(bytes_, col, col, std::string(1, static_cast<char>(code)));
+  return *this;
+}
+
 bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
                  std::string_view record) {
   if (n < 1 || recordLength < 1) return false;

@@ -34,6 +34,25 @@ class RecordFile {
   bool exists_ = false;
 };
 
+// A record under construction: fields are set by 1-based columns, the rest
+// stays blank. Writers of our own files and the demo facility build records
+// with it.
+class Rec {
+ public:
+  explicit Rec(int length) : bytes_(length, ' ') {}
+  // Text at column `from`, as long as it is.
+  Rec& at(int from, std::string_view text);
+  // Text left-justified in columns from..to, padded or cut.
+  Rec& field(int from, int to, std::string_view text);
+  // One character by its code (179, 186, 205, 254 ...).
+  Rec& byte(int col, unsigned char code);
+  const std::string& str() const { return bytes_; }
+  operator const std::string&() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
 // Writes one record in place: the bytes of other records stay as they are. A
 // record past the end extends the file; records in between are filled with
 // blanks, which every reader takes as an empty record. The record is padded

@@ -44,19 +44,4 @@ std::string TempDrives::record(std::string_view windowsPath, int length, long n)
   return drives_.readRecords(windowsPath, length).record(n);
 }
 
-Rec& Rec::at(int from, std::string_view text) {
-  putColumns(bytes_, from, from + static_cast<int>(text.size()) - 1, text);
-  return *this;
-}
-
-Rec& Rec::field(int from, int to, std::string_view text) {
-  putColumns(bytes_, from, to, text);
-  return *this;
-}
-
-Rec& Rec::byte(int col, unsigned char code) {
-  putColumns(bytes_, col, col, std::string(1, static_cast<char>(code)));
-  return *this;
-}
-
 }  // namespace mc::test

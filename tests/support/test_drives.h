@@ -38,21 +38,6 @@ class TempDrives {
   DriveMap drives_;
 };
 
-// A record under construction: fields are set by 1-based columns, the rest
-// stays blank.
-class Rec {
- public:
-  explicit Rec(int length) : bytes_(length, ' ') {}
-  // Text at column `from`, as long as it is.
-  Rec& at(int from, std::string_view text);
-  // Text left-justified in columns from..to.
-  Rec& field(int from, int to, std::string_view text);
-  Rec& byte(int col, unsigned char code);
-  const std::string& str() const { return bytes_; }
-  operator const std::string&() const { return bytes_; }
-
- private:
-  std::string bytes_;
-};
+using mc::Rec;
 
 }  // namespace mc::test
