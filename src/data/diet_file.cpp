@@ -1,5 +1,6 @@
 #include "data/diet_file.h"
 
+#include <chrono>
 #include <system_error>
 
 #include "data/data_file_names.h"
@@ -21,12 +22,14 @@ void DietFile::open(const DriveMap& drives, const std::string& windowsPath) {
     mtime = fs::last_write_time(*host, ec);
     if (ec) mtime = {};
   }
-  if (isFile && file_.exists() && windowsPath == path_ && *host == host_ && size == size_ && mtime == mtime_)
+  if (isFile && file_.exists() && !recentlyChanged_ && windowsPath == path_ && *host == host_ && size == size_ &&
+      mtime == mtime_)
     return;
   path_ = windowsPath;
   host_ = host.value_or(fs::path());
   size_ = size;
   mtime_ = mtime;
+  recentlyChanged_ = isFile && fs::file_time_type::clock::now() - mtime < std::chrono::seconds(2);
   file_ = isFile ? RecordFile::read(*host, kRecordLength) : RecordFile({}, kRecordLength, false);
 }
 

@@ -19,6 +19,9 @@ namespace mc {
 // The diet file of the current load. Its bytes are kept in memory and read
 // again only when another file is chosen or the file changed on disk (size
 // or modification time), so a run over hundreds of residents reads it once.
+// File times are coarse: a file read within a moment of its last change is
+// read again next time, since a second change in that moment could keep
+// both its size and its time.
 class DietFile {
  public:
   static constexpr int kRecordLength = 200;
@@ -37,6 +40,7 @@ class DietFile {
   std::filesystem::path host_;
   std::uintmax_t size_ = 0;
   std::filesystem::file_time_type mtime_{};
+  bool recentlyChanged_ = false;
   RecordFile file_{{}, kRecordLength, false};
 };
 

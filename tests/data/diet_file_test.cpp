@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "data/data_file_names.h"
 #include "data/diet_file.h"
 #include "support/resident_file.h"
@@ -139,6 +142,19 @@ TEST_F(DietFileTest, TheFileStaysReadableAndIsReadAgainWhenItChanges) {
   putDiet(facDiet, 13, dietRecord("", '2', '2', "2222222"));
   load({0, 12, 0, 0, 0});
   EXPECT_EQ(file.record(13).substr(46, 7), "2222222");
+
+  // An old file is read once; a change of its time makes it read again.
+  namespace fs = std::filesystem;
+  const fs::path host = *t.drives().hostPath(facDiet);
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  fs::last_write_time(host, old);
+  load({0, 13, 0, 0, 0});
+  putDiet(facDiet, 13, dietRecord("", '3', '3', "3333333"));
+  fs::last_write_time(host, old);
+  EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 2);
+  EXPECT_EQ(file.record(13).substr(46, 7), "2222222");
+  fs::last_write_time(host, old + std::chrono::seconds(1));
+  EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 3);
 }
 
 }  // namespace

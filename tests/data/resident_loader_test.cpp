@@ -121,18 +121,6 @@ TEST_F(Loader, SixteenLinesAtMostAndTheLastItemWinsLineSixteen) {
   EXPECT_EQ(r.Dislikes[2][17], "");
 }
 
-TEST_F(Loader, LikeFiveIsLargePortionAndStillListed) {
-  ResidentFile f;
-  f.like(5);
-  const ResidentRecord r = load(f);
-  EXPECT_EQ(r.diet.LargePortion, 1);
-  EXPECT_EQ(r.Likes[1][2], "Like 5");
-
-  ResidentFile other;
-  other.like(4).like(6);
-  EXPECT_EQ(load(other).diet.LargePortion, 0);
-}
-
 TEST_F(Loader, HipaaSettingsOneThreeAndFourAbbreviateTheName) {
   const std::pair<const char*, const char*> cases[] = {
       {"Smith, John", "Smi., Jo."}, {"Li, Ann", "L., An."}, {"Madonna", "Mad., ."},
