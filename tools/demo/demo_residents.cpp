@@ -144,7 +144,7 @@ void extras(ResidentBytes& b, const std::string& file) {
   } else if (file == "RS00105") {
     // An own name table: the resident's likes and dislikes, isolation and
     // allergies in own dislikes 29 and 30.
-    b.ownLike(1, "Apple Sauce AT BRK");
+    b.ownLike(1, "Applesauce AT BRK");
     b.ownLike(2, "Rice Cakes @L");
     b.ownLike(16, "Herbal Tea L/S");
     b.ownDislike(1, "Bananas");
