@@ -1,6 +1,8 @@
 #include "data/diet_classifier.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "data/text.h"
 
@@ -62,16 +64,29 @@ constexpr KeywordRow kTextureRows[] = {
     {{"PUREE MEAT", "PUREED MEAT", "PUREED MT", "PUREE MT"}, {{{&F::MechSoft, 1}, {&F::MeatTexture, 2}}}},
 };
 
+using UpperKeywords = std::vector<std::vector<std::string>>;
+
+// The keywords of a table as they are compared: upper-cased.
 template <size_t N>
-void apply(const KeywordRow (&rows)[N], std::string_view text, DietFlags& flags) {
-  const std::string u = upper(text);
+UpperKeywords upperKeywords(const KeywordRow (&rows)[N]) {
+  UpperKeywords out;
   for (const KeywordRow& row : rows) {
-    bool matched = false;
+    out.emplace_back();
     for (const char* keyword : row.keywords) {
-      if (keyword && contains(u, upper(keyword))) matched = true;
+      if (keyword) out.back().push_back(upper(keyword));
     }
+  }
+  return out;
+}
+
+template <size_t N>
+void apply(const KeywordRow (&rows)[N], const UpperKeywords& keywords, std::string_view text, DietFlags& flags) {
+  const std::string u = upper(text);
+  for (size_t r = 0; r < N; ++r) {
+    bool matched = false;
+    for (const std::string& keyword : keywords[r]) matched = matched || contains(u, keyword);
     if (!matched) continue;
-    for (const FlagEffect& e : row.effects) {
+    for (const FlagEffect& e : rows[r].effects) {
       if (e.flag) flags.*e.flag = e.value;
     }
   }
@@ -79,8 +94,14 @@ void apply(const KeywordRow (&rows)[N], std::string_view text, DietFlags& flags)
 
 }  // namespace
 
-void ClassifyDiet(std::string_view dietText, DietFlags& flags) { apply(kDietRows, dietText, flags); }
+void ClassifyDiet(std::string_view dietText, DietFlags& flags) {
+  static const UpperKeywords keywords = upperKeywords(kDietRows);
+  apply(kDietRows, keywords, dietText, flags);
+}
 
-void ScanTexture(std::string_view record, DietFlags& flags) { apply(kTextureRows, record, flags); }
+void ScanTexture(std::string_view record, DietFlags& flags) {
+  static const UpperKeywords keywords = upperKeywords(kTextureRows);
+  apply(kTextureRows, keywords, record, flags);
+}
 
 }  // namespace mc

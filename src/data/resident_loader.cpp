@@ -187,7 +187,9 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   r.StiPicture = f.number(kStiPicture, r.StiPicture);
 
   {
-    std::array<std::array<std::string, 5>, 4> byMeal{};
+    // Default-initialised, not "{}": clang 14 crashes on value-initialised
+    // arrays of strings here.
+    std::array<std::array<std::string, 5>, 4> byMeal;
     for (int line = 1; line <= 4; ++line) {
       const std::string rec = f.record(kHydrationLinesFirst + line - 1);
       for (int meal = 1; meal <= 3; ++meal)
@@ -196,7 +198,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
     r.HydrateLines = arrangeBySlots(byMeal, order);
   }
 
-  ListsByMeal likes{}, dislikes{};
+  ListsByMeal likes, dislikes;
   for (int meal = 1; meal <= 3; ++meal) likes[meal][1] = kLikesHeading;
 
   const bool haveNames = options.names && options.names->loaded;
@@ -253,7 +255,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
 
   r.SpecialLineCount = 6;
   {
-    std::array<std::array<std::string, 8>, 4> byMeal{};
+    std::array<std::array<std::string, 8>, 4> byMeal;
     for (int meal = 1; meal <= 3; ++meal) {
       for (int line = 1; line <= 6; ++line) {
         const std::string cleaned = cleanSpecialInstruction(f.record(kSpecialFirst[meal] + line - 1), r.diet);
