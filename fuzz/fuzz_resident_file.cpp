@@ -4,7 +4,9 @@
 //   byte 0: HIPAA setting (low 3 bits), clip-art option (bit 3)
 //   bytes 1-2: length of the name table (little-endian), then its bytes
 //   bytes 3-4: length of the diet file, then its bytes
-//   the rest: the resident data file
+//   the rest: the resident data file, its records 1..160 and then, when the
+//   input goes on, records 773 onward (the loader reads nothing in between,
+//   so short inputs reach every field)
 // Each input is loaded under every meal order and turned into JSON.
 #include <unistd.h>
 
@@ -74,7 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   scene.write(mc::nameTablePath(scene.facility), names);
   scene.write(scene.facility.folder(39) + "\\dietFZ", diet);
-  scene.write(mc::residentDataPath(scene.facility, "RS00001"), in);
+  constexpr size_t kHead = 160 * 82, kTailStart = 772 * 82;
+  std::string resident(in.substr(0, kHead));
+  if (in.size() > kHead) {
+    resident.resize(kTailStart, ' ');
+    resident += in.substr(kHead);
+  }
+  scene.write(mc::residentDataPath(scene.facility, "RS00001"), resident);
 
   const mc::NameTable table = mc::ReadNameTable(scene.drives, scene.facility);
   mc::ResidentLoadOptions options;
@@ -87,8 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.MealOrder = order;
     record.Loaded = false;
     mc::LoadResident(record, scene.diet, scene.drives, scene.facility, options);
-    const std::string json = mc::ResidentJson(record, order);
-    if (json.empty() || record.SpecialLineCount != 6) __builtin_trap();
+    if (record.SpecialLineCount != 6 || record.Diet.size() < 3) __builtin_trap();
   }
+  if (mc::ResidentJson(record, "SSS").empty()) __builtin_trap();
   return 0;
 }
