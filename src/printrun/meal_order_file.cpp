@@ -143,8 +143,12 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     const std::string copy = workingRosterPath(facility, u);
     if (!drives.copyFile(roster, copy)) continue;
     if (u < request.firstUnit || u > request.lastUnit) continue;
-    const int last = std::min(request.lastResident, facility.unit(u)->maxBeds);
-    units.push_back({copy, RecordBuffer(drives.readAll(copy), kRosterRecordLength), last});
+    std::string bytes = drives.readAll(copy);
+    // Records past the end of the roster are blank and would change nothing.
+    const long records = static_cast<long>((bytes.size() + kRosterRecordLength - 1) / kRosterRecordLength);
+    const int last = static_cast<int>(
+        std::min<long>({request.lastResident, facility.unit(u)->maxBeds, records}));
+    units.push_back({copy, RecordBuffer(std::move(bytes), kRosterRecordLength), last});
   }
 
   const std::string mealOrderPath = mealOrderFilePath(facility);
