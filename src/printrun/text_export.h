@@ -15,7 +15,7 @@ namespace mc {
 inline constexpr int kTextCardLineLength = 62;
 inline constexpr int kTextCardLines = 68;  // 23 + 23 + 22 per card
 
-// The 68 lines of one card, each 60 characters. Section k (breakfast,
+// The 68 lines of one card, each 60 characters. Block k (breakfast,
 // lunch, supper) takes slot k of the resident's per-meal lists and
 // MealLocations[k], the description of meal k.
 std::array<std::string, kTextCardLines> textCardLines(const Facility& facility,

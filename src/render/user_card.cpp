@@ -8,7 +8,7 @@ namespace mc {
 
 namespace {
 
-// The banners as the vendors' line-printer cards have them, blanks included.
+// The meal banners of line-printer tray cards, blanks included.
 constexpr const char* kBanners[4] = {
     "",
     "         >>>>> BREAKFAST <<<<<  ",
