@@ -7,6 +7,7 @@
 #include "data/facility_files.h"
 #include "data/setup_file.h"
 #include "data/text.h"
+#include "printrun/run_paths.h"
 
 namespace mc::app {
 

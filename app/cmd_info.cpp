@@ -9,6 +9,7 @@
 #include "data/data_file_names.h"
 #include "data/facility_files.h"
 #include "data/text.h"
+#include "printrun/run_paths.h"
 #include "ui/program_startup_steps.h"
 
 namespace mc::app {
@@ -93,6 +94,7 @@ void printPrinters(std::ostream& out, const Controller& c) {
     if (m.Printers.empty()) row(out, "printers", "none listed");
   }
   row(out, "printer name", m.PrinterName.empty() ? "(none)" : shown(m.PrinterName));
+  row(out, "Combo1 shows", shown(m.Combo1Text));
 }
 
 void printMarkers(std::ostream& out, const Controller& c) {

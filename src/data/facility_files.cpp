@@ -2,10 +2,6 @@
 
 namespace mc {
 
-std::string rosterPath(const Facility& facility, int unit) {
-  return facility.folder(40) + "\\sfl" + std::to_string(unit) + "." + facility.FacCode;
-}
-
 std::string autoPrintMarkerPath(const Facility& facility) {
   return facility.folder(23) + "\\setup\\apcard." + facility.FacCode;
 }

@@ -1,6 +1,6 @@
-// The rosters and the marker files that start-up looks for, named like the
-// data files (data_file_names.h): a folder-table entry, a fixed name and
-// mostly the facility code, spelt as the facility's programs spell them.
+// The marker files that start-up looks for, named like the data files
+// (data_file_names.h): a folder-table entry, a fixed name and mostly the
+// facility code, spelt as the facility's programs spell them.
 #pragma once
 
 #include <string>
@@ -12,9 +12,6 @@ namespace mc {
 
 // The program icon that start-up shows when it is there.
 inline constexpr std::string_view kIconFile = "c:\\dnv\\vexl8.ico";
-
-// Folder 40 "\sfl" & unit & "." & FacCode: the roster of a nursing unit.
-std::string rosterPath(const Facility& facility, int unit);
 
 // Marker and list files that start-up and the settings load look for.
 std::string autoPrintMarkerPath(const Facility& facility);  // folder 23 "\setup\apcard." & FacCode

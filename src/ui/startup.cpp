@@ -5,6 +5,8 @@
 #include "data/name_table.h"
 #include "data/setup_file.h"
 #include "data/text.h"
+#include "printrun/run_paths.h"
+#include "settings/printer_selection.h"
 
 namespace mc {
 
@@ -18,19 +20,6 @@ namespace {
 
 constexpr const char* kWeekdays[8] = {"",         "Sunday",   "Monday", "Tuesday",
                                       "Wednesday", "Thursday", "Friday", "Saturday"};
-
-// Combo1 lists the installed printers only when there is a default printer:
-// without one the settings load shows "No Printers Installed".
-void fillPrinterList(SettingsModel& model, const PrinterList& printers) {
-  model.Printers.clear();
-  model.DefaultPrinterIndex = -1;
-  const std::string defaultName = printers.defaultName();
-  model.NoPrinters = defaultName.empty();
-  if (model.NoPrinters) return;
-  model.Printers = printers.names();
-  for (size_t i = 0; i < model.Printers.size(); ++i)
-    if (model.Printers[i] == defaultName) model.DefaultPrinterIndex = static_cast<int>(i);
-}
 
 std::string firstRecord(const DriveMap& drives, const std::string& path, int length) {
   return drives.readRecords(path, length).record(1);
@@ -79,7 +68,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   fac.FacilityName = tidyFacilityName(columns(fac.FacilityName, 1, 29));
   fac.firstOfMonth = leadingNumber(columns(fac.SetupValues[1], 4, 5)) == 1;
 
-  fillPrinterList(c.model, c.printers);
+  fillPrinterList(c.printers, c.model);
 
   const std::string marker = autoPrintMarkerPath(fac);
   fac.AutoPrint = false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "printrun/scripted_dialogs.h"
+#include "ui/program_startup_steps.h"
 #include "support/test_drives.h"
 #include "support/test_setup_file.h"
 
@@ -215,6 +216,20 @@ TEST_F(StartupTest, MarkerFilesCustomTitleAndFacilityName) {
   t.putFile("c:\\dnv\\pics\\vod\\aded.TST", "x");
   ASSERT_EQ(run(), StartupOutcome::Ready);
   EXPECT_EQ(c->facility.AdaptiveEquipmentList, "c:\\dnv\\pics\\vod\\aded.TST");
+}
+
+TEST_F(StartupTest, TheProgramsSettingsLoadTakesTheDefaultUnitAndResident) {
+  setup.defaultUnit = "9";  // becomes 1 before the load
+  setup.defaultResident = "7";
+  setup.write(t);
+  t.put("c:\\dnv\\setup\\Mcardset.TST", 300, 1, Rec(300).field(1, 9, " 5 6  3 8").str());
+  c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
+  ProgramStartupSteps program;
+  ASSERT_EQ(Form_Load(*c, program), StartupOutcome::Ready);
+  EXPECT_EQ(c->model.Text[1] + "," + c->model.Text[2] + "," + c->model.Text[3] + "," + c->model.Text[4],
+            "1,1,7,7");
+  EXPECT_EQ(c->model.PrinterName, "PDF");
+  EXPECT_EQ(c->model.CallMode, callmode::QuickRun);
 }
 
 }  // namespace
