@@ -64,7 +64,7 @@ bool hasLine(const std::string& text, const std::string& line) {
 TEST(InfoCommand, ReportsTheDemoFacility) {
   test::TempDrives scratch;
   const fs::path demo = makeDemo(scratch);
-  const Outcome r = mealcards(scratch, "--drives " + quoted(demo.string()) + " info");
+  const Outcome r = mealcards(scratch, "--drives " + quoted(demo.string()) + " --date 07-04-27 info");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_TRUE(hasLine(r.out, "setup file        c:\\dnv\\setup\\F.kvt")) << r.out;
@@ -82,6 +82,7 @@ TEST(InfoCommand, ReportsTheDemoFacility) {
       << r.out;
   EXPECT_TRUE(hasLine(r.out, "default resident  3  RS00103")) << r.out;
   EXPECT_TRUE(hasLine(r.out, "active set        1")) << r.out;
+  EXPECT_TRUE(hasLine(r.out, "card date         07-04-27 (Text15)")) << r.out;
   EXPECT_NE(r.out.find("c:\\dnv\\setup\\conm.MGC  absent"), std::string::npos) << r.out;
 
   const fs::path big = makeDemo(scratch, "--units 4 --residents 12");
