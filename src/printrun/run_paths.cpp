@@ -20,11 +20,6 @@ std::string diningFilePath(const Facility& facility) {
   return facility.folder(39) + "\\dining." + facility.FacCode;
 }
 
-std::string residentDataPath(const Facility& facility, std::string_view residentFile) {
-  return facility.folder(2) + "\\data" + facility.FacCode + "\\" + std::string(residentFile) + ".~" +
-         facility.FacCode;
-}
-
 std::string textCardFilePath(const Facility& facility) { return facility.folder(42) + "\\cards\\TC.txt"; }
 
 }  // namespace mc

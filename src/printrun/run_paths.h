@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "data/data_file_names.h"  // residentDataPath
 #include "data/facility.h"
 
 namespace mc {
@@ -19,8 +20,6 @@ std::string workingRosterPath(const Facility& facility, int unit);
 std::string mealOrderFilePath(const Facility& facility);
 // The dining location file (folder 39).
 std::string diningFilePath(const Facility& facility);
-// A resident's data file (folder 2), for the 7-character name as given.
-std::string residentDataPath(const Facility& facility, std::string_view residentFile);
 // The text card file that the export appends to (folder 42).
 std::string textCardFilePath(const Facility& facility);
 

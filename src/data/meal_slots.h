@@ -1,0 +1,31 @@
+// Meal orders and meal slots. Everything that exists once per meal is held
+// in three slots in the order the card shows the meals: slot k holds the
+// meal named by the k-th letter of the meal order ("LSB": lunch, supper,
+// breakfast; "SSS": supper three times; empty: breakfast, lunch, supper).
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace mc {
+
+// Meal numbers: 1 breakfast, 2 lunch, 3 supper.
+inline constexpr int kBreakfast = 1;
+inline constexpr int kLunch = 2;
+inline constexpr int kSupper = 3;
+
+// The meal shown in slot 1..3. A missing or unknown letter keeps the slot's
+// own meal, so that a mistyped order never drops a meal's data silently
+// onto another meal's card.
+int slotMeal(std::string_view mealOrder, int slot);
+
+// Rearranges per-meal values (index 1..3 = meal) into slots (index 1..3 =
+// slot) by the meal order.
+template <class T>
+std::array<T, 4> arrangeBySlots(const std::array<T, 4>& byMeal, std::string_view mealOrder) {
+  std::array<T, 4> slots{};
+  for (int k = 1; k <= 3; ++k) slots[k] = byMeal[slotMeal(mealOrder, k)];
+  return slots;
+}
+
+}  // namespace mc
