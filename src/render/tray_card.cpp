@@ -117,8 +117,9 @@ void DrawDiningLocation(const CardPage& page, int k) {
     PrintMarkedLine(page, "(" + location + ")", c + 100, page.geo.DiningLine - 300, style);
   }
   if (!page.on(20) && page.type != CardType::Alf) {
+    // The box is a plain label: a hilite marker in the description is not text.
     font(page.s, 10, true);
-    printAt(page.s, c + 300, page.geo.Bottom + 600, location);
+    printAt(page.s, c + 300, page.geo.Bottom + 600, trim(unmarked(location)));
   }
 }
 
