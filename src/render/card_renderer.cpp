@@ -58,8 +58,14 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx) {
 }
 
 void CardRenderer::drawCard(const CardPage& page) {
+  if (page.startsPage()) startPage(page);
+  // Filled areas first: text printed later stays readable over them.
+  for (int k = 1; k <= 3; ++k) {
+    if (!page.drawsColumn(k)) continue;
+    paintColumnBackground(page, k);
+    DrawStrips(page, k);
+  }
   if (page.startsPage()) {
-    startPage(page);
     DrawPageNumbers(page);
     DrawBottomNote(page);
     DrawDiningBoxes(page);
@@ -123,13 +129,12 @@ void CardRenderer::startPage(const CardPage& page) {
 }
 
 void CardRenderer::drawColumn(const CardPage& page, int k) {
-  paintColumnBackground(page, k);
-  DrawStrips(page, k);
   DrawHydrationBox(page, k);
   // Dots and the feeding skill belong to the resident of this column: with
   // a meal order such as "BBB" the three columns of a page are three
   // residents, so each column draws its own.
   DrawDots(page, k);
+  DrawHydrationText(page, k);
   DrawDiningLocation(page, k);
   DrawFeedingSkill(page, k);
   DrawIsolationAndAllergies(page, k);

@@ -78,19 +78,30 @@ void DrawStrips(const CardPage& page, int k) {
   }
 }
 
-void DrawHydrationBox(const CardPage& page, int k) {
+bool hydrationWanted(const CardPage& page, int k) {
   const ResidentRecord& r = page.resident;
-  const int meal = page.columnMeal(k);
-  const bool wanted = (r.diet.FluidRestriction > 0 && page.on(4)) ||
-                      (thickLiquids(r.diet) && page.model.Check[38] == 1) || page.on(14) ||
-                      page.ctx.HydrateMark[meal];
-  if (!wanted) return;
+  return (r.diet.FluidRestriction > 0 && page.on(4)) ||
+         (thickLiquids(r.diet) && page.model.Check[38] == 1) || page.on(14) ||
+         page.ctx.HydrateMark[page.columnMeal(k)];
+}
+
+void DrawHydrationBox(const CardPage& page, int k) {
+  if (!hydrationWanted(page, k)) return;
   Surface& s = page.s;
   const double c = page.geo.C[k];
   const double t = page.geo.Top;
   s.DrawWidth = page.pen(5, 2);
   s.Line(c + 100, t + 1750, c + 3260, t + 2620, colour::LightCyan, LineMode::Fill);
   s.Line(c + 100, t + 1750, c + 3260, t + 2620, colour::Black, LineMode::Box);
+}
+
+void DrawHydrationText(const CardPage& page, int k) {
+  if (!hydrationWanted(page, k)) return;
+  const ResidentRecord& r = page.resident;
+  const int meal = page.columnMeal(k);
+  Surface& s = page.s;
+  const double c = page.geo.C[k];
+  const double t = page.geo.Top;
   s.FontName = kCardFont;
   s.FontItalic = true;
   s.FontUnderline = false;

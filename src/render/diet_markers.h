@@ -10,8 +10,12 @@ namespace mc {
 
 // Colour strips down the left of column k (Check13).
 void DrawStrips(const CardPage& page, int k);
-// The hydration box of column k, when the resident or the settings ask for it.
+// The hydration box of column k, when the resident or the settings ask for
+// it: the box, and its title and lines (drawn after the dots, so that the
+// dots show on the box and its text over them).
+bool hydrationWanted(const CardPage& page, int k);
 void DrawHydrationBox(const CardPage& page, int k);
+void DrawHydrationText(const CardPage& page, int k);
 // The dots of column k (Check28).
 void DrawDots(const CardPage& page, int k);
 // The orange bar behind the name line of column k (Check41).

@@ -112,6 +112,26 @@ TEST_F(DietMarkersTest, RenalAndLowFatStripsInThatOrder) {
   EXPECT_EQ(strips[3]["color"], 0x80FF80);
 }
 
+TEST_F(DietMarkersTest, FilledMarkersNeverHideText) {
+  model.Check[13] = 1;
+  model.Check[14] = 1;
+  model.Check[28] = 1;
+  model.Text[36] = "Kitchen ext. 214";
+  resident.diet.Renal = 1;
+  resident.HydrateLines[1][1] = "Offer water";
+  const auto ops = draw();
+  size_t lastStrip = 0, note = 0, dot = 0, hydrateLine = 0;
+  for (size_t i = 0; i < ops.size(); ++i) {
+    if (ops[i].op == "line" && ops[i]["color"] == model.StripColor[4]) lastStrip = i;
+    if (ops[i].op == "text" && ops[i].text() == "Kitchen ext. 214" && !note) note = i;
+    if (ops[i].op == "circle" && !dot) dot = i;
+    if (ops[i].op == "text" && ops[i].text() == "Offer water") hydrateLine = i;
+  }
+  ASSERT_TRUE(lastStrip && note && dot && hydrateLine);
+  EXPECT_LT(lastStrip, note);
+  EXPECT_LT(dot, hydrateLine);  // the dots lie on the hydration box, its lines on them
+}
+
 TEST_F(DietMarkersTest, HydrationBoxWhenAskedForAndItsTitle) {
   resident.Hydrate = "1500";
   resident.HydrateAt = {"", "240", "360", "120"};
