@@ -131,6 +131,7 @@ const QFont& QtSurface::font() {
   font_.setItalic(FontItalic);
   font_.setUnderline(FontUnderline);
   font_.setHintingPreference(QFont::PreferNoHinting);
+  metrics_.emplace(font_);
   fontKey_ = key;
   fontValid_ = true;
   return font_;
@@ -142,27 +143,29 @@ QPen QtSurface::pen(int32_t color) const {
               Qt::RoundJoin);
 }
 
-double QtSurface::TextWidth(std::string_view text) {
-  return QFontMetricsF(font()).horizontalAdvance(qText(text));
+const QFontMetricsF& QtSurface::metrics() {
+  font();
+  return *metrics_;
 }
 
-double QtSurface::TextHeight() { return QFontMetricsF(font()).height(); }
+double QtSurface::TextWidth(std::string_view text) { return metrics().horizontalAdvance(qText(text)); }
+
+double QtSurface::TextHeight() { return metrics().height(); }
 
 void QtSurface::Print(std::string_view text, bool endLine) {
   const QString s = qText(text);
-  const QFont& f = font();
-  const QFontMetricsF metrics(f);
+  const QFontMetricsF& m = metrics();
   if (!s.isEmpty() && ready()) {
-    painter_.setFont(f);
+    painter_.setFont(font_);
     painter_.setPen(qColor(ForeColor));
-    painter_.drawText(QPointF(CurrentX, CurrentY + metrics.ascent()), s);
+    painter_.drawText(QPointF(CurrentX, CurrentY + m.ascent()), s);
     pageHasInk_ = true;
   }
   if (endLine) {
     CurrentX = 0;
-    CurrentY += metrics.height();
+    CurrentY += m.height();
   } else {
-    CurrentX += metrics.horizontalAdvance(s);
+    CurrentX += m.horizontalAdvance(s);
   }
 }
 

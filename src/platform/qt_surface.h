@@ -18,11 +18,13 @@
 // Needs a QGuiApplication.
 #pragma once
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -88,6 +90,8 @@ class QtSurface final : public Surface {
   bool ready();
   void applyPaper();
   const QFont& font();
+  // Metrics of the current font.
+  const QFontMetricsF& metrics();
   QPen pen(int32_t color) const;
   const QImage* picture(const std::string& source);
 
@@ -118,6 +122,7 @@ class QtSurface final : public Surface {
   int jobs_ = 0;
   FontKey fontKey_;
   QFont font_;
+  std::optional<QFontMetricsF> metrics_;
   bool fontValid_ = false;
   std::unordered_map<std::string, Picture> pictures_;
 };
