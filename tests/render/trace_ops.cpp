@@ -1,95 +1,30 @@
 #include "trace_ops.h"
 
-#include <cctype>
-#include <cstdlib>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
 namespace mc::test {
 
-namespace {
-
-struct Reader {
-  const std::string& line;
-  size_t at = 0;
-
-  void skipBlanks() {
-    while (at < line.size() && std::isspace(static_cast<unsigned char>(line[at]))) ++at;
-  }
-  void expect(char c) {
-    skipBlanks();
-    if (at >= line.size() || line[at] != c)
-      throw std::runtime_error(std::string("expected '") + c + "' in " + line);
-    ++at;
-  }
-  std::string string() {
-    expect('"');
-    std::string out;
-    while (at < line.size() && line[at] != '"') {
-      char c = line[at++];
-      if (c == '\\') {
-        const char e = line.at(at++);
-        if (e == 'n') c = '\n';
-        else if (e == 't') c = '\t';
-        else if (e == 'r') c = '\r';
-        else if (e == 'u') {
-          c = static_cast<char>(std::strtol(line.substr(at, 4).c_str(), nullptr, 16));
-          at += 4;
-        } else c = e;
-      }
-      out += c;
-    }
-    expect('"');
-    return out;
-  }
-};
-
-}  // namespace
-
 double TraceOp::operator[](const std::string& key) const {
-  const auto it = num.find(key);
-  if (it == num.end()) throw std::runtime_error("no number " + key + " in " + op);
-  return it->second;
-}
-
-std::string TraceOp::text() const {
-  const auto it = str.find("s");
-  return it == str.end() ? std::string() : it->second;
+  if (!raw.count(key)) throw std::runtime_error("no " + key + " in a " + op + " operation");
+  return std::stod(raw.at(key));
 }
 
 std::vector<TraceOp> parseTrace(const std::string& jsonLines) {
+  // Values are numbers, true/false or strings whose only escapes (in our
+  // tests) are \" and \\.
+  static const std::regex field(R"re("(\w+)":("((?:[^"\\]|\\.)*)"|[^,}]+))re");
+  static const std::regex escape(R"(\\(.))");
   std::vector<TraceOp> ops;
   std::istringstream in(jsonLines);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty()) continue;
-    Reader r{line};
+  for (std::string line; std::getline(in, line);) {
     TraceOp op;
-    r.expect('{');
-    r.skipBlanks();
-    while (r.at < line.size() && line[r.at] != '}') {
-      const std::string key = r.string();
-      r.expect(':');
-      r.skipBlanks();
-      if (line[r.at] == '"') {
-        std::string value = r.string();
-        if (key == "op") op.op = value;
-        else op.str[key] = value;
-      } else if (line.compare(r.at, 4, "true") == 0) {
-        op.flag[key] = true;
-        r.at += 4;
-      } else if (line.compare(r.at, 5, "false") == 0) {
-        op.flag[key] = false;
-        r.at += 5;
-      } else {
-        char* end = nullptr;
-        op.num[key] = std::strtod(line.c_str() + r.at, &end);
-        if (end == line.c_str() + r.at) throw std::runtime_error("bad value in " + line);
-        r.at = static_cast<size_t>(end - line.c_str());
-      }
-      r.skipBlanks();
-      if (line[r.at] == ',') ++r.at;
-      r.skipBlanks();
+    for (std::sregex_iterator it(line.begin(), line.end(), field), end; it != end; ++it) {
+      const bool quoted = (*it)[3].matched;
+      const std::string value = quoted ? std::regex_replace((*it)[3].str(), escape, "$1") : (*it)[2].str();
+      if ((*it)[1] == "op") op.op = value;
+      else op.raw[(*it)[1]] = value;
     }
     ops.push_back(op);
   }

@@ -10,18 +10,25 @@ namespace mc::test {
 
 struct TraceOp {
   std::string op;
-  std::map<std::string, double> num;
-  std::map<std::string, std::string> str;
-  std::map<std::string, bool> flag;
+  std::map<std::string, std::string> raw;  // values as written, strings unquoted
 
-  double operator[](const std::string& key) const;
-  std::string text() const;  // "s" of a text operation
+  double operator[](const std::string& key) const;  // a number
+  bool is(const std::string& key) const { return raw.count(key) && raw.at(key) == "true"; }
+  std::string str(const std::string& key) const { return raw.count(key) ? raw.at(key) : ""; }
+  std::string text() const { return str("s"); }
 };
 
 std::vector<TraceOp> parseTrace(const std::string& jsonLines);
-
 // The operations of one kind, and the text operations printing exactly `s`.
 std::vector<TraceOp> opsOf(const std::vector<TraceOp>& ops, const std::string& kind);
 std::vector<TraceOp> textsOf(const std::vector<TraceOp>& ops, const std::string& s);
 
 }  // namespace mc::test
+
+// Where an operation stands: x and y of a text or circle, x1 and y1 of a line.
+#define EXPECT_AT(operation, X, Y)                                         \
+  do {                                                                     \
+    const bool line_ = (operation).op == "line";                           \
+    EXPECT_DOUBLE_EQ((operation)[line_ ? "x1" : "x"], X) << (operation).op; \
+    EXPECT_DOUBLE_EQ((operation)[line_ ? "y1" : "y"], Y) << (operation).op; \
+  } while (0)
