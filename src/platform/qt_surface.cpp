@@ -105,7 +105,7 @@ bool QtSurface::ready() {
     }
     return true;
   }
-  if (failed_) return false;
+  if (failed_ || (device_ == Device::Pdf && finished_)) return false;
   if (device_ != Device::Screen && paperChanged_) applyPaper();
   QPaintDevice* target = device_ == Device::Screen ? static_cast<QPaintDevice*>(&image_)
                                                    : static_cast<QPaintDevice*>(printer_.get());
@@ -273,6 +273,8 @@ void QtSurface::Cls() {
 }
 
 bool QtSurface::finish() {
+  // A second start would write the PDF file anew, without what it holds.
+  if (device_ == Device::Pdf) finished_ = true;
   if (painter_.isActive()) {
     painter_.end();
     if (device_ == Device::Printer) ++jobs_;

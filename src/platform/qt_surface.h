@@ -72,8 +72,9 @@ class QtSurface final : public Surface {
   bool isPrinter() const override { return device_ != Device::Screen; }
 
   Device device() const { return device_; }
-  // Ends what is open: the PDF file is written, an open print job sent.
-  // False when the device could not be opened.
+  // Ends what is open: the PDF file is written (and nothing more is drawn
+  // into it), an open print job sent. False when the device could not be
+  // opened.
   bool finish();
   // False once the device refused to start a page (no such queue, a PDF
   // file that cannot be written).
@@ -119,6 +120,7 @@ class QtSurface final : public Surface {
   bool pageHasInk_ = false;
   bool pagePending_ = false;
   bool failed_ = false;
+  bool finished_ = false;
   int jobs_ = 0;
   FontKey fontKey_;
   QFont font_;
