@@ -24,8 +24,16 @@ class SettingsFile {
   // Windows path of the menu-set file that holds the companion field.
   std::string menuSetPath() const;
 
+  // Loads the set named in record 1 and the shared records into the model.
+  // Without a settings file the controls keep their values and the printer
+  // is chosen for the PrinterName already held. LoadingGuard is -909 for
+  // the whole load and 0 afterwards, also when a file error cuts it short.
   void GetSet(SettingsModel& model) const;
+  // Writes the header, set CurrentSet and the shared records; creates the
+  // file when it is missing (not its folder). A CurrentSet outside 1..6
+  // saves into set 1. Ends with CurrentSet = 1, even after a file error.
   void SaveSet(SettingsModel& model) const;
+  // Stores CurrentSet as the active set in record 1; nothing else changes.
   void SetSetNo(const SettingsModel& model) const;
 
  private:

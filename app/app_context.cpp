@@ -1,0 +1,79 @@
+#include "app_context.h"
+
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include "data/facility_files.h"
+#include "data/setup_file.h"
+#include "data/text.h"
+#include "printrun/run_paths.h"
+
+namespace mc::app {
+
+namespace fs = std::filesystem;
+
+AppContext::AppContext(const GlobalOptions& opts, DriveMap drives)
+    : options(opts), dialogs(&std::cerr), controller(std::move(drives), dialogs, printers, clock) {}
+
+std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options) {
+  if (options.drives.empty()) {
+    fail("no drive folder: give --drives DIR or set MEALCARDS_DRIVES");
+    return nullptr;
+  }
+  std::error_code ec;
+  if (!fs::is_directory(options.drives, ec)) {
+    fail("the drive folder " + options.drives + " does not exist or is not a folder");
+    return nullptr;
+  }
+  return std::unique_ptr<AppContext>(new AppContext(options, DriveMap(options.drives)));
+}
+
+StartupOutcome AppContext::startUp(StartupSteps& steps) {
+  const StartupOutcome outcome = Form_Load(controller, steps);
+  if (outcome == StartupOutcome::Ready && options.date)
+    controller.model.Text[15] = utf8ToCp1252(*options.date);
+  return outcome;
+}
+
+int AppContext::reportStop(StartupOutcome outcome) const {
+  const Facility& fac = controller.facility;
+  const DriveMap& drives = controller.drives;
+  switch (outcome) {
+    case StartupOutcome::Ready:
+      return kExitOk;
+    case StartupOutcome::NoSetupFile: {
+      std::ostringstream mapped;
+      for (char d : drives.drives()) mapped << (mapped.tellp() > 0 ? ", " : "") << d;
+      std::string findFiles;
+      for (std::string_view f : kFindFiles) findFiles += ", " + std::string(f);
+      // A find file that names a folder without "f.kvt" is the likeliest
+      // mistake at a site that keeps its data elsewhere: say what it named.
+      std::string named;
+      for (std::string_view f : kFindFiles) {
+        if (!CkDrv(drives, f)) continue;
+        named = "; " + std::string(f) + " names the folder " +
+                cp1252ToUtf8(findFileFolder(drives.readRecords(f, 40).record(1))) +
+                ", which holds no f.kvt";
+        break;
+      }
+      return fail("no setup file: looked for " + std::string(kSetupCandidate) +
+                  " on drives c, d, ..., z, a, b (mapped here: " +
+                  (mapped.str().empty() ? std::string("none") : mapped.str()) + ")" + findFiles +
+                  " under " + drives.driveFolder().string() + named);
+    }
+    case StartupOutcome::NoDefaultRoster: {
+      const std::string roster = rosterPath(fac, fac.defaultUnit);
+      const auto host = drives.hostPath(roster);
+      return fail("the roster of the default nursing unit " + std::to_string(fac.defaultUnit) +
+                  " is missing: " + cp1252ToUtf8(roster) +
+                  (host ? " (" + host->string() + ")" : std::string(" (drive not mapped)")) +
+                  "; the program ends here");
+    }
+    case StartupOutcome::Ended:
+      return kExitOk;
+  }
+  return kExitOk;
+}
+
+}  // namespace mc::app

@@ -1,0 +1,39 @@
+// What every command that starts the program needs: the drive folder, the
+// controller over it, dialogs answered from the command line (Yes to every
+// question, messages echoed to stderr), the machine's printers and clock.
+#pragma once
+
+#include <memory>
+
+#include "command.h"
+#include "platform/qt_printer_list.h"
+#include "platform/system_clock.h"
+#include "printrun/scripted_dialogs.h"
+#include "ui/controller.h"
+#include "ui/startup.h"
+
+namespace mc::app {
+
+class AppContext {
+ public:
+  // The context for the drive folder of the options; nothing, after saying
+  // why on stderr, when the options name no drive folder or it is not one.
+  static std::unique_ptr<AppContext> create(const GlobalOptions& options);
+
+  // Start-up with these steps; afterwards --date is typed into Text15.
+  StartupOutcome startUp(StartupSteps& steps);
+  // Says on stderr why start-up stopped and returns the exit code; kExitOk
+  // when it did not stop.
+  int reportStop(StartupOutcome outcome) const;
+
+  const GlobalOptions& options;
+  ScriptedDialogs dialogs;
+  QtPrinterList printers;
+  SystemClock clock;
+  Controller controller;
+
+ private:
+  AppContext(const GlobalOptions& options, DriveMap drives);
+};
+
+}  // namespace mc::app

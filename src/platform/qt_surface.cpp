@@ -1,0 +1,298 @@
+#include "platform/qt_surface.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <cmath>
+#include <system_error>
+
+#include "data/text.h"
+
+namespace mc {
+
+namespace {
+
+QColor qColor(int32_t bgr) {
+  // Negative values are system colours of the old platform; print them black.
+  if (bgr < 0) return Qt::black;
+  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+QString qText(std::string_view cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
+
+QPageLayout pageLayout(int paper, int orientation) {
+  return QPageLayout(QPageSize(paper == kPaperLegal ? QPageSize::Legal : QPageSize::Letter),
+                     orientation == kPortrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+                     QMarginsF(0, 0, 0, 0));
+}
+
+QSize imageSize(int paper, int orientation, double dpi) {
+  const PageSize page = pageSize(paper, orientation);
+  return QSize(static_cast<int>(std::lround(page.width * dpi / 1440)),
+               static_cast<int>(std::lround(page.height * dpi / 1440)));
+}
+
+}  // namespace
+
+QString fontFamily(const std::string& name) {
+  const std::string key = upper(trim(name));
+  if (key == "TIMES NEW ROMAN") return "Liberation Serif";
+  if (key == "ARIAL NARROW") return "Liberation Sans Narrow";
+  if (key == "ARIAL") return "Liberation Sans";
+  if (key == "CB1") return QFontDatabase::hasFamily("CB1") ? "CB1" : "Liberation Sans";
+  return QString::fromStdString(cp1252ToUtf8(name));
+}
+
+QtSurface::QtSurface(Device device, double dpi) : device_(device), dpi_(dpi) {}
+
+std::unique_ptr<QtSurface> QtSurface::printer(const std::string& queueName) {
+  std::unique_ptr<QtSurface> s(new QtSurface(Device::Printer, 0));
+  s->printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  s->printer_->setPrinterName(QString::fromStdString(queueName));
+  s->printer_->setFullPage(true);
+  s->printer_->setDocName("Meal Cards");
+  s->dpi_ = s->printer_->resolution();
+  return s;
+}
+
+std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi) {
+  std::unique_ptr<QtSurface> s(new QtSurface(Device::Pdf, dpi));
+  s->path_ = path;
+  s->printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  s->printer_->setOutputFormat(QPrinter::PdfFormat);
+  s->printer_->setOutputFileName(QFile::decodeName(QByteArray::fromStdString(path)));
+  s->printer_->setResolution(dpi);
+  s->printer_->setFullPage(true);
+  s->printer_->setDocName("Meal Cards");
+  s->printer_->setCreator("mealcards");
+  s->dpi_ = s->printer_->resolution();
+  return s;
+}
+
+std::unique_ptr<QtSurface> QtSurface::screen(double dpi) {
+  std::unique_ptr<QtSurface> s(new QtSurface(Device::Screen, dpi));
+  s->applyPaper();
+  return s;
+}
+
+QtSurface::~QtSurface() { finish(); }
+
+void QtSurface::applyPaper() {
+  if (device_ == Device::Screen) {
+    const QSize size = imageSize(paper_, orientation_, dpi_);
+    if (image_.size() == size) return;
+    if (painter_.isActive()) painter_.end();
+    image_ = QImage(size, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+    const int dotsPerMeter = static_cast<int>(std::lround(dpi_ / 0.0254));
+    image_.setDotsPerMeterX(dotsPerMeter);
+    image_.setDotsPerMeterY(dotsPerMeter);
+    return;
+  }
+  printer_->setPageLayout(pageLayout(paper_, orientation_));
+  paperChanged_ = false;
+}
+
+bool QtSurface::ready() {
+  if (painter_.isActive()) {
+    if (pagePending_) {
+      if (paperChanged_) applyPaper();
+      printer_->newPage();
+      pagePending_ = false;
+      pageHasInk_ = false;
+    }
+    return true;
+  }
+  if (failed_ || (device_ == Device::Pdf && finished_)) return false;
+  if (device_ != Device::Screen && paperChanged_) applyPaper();
+  QPaintDevice* target = device_ == Device::Screen ? static_cast<QPaintDevice*>(&image_)
+                                                   : static_cast<QPaintDevice*>(printer_.get());
+  if (!painter_.begin(target)) {
+    failed_ = true;
+    return false;
+  }
+  pagePending_ = false;
+  pageHasInk_ = false;
+  painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                          QPainter::SmoothPixmapTransform);
+  painter_.scale(dpi_ / 1440, dpi_ / 1440);
+  painter_.setBackgroundMode(Qt::TransparentMode);
+  return true;
+}
+
+const QFont& QtSurface::font() {
+  const FontKey key{FontName, FontSize, FontBold, FontItalic, FontUnderline};
+  if (fontValid_ && key == fontKey_) return font_;
+  font_ = QFont(fontFamily(FontName));
+  font_.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize * 20))));
+  font_.setBold(FontBold);
+  font_.setItalic(FontItalic);
+  font_.setUnderline(FontUnderline);
+  font_.setHintingPreference(QFont::PreferNoHinting);
+  metrics_.emplace(font_);
+  fontKey_ = key;
+  fontValid_ = true;
+  return font_;
+}
+
+QPen QtSurface::pen(int32_t color) const {
+  const double pixel = device_ == Device::Screen ? kScreenPixelTwips : kPaperPixelTwips;
+  return QPen(qColor(color), std::max(1, DrawWidth) * pixel, Qt::SolidLine, Qt::RoundCap,
+              Qt::RoundJoin);
+}
+
+const QFontMetricsF& QtSurface::metrics() {
+  font();
+  return *metrics_;
+}
+
+double QtSurface::TextWidth(std::string_view text) { return metrics().horizontalAdvance(qText(text)); }
+
+double QtSurface::TextHeight() { return metrics().height(); }
+
+void QtSurface::Print(std::string_view text, bool endLine) {
+  const QString s = qText(text);
+  const QFontMetricsF& m = metrics();
+  if (!s.isEmpty() && ready()) {
+    painter_.setFont(font_);
+    painter_.setPen(qColor(ForeColor));
+    painter_.drawText(QPointF(CurrentX, CurrentY + m.ascent()), s);
+    pageHasInk_ = true;
+  }
+  if (endLine) {
+    CurrentX = 0;
+    CurrentY += m.height();
+  } else {
+    CurrentX += m.horizontalAdvance(s);
+  }
+}
+
+void QtSurface::Line(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) {
+  if (!ready()) return;
+  const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+  switch (mode) {
+    case LineMode::Fill:
+      painter_.fillRect(box, qColor(color));
+      break;
+    case LineMode::Box:
+      painter_.setPen(pen(color));
+      painter_.setBrush(Qt::NoBrush);
+      painter_.drawRect(box);
+      break;
+    case LineMode::Line:
+      painter_.setPen(pen(color));
+      painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+      break;
+  }
+  pageHasInk_ = true;
+}
+
+void QtSurface::Circle(double x, double y, double radius, int32_t color, bool filled) {
+  if (!ready()) return;
+  painter_.setPen(pen(color));
+  painter_.setBrush(filled ? QBrush(qColor(color)) : QBrush(Qt::NoBrush));
+  painter_.drawEllipse(QPointF(x, y), radius, radius);
+  pageHasInk_ = true;
+}
+
+const QImage* QtSurface::picture(const std::string& source) {
+  // One QImage per file for the whole output: the PDF engine stores an
+  // image once however often it is painted, so 500 cards with the same
+  // symbol carry it once. A file that changes is read again.
+  std::error_code ec;
+  const std::filesystem::path path(source);
+  const auto size = std::filesystem::file_size(path, ec);
+  const bool exists = !ec;
+  const auto modified = exists ? std::filesystem::last_write_time(path, ec) : decltype(Picture::modified){};
+  auto it = pictures_.find(source);
+  if (it != pictures_.end() && (!exists || (it->second.size == size && it->second.modified == modified)))
+    return it->second.image.isNull() ? nullptr : &it->second.image;
+  if (!exists) return nullptr;
+  Picture loaded{QImage(QFile::decodeName(QByteArray::fromStdString(source))), size, modified};
+  auto& slot = pictures_[source] = std::move(loaded);
+  return slot.image.isNull() ? nullptr : &slot.image;
+}
+
+void QtSurface::PaintPicture(const std::string& source, double x, double y, double width,
+                             double height) {
+  const QImage* image = picture(source);
+  if (!image || width == 0 || height == 0 || !ready()) return;
+  // Flipped by the painter, not by a flipped copy, so the one image is reused.
+  painter_.save();
+  painter_.translate(x, y);
+  painter_.scale(width < 0 ? -1 : 1, height < 0 ? -1 : 1);
+  painter_.drawImage(QRectF(0, 0, std::fabs(width), std::fabs(height)), *image);
+  painter_.restore();
+  pageHasInk_ = true;
+}
+
+void QtSurface::NewPage() {
+  if (device_ == Device::Screen) return;
+  // A page is only started by drawing on it: ending an empty page twice, or
+  // ending the document right after a page, leaves no blank sheet.
+  if (painter_.isActive() && pageHasInk_) pagePending_ = true;
+}
+
+void QtSurface::EndDoc() {
+  switch (device_) {
+    case Device::Screen:
+      return;
+    case Device::Pdf:
+      if (painter_.isActive() && pageHasInk_) pagePending_ = true;
+      return;
+    case Device::Printer:
+      if (painter_.isActive()) {
+        painter_.end();
+        ++jobs_;
+      }
+      pagePending_ = false;
+      pageHasInk_ = false;
+      failed_ = false;  // the next job tries the queue again
+      return;
+  }
+}
+
+void QtSurface::SetPaper(int paperSize, int orientation) {
+  const int paper = paperSize == kPaperLegal ? kPaperLegal : kPaperLetter;
+  const int turn = orientation == kPortrait ? kPortrait : kLandscape;
+  if (paper == paper_ && turn == orientation_) return;
+  paper_ = paper;
+  orientation_ = turn;
+  if (device_ == Device::Screen)
+    applyPaper();
+  else
+    paperChanged_ = true;
+}
+
+void QtSurface::Cls() {
+  if (device_ != Device::Screen) return;
+  if (painter_.isActive()) painter_.end();
+  image_.fill(Qt::white);
+}
+
+bool QtSurface::finish() {
+  // A second start would write the PDF file anew, without what it holds.
+  if (device_ == Device::Pdf) finished_ = true;
+  if (painter_.isActive()) {
+    painter_.end();
+    if (device_ == Device::Printer) ++jobs_;
+    pagePending_ = false;
+    pageHasInk_ = false;
+  }
+  return !failed_;
+}
+
+QImage QtSurface::image() {
+  // The painter writes straight into the image; a copy taken while it is
+  // active would share the pixels it is still writing.
+  if (device_ == Device::Screen && painter_.isActive()) painter_.end();
+  return image_;
+}
+
+bool QtSurface::savePng(const std::string& path) {
+  return image().save(QFile::decodeName(QByteArray::fromStdString(path)), "PNG");
+}
+
+}  // namespace mc

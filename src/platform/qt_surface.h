@@ -1,0 +1,135 @@
+// The drawing surface on real devices, with QPainter in twips (origin at the
+// top left of the paper): a named print queue, a PDF file (what a PDF
+// printer driver makes), and the screen preview Picture1 as an image.
+//
+// Text: pixel-sized fonts in twip space without hinting, so that TextWidth
+// gives the same twips on every device and resolution. The card's fonts
+// become their metric twins: "Times New Roman" is Liberation Serif, "Arial"
+// Liberation Sans, "Arial Narrow" Liberation Sans Narrow. "CB1" is the
+// facility's own bold card face; where it is not installed it becomes
+// Liberation Sans, a plain sans face that reads well from a distance on the
+// tray line and is installed with the others.
+//
+// Pens: DrawWidth counts device pixels as the layout was made for them: on
+// paper a 300-dpi printer pixel (4.8 twips), on the screen a 96-dpi screen
+// pixel (15 twips) whatever the preview image's resolution, so lines have
+// the weight on the preview that the screen's pen widths were chosen for.
+//
+// Needs a QGuiApplication.
+#pragma once
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "render/surface.h"
+
+namespace mc {
+
+class QtSurface final : public Surface {
+ public:
+  enum class Device { Printer, Pdf, Screen };
+
+  static constexpr double kPaperPixelTwips = 1440.0 / 300;
+  static constexpr double kScreenPixelTwips = 15;
+  // The preview image: 150 dpi makes a letter page 1650 by 1275 pixels,
+  // sharp enough to read small print and to keep as a picture of the card.
+  static constexpr double kScreenDpi = 150;
+
+  // A print queue by name. Every EndDoc ends the print job; the next
+  // drawing starts a new one.
+  static std::unique_ptr<QtSurface> printer(const std::string& queueName);
+  // One PDF file for everything drawn, as a PDF printer driver makes it.
+  // EndDoc ends the page but not the file: the program's output is one
+  // document, completed by finish() (or the destructor). `dpi` is the
+  // resolution of the drawing; the file is the same at any of them.
+  static std::unique_ptr<QtSurface> pdf(const std::string& path, int dpi = 1200);
+  // The screen preview: a white page image.
+  static std::unique_ptr<QtSurface> screen(double dpi = kScreenDpi);
+
+  ~QtSurface() override;
+  QtSurface(const QtSurface&) = delete;
+  QtSurface& operator=(const QtSurface&) = delete;
+
+  void Print(std::string_view text, bool endLine = false) override;
+  void Line(double x1, double y1, double x2, double y2, int32_t color,
+            LineMode mode = LineMode::Line) override;
+  void Circle(double x, double y, double radius, int32_t color, bool filled = true) override;
+  double TextWidth(std::string_view text) override;
+  double TextHeight() override;
+  void PaintPicture(const std::string& source, double x, double y, double width,
+                    double height) override;
+  void NewPage() override;
+  void EndDoc() override;
+  void SetPaper(int paperSize, int orientation) override;
+  void Cls() override;
+  bool isPrinter() const override { return device_ != Device::Screen; }
+
+  Device device() const { return device_; }
+  // Ends what is open: the PDF file is written (and nothing more is drawn
+  // into it), an open print job sent. False when the device could not be
+  // opened.
+  bool finish();
+  // False once the device refused to start a page (no such queue, a PDF
+  // file that cannot be written).
+  bool ok() const { return !failed_; }
+  // Print jobs sent to the queue so far.
+  int jobs() const { return jobs_; }
+  // The screen page as it stands.
+  QImage image();
+  bool savePng(const std::string& path);
+
+ private:
+  QtSurface(Device device, double dpi);
+  // Starts painting (a job, a page) when needed; false when the device fails.
+  bool ready();
+  void applyPaper();
+  const QFont& font();
+  // Metrics of the current font.
+  const QFontMetricsF& metrics();
+  QPen pen(int32_t color) const;
+  const QImage* picture(const std::string& source);
+
+  struct Picture {
+    QImage image;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+  };
+  struct FontKey {
+    std::string name;
+    double size = 0;
+    bool bold = false, italic = false, underline = false;
+    bool operator==(const FontKey&) const = default;
+  };
+
+  Device device_;
+  double dpi_;
+  std::unique_ptr<QPrinter> printer_;
+  std::string path_;
+  QImage image_;
+  QPainter painter_;
+  int paper_ = kPaperLetter;
+  int orientation_ = kLandscape;
+  bool paperChanged_ = true;
+  bool pageHasInk_ = false;
+  bool pagePending_ = false;
+  bool failed_ = false;
+  bool finished_ = false;
+  int jobs_ = 0;
+  FontKey fontKey_;
+  QFont font_;
+  std::optional<QFontMetricsF> metrics_;
+  bool fontValid_ = false;
+  std::unordered_map<std::string, Picture> pictures_;
+};
+
+// The face that stands in for a font name on this machine.
+QString fontFamily(const std::string& name);
+
+}  // namespace mc

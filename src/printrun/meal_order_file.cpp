@@ -1,0 +1,240 @@
+#include "printrun/meal_order_file.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <vector>
+
+#include "data/text.h"
+#include "printrun/run_paths.h"
+
+namespace mc {
+
+namespace {
+
+constexpr char kCaption[] =
+    " Assembling Meal Order Dining Location File .............................";
+
+// A placed or rejected resident: the meal's abbreviation in the working copy.
+constexpr char kPlaced[] = "---";
+// A resident without a tray (hospital, tube, TPN, NPO).
+constexpr char kNoTray[] = "XXX";
+
+constexpr int kRosterRecordLength = 122;
+constexpr int kDiningRecordLength = 48;
+
+struct RosterColumns {
+  int hospital = 1;
+  int fileFrom = 33, fileTo = 39;
+  int dietFrom = 41, dietTo = 70;
+};
+constexpr RosterColumns kRoster;
+
+// A fixed-record file held in memory while the tray line is assembled and
+// written once at the end. A record beyond the end reads as blanks; writing
+// one extends the file with blank records, as a record write on disk does.
+class RecordBuffer {
+ public:
+  RecordBuffer(std::string bytes, int length) : bytes_(std::move(bytes)), length_(length) {}
+
+  std::string get(long n) const {
+    const size_t start = static_cast<size_t>(n - 1) * length_;
+    if (n < 1 || start >= bytes_.size()) return std::string(length_, ' ');
+    return padCut(std::string_view(bytes_).substr(start), length_);
+  }
+
+  void put(long n, std::string_view record) {
+    const size_t start = static_cast<size_t>(n - 1) * length_;
+    if (bytes_.size() < start + length_) bytes_.resize(start + length_, ' ');
+    bytes_.replace(start, length_, padCut(record, length_));
+    dirty_ = true;
+  }
+
+  const std::string& bytes() const { return bytes_; }
+  bool dirty() const { return dirty_; }
+
+ private:
+  std::string bytes_;
+  int length_;
+  bool dirty_ = false;
+};
+
+bool writeWholeFile(const DriveMap& drives, const std::string& windowsPath, const std::string& bytes) {
+  const auto host = drives.hostPath(windowsPath);
+  if (!host) return false;
+  std::ofstream out(*host, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+std::string emptyMealOrderRecord() {
+  Rec rec(kMealOrderRecordLength);
+  rec.byte(1, kMealOrderMark).byte(9, kMealOrderMark).byte(17, kMealOrderMark).byte(25, kMealOrderMark);
+  rec.at(26, "\r\n");
+  return rec.str();
+}
+
+struct WorkingRoster {
+  std::string path;
+  RecordBuffer copy;
+  int lastResident;
+};
+
+// Puts the caption on the window and the overlay and takes the old ones
+// back however the assembly ends.
+class CaptionGuard {
+ public:
+  explicit CaptionGuard(SettingsModel& model)
+      : model_(model), main_(model.Caption), overlay_(model.Overlay.Caption) {
+    model_.Caption = kCaption;
+    model_.Overlay.Caption = kCaption;
+  }
+  ~CaptionGuard() {
+    model_.Caption = main_;
+    model_.Overlay.Caption = overlay_;
+  }
+
+ private:
+  SettingsModel& model_;
+  std::string main_;
+  std::string overlay_;
+};
+
+}  // namespace
+
+const MealColumns* mealColumns(char letter) {
+  for (const MealColumns& m : kMealColumns)
+    if (m.letter == letter) return &m;
+  return nullptr;
+}
+
+std::string normalMealOrder(std::string_view typed) {
+  return trim(upper(std::string(typed) + "   ").substr(0, 3));
+}
+
+int mealOrderFileColumn(std::string_view mealOrder, int position) {
+  if (position < 1 || position > static_cast<int>(mealOrder.size())) return 0;
+  const MealColumns* meal = mealColumns(mealOrder[position - 1]);
+  return meal ? meal->fileColumn : 0;
+}
+
+std::string mealOrderResidentFile(std::string_view record, std::string_view mealOrder, int position) {
+  const int col = mealOrderFileColumn(mealOrder, position);
+  if (col == 0 || static_cast<unsigned char>(column(record, 1)) != kMealOrderMark) return {};
+  return columns(record, col, col + 6);
+}
+
+ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, SettingsModel& model,
+                      const MealOrderRequest& request) {
+  CaptionGuard caption(model);
+  if (request.showCaption) request.showCaption();
+
+  const std::string order = normalMealOrder(request.MealOrder);
+  std::array<long, 3> counter = {1, 1, 1};
+
+  // Every unit's roster is copied afresh, in or out of the range, so that
+  // no copy keeps the marks of an earlier assembly. Only a copy made now is
+  // used: a stale copy of a roster that has since gone would place
+  // residents who are no longer there.
+  std::vector<WorkingRoster> units;
+  for (int u = 1; u <= facility.unitCount(); ++u) {
+    const std::string roster = rosterPath(facility, u);
+    if (!drives.fileExists(roster)) continue;
+    const std::string copy = workingRosterPath(facility, u);
+    if (!drives.copyFile(roster, copy)) continue;
+    if (u < request.firstUnit || u > request.lastUnit) continue;
+    std::string bytes = drives.readAll(copy);
+    // Records past the end of the roster are blank and would change nothing.
+    const long records = static_cast<long>((bytes.size() + kRosterRecordLength - 1) / kRosterRecordLength);
+    const int last = static_cast<int>(
+        std::min<long>({request.lastResident, facility.unit(u)->maxBeds, records}));
+    units.push_back({copy, RecordBuffer(std::move(bytes), kRosterRecordLength), last});
+  }
+
+  const std::string mealOrderPath = mealOrderFilePath(facility);
+  drives.removeFile(mealOrderPath);
+  RecordBuffer mealOrder({}, kMealOrderRecordLength);
+
+  // A missing dining location file reads as empty records rather than being
+  // created: folder 39 belongs to the diet programs, and an empty file
+  // changes nothing, as every pass but the catch-all is then blank.
+  const RecordFile dining = drives.readRecords(diningFilePath(facility), kDiningRecordLength);
+
+  // Existence of a resident's data file, asked once per name: the passes
+  // ask again for every record not yet placed.
+  std::map<std::string, bool> dataFileExists;
+  auto residentExists = [&](const std::string& name) {
+    auto it = dataFileExists.find(name);
+    if (it == dataFileExists.end())
+      it = dataFileExists.emplace(name, drives.fileExists(residentDataPath(facility, name))).first;
+    return it->second;
+  };
+
+  const int firstResident = std::max(request.firstResident, 1);
+  for (size_t k = 0; k < order.size(); ++k) {
+    const MealColumns* meal = mealColumns(order[k]);
+    if (!meal) continue;
+    const int col = meal->rosterColumn;
+    long& next = counter[meal - kMealColumns.data()];
+
+    // One pass places the residents whose meal abbreviation is passAbbr,
+    // unit after unit, each unit in roster order; the catch-all pass places
+    // everyone not yet placed.
+    auto pass = [&](const std::string& passAbbr, bool catchAll) {
+      for (WorkingRoster& unit : units) {
+        for (int r = firstResident; r <= unit.lastResident; ++r) {
+          std::string rec = unit.copy.get(r);
+          const std::string diet = rtrim(upper(columns(rec, kRoster.dietFrom, kRoster.dietTo)));
+          // A resident without a tray keeps "XXX" in the copy, as the mark
+          // says, rather than the "---" of a placed one; either way the
+          // resident never reaches the meal-order file.
+          if (column(rec, kRoster.hospital) == 'H' || startsWith(diet, "TUBE") || diet == "TPN" ||
+              diet == "NPO") {
+            putColumns(rec, col, col + 2, kNoTray);
+            unit.copy.put(r, rec);
+            continue;
+          }
+          const std::string abbr = upper(columns(rec, col, col + 2));
+          if (contains(abbr, "X")) {
+            putColumns(rec, col, col + 2, kPlaced);
+            unit.copy.put(r, rec);
+            continue;
+          }
+          const std::string name = columns(rec, kRoster.fileFrom, kRoster.fileTo);
+          // The print run trims the name before it opens the data file; the
+          // same test here keeps a short name from being left off the line.
+          const std::string trimmed = trim(name);
+          if (trimmed.empty() || !residentExists(trimmed)) continue;
+          if (catchAll ? abbr == kPlaced : abbr != passAbbr) continue;
+          putColumns(rec, col, col + 2, kPlaced);
+          unit.copy.put(r, rec);
+
+          std::string line = mealOrder.get(next);
+          if (static_cast<unsigned char>(line[0]) != kMealOrderMark) line = emptyMealOrderRecord();
+          putColumns(line, meal->fileColumn, meal->fileColumn + 6, name);
+          mealOrder.put(next, line);
+          ++next;
+        }
+      }
+    };
+
+    // Records past the end of the dining file would be blank passes, which
+    // are skipped anyway.
+    const long lastListed = std::min<long>(request.lastLocation, dining.recordCount());
+    for (long d = std::max(request.firstLocation, 1); d <= lastListed; ++d) {
+      const std::string passAbbr = upper(columns(dining.record(d), 5, 7));
+      if (passAbbr != "   ") pass(passAbbr, false);
+    }
+    // The catch-all pass runs even when the location range is empty or
+    // reversed, so that every resident with a tray is on the line.
+    pass(kPlaced, true);
+  }
+
+  for (const WorkingRoster& unit : units)
+    if (unit.copy.dirty()) writeWholeFile(drives, unit.path, unit.copy.bytes());
+  writeWholeFile(drives, mealOrderPath, mealOrder.bytes());
+
+  return {1, static_cast<int>(*std::max_element(counter.begin(), counter.end()))};
+}
+
+}  // namespace mc

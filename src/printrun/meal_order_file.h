@@ -1,0 +1,81 @@
+// The meal-order file: for each meal, the resident files in the order in
+// which the trays leave the kitchen, grouped by dining location across all
+// nursing units. A by-meal print run builds it with MakeDLF and then reads
+// it instead of the unit rosters.
+//
+// Record layout (27 bytes): code 179, breakfast file name (7), 179, lunch
+// (7), 179, supper (7), 179, CR LF. Each meal column is filled from record 1
+// downwards on its own, so record n holds the n-th tray of every meal.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "data/drive_map.h"
+#include "data/facility.h"
+#include "settings/settings_model.h"
+
+namespace mc {
+
+inline constexpr int kMealOrderRecordLength = 27;
+inline constexpr unsigned char kMealOrderMark = 179;  // first byte of a written record
+
+// Where each meal lives: its dining location abbreviation in a roster
+// record, and its file-name column in the meal-order file.
+struct MealColumns {
+  char letter;
+  int rosterColumn;
+  int fileColumn;
+};
+inline constexpr std::array<MealColumns, 3> kMealColumns = {{
+    {'B', 88, 2},
+    {'L', 92, 10},
+    {'S', 96, 18},
+}};
+
+// The columns of meal letter B, L or S; nothing for any other letter.
+const MealColumns* mealColumns(char letter);
+
+// The meal order as the run uses it: the first three characters of the
+// typed text, upper-cased, trimmed ("lsb" -> "LSB", "BLSX" -> "BLS").
+std::string normalMealOrder(std::string_view typed);
+
+// The meal-order file column that the print run reads for a meal position
+// (1..3) of a meal order: the column of the meal drawn at that position,
+// so that lunch cards of "LSB" come out in the lunch tray order. 0 when the
+// position names no meal. Writer and reader both go through this table,
+// which keeps the file's columns tied to meals for every order.
+int mealOrderFileColumn(std::string_view mealOrder, int position);
+
+// The resident file name (7 characters, untrimmed) that a meal-order record
+// holds for a meal position; "" when the record was never written.
+std::string mealOrderResidentFile(std::string_view record, std::string_view mealOrder, int position);
+
+struct MealOrderRequest {
+  std::string MealOrder;      // as the run holds it; normalised again here
+  int firstLocation = 1;      // Text7
+  int lastLocation = 1;       // Text8
+  int firstUnit = 1;          // Text1
+  int lastUnit = 1;           // Text2
+  int firstResident = 1;      // Text3
+  int lastResident = 1;       // Text4
+  // Called once the "Assembling" caption is up, so that a window can paint
+  // it before the work starts.
+  std::function<void()> showCaption;
+};
+
+struct ResidentRange {
+  int first = 1;
+  int last = 1;
+};
+
+// Builds the meal-order file (and the working roster copies) for the
+// request and returns the resident range the run walks afterwards:
+// 1 .. the highest next-record counter, which is one past the last tray.
+// The window's and the Easy overlay's captions are restored on return.
+ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, SettingsModel& model,
+                      const MealOrderRequest& request);
+
+}  // namespace mc

@@ -1,0 +1,38 @@
+#include "render/card_page.h"
+
+#include "data/text.h"
+
+namespace mc {
+
+char CardPage::columnLetter(int k) const {
+  const std::string order = upper(trim(ctx.MealOrder));
+  if (order.size() >= 3) {
+    const char letter = order[k - 1];
+    if (letter == 'B' || letter == 'L' || letter == 'S') return letter;
+  }
+  return "BLS"[k - 1];
+}
+
+int CardPage::columnMeal(int k) const {
+  switch (columnLetter(k)) {
+    case 'B': return 1;
+    case 'L': return 2;
+    default: return 3;
+  }
+}
+
+double CardPage::topTextX(int k) const {
+  if (k == 1) return geo.C[1] + 100;
+  if (k == 2) return geo.C[2] + 70;
+  return geo.C[3] + (screen ? 70 : 50);
+}
+
+const char* mealName(int meal) {
+  switch (meal) {
+    case 1: return "Breakfast";
+    case 2: return "Lunch";
+    default: return "Supper";
+  }
+}
+
+}  // namespace mc

@@ -1,0 +1,186 @@
+#include "render/card_renderer.h"
+
+#include <algorithm>
+
+#include "data/text.h"
+#include "render/diet_markers.h"
+#include "render/tray_card.h"
+
+namespace mc {
+
+namespace {
+
+const char* const kDayNames[] = {"", "Sunday", "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+
+void centred(Surface& s, const PageGeometry& g, int k, double y, std::string_view text,
+             double offset = 0) {
+  s.CurrentX = g.C[k] + (g.width(k) - s.TextWidth(text)) / 2 + offset;
+  s.CurrentY = y;
+  s.Print(text);
+}
+
+}  // namespace
+
+CardRenderer::CardRenderer(const Facility& facility, const SettingsModel& model,
+                           ResidentRecord& resident, Surface* printer, Surface& screen)
+    : facility_(facility), model_(model), resident_(resident), printer_(printer), screen_(screen) {}
+
+bool CardRenderer::drawsOnScreen(const DrawContext& ctx) const {
+  return ctx.PreviewFlag || model_.Check[5] == 1;
+}
+
+bool CardRenderer::DrawMenu(const DrawContext& ctx) {
+  if (!resident_.Loaded && LoadResident) LoadResident();
+  if (resident_.ResidentPath.empty()) return false;
+  const bool screen = drawsOnScreen(ctx);
+  Surface* surface = screen ? &screen_ : printer_;
+  if (!surface) return false;
+  const CardType type = cardType(model_);
+  const CardPage page{*surface, facility_, model_, resident_, ctx,
+                      type,     pageGeometry(model_, type), screen};
+  const bool endsPage = type == CardType::Alf || ctx.MealToDraw == 3 || ctx.MealToDraw == 4;
+  // One bad card must never stop a run: the page says which card failed
+  // and the run goes on with the next one.
+  try {
+    drawCard(page);
+  } catch (...) {
+    printError(page);
+    try {
+      endPage(page);
+    } catch (...) {
+      // A device that fails even here has nothing more to give for this card.
+    }
+    return true;
+  }
+  if (endsPage) endPage(page);
+  return endsPage;
+}
+
+void CardRenderer::drawCard(const CardPage& page) {
+  if (page.startsPage()) startPage(page);
+  // Filled areas first: text printed later stays readable over them.
+  for (int k = 1; k <= 3; ++k) {
+    if (!page.drawsColumn(k)) continue;
+    paintColumnBackground(page, k);
+    DrawStrips(page, k);
+  }
+  if (page.startsPage()) {
+    DrawPageNumbers(page);
+    DrawBottomNote(page);
+    DrawDiningBoxes(page);
+  }
+  if (page.type == CardType::Alf) drawAlfWeek(page);
+  for (int k = 1; k <= 3; ++k)
+    if (page.drawsColumn(k)) drawColumn(page, k);
+  DrawRules(page);
+  drawBarCodes(page);
+}
+
+void CardRenderer::startPage(const CardPage& page) {
+  Surface& s = page.s;
+  const PageGeometry& g = page.geo;
+  s.SetPaper(g.Legal ? kPaperLegal : kPaperLetter, kLandscape);
+  s.FontName = kCardFont;
+  s.FontBold = true;
+  s.FontItalic = true;
+  s.FontUnderline = false;
+  s.DrawWidth = 5;
+  paintWatermarks(page);
+
+  s.DrawWidth = page.pen(5, 2);
+  s.Line(g.C[1], g.Top, g.Right, g.Top, colour::Black);
+  s.Line(g.C[1], g.Top, g.C[1], g.Bottom, colour::Black);
+  s.Line(g.C[1], g.Bottom, g.Right, g.Bottom, colour::Black);
+  const double right = g.Legal ? g.Right + 70 : g.Right;
+  s.Line(right, g.Top, right, g.Bottom, colour::Black);
+  for (int k = 2; k <= 3; ++k) s.Line(g.C[k], g.Top + 20, g.C[k], g.Bottom - 20, colour::Black);
+  if (page.type == CardType::Alf) {
+    for (int k = 1; k <= 6; ++k)
+      s.Line(g.C[1] + k * g.DayPitch, 720, g.C[1] + k * g.DayPitch, 11350, colour::Black);
+  }
+
+  s.ForeColor = colour::Black;
+  if (page.type != CardType::Alf) {
+    const std::string title = facility_.setupFound ? facility_.FacilityName : "Cannot Find Setup File";
+    s.FontSize = std::max(1.0, 16 + fieldNumber(model_.Text[34]));
+    s.FontBold = false;
+    for (int k = 1; k <= 3; ++k) centred(s, g, k, fieldNumber(model_.Text[32]), title);
+  }
+  if (model_.Check[12] == 1) {
+    const Date& date = page.ctx.CardDate;
+    const std::string text = std::string(kDayNames[weekday(date)]) + "  " + formatMmDdYy(date);
+    s.FontSize = 10;
+    s.FontBold = true;
+    for (int k = 1; k <= 3; ++k) centred(s, g, k, 485, text, -100);
+  }
+  if (page.type == CardType::Meal || page.type == CardType::Select) {
+    static constexpr double kNameX[] = {0, 400, 250, 400};
+    s.FontBold = true;
+    for (int k = 1; k <= 3; ++k) {
+      const int meal = page.columnMeal(k);
+      const bool longName = k == 3 && meal == 1;
+      s.FontSize = longName ? 20 : 22;
+      s.CurrentX = g.C[k] + (longName ? 200 : kNameX[k]);
+      s.CurrentY = g.Top;
+      s.Print(mealName(meal));
+    }
+  }
+}
+
+void CardRenderer::drawColumn(const CardPage& page, int k) {
+  DrawHydrationBox(page, k);
+  // Dots and the feeding skill belong to the resident of this column: with
+  // a meal order such as "BBB" the three columns of a page are three
+  // residents, so each column draws its own.
+  DrawDots(page, k);
+  DrawHydrationText(page, k);
+  DrawDiningLocation(page, k);
+  DrawFeedingSkill(page, k);
+  DrawIsolationAndAllergies(page, k);
+  DrawSpecialInstructions(page, k);
+  if (page.type == CardType::Tray)
+    DrawTrayLists(page, k);
+  else if (page.type != CardType::Alf)
+    drawMenuCardLists(page, k);
+  DrawNameAndDiet(page, k);
+  drawMenuLines(page, k);
+  paintColumnPictures(page, k);
+}
+
+void CardRenderer::endPage(const CardPage& page) {
+  if (page.screen) return;
+  // A PDF printer driver gathers the pages in one document until the run
+  // ends it; an ordinary printer gets each page as a job of its own.
+  if (page.ctx.PdfDriver)
+    page.s.NewPage();
+  else
+    page.s.EndDoc();
+}
+
+void CardRenderer::printError(const CardPage& page) {
+  try {
+    Surface& s = page.s;
+    s.FontName = kCardFont;
+    s.FontSize = 12;
+    s.FontBold = true;
+    s.FontItalic = false;
+    s.FontUnderline = false;
+    s.ForeColor = colour::Black;
+    s.CurrentX = 200;
+    s.CurrentY = 250;
+    s.Print("ERROR Printing Tray Card for " + resident_.NameLine);
+  } catch (...) {
+    // The device itself failed; the page still has to end.
+  }
+}
+
+void CardRenderer::paintWatermarks(const CardPage&) {}
+void CardRenderer::paintColumnBackground(const CardPage&, int) {}
+void CardRenderer::drawMenuCardLists(const CardPage&, int) {}
+void CardRenderer::drawMenuLines(const CardPage&, int) {}
+void CardRenderer::paintColumnPictures(const CardPage&, int) {}
+void CardRenderer::drawAlfWeek(const CardPage&) {}
+void CardRenderer::drawBarCodes(const CardPage&) {}
+
+}  // namespace mc

@@ -1,0 +1,73 @@
+// DrawMenu: draws one resident's page of three meal cards, or one column of
+// it, on the printer or the screen preview, and ends the page on the
+// printer. The print run calls it once per meal position; the window calls
+// it with MealToDraw 4 to redraw the preview.
+#pragma once
+
+#include <functional>
+
+#include "data/facility.h"
+#include "data/resident_record.h"
+#include "render/card_page.h"
+#include "render/draw_context.h"
+#include "render/surface.h"
+#include "settings/settings_model.h"
+
+namespace mc {
+
+class CardRenderer {
+ public:
+  // The renderer reads the facility, the settings and the resident record
+  // as they stand at each call; it keeps no state of its own between calls.
+  // `printer` may be null when the machine has no printer: printing then
+  // draws nothing.
+  CardRenderer(const Facility& facility, const SettingsModel& model, ResidentRecord& resident,
+               Surface* printer, Surface& screen);
+
+  // Fills the resident record; called before drawing while the record is
+  // not Loaded.
+  std::function<void()> LoadResident;
+
+  // Draws meal position ctx.MealToDraw. Returns true when the call finished
+  // a page (meal position 3 or 4, an assisted-living menu, or a card whose
+  // drawing failed); nothing is drawn and false returned when the
+  // resident's data file is missing.
+  bool DrawMenu(const DrawContext& ctx);
+
+  // Print to the screen: the preview, or the "Print to Screen" setting.
+  bool drawsOnScreen(const DrawContext& ctx) const;
+
+ private:
+  void drawCard(const CardPage& page);
+  void startPage(const CardPage& page);
+  void drawColumn(const CardPage& page, int k);
+  void endPage(const CardPage& page);
+  void printError(const CardPage& page);
+
+  // Later card features hook in here, at their place in the drawing order.
+  // Each is empty until its feature is built; none draws anything yet.
+  //
+  // The watermark behind the columns (Text33, Check33/34/36).
+  void paintWatermarks(const CardPage& page);
+  // Under column k's items: the resident colour tint and a pasted scanned card.
+  void paintColumnBackground(const CardPage& page, int k);
+  // Likes and dislikes of Meal Cards and Select menus, at their own places.
+  void drawMenuCardLists(const CardPage& page, int k);
+  // Column k's menu: meal card lines, select menu headings and items.
+  void drawMenuLines(const CardPage& page, int k);
+  // The resident's picture, special tray indicator, diet symbols and
+  // adaptive equipment pictures of column k.
+  void paintColumnPictures(const CardPage& page, int k);
+  // The assisted-living week: banner, border, title, day headings, menus.
+  void drawAlfWeek(const CardPage& page);
+  // Bar codes under the three columns (Check20).
+  void drawBarCodes(const CardPage& page);
+
+  const Facility& facility_;
+  const SettingsModel& model_;
+  ResidentRecord& resident_;
+  Surface* printer_;
+  Surface& screen_;
+};
+
+}  // namespace mc

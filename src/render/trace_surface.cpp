@@ -1,0 +1,175 @@
+#include "render/trace_surface.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "data/text.h"
+
+namespace mc {
+
+namespace {
+
+const char* modeName(LineMode mode) {
+  switch (mode) {
+    case LineMode::Box: return "box";
+    case LineMode::Fill: return "fill";
+    default: return "line";
+  }
+}
+
+const char* boolText(bool value) { return value ? "true" : "false"; }
+
+bool validUtf8(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 2) return false;
+    i += length;
+  }
+  return true;
+}
+
+// A picture's path is a host path: usually UTF-8 already, but a name taken
+// from the facility's files may still carry Windows-1252 bytes.
+std::string pathText(const std::string& path) {
+  return validUtf8(path) ? path : cp1252ToUtf8(path);
+}
+
+}  // namespace
+
+std::string traceNumber(double value) {
+  if (!std::isfinite(value)) return "0";
+  const double rounded = std::round(value * 100) / 100;
+  char buffer[64];
+  if (rounded == std::trunc(rounded) && std::fabs(rounded) < 1e15) {
+    std::snprintf(buffer, sizeof buffer, "%.0f", rounded);
+  } else {
+    std::snprintf(buffer, sizeof buffer, "%.2f", rounded);
+    std::string text = buffer;
+    while (text.back() == '0') text.pop_back();
+    return text;
+  }
+  std::string text = buffer;
+  return text == "-0" ? "0" : text;
+}
+
+std::string jsonString(std::string_view utf8) {
+  std::string out = "\"";
+  for (unsigned char c : utf8) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char buffer[8];
+          std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+          out += buffer;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+TraceSurface::TraceSurface(Surface& inner, std::ostream& out) : inner_(inner), out_(&out) {}
+
+TraceSurface::TraceSurface(Surface& inner, const std::string& path)
+    : inner_(inner), file_(std::make_unique<std::ofstream>(path, std::ios::binary | std::ios::trunc)),
+      out_(file_.get()) {}
+
+TraceSurface::~TraceSurface() { out_->flush(); }
+
+void TraceSurface::sync() {
+  inner_.CurrentX = CurrentX;
+  inner_.CurrentY = CurrentY;
+  inner_.FontName = FontName;
+  inner_.FontSize = FontSize;
+  inner_.FontBold = FontBold;
+  inner_.FontItalic = FontItalic;
+  inner_.FontUnderline = FontUnderline;
+  inner_.ForeColor = ForeColor;
+  inner_.DrawWidth = DrawWidth;
+}
+
+void TraceSurface::write(const std::string& record) { *out_ << record << '\n'; }
+
+void TraceSurface::Print(std::string_view text, bool endLine) {
+  write("{\"op\":\"text\",\"x\":" + traceNumber(CurrentX) + ",\"y\":" + traceNumber(CurrentY) +
+        ",\"s\":" + jsonString(cp1252ToUtf8(text)) + ",\"font\":" + jsonString(cp1252ToUtf8(FontName)) +
+        ",\"size\":" + traceNumber(FontSize) + ",\"bold\":" + boolText(FontBold) +
+        ",\"italic\":" + boolText(FontItalic) + ",\"underline\":" + boolText(FontUnderline) +
+        ",\"color\":" + std::to_string(ForeColor) + "}");
+  sync();
+  inner_.Print(text, endLine);
+  CurrentX = inner_.CurrentX;
+  CurrentY = inner_.CurrentY;
+}
+
+void TraceSurface::Line(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) {
+  write("{\"op\":\"line\",\"x1\":" + traceNumber(x1) + ",\"y1\":" + traceNumber(y1) +
+        ",\"x2\":" + traceNumber(x2) + ",\"y2\":" + traceNumber(y2) + ",\"color\":" +
+        std::to_string(color) + ",\"width\":" + std::to_string(DrawWidth) + ",\"mode\":\"" +
+        modeName(mode) + "\"}");
+  sync();
+  inner_.Line(x1, y1, x2, y2, color, mode);
+}
+
+void TraceSurface::Circle(double x, double y, double radius, int32_t color, bool filled) {
+  write("{\"op\":\"circle\",\"x\":" + traceNumber(x) + ",\"y\":" + traceNumber(y) +
+        ",\"r\":" + traceNumber(radius) + ",\"color\":" + std::to_string(color) +
+        ",\"width\":" + std::to_string(DrawWidth) + "}");
+  sync();
+  inner_.Circle(x, y, radius, color, filled);
+}
+
+double TraceSurface::TextWidth(std::string_view text) {
+  sync();
+  return inner_.TextWidth(text);
+}
+
+double TraceSurface::TextHeight() {
+  sync();
+  return inner_.TextHeight();
+}
+
+void TraceSurface::PaintPicture(const std::string& source, double x, double y, double width,
+                                double height) {
+  write("{\"op\":\"picture\",\"x\":" + traceNumber(x) + ",\"y\":" + traceNumber(y) +
+        ",\"w\":" + traceNumber(width) + ",\"h\":" + traceNumber(height) +
+        ",\"src\":" + jsonString(pathText(source)) + "}");
+  sync();
+  inner_.PaintPicture(source, x, y, width, height);
+}
+
+void TraceSurface::NewPage() {
+  write("{\"op\":\"newpage\"}");
+  out_->flush();
+  sync();
+  inner_.NewPage();
+}
+
+void TraceSurface::EndDoc() {
+  write("{\"op\":\"enddoc\"}");
+  out_->flush();
+  sync();
+  inner_.EndDoc();
+}
+
+void TraceSurface::SetPaper(int paperSize, int orientation) {
+  sync();
+  inner_.SetPaper(paperSize, orientation);
+}
+
+void TraceSurface::Cls() {
+  sync();
+  inner_.Cls();
+}
+
+}  // namespace mc

@@ -1,0 +1,75 @@
+#include "render/user_card.h"
+
+#include <limits>
+
+#include "data/text.h"
+
+namespace mc {
+
+namespace {
+
+// The meal banners of line-printer tray cards, blanks included.
+constexpr const char* kBanners[4] = {
+    "",
+    "         >>>>> BREAKFAST <<<<<  ",
+    "           >>>>> LUNCH <<<<<  ",
+    "           >>>>> SUPPER <<<<<  ",
+};
+
+constexpr int kFirstPaddingLine = 14;
+
+}  // namespace
+
+UserCardSettings UserCardSettings::fromModel(const SettingsModel& model) {
+  UserCardSettings s;
+  s.LeftMargin = int16Field(model.Text[9]);
+  s.TotalLines = int16Field(model.Text[10]);
+  s.LineSpacing = int16Field(model.Text[11]);
+  s.CardsPerPage = int16Field(model.Text[12]);
+  s.StartLines = int16Field(model.Text[13]);
+  const int size = int16Field(model.Text[14]);
+  s.FontSize = size >= 8 && size <= 24 ? size : 12;
+  return s;
+}
+
+void PrBM(Surface& surface, const UserCard& card, const UserCardSettings& settings,
+          int16_t& CardsInJob) {
+  surface.FontName = card.FontName;
+  surface.FontSize = settings.FontSize;
+  surface.FontBold = true;
+
+  const std::string margin(settings.LeftMargin > 0 ? settings.LeftMargin : 0, ' ');
+  auto line = [&](const std::string& text) {
+    surface.CurrentY += settings.LineSpacing;
+    surface.CurrentX = 0;
+    surface.Print(text, true);
+  };
+
+  if (CardsInJob == 0)
+    for (int i = 0; i < settings.StartLines; ++i) surface.Print("", true);
+
+  const int meal = card.UserMealNo >= 1 && card.UserMealNo <= 3 ? card.UserMealNo : 0;
+  surface.Print(margin + kBanners[meal] + card.LocationLabel, true);
+  line(margin + card.NameLine);
+  // The diet stands apart from the name: twice the spacing, then the line.
+  surface.CurrentY += 2.0 * settings.LineSpacing;
+  surface.CurrentX = 0;
+  surface.Print(margin + card.DietLine, true);
+  line(margin + std::string(60, '-'));
+  for (int i = 1; i <= 7; ++i) line(margin + card.Lines[i]);
+  line(margin + std::string(40, '_'));
+  for (int i = kFirstPaddingLine; i <= settings.TotalLines; ++i) surface.Print("", true);
+
+  // The counter is 16-bit; continuous feed never compares it, so it stops
+  // at the top instead of wrapping.
+  if (CardsInJob < std::numeric_limits<int16_t>::max()) ++CardsInJob;
+  if (settings.CardsPerPage >= 1 && CardsInJob >= settings.CardsPerPage) {
+    if (card.PdfDriver)
+      surface.EndDoc();
+    else
+      surface.NewPage();
+    CardsInJob = 0;
+  }
+}
+
+}  // namespace mc

@@ -1,0 +1,123 @@
+#include "ui/startup.h"
+
+#include "data/data_file_names.h"
+#include "data/facility_files.h"
+#include "data/name_table.h"
+#include "data/setup_file.h"
+#include "data/text.h"
+#include "printrun/run_paths.h"
+#include "settings/printer_selection.h"
+
+namespace mc {
+
+const char* const kBedNumberMessage =
+    "Bed Number Exceeds Max Beds for Nursing Unit.\r\n"
+    "Increase Max Beds for Unit from the \r\n"
+    "Facility --> Setup Rosters, ... Program";
+const char* const kAutoPrintDeleteError = "Error Deleting Above File to Cancel Future Auto Print.";
+
+namespace {
+
+constexpr const char* kWeekdays[8] = {"",         "Sunday",   "Monday", "Tuesday",
+                                      "Wednesday", "Thursday", "Friday", "Saturday"};
+
+std::string firstRecord(const DriveMap& drives, const std::string& path, int length) {
+  return drives.readRecords(path, length).record(1);
+}
+
+}  // namespace
+
+StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
+  Facility& fac = c.facility;
+  const DriveMap& drives = c.drives;
+
+  c.PreviewFlag = 1;
+  c.IconPath = drives.fileExists(kIconFile) ? std::string(kIconFile) : std::string();
+  c.NextResVisible = false;
+  c.model.CallMode = callmode::Startup;
+
+  const std::string setupPath = FindSetupFile(drives);
+  if (setupPath.empty()) {
+    fac.setupFound = false;
+    fac.FacilityName = kNoSetupFileName;
+    return StartupOutcome::NoSetupFile;
+  }
+  SetupFile setup(drives, setupPath);
+  setup.readHead(fac);
+
+  if (const NursingUnit* unit = fac.unit(fac.defaultUnit);
+      unit && fac.defaultResident > unit->maxBeds)
+    c.dialogs.message(kBedNumberMessage, Buttons::Ok);
+
+  c.CardDate = setup.readValues(fac, c.clock) ? fac.SetupValues[1] : std::string();
+
+  fac.CustomTitle.clear();
+  if (drives.fileExists(customTitlePath(fac)))
+    fac.CustomTitle = rtrim(firstRecord(drives, customTitlePath(fac), 200));
+
+  c.resident.ResidentFile = fac.defaultResidentFile;
+  const std::string residentPath = residentDataPath(fac, fac.defaultResidentFile);
+  fac.DefaultResidentPath = drives.fileExists(residentPath) ? residentPath : std::string();
+  c.resident.ResidentPath = fac.DefaultResidentPath;
+
+  for (int d = 1; d <= 7; ++d) c.DayNames[d] = kWeekdays[d];
+
+  if (fac.defaultUnit < 1 || fac.defaultUnit > fac.unitCount()) fac.defaultUnit = 1;
+  if (!drives.fileExists(rosterPath(fac, fac.defaultUnit))) return StartupOutcome::NoDefaultRoster;
+
+  fac.FacilityName = tidyFacilityName(columns(fac.FacilityName, 1, 29));
+  fac.firstOfMonth = leadingNumber(columns(fac.SetupValues[1], 4, 5)) == 1;
+
+  fillPrinterList(c.printers, c.model);
+
+  const std::string marker = autoPrintMarkerPath(fac);
+  fac.AutoPrint = false;
+  if (drives.fileExists(marker)) {
+    // The marker asks for one automatic run: deleting it is what keeps the
+    // next start-up from printing again.
+    drives.removeFile(marker);
+    fac.AutoPrint = true;
+    if (drives.fileExists(marker)) c.dialogs.message(marker + "\r\n" + kAutoPrintDeleteError, Buttons::Ok);
+  }
+
+  fac.NoYellowDL = drives.fileExists(noYellowMarkerPath(fac));
+  fac.names = ReadNameTable(drives, fac);
+  fac.MakeTextFile = !drives.fileExists(noTextFileMarkerPath(fac));
+  if (drives.fileExists(adaptiveEquipmentPath(fac)))
+    fac.AdaptiveEquipmentList = adaptiveEquipmentPath(fac);
+  else if (drives.fileExists(sharedAdaptiveEquipmentPath(fac)))
+    fac.AdaptiveEquipmentList = sharedAdaptiveEquipmentPath(fac);
+  else
+    fac.AdaptiveEquipmentList.clear();
+
+  c.model.Text[15] = formatMmDdYy(addDays(c.clock.now().date, 1));
+
+  steps.GetSet(c);
+  c.MenuDay = int16Field(c.model.Text[5]);
+
+  steps.InitTables(c);
+  steps.LoadResident(c);
+  steps.LoadThick(c);
+  steps.LOADPUR(c);
+  c.model.Label[10].Caption = c.resident.NameLine + " ";
+  if (c.Ended) return StartupOutcome::Ended;
+
+  if (drives.fileExists(marker)) {
+    drives.removeFile(marker);
+    steps.SetForAll(c);
+  }
+
+  if (fac.AutoPrint) {
+    c.PreviewFlag = 0;
+    steps.PrintRun(c);
+  } else if (!c.model.Option[3]) {
+    c.model.CallMode = callmode::QuickRun;
+    steps.PrintRun(c);
+  }
+  if (c.Ended) return StartupOutcome::Ended;
+
+  steps.ShowForm2(c);
+  return StartupOutcome::Ready;
+}
+
+}  // namespace mc

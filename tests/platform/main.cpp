@@ -1,0 +1,12 @@
+// The platform tests draw with Qt: they need a QGuiApplication, off screen
+// unless a display is asked for.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

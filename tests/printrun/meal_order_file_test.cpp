@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data/text.h"
+#include "printrun/meal_order_file.h"
+#include "printrun/run_paths.h"
+#include "support/test_drives.h"
+
+namespace mc {
+namespace {
+
+using test::Rec;
+using test::TempDrives;
+
+using Row = std::array<std::string, 3>;  // breakfast, lunch, supper
+
+// Four units (unit 3's roster is missing, a stale working copy is left of
+// it) and a dining file MDR, blank, RDR. Every resident has a data file
+// except RS00107. Roster rows: file, diet, B, L, S abbreviations.
+class MealOrderFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    facility.FacCode = "TST";
+    request.lastResident = 999;
+    facility.Folders.assign(45, "c:\\dnv");
+    facility.Folders[2 - 1] = "c:\\dnv\\res";
+    facility.Folders[39 - 1] = "c:\\dnv\\diets";
+    facility.Folders[40 - 1] = "c:\\dnv\\Rosters";
+    facility.units = {{8, "North"}, {2, "South"}, {2, "Gone"}, {1, "Annex"}};
+    roster(1, {{"RS00101", "REGULAR", "MDR MDR RDR"}, {"RS00102", "REGULAR", "MDR MDR MDR", "H"},
+               {"RS00103", "NPO", "MDR MDR MDR"}, {"RS00104", "tube feeding", "RDR RDR RDR"},
+               {"RS00105", "REGULAR", "mdx RDR PAT"}, {"", "REGULAR", "MDR MDR MDR"},
+               {"RS00107", "REGULAR", "MDR MDR MDR"}, {"RS00108", "MECH SOFT", "rdr PAT MDR"}});
+    roster(2, {{"RS201", "REGULAR", "MDR RDR MDR"}, {"RS00202", "REGULAR", "    MDR    "},
+               {"RS00203", "REGULAR", "MDR MDR MDR"}});  // past the unit's two beds
+    roster(4, {{"RS00401", "REGULAR", "MDR MDR MDR"}});
+    t.put(workingRosterPath(facility, 3), 122, 1, Rec(122).field(33, 39, "RS00301").at(88, "MDR MDR MDR").str());
+    const char* dining[] = {"MDR", "   ", "RDR"};
+    for (long d = 1; d <= 3; ++d) t.put(diningFilePath(facility), 48, d, Rec(48).field(5, 7, dining[d - 1]).str());
+    for (const char* f : {"RS00101", "RS00102", "RS00103", "RS00104", "RS00105", "RS00108", "RS201",
+                          "RS00202", "RS00203", "RS00301", "RS00401"})
+      t.putFile(residentDataPath(facility, f), "x");
+  }
+
+  void roster(int unit, const std::vector<std::array<std::string, 4>>& rows) {
+    for (size_t i = 0; i < rows.size(); ++i)
+      t.put(rosterPath(facility, unit), 122, static_cast<long>(i + 1),
+            Rec(122).field(1, 1, rows[i][3]).field(33, 39, rows[i][0]).field(41, 70, rows[i][1]).at(88, rows[i][2]).str());
+  }
+
+  ResidentRange make(const std::string& order, int firstLocation = 1, int lastLocation = 3, int lastUnit = 3) {
+    request.MealOrder = order;
+    request.firstLocation = firstLocation;
+    request.lastLocation = lastLocation;
+    request.lastUnit = lastUnit;
+    return MakeDLF(t.drives(), facility, model, request);
+  }
+
+  static std::string file(const std::vector<Row>& rows) {
+    std::string out;
+    for (const Row& r : rows)
+      out += Rec(27).byte(1, 179).field(2, 8, r[0]).byte(9, 179).field(10, 16, r[1]).byte(17, 179)
+                 .field(18, 24, r[2]).byte(25, 179).at(26, "\r\n").str();
+    return out;
+  }
+
+  // The three abbreviations of a working-copy record.
+  std::string marks(int unit, int n) const {
+    return columns(t.record(workingRosterPath(facility, unit), 122, n), 88, 98);
+  }
+
+  TempDrives t;
+  Facility facility;
+  SettingsModel model;
+  MealOrderRequest request;
+};
+
+TEST_F(MealOrderFile, BlsPlacesByLocationThenUnitThenRosterOrder) {
+  t.putFile(mealOrderFilePath(facility), std::string(500, '#'));  // replaced whole
+  model.Caption = "main";
+  model.Overlay.Caption = "easy";
+  std::vector<std::string> shown;
+  request.showCaption = [&] { shown = {model.Caption, model.Overlay.Caption}; };
+  const ResidentRange range = make("bls");
+  // MDR (unit 1 before unit 2), RDR, then the catch-all: the blank and the
+  // unlisted PAT. H, NPO, TUBE and "mdx" get no tray for that meal.
+  EXPECT_EQ(t.read(mealOrderFilePath(facility)),
+            file({{"RS00101", "RS00101", "RS00108"}, {"RS201", "RS00202", "RS201"},
+                  {"RS00108", "RS00105", "RS00101"}, {"RS00202", "RS201", "RS00105"},
+                  {"", "RS00108", "RS00202"}}));
+  EXPECT_EQ(range.first, 1);
+  EXPECT_EQ(range.last, 6);  // one past the last tray
+
+  const std::string caption = " Assembling Meal Order Dining Location File .............................";
+  EXPECT_EQ(shown, (std::vector<std::string>{caption, caption}));
+  EXPECT_EQ(model.Caption, "main");
+  EXPECT_EQ(model.Overlay.Caption, "easy");
+}
+
+TEST_F(MealOrderFile, WorkingCopiesAreMarkedAndRostersStayUntouched) {
+  const std::string roster1 = t.read(rosterPath(facility, 1));
+  make("BLS");
+  EXPECT_EQ(t.read(rosterPath(facility, 1)), roster1);
+  const std::vector<std::string> expected = {
+      "--- --- ---", "XXX XXX XXX", "XXX XXX XXX", "XXX XXX XXX",  // placed; H, NPO, TUBE
+      "--- --- ---", "MDR MDR MDR", "MDR MDR MDR", "--- --- ---"};  // no name, no data file
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(marks(1, n), expected[n - 1]) << n;
+  EXPECT_EQ(marks(2, 3), "MDR MDR MDR");  // past the unit's beds
+  // Out of the unit range: copied as it stands. The stale copy of the
+  // missing roster is neither used nor rewritten.
+  EXPECT_EQ(t.read(workingRosterPath(facility, 4)), t.read(rosterPath(facility, 4)));
+  EXPECT_EQ(marks(3, 1), "MDR MDR MDR");
+}
+
+TEST_F(MealOrderFile, BbbFillsTheBreakfastColumnOnce) {
+  EXPECT_EQ(make("BBB").last, 5);
+  EXPECT_EQ(t.read(mealOrderFilePath(facility)),
+            file({{"RS00101", "", ""}, {"RS201", "", ""}, {"RS00108", "", ""}, {"RS00202", "", ""}}));
+  EXPECT_EQ(marks(1, 1), "--- MDR RDR");
+}
+
+TEST_F(MealOrderFile, MissingDiningFileAndNarrowRanges) {
+  t.drives().removeFile(diningFilePath(facility));
+  EXPECT_EQ(make("SSS").last, 6);  // the catch-all alone, in roster order
+  EXPECT_EQ(t.read(mealOrderFilePath(facility)),
+            file({{"", "", "RS00101"}, {"", "", "RS00105"}, {"", "", "RS00108"}, {"", "", "RS201"},
+                  {"", "", "RS00202"}}));
+  EXPECT_FALSE(t.exists(diningFilePath(facility)));  // not created in the diet folder
+
+  request.firstUnit = 2;
+  request.firstResident = 0;
+  request.lastResident = 1;
+  EXPECT_EQ(make("L", 5, 2, 9).last, 3);  // a reversed location range keeps its catch-all
+  EXPECT_EQ(t.read(mealOrderFilePath(facility)), file({{"", "RS201", ""}, {"", "RS00401", ""}}));
+  EXPECT_EQ(marks(1, 1), "MDR MDR RDR");  // unit 1 out of the range
+}
+
+TEST(MealOrderColumns, ReaderTakesTheColumnOfTheMealDrawn) {
+  EXPECT_EQ(normalMealOrder("lsb"), "LSB");
+  EXPECT_EQ(normalMealOrder("BLSX"), "BLS");
+  EXPECT_EQ(mealOrderFileColumn("BLS", 3), 18);
+  EXPECT_EQ(mealOrderFileColumn("LSB", 1), 10);
+  EXPECT_EQ(mealOrderFileColumn("LSB", 3), 2);
+  EXPECT_EQ(mealOrderFileColumn("BBB", 3), 2);
+  EXPECT_EQ(mealOrderFileColumn("BXS", 2), 0);
+  EXPECT_EQ(mealOrderFileColumn("BL", 3), 0);
+  const std::string rec = Rec(27).byte(1, 179).field(2, 8, "RSBREAK").field(10, 16, "RSLUNCH").field(18, 24, "RSSUPPR");
+  EXPECT_EQ(mealOrderResidentFile(rec, "SBL", 1), "RSSUPPR");
+  EXPECT_EQ(mealOrderResidentFile(rec, "SBL", 3), "RSLUNCH");
+  EXPECT_EQ(mealOrderResidentFile(std::string(27, ' '), "BLS", 1), "");
+}
+
+}  // namespace
+}  // namespace mc

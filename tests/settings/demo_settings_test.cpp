@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "data/text.h"
+#include "settings/printer_selection.h"
+#include "settings/settings_file.h"
+#include "support/test_drives.h"
+
+namespace mc {
+namespace {
+
+// The demo generator writes its settings file record by record without our
+// writer; our reader must find the six sets in it, and a load followed by a
+// save must not change a byte of it.
+TEST(DemoSettings, SixNamedSetsLoadAndSurviveASave) {
+  test::TempDrives t;
+  const std::string generate = std::string(MEALCARDS_DEMO_GENERATOR) + " " + t.root().string() + " >/dev/null";
+  ASSERT_EQ(std::system(generate.c_str()), 0);
+  Facility fac;
+  fac.FacCode = "MGC";  // the demo facility's code and setup folder
+  fac.SiteCode = "284";
+  fac.Folders.assign(45, "c:\\dnv");
+  SettingsModel m;
+  fillPrinterList(FixedPrinterList({}, ""), m);  // keeps the stored blank printer name
+  const SettingsFile file(t.drives(), fac);
+  const std::string before = t.read(file.path());
+  ASSERT_EQ(before.size(), 21u * 300);
+
+  file.GetSet(m);
+  const char* names[] = {"Set For All", "Meal Cards", "By Meal", "Din Loc", "Select Only", "User Cards"};
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(m.SetButtonName[i], padCut(names[i - 1], 12));
+  EXPECT_EQ(m.Caption, " [284 ] Fac:MGC Set:1:Meal Card & Select Menu Printing Program");
+  EXPECT_EQ(m.CardKind, 3);
+  EXPECT_EQ((std::array{m.Text[2], m.Text[4], m.Text[14], m.Text[21]}),
+            (std::array<std::string, 4>{"3", "999", "12", "4.8"}));
+  EXPECT_EQ((std::array{m.Check[4], m.Check[12], m.Check[13], m.Check[17], m.Check[28], m.Check[39]}),
+            (std::array{1, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(rtrim(m.Text[36]), "Demo facility - check diet before serving");
+  m.SaveRanges = 1;
+  file.SaveSet(m);
+  EXPECT_EQ(t.read(file.path()), before);
+
+  auto loadSet = [&](int n) {
+    m.CurrentSet = static_cast<int16_t>(n);
+    file.SetSetNo(m);
+    file.GetSet(m);
+    m.CurrentSet = 1;
+  };
+  loadSet(2);
+  EXPECT_EQ(m.CardKind, 2);
+  loadSet(3);
+  EXPECT_EQ(m.MealOrder, "BLS");
+  loadSet(4);
+  EXPECT_EQ(m.Check[2], 1);
+  EXPECT_EQ(m.Text[8], "6  ");
+  loadSet(5);
+  EXPECT_EQ(m.Check[21], 1);
+  loadSet(6);
+  EXPECT_TRUE(m.UserCards);
+  EXPECT_EQ((std::array{m.Check[7], m.Check[8], m.Check[9]}), (std::array{1, 1, 1}));
+  EXPECT_EQ((std::array{m.Text[9], m.Text[10], m.Text[11], m.Text[12]}),
+            (std::array<std::string, 4>{"4   ", "12", "240 ", "3 "}));
+}
+
+}  // namespace
+}  // namespace mc

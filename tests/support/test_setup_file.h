@@ -1,0 +1,45 @@
+// A setup file "F.kvt" for tests, field by field, with the layout start-up
+// reads: record 1, the name in record 4, the units, the folders, the date
+// and value records and record 200.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/facility.h"
+#include "support/test_drives.h"
+
+namespace mc::test {
+
+struct TestSetup {
+  TestSetup();
+
+  std::string facCode = "TST";
+  std::vector<NursingUnit> units = {{10, "North Wing"}, {8, "South Wing"}};
+  std::vector<std::string> folders;  // 45 entries; see folderOf()
+  std::string unitCountField;        // columns 4-5 when not empty, else the unit count
+  std::string folderCountField;      // columns 6-7 when not empty, else the folder count
+  std::string defaultUnit = "1";
+  std::string defaultResident = "2";
+  std::string residentFile = "RS00102";
+  std::string name = "Test Home";
+  std::string date = "03-15-07";
+  std::string value2 = "VALUE2", value3 = "VALUE3", value4 = "VALUE4", value5 = "VALUE5";
+  std::string value9 = "V9", value7 = "VALUE7";
+  std::string style = "1";
+  std::string site = "AB1";
+
+  long dateRecord() const { return 35L + static_cast<long>(units.size() + folders.size()); }
+  // Writes the file at the path (any drive), creating its folders.
+  void write(const TempDrives& drives, std::string_view path = "c:\\dnv\\setup\\F.kvt") const;
+};
+
+// The folder table of a TestSetup: 2 residents, 23 setup, 35 pictures,
+// 40 rosters, everything else the data root.
+std::string testFolder(int n);
+
+// Creates the folder of a drive letter (drive c exists already).
+void addDrive(const TempDrives& drives, char letter);
+
+}  // namespace mc::test

@@ -1,0 +1,236 @@
+#include "ui/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "printrun/scripted_dialogs.h"
+#include "ui/program_startup_steps.h"
+#include "support/test_drives.h"
+#include "support/test_setup_file.h"
+
+namespace mc {
+namespace {
+
+using test::TempDrives;
+using test::TestSetup;
+
+class FixedClock : public Clock {
+ public:
+  DateTime now() const override { return {{2026, 12, 31}, 10, 5, 0}; }
+};
+
+// Writes each step as "name(CallMode,PreviewFlag)" and does just enough of
+// the real steps for start-up to go on.
+class RecordingSteps : public StartupSteps {
+ public:
+  std::string log;
+  bool userCards = false;
+  bool runEndsProgram = false;
+
+  void GetSet(Controller& c) override {
+    note(c, "GetSet");
+    c.model.Text[5] = "4";
+    c.model.Option[3] = userCards;
+  }
+  void InitTables(Controller& c) override { note(c, "InitTables"); }
+  void LoadResident(Controller& c) override {
+    note(c, "LoadResident");
+    c.resident.NameLine = "102-A Castillo, Rosa";
+  }
+  void LoadThick(Controller& c) override { note(c, "LoadThick"); }
+  void LOADPUR(Controller& c) override { note(c, "LOADPUR"); }
+  void SetForAll(Controller& c) override { note(c, "SetForAll"); }
+  void PrintRun(Controller& c) override {
+    note(c, "PrintRun");
+    if (runEndsProgram) c.EndProgram();
+  }
+  void ShowForm2(Controller& c) override { note(c, "ShowForm2"); }
+
+ private:
+  void note(const Controller& c, const char* step) {
+    log += std::string(log.empty() ? "" : " ") + step + "(" + std::to_string(c.model.CallMode) + "," +
+           std::to_string(c.PreviewFlag) + ")";
+  }
+};
+
+constexpr const char* kLoads =
+    "GetSet(-1111,1) InitTables(-1111,1) LoadResident(-1111,1) LoadThick(-1111,1) LOADPUR(-1111,1)";
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() {
+    setup.write(t);
+    t.put("c:\\dnv\\rost\\sfl1.TST", 122, 1, Rec(122).str());
+    t.put("c:\\dnv\\res\\dataTST\\RS00102.~TST", 100, 1, Rec(100).str());
+  }
+  StartupOutcome run() {
+    steps.log.clear();
+    c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
+    return Form_Load(*c, steps);
+  }
+  void remove(const char* path) { std::filesystem::remove(*t.drives().hostPath(path)); }
+
+  TempDrives t;
+  TestSetup setup;
+  ScriptedDialogs dialogs;
+  FixedPrinterList printers{{"Kitchen Laser", "PDF", "Office"}, "PDF"};
+  FixedClock clock;
+  RecordingSteps steps;
+  std::unique_ptr<Controller> c;
+};
+
+TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-101,1) ShowForm2(-101,1)");
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_EQ(c->model.Text[15], "01-01-27");  // tomorrow, across the year's end
+  EXPECT_EQ(c->MenuDay, 4);
+  EXPECT_EQ(c->model.Label[10].Caption, "102-A Castillo, Rosa ");
+  EXPECT_EQ(c->CardDate, "03-15-07");
+  EXPECT_EQ(c->DayNames[1] + c->DayNames[7], "SundaySaturday");
+  EXPECT_FALSE(c->NextResVisible);
+  EXPECT_EQ(c->resident.ResidentFile, "RS00102");
+  EXPECT_EQ(c->resident.ResidentPath, "c:\\dnv\\res\\dataTST\\RS00102.~TST");
+  EXPECT_EQ(c->model.Printers.size(), 3u);
+  EXPECT_EQ(c->model.DefaultPrinterIndex, 1);
+  EXPECT_FALSE(c->model.NoPrinters);
+  EXPECT_FALSE(c->facility.AutoPrint || c->facility.NoYellowDL || c->facility.names.loaded);
+  EXPECT_TRUE(c->facility.MakeTextFile);
+  EXPECT_FALSE(c->facility.firstOfMonth);
+
+  remove("c:\\dnv\\res\\dataTST\\RS00102.~TST");
+  FixedPrinterList noDefault{{"Lonely"}, ""};
+  c = std::make_unique<Controller>(t.drives(), dialogs, noDefault, clock);
+  ASSERT_EQ(Form_Load(*c, steps), StartupOutcome::Ready);
+  EXPECT_EQ(c->resident.ResidentPath, "");
+  EXPECT_TRUE(c->model.NoPrinters);
+  EXPECT_TRUE(c->model.Printers.empty());
+}
+
+TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
+  remove("c:\\dnv\\setup\\F.kvt");
+  ASSERT_EQ(run(), StartupOutcome::NoSetupFile);
+  EXPECT_EQ(c->facility.FacilityName, "Cannot Find Setup File");
+  EXPECT_EQ(steps.log, "");
+
+  setup.defaultUnit = "9";  // outside 1..U: unit 1 becomes the default, and its roster counts
+  setup.write(t);
+  t.put("c:\\dnv\\rost\\sfl9.TST", 122, 1, Rec(122).str());
+  remove("c:\\dnv\\rost\\sfl1.TST");
+  ASSERT_EQ(run(), StartupOutcome::NoDefaultRoster);
+  EXPECT_EQ(c->facility.defaultUnit, 1);
+  EXPECT_EQ(steps.log, "");
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(StartupTest, BedNumberBeyondTheUnitsBedsIsReportedAndStartupGoesOn) {
+  setup.defaultUnit = "2";
+  setup.defaultResident = "9";  // unit 2 has 8 beds
+  setup.write(t);
+  t.put("c:\\dnv\\rost\\sfl2.TST", 122, 1, Rec(122).str());
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text,
+            "Bed Number Exceeds Max Beds for Nursing Unit.\r\n"
+            "Increase Max Beds for Unit from the \r\n"
+            "Facility --> Setup Rosters, ... Program");
+  EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::Ok);
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-101,1) ShowForm2(-101,1)");
+}
+
+TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
+  t.putFile("c:\\dnv\\setup\\apcard.TST", "");
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  EXPECT_TRUE(c->facility.AutoPrint);
+  EXPECT_FALSE(t.exists("c:\\dnv\\setup\\apcard.TST"));
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-1111,0) ShowForm2(-1111,0)");
+  EXPECT_TRUE(dialogs.shown().empty());
+
+  // Two spellings of the marker: deleting one leaves the other, which the
+  // program cannot tell from a file that refused to go. Auto-print runs
+  // even with user cards chosen.
+  t.putFile("c:\\dnv\\setup\\apcard.TST", "");
+  std::ofstream(t.root() / "c" / "dnv" / "setup" / "APCARD.TST").put('x');
+  steps.userCards = true;
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text,
+            "c:\\dnv\\setup\\apcard.TST\r\nError Deleting Above File to Cancel Future Auto Print.");
+  EXPECT_FALSE(t.exists("c:\\dnv\\setup\\apcard.TST"));
+  EXPECT_EQ(steps.log,
+            std::string(kLoads) + " SetForAll(-1111,1) PrintRun(-1111,0) ShowForm2(-1111,0)");
+}
+
+TEST_F(StartupTest, UserCardsStartNoRunAndARunCanEndTheProgram) {
+  steps.userCards = true;
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  EXPECT_EQ(steps.log, std::string(kLoads) + " ShowForm2(-1111,1)");
+
+  steps.userCards = false;
+  steps.runEndsProgram = true;
+  ASSERT_EQ(run(), StartupOutcome::Ended);
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-101,1)");
+}
+
+TEST_F(StartupTest, NameListsTakeTwentyCharactersAndDropControlCharacters) {
+  const char* path = "c:\\dnv\\res\\tolnm";
+  t.put(path, 22, 1, "  Coffee, black       ");
+  t.put(path, 22, 2, "\x01Tea");
+  t.put(path, 22, 3, "{Orange juice");
+  t.put(path, 22, 4, "z is the last letter XX");
+  t.put(path, 22, 5, "\xe9" "clair");
+  t.put(path, 22, 31, "ISOLATION");
+  t.put(path, 22, 60, "Peanuts");
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  const NameTable& names = c->facility.names;
+  EXPECT_TRUE(names.loaded);
+  EXPECT_EQ(names.LikeNames[1], "Coffee, black");
+  EXPECT_EQ(names.LikeNames[2] + names.LikeNames[3] + names.LikeNames[5], "");
+  EXPECT_EQ(names.LikeNames[4], "z is the last letter");
+  EXPECT_EQ(names.DislikeNames[1], "ISOLATION");
+  EXPECT_EQ(names.DislikeNames[30], "Peanuts");
+}
+
+TEST_F(StartupTest, MarkerFilesCustomTitleAndFacilityName) {
+  setup.name = "Riverside Nursing and Rehab &Co";  // cut at 29: "...Rehab &"
+  setup.date = "07-01-26";
+  setup.write(t);
+  t.putFile("c:\\dnv\\res\\NoYel", "");
+  t.putFile("c:\\dnv\\NoMTxt", "");
+  t.putFile("c:\\dnv\\pics\\vod\\aded.1", "x");
+  t.putFile("c:\\dnv\\setup\\conm.TST", "  Kitchen of Test Home   " + std::string(180, ' ') + "next");
+  t.putFile("c:\\dnv\\vexl8.ico", "icon");
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  EXPECT_EQ(c->facility.FacilityName, "Riverside Nursing and Rehab");
+  EXPECT_TRUE(c->facility.firstOfMonth);
+  EXPECT_TRUE(c->facility.NoYellowDL);
+  EXPECT_FALSE(c->facility.MakeTextFile);
+  EXPECT_EQ(c->facility.AdaptiveEquipmentList, "c:\\dnv\\pics\\vod\\aded.1");
+  EXPECT_EQ(c->facility.CustomTitle, "  Kitchen of Test Home");
+  EXPECT_EQ(c->IconPath, "c:\\dnv\\vexl8.ico");
+
+  t.putFile("c:\\dnv\\pics\\vod\\aded.TST", "x");
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  EXPECT_EQ(c->facility.AdaptiveEquipmentList, "c:\\dnv\\pics\\vod\\aded.TST");
+}
+
+TEST_F(StartupTest, TheProgramsSettingsLoadTakesTheDefaultUnitAndResident) {
+  setup.defaultUnit = "9";  // becomes 1 before the load
+  setup.defaultResident = "7";
+  setup.write(t);
+  t.put("c:\\dnv\\setup\\Mcardset.TST", 300, 1, Rec(300).field(1, 9, " 5 6  3 8").str());
+  c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
+  ProgramStartupSteps program;
+  ASSERT_EQ(Form_Load(*c, program), StartupOutcome::Ready);
+  EXPECT_EQ(c->model.Text[1] + "," + c->model.Text[2] + "," + c->model.Text[3] + "," + c->model.Text[4],
+            "1,1,7,7");
+  EXPECT_EQ(c->model.PrinterName, "PDF");
+  EXPECT_EQ(c->model.CallMode, callmode::QuickRun);
+}
+
+}  // namespace
+}  // namespace mc
