@@ -25,6 +25,8 @@ class RecordingSurface : public Surface {
   void PaintPicture(const std::string&, double, double, double, double) override {}
   void NewPage() override { calls.push_back("newpage"), CurrentY = 0; }
   void EndDoc() override { calls.push_back("enddoc"), CurrentY = 0; }
+  void SetPaper(int, int) override {}
+  void Cls() override {}
   bool isPrinter() const override { return true; }
 
   std::vector<std::string> calls;
