@@ -35,9 +35,7 @@ int runShowResident(const GlobalOptions& options, const std::vector<std::string>
     return context->reportStop(outcome);
 
   Controller& c = context->controller;
-  // "By meal" runs its three one-meal orders in turn; shown alone, the
-  // resident gets all three meals in their usual order.
-  const std::string order = c.model.MealOrder.size() <= 3 ? c.model.MealOrder : std::string();
+  const std::string order = singleResidentMealOrder(c.model);
   const ResidentLoadOptions loadOptions = residentLoadOptions(c.model, c.facility, c.drives, order);
   DietFile dietFile;
   c.resident.Loaded = false;

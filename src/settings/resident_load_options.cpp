@@ -17,4 +17,8 @@ ResidentLoadOptions residentLoadOptions(const SettingsModel& model, const Facili
   return o;
 }
 
+std::string singleResidentMealOrder(const SettingsModel& model) {
+  return model.MealOrder.size() <= 3 ? model.MealOrder : std::string();
+}
+
 }  // namespace mc

@@ -3,6 +3,7 @@
 // the alternate facility code, the backup folder and the standard name table.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "data/drive_map.h"
@@ -17,5 +18,11 @@ namespace mc {
 // point at its name table.
 ResidentLoadOptions residentLoadOptions(const SettingsModel& model, const Facility& facility,
                                         const DriveMap& drives, std::string_view mealOrder);
+
+// The meal order of a resident loaded outside a run (start-up's sample
+// resident, show-resident): the settings' order, except that "by meal",
+// whose run takes its three one-meal orders in turn, shows all three meals
+// in their usual order.
+std::string singleResidentMealOrder(const SettingsModel& model);
 
 }  // namespace mc
