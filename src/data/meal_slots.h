@@ -23,9 +23,8 @@ int slotMeal(std::string_view mealOrder, int slot);
 // slot) by the meal order.
 template <class T>
 std::array<T, 4> arrangeBySlots(const std::array<T, 4>& byMeal, std::string_view mealOrder) {
-  std::array<T, 4> slots{};
-  for (int k = 1; k <= 3; ++k) slots[k] = byMeal[slotMeal(mealOrder, k)];
-  return slots;
+  return {byMeal[0], byMeal[slotMeal(mealOrder, 1)], byMeal[slotMeal(mealOrder, 2)],
+          byMeal[slotMeal(mealOrder, 3)]};
 }
 
 }  // namespace mc

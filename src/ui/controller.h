@@ -9,8 +9,10 @@
 #include <string>
 
 #include "data/card_date.h"
+#include "data/diet_file.h"
 #include "data/drive_map.h"
 #include "data/facility.h"
+#include "data/fixed_tables.h"
 #include "data/resident_record.h"
 #include "printrun/dialogs.h"
 #include "settings/printer_list.h"
@@ -30,6 +32,10 @@ class Controller {
   SettingsModel model;
   SettingsFile settingsFile{drives, facility};
   ResidentRecord resident;
+  FixedTables tables;  // built once by start-up
+  // The diet file of the last resident load; the print run reads the meal
+  // patterns of the same records.
+  DietFile dietFile;
 
   Dialogs& dialogs;
   const PrinterList& printers;

@@ -10,6 +10,7 @@
 #include "printrun/scripted_dialogs.h"
 #include "ui/program_startup_steps.h"
 #include "support/test_drives.h"
+#include "support/resident_file.h"
 #include "support/test_setup_file.h"
 
 namespace mc {
@@ -223,9 +224,14 @@ TEST_F(StartupTest, TheProgramsSettingsLoadTakesTheDefaultUnitAndResident) {
   setup.defaultResident = "7";
   setup.write(t);
   t.put("c:\\dnv\\setup\\Mcardset.TST", 300, 1, Rec(300).field(1, 9, " 5 6  3 8").str());
+  t.putFile("c:\\dnv\\res\\dataTST\\RS00102.~TST", test::ResidentFile().room("12").name("Doe, Jane").bytes());
   c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
   ProgramStartupSteps program;
   ASSERT_EQ(Form_Load(*c, program), StartupOutcome::Ready);
+  // The fixed tables and the sample resident are loaded before its name
+  // line is shown.
+  EXPECT_EQ(c->tables.MenuCode, "TST");
+  EXPECT_EQ(c->model.Label[10].Caption, "12 Doe, Jane ");
   EXPECT_EQ(c->model.Text[1] + "," + c->model.Text[2] + "," + c->model.Text[3] + "," + c->model.Text[4],
             "1,1,7,7");
   EXPECT_EQ(c->model.PrinterName, "PDF");

@@ -1,0 +1,59 @@
+// mealcards show-resident FILE: start-up, then the resident data file FILE
+// (the 7-character name, as the rosters give it) loaded as a print run
+// loads it, under the settings' meal order, printed as one JSON object.
+#include <iostream>
+#include <string>
+
+#include "app_context.h"
+#include "data/data_file_names.h"
+#include "data/resident_json.h"
+#include "data/resident_loader.h"
+#include "data/text.h"
+#include "settings/resident_load_options.h"
+#include "ui/program_startup_steps.h"
+
+namespace mc::app {
+
+namespace {
+
+// Start-up as the program runs it, without its print run: showing a
+// resident prints nothing.
+class ShowSteps : public ProgramStartupSteps {
+ public:
+  void PrintRun(Controller&) override {}
+};
+
+int runShowResident(const GlobalOptions& options, const std::vector<std::string>& args) {
+  if (args.size() != 1) return usageError("show-resident takes one resident file name");
+  const std::string file = trim(utf8ToCp1252(args[0]));
+  if (file.empty()) return usageError("show-resident needs a resident file name");
+  auto context = AppContext::create(options);
+  if (!context) return kExitFailed;
+  ShowSteps steps;
+  const StartupOutcome outcome = context->startUp(steps);
+  if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
+    return context->reportStop(outcome);
+
+  Controller& c = context->controller;
+  const std::string order = singleResidentMealOrder(c.model);
+  const ResidentLoadOptions loadOptions = residentLoadOptions(c.model, c.facility, c.drives, order);
+  DietFile dietFile;
+  c.resident.Loaded = false;
+  c.resident.ResidentFile = file;
+  LoadResident(c.resident, dietFile, c.drives, c.facility, loadOptions);
+  if (c.resident.ResidentPath.empty()) {
+    const std::string path = residentDataPath(c.facility, file);
+    const auto host = c.drives.hostPath(path);
+    return fail("no resident data file " + cp1252ToUtf8(path) +
+                (host ? " (" + host->string() + ")" : std::string(" (drive not mapped)")));
+  }
+  std::cout << ResidentJson(c.resident, order);
+  return kExitOk;
+}
+
+const CommandRegistration showResident("show-resident", "show-resident FILE   start-up, then the resident's record as JSON",
+                                       &runShowResident);
+
+}  // namespace
+
+}  // namespace mc::app

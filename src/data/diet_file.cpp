@@ -1,0 +1,95 @@
+#include "data/diet_file.h"
+
+#include <chrono>
+#include <system_error>
+
+#include "data/data_file_names.h"
+#include "data/text.h"
+
+namespace fs = std::filesystem;
+
+namespace mc {
+
+void DietFile::open(const DriveMap& drives, const std::string& windowsPath) {
+  const auto host = drives.hostPath(windowsPath);
+  std::error_code ec;
+  const bool isFile = host && fs::is_regular_file(*host, ec);
+  std::uintmax_t size = 0;
+  fs::file_time_type mtime{};
+  if (isFile) {
+    size = fs::file_size(*host, ec);
+    if (ec) size = 0;
+    mtime = fs::last_write_time(*host, ec);
+    if (ec) mtime = {};
+  }
+  if (isFile && file_.exists() && !recentlyChanged_ && windowsPath == path_ && *host == host_ && size == size_ &&
+      mtime == mtime_)
+    return;
+  path_ = windowsPath;
+  host_ = host.value_or(fs::path());
+  size_ = size;
+  mtime_ = mtime;
+  recentlyChanged_ = isFile && fs::file_time_type::clock::now() - mtime < std::chrono::seconds(2);
+  file_ = isFile ? RecordFile::read(*host, kRecordLength) : RecordFile({}, kRecordLength, false);
+}
+
+std::string findDietFile(const DriveMap& drives, const Facility& facility, std::string_view altFacCode) {
+  const DietFileCandidates c = dietFilePaths(facility, altFacCode);
+  if (drives.fileExists(c.preferred)) return c.preferred;
+  if (drives.fileExists(c.facility)) return c.facility;
+  return c.fallback;
+}
+
+bool dietCodeLooksUp(int code) { return code >= 1 && code <= 255 && code != 98 && code != 99; }
+
+void normaliseDietCodes(std::array<int16_t, 5>& codes) {
+  auto inRange = [](int c) { return c >= 1 && c <= 255; };
+  if (codes[1] == 0 && inRange(codes[2])) {
+    codes[1] = codes[2];
+    codes[2] = codes[3];
+    codes[3] = codes[4];
+    codes[4] = 0;
+  }
+  if (codes[1] == 0 && inRange(codes[3])) {
+    codes[1] = codes[3];
+    codes[3] = 0;
+  }
+  if (codes[1] == 0 && inRange(codes[4])) {
+    codes[1] = codes[4];
+    codes[4] = 0;
+  }
+}
+
+// The facility marks the diets whose meal cards show rewritten portions
+// (the calorie-controlled diets with meal patterns, codes 10..79; 60, the
+// renal diet, excepted) by a mark in positions 10-12 of the diet's marker
+// field. The test is made on the diet code itself. Testing the position of
+// the code among the four (1..4) instead could never fire, which would leave
+// the meal patterns that the facility keeps in the diet file without effect.
+bool dietCodeMarks(int code, std::string_view marker) {
+  return code >= 10 && code <= 79 && code != 60 && trim(columns(marker, 10, 12)) != "";
+}
+
+void LoadDietFile(ResidentRecord& record, DietFile& dietFile, const DriveMap& drives,
+                  const Facility& facility, std::string_view altFacCode) {
+  dietFile.open(drives, findDietFile(drives, facility, altFacCode));
+  record.DietMatrix = {};
+  record.DietMask = std::string(20, ' ');
+  record.DietCodeMarked = false;
+  normaliseDietCodes(record.DietCode);
+  for (int k = 1; k <= 4; ++k) {
+    const int code = record.DietCode[k];
+    if (!dietCodeLooksUp(code)) continue;
+    const std::string rec = dietFile.record(code);
+    const std::string marker = columns(rec, 26, 45);
+    if (dietCodeMarks(code, marker)) record.DietCodeMarked = true;
+    record.DietMatrix[k][1] = int16Field(columns(rec, 78, 78));
+    record.DietMatrix[k][2] = int16Field(columns(rec, 80, 80));
+    for (int j = 0; j < 20; ++j) {
+      if (marker[j] != ' ') record.DietMask[j] = 'x';
+      if (marker[j] == '*') record.DietMask[j] = '*';
+    }
+  }
+}
+
+}  // namespace mc
