@@ -2,7 +2,6 @@
 // freshly generated demo facility, on an empty drive folder, on a facility
 // that lost its default roster.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/mealcards_command.h"
 #include "support/test_drives.h"
 
 namespace mc {
@@ -17,42 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string quoted(const std::string& s) { return "'" + s + "'"; }
-
-// Runs mealcards with these arguments and without $MEALCARDS_DRIVES.
-Outcome mealcards(const test::TempDrives& scratch, const std::string& args) {
-  const fs::path out = scratch.root() / "stdout.txt", err = scratch.root() / "stderr.txt";
-  const std::string command = "env -u MEALCARDS_DRIVES -u DISPLAY -u WAYLAND_DISPLAY " +
-                              quoted(MEALCARDS_BINARY) + " " + args + " >" +
-                              quoted(out.string()) + " 2>" + quoted(err.string());
-  const int status = std::system(command.c_str());
-  Outcome r;
-  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = slurp(out);
-  r.err = slurp(err);
-  return r;
-}
-
-fs::path makeDemo(const test::TempDrives& scratch, const std::string& options = "") {
-  const fs::path drives = scratch.root() / ("demo" + std::to_string(options.size()));
-  const std::string command =
-      quoted(MEALCARDS_DEMO_GENERATOR) + " " + quoted(drives.string()) + " " + options + " >/dev/null";
-  EXPECT_EQ(std::system(command.c_str()), 0);
-  return drives;
-}
+using test::makeDemo;
+using test::mealcards;
+using test::Outcome;
+using test::quoted;
 
 bool hasLine(const std::string& text, const std::string& line) {
   std::istringstream in(text);
