@@ -2,14 +2,11 @@
 // freshly generated demo facility, on an empty drive folder, on a facility
 // that lost its default roster.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace mc {
@@ -17,54 +14,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using test::CommandResult;
+using test::hasLine;
+using test::shellQuote;
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string quoted(const std::string& s) { return "'" + s + "'"; }
-
-// Runs mealcards with these arguments and without $MEALCARDS_DRIVES.
-Outcome mealcards(const test::TempDrives& scratch, const std::string& args) {
-  const fs::path out = scratch.root() / "stdout.txt", err = scratch.root() / "stderr.txt";
-  const std::string command = "env -u MEALCARDS_DRIVES -u DISPLAY -u WAYLAND_DISPLAY " +
-                              quoted(MEALCARDS_BINARY) + " " + args + " >" +
-                              quoted(out.string()) + " 2>" + quoted(err.string());
-  const int status = std::system(command.c_str());
-  Outcome r;
-  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = slurp(out);
-  r.err = slurp(err);
-  return r;
-}
+CommandResult mealcards(const test::TempDrives&, const std::string& args) { return test::runMealcards(args); }
 
 fs::path makeDemo(const test::TempDrives& scratch, const std::string& options = "") {
-  const fs::path drives = scratch.root() / ("demo" + std::to_string(options.size()));
-  const std::string command =
-      quoted(MEALCARDS_DEMO_GENERATOR) + " " + quoted(drives.string()) + " " + options + " >/dev/null";
-  EXPECT_EQ(std::system(command.c_str()), 0);
-  return drives;
-}
-
-bool hasLine(const std::string& text, const std::string& line) {
-  std::istringstream in(text);
-  for (std::string l; std::getline(in, l);)
-    if (l == line) return true;
-  return false;
+  return test::makeDemoFacility(scratch.root() / ("demo" + std::to_string(options.size())), options);
 }
 
 TEST(InfoCommand, ReportsTheDemoFacility) {
   test::TempDrives scratch;
   const fs::path demo = makeDemo(scratch);
-  const Outcome r = mealcards(scratch, "--drives " + quoted(demo.string()) + " --date 07-04-27 info");
+  const CommandResult r = mealcards(scratch, "--drives " + shellQuote(demo.string()) + " --date 07-04-27 info");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_TRUE(hasLine(r.out, "setup file        c:\\dnv\\setup\\F.kvt")) << r.out;
@@ -86,7 +49,7 @@ TEST(InfoCommand, ReportsTheDemoFacility) {
   EXPECT_NE(r.out.find("c:\\dnv\\setup\\conm.MGC  absent"), std::string::npos) << r.out;
 
   const fs::path big = makeDemo(scratch, "--units 4 --residents 12");
-  const Outcome g = mealcards(scratch, "--drives " + quoted(big.string()) + " info");
+  const CommandResult g = mealcards(scratch, "--drives " + shellQuote(big.string()) + " info");
   ASSERT_EQ(g.exitCode, 0) << g.err;
   EXPECT_TRUE(hasLine(g.out, "nursing units (4)")) << g.out;
   EXPECT_TRUE(hasLine(g.out, "default resident  1  G000001")) << g.out;
@@ -94,7 +57,7 @@ TEST(InfoCommand, ReportsTheDemoFacility) {
 
 TEST(InfoCommand, EmptyDriveFolderSaysWhereItLooked) {
   test::TempDrives scratch;
-  const Outcome r = mealcards(scratch, "--drives " + quoted(scratch.root().string()) + " info");
+  const CommandResult r = mealcards(scratch, "--drives " + shellQuote(scratch.root().string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("no setup file: looked for c:\\dnv\\setup\\F.kvt on drives"), std::string::npos)
@@ -107,7 +70,7 @@ TEST(InfoCommand, MissingDefaultRosterOrDriveFolderFails) {
   test::TempDrives scratch;
   const fs::path demo = makeDemo(scratch);
   ASSERT_TRUE(fs::remove(demo / "c" / "dnv" / "Rosters" / "sfl1.MGC"));
-  Outcome r = mealcards(scratch, "--drives " + quoted(demo.string()) + " info");
+  CommandResult r = mealcards(scratch, "--drives " + shellQuote(demo.string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("roster of the default nursing unit 1 is missing: C:\\Dnv\\Rosters\\sfl1.MGC"),
             std::string::npos)
@@ -116,7 +79,7 @@ TEST(InfoCommand, MissingDefaultRosterOrDriveFolderFails) {
   r = mealcards(scratch, "info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("--drives"), std::string::npos) << r.err;
-  r = mealcards(scratch, "--drives " + quoted((scratch.root() / "nowhere").string()) + " info");
+  r = mealcards(scratch, "--drives " + shellQuote((scratch.root() / "nowhere").string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("nowhere"), std::string::npos) << r.err;
 }

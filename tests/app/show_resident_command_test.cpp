@@ -1,41 +1,22 @@
 // show-resident as a support person runs it on the demo facility.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace mc {
 namespace {
 
-struct CommandResult {
-  int exitCode = -1;
-  std::string out, err;
-};
-
-std::string slurp(const std::filesystem::path& p) {
-  std::ostringstream s;
-  s << std::ifstream(p, std::ios::binary).rdbuf();
-  return s.str();
-}
+using test::CommandResult;
 
 CommandResult mealcards(const test::TempDrives& t, const std::string& args) {
-  const auto out = t.root() / "out.txt", err = t.root() / "err.txt";
-  const std::string command = "env -u MEALCARDS_DRIVES -u DISPLAY -u WAYLAND_DISPLAY '" +
-                              std::string(MEALCARDS_BINARY) + "' --drives '" + (t.root() / "demo").string() +
-                              "' " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+  return test::runMealcards("--drives " + test::shellQuote((t.root() / "demo").string()) + " " + args);
 }
 
 TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
   test::TempDrives t;
-  const std::string generate =
-      "'" + std::string(MEALCARDS_DEMO_GENERATOR) + "' '" + (t.root() / "demo").string() + "' >/dev/null";
-  ASSERT_EQ(std::system(generate.c_str()), 0);
+  test::makeDemoFacility(t.root() / "demo");
 
   const CommandResult own = mealcards(t, "show-resident RS00105");
   ASSERT_EQ(own.exitCode, 0) << own.err;
