@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/commands.h"
@@ -47,6 +48,15 @@ TEST(InfoCommand, ReportsTheDemoFacility) {
   EXPECT_TRUE(hasLine(r.out, "active set        1")) << r.out;
   EXPECT_TRUE(hasLine(r.out, "card date         07-04-27 (Text15)")) << r.out;
   EXPECT_NE(r.out.find("c:\\dnv\\setup\\conm.MGC  absent"), std::string::npos) << r.out;
+
+  // A support command only reports: the auto-print marker stays for the
+  // program's next real start.
+  const fs::path marker = demo / "c" / "dnv" / "setup" / "apcard.MGC";
+  { std::ofstream touch(marker); }
+  const CommandResult m = mealcards(scratch, "--drives " + shellQuote(demo.string()) + " info");
+  EXPECT_NE(m.out.find("apcard.MGC  present: the next start-up prints automatically"), std::string::npos)
+      << m.out;
+  EXPECT_TRUE(fs::exists(marker));
 
   const fs::path big = makeDemo(scratch, "--units 4 --residents 12");
   const CommandResult g = mealcards(scratch, "--drives " + shellQuote(big.string()) + " info");
