@@ -17,10 +17,12 @@ namespace mc::app {
 namespace {
 
 // Start-up as the program runs it, except that info only reports: an
-// automatic or preview print run is left out.
+// automatic or preview print run is left out, and an auto-print marker is
+// left in place for the program's next real start.
 class InfoSteps : public ProgramStartupSteps {
  public:
   void PrintRun(Controller&) override {}
+  bool ActsOnAutoPrint() const override { return false; }
 };
 
 std::string shown(std::string_view cp1252) { return cp1252ToUtf8(cp1252); }
@@ -103,7 +105,7 @@ void printMarkers(std::ostream& out, const Controller& c) {
   out << "marker files\n";
   const std::string autoPrint = autoPrintMarkerPath(fac);
   row(out, "  auto-print",
-      shown(autoPrint) + (fac.AutoPrint ? "  was present: start-up deleted it, an automatic run is due"
+      shown(autoPrint) + (fac.AutoPrint ? "  present: the next start-up prints automatically"
                                         : drives.fileExists(autoPrint) ? "  present" : "  absent"));
   row(out, "  NoYel", presence(drives, noYellowMarkerPath(fac)));
   row(out, "  NoMTxt", presence(drives, noTextFileMarkerPath(fac)));

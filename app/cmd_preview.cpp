@@ -14,14 +14,15 @@ namespace mc::app {
 
 namespace {
 
-// Start-up as the program runs it, except that a preview never prints: an
-// automatic run that the auto-print marker asks for is drawn as the
-// start-up preview instead.
+// Start-up as the program runs it, except that a preview never prints: the
+// auto-print marker is left for the program's next real start, and the
+// automatic run it asks for is drawn as the start-up preview instead.
 class PreviewSteps : public ProgramStartupSteps {
  public:
+  bool ActsOnAutoPrint() const override { return false; }
   void PrintRun(Controller& c) override {
     if (c.facility.AutoPrint) {
-      std::cerr << "mealcards: start-up found (and removed) the auto-print marker; preview prints nothing\n";
+      std::cerr << "mealcards: the auto-print marker is there; it is left for the next print, preview prints nothing\n";
       c.facility.AutoPrint = false;
       c.run.PreviewFlag = 1;
       c.model.CallMode = callmode::QuickRun;

@@ -63,15 +63,7 @@ class TimingSurface : public mc::Surface {
  private:
   template <class F>
   void timed(F&& f) {
-    inner_.CurrentX = CurrentX;
-    inner_.CurrentY = CurrentY;
-    inner_.FontName = FontName;
-    inner_.FontSize = FontSize;
-    inner_.FontBold = FontBold;
-    inner_.FontItalic = FontItalic;
-    inner_.FontUnderline = FontUnderline;
-    inner_.ForeColor = ForeColor;
-    inner_.DrawWidth = DrawWidth;
+    copyStateTo(inner_);
     const auto start = Clock::now();
     f();
     inside += Clock::now() - start;

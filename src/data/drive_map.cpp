@@ -172,6 +172,14 @@ std::string DriveMap::readAll(std::string_view windowsPath) const {
   return readRecords(windowsPath, 1).bytes();
 }
 
+bool DriveMap::writeAll(std::string_view windowsPath, std::string_view bytes) const {
+  auto p = hostPath(windowsPath);
+  if (!p) return false;
+  std::ofstream out(*p, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
 bool DriveMap::copyFile(std::string_view from, std::string_view to) const {
   auto src = hostPath(from), dst = hostPath(to);
   std::error_code ec;

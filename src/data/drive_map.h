@@ -45,6 +45,8 @@ class DriveMap {
   bool writeRecord(std::string_view windowsPath, int recordLength, long n,
                    std::string_view record) const;
   std::string readAll(std::string_view windowsPath) const;
+  // Replaces the whole file with the bytes (our own files only).
+  bool writeAll(std::string_view windowsPath, std::string_view bytes) const;
 
   // Copies a file over the target (an existing target is replaced).
   bool copyFile(std::string_view from, std::string_view to) const;

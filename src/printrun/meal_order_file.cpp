@@ -1,7 +1,6 @@
 #include "printrun/meal_order_file.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <vector>
 
@@ -58,14 +57,6 @@ class RecordBuffer {
   int length_;
   bool dirty_ = false;
 };
-
-bool writeWholeFile(const DriveMap& drives, const std::string& windowsPath, const std::string& bytes) {
-  const auto host = drives.hostPath(windowsPath);
-  if (!host) return false;
-  std::ofstream out(*host, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
-}
 
 std::string emptyMealOrderRecord() {
   Rec rec(kMealOrderRecordLength);
@@ -231,8 +222,8 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
   }
 
   for (const WorkingRoster& unit : units)
-    if (unit.copy.dirty()) writeWholeFile(drives, unit.path, unit.copy.bytes());
-  writeWholeFile(drives, mealOrderPath, mealOrder.bytes());
+    if (unit.copy.dirty()) drives.writeAll(unit.path, unit.copy.bytes());
+  drives.writeAll(mealOrderPath, mealOrder.bytes());
 
   return {1, static_cast<int>(*std::max_element(counter.begin(), counter.end()))};
 }

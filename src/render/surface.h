@@ -72,6 +72,20 @@ class Surface {
 
   // True for the printer (and a PDF file), false for the screen preview.
   virtual bool isPrinter() const = 0;
+
+  // Gives another surface this one's position, font, colour and pen, for
+  // surfaces that pass their calls on to another.
+  void copyStateTo(Surface& other) const {
+    other.CurrentX = CurrentX;
+    other.CurrentY = CurrentY;
+    other.FontName = FontName;
+    other.FontSize = FontSize;
+    other.FontBold = FontBold;
+    other.FontItalic = FontItalic;
+    other.FontUnderline = FontUnderline;
+    other.ForeColor = ForeColor;
+    other.DrawWidth = DrawWidth;
+  }
 };
 
 // Size of a page in twips for a paper size and orientation.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "data/json_writer.h"
 #include "data/text.h"
 
 namespace mc {
@@ -56,28 +57,6 @@ std::string traceNumber(double value) {
   return text == "-0" ? "0" : text;
 }
 
-std::string jsonString(std::string_view utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          char buffer[8];
-          std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-          out += buffer;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
-
 TraceSurface::TraceSurface(Surface& inner, std::ostream& out) : inner_(inner), out_(&out) {}
 
 TraceSurface::TraceSurface(Surface& inner, const std::string& path)
@@ -86,23 +65,13 @@ TraceSurface::TraceSurface(Surface& inner, const std::string& path)
 
 TraceSurface::~TraceSurface() { out_->flush(); }
 
-void TraceSurface::sync() {
-  inner_.CurrentX = CurrentX;
-  inner_.CurrentY = CurrentY;
-  inner_.FontName = FontName;
-  inner_.FontSize = FontSize;
-  inner_.FontBold = FontBold;
-  inner_.FontItalic = FontItalic;
-  inner_.FontUnderline = FontUnderline;
-  inner_.ForeColor = ForeColor;
-  inner_.DrawWidth = DrawWidth;
-}
+void TraceSurface::sync() { copyStateTo(inner_); }
 
 void TraceSurface::write(const std::string& record) { *out_ << record << '\n'; }
 
 void TraceSurface::Print(std::string_view text, bool endLine) {
   write("{\"op\":\"text\",\"x\":" + traceNumber(CurrentX) + ",\"y\":" + traceNumber(CurrentY) +
-        ",\"s\":" + jsonString(cp1252ToUtf8(text)) + ",\"font\":" + jsonString(cp1252ToUtf8(FontName)) +
+        ",\"s\":" + jsonQuote(cp1252ToUtf8(text)) + ",\"font\":" + jsonQuote(cp1252ToUtf8(FontName)) +
         ",\"size\":" + traceNumber(FontSize) + ",\"bold\":" + boolText(FontBold) +
         ",\"italic\":" + boolText(FontItalic) + ",\"underline\":" + boolText(FontUnderline) +
         ",\"color\":" + std::to_string(ForeColor) + "}");
@@ -143,7 +112,7 @@ void TraceSurface::PaintPicture(const std::string& source, double x, double y, d
                                 double height) {
   write("{\"op\":\"picture\",\"x\":" + traceNumber(x) + ",\"y\":" + traceNumber(y) +
         ",\"w\":" + traceNumber(width) + ",\"h\":" + traceNumber(height) +
-        ",\"src\":" + jsonString(pathText(source)) + "}");
+        ",\"src\":" + jsonQuote(pathText(source)) + "}");
   sync();
   inner_.PaintPicture(source, x, y, width, height);
 }

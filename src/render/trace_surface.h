@@ -49,7 +49,5 @@ class TraceSurface : public Surface {
 // JSON text of a number as the trace writes it: whole numbers without a
 // fraction, others with up to two decimals.
 std::string traceNumber(double value);
-// A JSON string literal of UTF-8 text.
-std::string jsonString(std::string_view utf8);
 
 }  // namespace mc

@@ -71,11 +71,13 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   const std::string marker = autoPrintMarkerPath(fac);
   fac.AutoPrint = false;
   if (drives.fileExists(marker)) {
+    fac.AutoPrint = true;
     // The marker asks for one automatic run: deleting it is what keeps the
     // next start-up from printing again.
-    drives.removeFile(marker);
-    fac.AutoPrint = true;
-    if (drives.fileExists(marker)) c.dialogs.message(marker + "\r\n" + kAutoPrintDeleteError, Buttons::Ok);
+    if (steps.ActsOnAutoPrint()) {
+      drives.removeFile(marker);
+      if (drives.fileExists(marker)) c.dialogs.message(marker + "\r\n" + kAutoPrintDeleteError, Buttons::Ok);
+    }
   }
 
   fac.NoYellowDL = drives.fileExists(noYellowMarkerPath(fac));
@@ -100,7 +102,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   c.model.Label[10].Caption = c.resident.NameLine + " ";
   if (c.Ended) return StartupOutcome::Ended;
 
-  if (drives.fileExists(marker)) {
+  if (steps.ActsOnAutoPrint() && drives.fileExists(marker)) {
     drives.removeFile(marker);
     steps.SetForAll(c);
   }

@@ -28,6 +28,10 @@ class StartupSteps {
   virtual void PrintRun(Controller&) {}
   // The Easy overlay.
   virtual void ShowForm2(Controller&) {}
+  // Whether start-up acts on the auto-print marker by deleting it. A
+  // start-up that only reports (the info command) leaves the marker for
+  // the program's next real start.
+  virtual bool ActsOnAutoPrint() const { return true; }
 };
 
 enum class StartupOutcome {

@@ -3,13 +3,11 @@
 // that lost its default roster.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
-#include "support/mealcards_command.h"
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace mc {
@@ -17,22 +15,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using test::makeDemo;
-using test::mealcards;
-using test::Outcome;
-using test::quoted;
+using test::CommandResult;
+using test::hasLine;
+using test::shellQuote;
 
-bool hasLine(const std::string& text, const std::string& line) {
-  std::istringstream in(text);
-  for (std::string l; std::getline(in, l);)
-    if (l == line) return true;
-  return false;
+CommandResult mealcards(const test::TempDrives&, const std::string& args) { return test::runMealcards(args); }
+
+fs::path makeDemo(const test::TempDrives& scratch, const std::string& options = "") {
+  return test::makeDemoFacility(scratch.root() / ("demo" + std::to_string(options.size())), options);
 }
 
 TEST(InfoCommand, ReportsTheDemoFacility) {
   test::TempDrives scratch;
   const fs::path demo = makeDemo(scratch);
-  const Outcome r = mealcards(scratch, "--drives " + quoted(demo.string()) + " --date 07-04-27 info");
+  const CommandResult r = mealcards(scratch, "--drives " + shellQuote(demo.string()) + " --date 07-04-27 info");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_TRUE(hasLine(r.out, "setup file        c:\\dnv\\setup\\F.kvt")) << r.out;
@@ -53,8 +49,17 @@ TEST(InfoCommand, ReportsTheDemoFacility) {
   EXPECT_TRUE(hasLine(r.out, "card date         07-04-27 (Text15)")) << r.out;
   EXPECT_NE(r.out.find("c:\\dnv\\setup\\conm.MGC  absent"), std::string::npos) << r.out;
 
+  // A support command only reports: the auto-print marker stays for the
+  // program's next real start.
+  const fs::path marker = demo / "c" / "dnv" / "setup" / "apcard.MGC";
+  { std::ofstream touch(marker); }
+  const CommandResult m = mealcards(scratch, "--drives " + shellQuote(demo.string()) + " info");
+  EXPECT_NE(m.out.find("apcard.MGC  present: the next start-up prints automatically"), std::string::npos)
+      << m.out;
+  EXPECT_TRUE(fs::exists(marker));
+
   const fs::path big = makeDemo(scratch, "--units 4 --residents 12");
-  const Outcome g = mealcards(scratch, "--drives " + quoted(big.string()) + " info");
+  const CommandResult g = mealcards(scratch, "--drives " + shellQuote(big.string()) + " info");
   ASSERT_EQ(g.exitCode, 0) << g.err;
   EXPECT_TRUE(hasLine(g.out, "nursing units (4)")) << g.out;
   EXPECT_TRUE(hasLine(g.out, "default resident  1  G000001")) << g.out;
@@ -62,7 +67,7 @@ TEST(InfoCommand, ReportsTheDemoFacility) {
 
 TEST(InfoCommand, EmptyDriveFolderSaysWhereItLooked) {
   test::TempDrives scratch;
-  const Outcome r = mealcards(scratch, "--drives " + quoted(scratch.root().string()) + " info");
+  const CommandResult r = mealcards(scratch, "--drives " + shellQuote(scratch.root().string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("no setup file: looked for c:\\dnv\\setup\\F.kvt on drives"), std::string::npos)
@@ -75,7 +80,7 @@ TEST(InfoCommand, MissingDefaultRosterOrDriveFolderFails) {
   test::TempDrives scratch;
   const fs::path demo = makeDemo(scratch);
   ASSERT_TRUE(fs::remove(demo / "c" / "dnv" / "Rosters" / "sfl1.MGC"));
-  Outcome r = mealcards(scratch, "--drives " + quoted(demo.string()) + " info");
+  CommandResult r = mealcards(scratch, "--drives " + shellQuote(demo.string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("roster of the default nursing unit 1 is missing: C:\\Dnv\\Rosters\\sfl1.MGC"),
             std::string::npos)
@@ -84,7 +89,7 @@ TEST(InfoCommand, MissingDefaultRosterOrDriveFolderFails) {
   r = mealcards(scratch, "info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("--drives"), std::string::npos) << r.err;
-  r = mealcards(scratch, "--drives " + quoted((scratch.root() / "nowhere").string()) + " info");
+  r = mealcards(scratch, "--drives " + shellQuote((scratch.root() / "nowhere").string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("nowhere"), std::string::npos) << r.err;
 }

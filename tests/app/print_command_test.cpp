@@ -3,38 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "support/mealcards_command.h"
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace mc {
 namespace {
 
 namespace fs = std::filesystem;
-using test::makeDemo;
-using test::mealcards;
-using test::Outcome;
-using test::quoted;
-
-std::string shell(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    pclose(p);
-  }
-  return out;
-}
+using test::CommandResult;
+using test::runMealcards;
+using test::runShell;
+using test::shellQuote;
 
 // The text of each page (pdftotext ends every page with a form feed).
 std::vector<std::string> pages(const fs::path& pdf) {
   std::vector<std::string> out;
   std::string page;
-  for (char ch : shell("pdftotext " + quoted(pdf.string()) + " - 2>/dev/null")) {
+  for (char ch : runShell("pdftotext " + shellQuote(pdf.string()) + " -").out) {
     if (ch == '\f') {
       out.push_back(page);
       page.clear();
@@ -47,17 +36,17 @@ std::vector<std::string> pages(const fs::path& pdf) {
 
 TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
   test::TempDrives scratch;
-  const fs::path demo = makeDemo(scratch);
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
   const fs::path settings = demo / "c" / "dnv" / "setup" / "Mcardset.MGC";
   const auto before = fs::last_write_time(settings) - std::chrono::hours(1);
   fs::last_write_time(settings, before);
   const fs::path pdf = scratch.root() / "cards.pdf";
 
-  const Outcome r = mealcards(scratch, "--drives " + quoted(demo.string()) + " --date 07-04-27 --pdf " +
-                                           quoted(pdf.string()) + " print");
+  const CommandResult r = runMealcards("--drives " + shellQuote(demo.string()) + " --date 07-04-27 --pdf " +
+                                       shellQuote(pdf.string()) + " print");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.err.find("Confirm Card Date: 07-04-27"), std::string::npos) << r.err;
-  EXPECT_EQ(std::system(("qpdf --check " + quoted(pdf.string()) + " >/dev/null").c_str()), 0);
+  EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
 
   // "Print ALL" covers units 1 and 2: the last unit is a holding unit.
   const char* printed[] = {"Anderson, Mary", "Baker, Thomas",     "Castillo, Rosa", "Dubois, Henri",
@@ -79,20 +68,39 @@ TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
 
 TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
   test::TempDrives scratch;
-  const fs::path demo = makeDemo(scratch);
-  const std::string drives = "--drives " + quoted(demo.string()) + " ";
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const std::string drives = "--drives " + shellQuote(demo.string()) + " ";
   const fs::path png = scratch.root() / "preview.png";
-  const Outcome preview = mealcards(scratch, drives + "preview --png " + quoted(png.string()));
+  const CommandResult preview = runMealcards(drives + "preview --png " + shellQuote(png.string()));
   ASSERT_EQ(preview.exitCode, 0) << preview.err;
-  EXPECT_EQ(test::slurp(png).substr(0, 4), "\x89PNG");
+  EXPECT_EQ(runShell("head -c 4 " + shellQuote(png.string())).out, "\x89PNG");
   EXPECT_GT(fs::file_size(png), 20000u);  // a drawn page, not a blank one
 
-  const Outcome queue = mealcards(scratch, drives + "--printer no-such-queue print");
+  const CommandResult queue = runMealcards(drives + "--printer no-such-queue print");
   EXPECT_EQ(queue.exitCode, 1);
   EXPECT_NE(queue.err.find("no printer named no-such-queue"), std::string::npos) << queue.err;
-  EXPECT_EQ(mealcards(scratch, drives + "--pdf x.pdf print --set 7").exitCode, 2);
-  EXPECT_EQ(mealcards(scratch, drives + "--date 13-45-07 --pdf x.pdf print").exitCode, 2);
-  EXPECT_FALSE(fs::exists("x.pdf"));
+  const fs::path pdf = scratch.root() / "x.pdf";
+  EXPECT_EQ(runMealcards(drives + "--pdf " + shellQuote(pdf.string()) + " print --set 7").exitCode, 2);
+  EXPECT_EQ(runMealcards(drives + "--date 13-45-07 --pdf " + shellQuote(pdf.string()) + " print").exitCode, 2);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST(PrintCommand, CtrlCStopsAfterThePageInProgressWithAFinishedPdf) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo", "--units 4 --residents 60");
+  const fs::path pdf = scratch.root() / "cards.pdf", trace = scratch.root() / "trace.jsonl";
+  // The signal goes out once the trace shows the run drawing.
+  const CommandResult r = runShell(
+      "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " --drives " +
+      shellQuote(demo.string()) + " --pdf " + shellQuote(pdf.string()) + " --trace " + shellQuote(trace.string()) +
+      " print & pid=$!; for i in $(seq 600); do [ -s " + shellQuote(trace.string()) +
+      " ] && break; sleep 0.05; done; kill -INT $pid; wait $pid");
+  EXPECT_EQ(r.exitCode, 130) << r.err;
+  EXPECT_NE(r.err.find("stopped by Ctrl-C"), std::string::npos) << r.err;
+  EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
+  const size_t printed = pages(pdf).size();
+  EXPECT_GE(printed, 1u);
+  EXPECT_LT(printed, 150u);  // far from the whole facility
 }
 
 }  // namespace

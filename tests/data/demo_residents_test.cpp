@@ -6,6 +6,7 @@
 #include "data/name_table.h"
 #include "data/resident_loader.h"
 #include "data/text.h"
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace mc {
@@ -15,8 +16,7 @@ namespace {
 // rosters loaded as the print run loads them.
 TEST(DemoResidents, EveryRosterResidentLoadsAndShowsItsRules) {
   test::TempDrives t;
-  const std::string command = std::string(MEALCARDS_DEMO_GENERATOR) + " '" + t.root().string() + "' > /dev/null";
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  test::makeDemoFacility(t.root());
   Facility fac;
   fac.FacCode = "MGC";
   fac.Folders.assign(45, "c:\\dnv");

@@ -9,6 +9,7 @@
 
 #include "platform/qt_surface.h"
 #include "render/card_renderer.h"
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace mc::test {
@@ -19,15 +20,10 @@ struct TempFolder : TempDrives {
   std::string file(const std::string& name) const { return (root() / name).string(); }
 };
 
-// Output and exit status of a shell command.
+// Output (with the errors) and exit status of a shell command.
 std::pair<std::string, int> run(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return {"", -1};
-  char buffer[4096];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  const int status = pclose(pipe);
-  return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  const CommandResult r = runShell(command + " 2>&1");
+  return {r.out, r.exitCode};
 }
 
 // A resident who uses most of the card.

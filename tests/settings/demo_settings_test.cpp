@@ -5,6 +5,7 @@
 #include "data/text.h"
 #include "settings/printer_selection.h"
 #include "settings/settings_file.h"
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace mc {
@@ -15,8 +16,7 @@ namespace {
 // save must not change a byte of it.
 TEST(DemoSettings, SixNamedSetsLoadAndSurviveASave) {
   test::TempDrives t;
-  const std::string generate = std::string(MEALCARDS_DEMO_GENERATOR) + " " + t.root().string() + " >/dev/null";
-  ASSERT_EQ(std::system(generate.c_str()), 0);
+  test::makeDemoFacility(t.root());
   Facility fac;
   fac.FacCode = "MGC";  // the demo facility's code and setup folder
   fac.SiteCode = "284";

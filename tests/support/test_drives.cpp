@@ -34,8 +34,7 @@ void TempDrives::putFile(std::string_view windowsPath, std::string_view bytes) c
   const auto host = drives_.hostPath(windowsPath);
   if (!host) throw std::runtime_error("no drive for " + std::string(windowsPath));
   fs::create_directories(host->parent_path());
-  std::ofstream out(*host, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  drives_.writeAll(windowsPath, bytes);
 }
 
 std::string TempDrives::read(std::string_view windowsPath) const { return drives_.readAll(windowsPath); }

@@ -43,9 +43,7 @@ void putRecord(const DriveMap& drives, const std::string& windowsPath, int lengt
 void putFile(const DriveMap& drives, const std::string& windowsPath, const std::string& bytes) {
   const auto host = drives.hostPath(windowsPath);
   if (host) std::filesystem::create_directories(host->parent_path());
-  std::ofstream out(host.value_or(std::filesystem::path()), std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!host || !out) {
+  if (!host || !drives.writeAll(windowsPath, bytes)) {
     std::cerr << "make_demo_facility: cannot write " << windowsPath << '\n';
     std::exit(1);
   }

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# A private print service for the end-to-end tests: a cupsd of its own under
+# DIR (its own socket, spool and logs; the machine's print service is not
+# touched) with one cups-pdf queue, "mealcards-test", as its default. Each
+# print job becomes one PDF file in DIR/out.
+#
+#   tools/cups-test-queue.sh start DIR   prints the CUPS_SERVER value to use
+#   tools/cups-test-queue.sh stop DIR
+#
+# cups-pdf reads its per-queue settings only from /etc/cups, so start writes
+# /etc/cups/cups-pdf-mealcards-test.conf and stop removes it. Needs root (as
+# the backend does) and the cups and printer-driver-cups-pdf packages.
+set -euo pipefail
+
+queue=mealcards-test
+action=${1:-}
+dir=${2:-}
+[ -n "$action" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR" >&2; exit 2; }
+conf=/etc/cups/cups-pdf-$queue.conf
+
+case "$action" in
+start)
+  [ "$(id -u)" -eq 0 ] || { echo "$0: needs root (cups-pdf runs as root)" >&2; exit 3; }
+  [ -x /usr/sbin/cupsd ] && [ -e /usr/lib/cups/backend/cups-pdf ] ||
+    { echo "$0: cups or printer-driver-cups-pdf is not installed" >&2; exit 3; }
+  dir=$(realpath -m "$dir")
+  mkdir -p "$dir"/{spool,tmp,state,cache,log,out,cpspool}
+  chmod 755 "$dir"
+  chmod 1777 "$dir/out" "$dir/cpspool"
+  cat > "$dir/cups-files.conf" <<CONF
+ServerRoot $dir
+RequestRoot $dir/spool
+TempDir $dir/tmp
+StateDir $dir/state
+CacheDir $dir/cache
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+CONF
+  cat > "$dir/cupsd.conf" <<CONF
+Listen $dir/cups.sock
+LogLevel warn
+WebInterface No
+Browsing No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+  cat > "$conf" <<CONF
+Out $dir/out
+Spool $dir/cpspool
+TitlePref 1
+Label 1
+CONF
+  /usr/sbin/cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
+  echo $! > "$dir/cupsd.pid"
+  export CUPS_SERVER=$dir/cups.sock
+  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+  lpstat -r >/dev/null 2>&1 || { echo "$0: cupsd did not start (see $dir/log)" >&2; exit 1; }
+  lpadmin -p "$queue" -v "cups-pdf:/$queue" -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
+    -o PageSize=Letter -E 2>/dev/null
+  lpadmin -d "$queue"
+  echo "$CUPS_SERVER"
+  ;;
+stop)
+  dir=$(realpath -m "$dir")
+  if [ -f "$dir/cupsd.pid" ]; then
+    kill "$(cat "$dir/cupsd.pid")" 2>/dev/null || true
+    rm -f "$dir/cupsd.pid"
+  fi
+  rm -f "$conf"
+  ;;
+*)
+  echo "usage: $0 start|stop DIR" >&2
+  exit 2
+  ;;
+esac
