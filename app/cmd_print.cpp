@@ -82,14 +82,14 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   if (steps.failed) return kExitFailed;
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->reportStop(outcome);
+  if (!c.printer)
+    return fail(c.model.NoPrinters ? "no printer is installed: give --pdf FILE or --printer NAME"
+                                   : "the settings name no printer: give --pdf FILE or --printer NAME");
   if (outcome == StartupOutcome::Ended) {
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";
     return output.finish();
   }
-  if (!c.printer)
-    return fail(c.model.NoPrinters ? "no printer is installed: give --pdf FILE or --printer NAME"
-                                   : "the settings name no printer: give --pdf FILE or --printer NAME");
 
   if (setNo == 0) {
     easy::Command1_Click(c);
