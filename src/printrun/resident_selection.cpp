@@ -1,5 +1,7 @@
 #include "printrun/resident_selection.h"
 
+#include <algorithm>
+
 #include "data/data_file_names.h"
 #include "data/meal_slots.h"
 #include "data/resident_loader.h"
@@ -107,7 +109,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
       // The three columns of a page are three places of the tray line.
       // Back to front this can run below place 1, which holds no one: the
       // position stays empty rather than repeating the resident before it.
-      run.ResidentNo = static_cast<int16_t>(run.ResidentNo + run.Step);
+      run.ResidentNo = static_cast<int16_t>(std::clamp(run.ResidentNo + run.Step, -32768, 32767));
       record_ = unitRecord(run.ResidentNo);
     }
     file = mealOrderResidentFile(record_, run.MealOrder, run.MealToDraw);
