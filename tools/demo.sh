@@ -14,3 +14,11 @@ echo "Demo facility written to demo/drives"
 echo
 echo "== mealcards --drives demo/drives info"
 build/mealcards --drives demo/drives info
+echo
+echo "== mealcards --drives demo/drives preview --png demo/preview.png"
+build/mealcards --drives demo/drives preview --png demo/preview.png
+echo "Preview of the default resident: $(pwd)/demo/preview.png"
+echo
+echo "== mealcards --drives demo/drives --pdf demo/cards.pdf print"
+build/mealcards --drives demo/drives --pdf demo/cards.pdf print
+echo "Tray cards of every qualifying resident: $(pwd)/demo/cards.pdf"

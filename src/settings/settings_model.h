@@ -27,6 +27,10 @@ struct EasyOverlayState {
   bool DateVisible = false;
   bool MealOrderVisible = false;
   bool DaysVisible = false;
+  std::string Command3Caption;  // " Print JUST " & the current resident
+  int32_t LabelBackColor = 0;
+  int32_t FieldBackColor = 0;
+  bool Visible = false;
 };
 
 // Call modes by which callers tell the settings load and the print run how

@@ -1,7 +1,8 @@
 // The program's state for one program run, shared by the main window and
 // the command line: the drive map, what start-up learnt about the facility,
-// the settings model, the settings file, the resident record, and the
-// services the core reaches through interfaces (dialogs, printers, clock).
+// the settings model, the settings file, the resident record, the run
+// state, and the services the core reaches through interfaces (dialogs,
+// printers, clock, drawing surfaces).
 #pragma once
 
 #include <array>
@@ -15,6 +16,11 @@
 #include "data/fixed_tables.h"
 #include "data/resident_record.h"
 #include "printrun/dialogs.h"
+#include "printrun/run_environment.h"
+#include "printrun/run_hooks.h"
+#include "printrun/run_state.h"
+#include "render/counting_surface.h"
+#include "render/surface.h"
 #include "settings/printer_list.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
@@ -36,23 +42,39 @@ class Controller {
   // The diet file of the last resident load; the print run reads the meal
   // patterns of the same records.
   DietFile dietFile;
+  // The print run's values (PreviewFlag, CardDate, DayNames, MenuDay ...).
+  RunState run;
 
   Dialogs& dialogs;
   const PrinterList& printers;
   const Clock& clock;
 
+  // The devices of this program run, set by whoever drives the controller:
+  // the printer (null: nothing is printed), the screen preview Picture1
+  // (null: drawn nowhere) and who hears of a run's progress (null: nobody).
+  Surface* printer = nullptr;
+  Surface* screen = nullptr;
+  RunHooks* hooks = nullptr;
+
   // ---- Values start-up leaves for the window and the runs ----
-  int16_t PreviewFlag = 0;
   std::string IconPath;         // the window icon's file, "" when there is none
   bool NextResVisible = true;   // the "Next Res" button (Command5)
   std::string CardDate;         // the setup date when it passes CheckDate, else ""
-  std::array<std::string, 8> DayNames{};  // 1..7, Sunday first
-  int16_t MenuDay = 0;          // the menu day the preview shows
   // Set by whatever ends the program (a print run over several residents);
   // start-up stops at once when it finds it set.
   bool Ended = false;
 
   void EndProgram() { Ended = true; }
+
+  Surface& screenSurface() { return screen ? *screen : offScreen_; }
+  RunHooks& runHooks() { return hooks ? *hooks : quiet_; }
+  // What a print run started from here works on; the Exit action is this
+  // controller's.
+  RunEnvironment runEnvironment();
+
+ private:
+  CountingSurface offScreen_{false};
+  RunHooks quiet_;
 };
 
 }  // namespace mc

@@ -2,19 +2,29 @@
 
 #include "data/fixed_tables.h"
 #include "data/resident_loader.h"
+#include "printrun/resident_selection.h"
 #include "settings/resident_load_options.h"
+#include "ui/easy_overlay.h"
+#include "ui/main_actions.h"
+#include "ui/preview.h"
 
 namespace mc {
 
 void ProgramStartupSteps::GetSet(Controller& c) { c.settingsFile.GetSet(c.model); }
 
-// The preview that follows InitTables is drawn by start-up's own preview
-// run, so the tables are built here without a drawing of their own.
-void ProgramStartupSteps::InitTables(Controller& c) { c.tables = mc::InitTables(c.drives, c.facility); }
+void ProgramStartupSteps::InitTables(Controller& c) {
+  c.tables = mc::InitTables(c.drives, c.facility, [&c](const FixedTables&) { RedrawPreview(c); });
+}
 
 void ProgramStartupSteps::LoadResident(Controller& c) {
   mc::LoadResident(c.resident, c.dietFile, c.drives, c.facility,
                    residentLoadOptions(c.model, c.facility, c.drives, singleResidentMealOrder(c.model)));
 }
+
+void ProgramStartupSteps::LoadThick(Controller& c) { mc::LoadThick(c.resident); }
+void ProgramStartupSteps::LOADPUR(Controller& c) { mc::LOADPUR(c.resident); }
+void ProgramStartupSteps::SetForAll(Controller& c) { Command4_Click(c); }
+void ProgramStartupSteps::PrintRun(Controller& c) { Command1_Click(c); }
+void ProgramStartupSteps::ShowForm2(Controller& c) { mc::ShowForm2(c); }
 
 }  // namespace mc

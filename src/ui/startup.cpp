@@ -18,9 +18,6 @@ const char* const kAutoPrintDeleteError = "Error Deleting Above File to Cancel F
 
 namespace {
 
-constexpr const char* kWeekdays[8] = {"",         "Sunday",   "Monday", "Tuesday",
-                                      "Wednesday", "Thursday", "Friday", "Saturday"};
-
 std::string firstRecord(const DriveMap& drives, const std::string& path, int length) {
   return drives.readRecords(path, length).record(1);
 }
@@ -31,7 +28,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   Facility& fac = c.facility;
   const DriveMap& drives = c.drives;
 
-  c.PreviewFlag = 1;
+  c.run.PreviewFlag = 1;
   c.IconPath = drives.fileExists(kIconFile) ? std::string(kIconFile) : std::string();
   c.NextResVisible = false;
   c.model.CallMode = callmode::Startup;
@@ -50,6 +47,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
     c.dialogs.message(kBedNumberMessage, Buttons::Ok);
 
   c.CardDate = setup.readValues(fac, c.clock) ? fac.SetupValues[1] : std::string();
+  if (const auto date = parseMmDdYy(c.CardDate)) c.run.CardDate = *date;
 
   fac.CustomTitle.clear();
   if (drives.fileExists(customTitlePath(fac)))
@@ -60,7 +58,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   fac.DefaultResidentPath = drives.fileExists(residentPath) ? residentPath : std::string();
   c.resident.ResidentPath = fac.DefaultResidentPath;
 
-  for (int d = 1; d <= 7; ++d) c.DayNames[d] = kWeekdays[d];
+  for (int d = 1; d <= 7; ++d) c.run.DayNames[d] = kWeekdayNames[d];
 
   if (fac.defaultUnit < 1 || fac.defaultUnit > fac.unitCount()) fac.defaultUnit = 1;
   if (!drives.fileExists(rosterPath(fac, fac.defaultUnit))) return StartupOutcome::NoDefaultRoster;
@@ -95,7 +93,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   c.model.Text[15] = formatMmDdYy(addDays(c.clock.now().date, 1));
 
   steps.GetSet(c);
-  c.MenuDay = int16Field(c.model.Text[5]);
+  c.run.MenuDay = int16Field(c.model.Text[5]);
 
   steps.InitTables(c);
   steps.LoadResident(c);
@@ -110,7 +108,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   }
 
   if (fac.AutoPrint) {
-    c.PreviewFlag = 0;
+    c.run.PreviewFlag = 0;
     steps.PrintRun(c);
   } else if (!c.model.Option[3]) {
     c.model.CallMode = callmode::QuickRun;

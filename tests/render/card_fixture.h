@@ -10,7 +10,7 @@
 #include "render/card_renderer.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
-#include "trace_ops.h"
+#include "support/trace_ops.h"
 
 namespace mc::test {
 

@@ -1,4 +1,4 @@
-#include "trace_ops.h"
+#include "support/trace_ops.h"
 
 #include <regex>
 #include <sstream>

@@ -1,0 +1,64 @@
+// mealcards preview --png FILE: start-up and its preview of the default
+// resident, the page the window shows in Picture1, saved as a PNG picture.
+#include <iostream>
+#include <string>
+
+#include "app_context.h"
+#include "data/data_file_names.h"
+#include "data/text.h"
+#include "offscreen_application.h"
+#include "platform/qt_surface.h"
+#include "ui/program_startup_steps.h"
+
+namespace mc::app {
+
+namespace {
+
+// Start-up as the program runs it, except that a preview never prints: the
+// auto-print marker is left for the program's next real start, and the
+// automatic run it asks for is drawn as the start-up preview instead.
+class PreviewSteps : public ProgramStartupSteps {
+ public:
+  bool ActsOnAutoPrint() const override { return false; }
+  void PrintRun(Controller& c) override {
+    if (c.facility.AutoPrint) {
+      std::cerr << "mealcards: the auto-print marker is there; it is left for the next print, preview prints nothing\n";
+      c.facility.AutoPrint = false;
+      c.run.PreviewFlag = 1;
+      c.model.CallMode = callmode::QuickRun;
+    }
+    ProgramStartupSteps::PrintRun(c);
+  }
+};
+
+int runPreview(const GlobalOptions& options, const std::vector<std::string>& args) {
+  if (args.size() != 2 || args[0] != "--png") return usageError("preview takes --png FILE");
+  const std::string png = args[1];
+  if (options.trace) std::cerr << "mealcards: --trace follows the printer; the preview is drawn on the screen only\n";
+
+  const auto gui = offscreenApplication();
+  auto context = AppContext::create(options);
+  if (!context) return kExitFailed;
+  Controller& c = context->controller;
+  const auto screen = QtSurface::screen();
+  c.screen = screen.get();
+
+  PreviewSteps steps;
+  const StartupOutcome outcome = context->startUp(steps);
+  if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
+    return context->reportStop(outcome);
+  if (c.model.Option[3]) return fail("the settings choose user-defined cards, which have no preview");
+  if (c.facility.DefaultResidentPath.empty())
+    return fail("the default resident's data file " +
+                cp1252ToUtf8(residentDataPath(c.facility, c.facility.defaultResidentFile)) +
+                " is missing: there is nothing to preview");
+  if (!screen->savePng(png)) return fail("cannot write " + png);
+  return kExitOk;
+}
+
+const CommandRegistration preview("preview", "preview --png FILE   start-up, then its preview of the default resident as PNG",
+                                  &runPreview);
+
+}  // namespace
+
+}  // namespace mc::app

@@ -1,0 +1,33 @@
+// A print run as the command line follows it: on a terminal a progress bar
+// on stderr with what the window's caption would say (unit, resident,
+// dining location pass); Ctrl-C asks the run to stop after the page it is
+// on, without a question.
+#pragma once
+
+#include "printrun/run_hooks.h"
+
+namespace mc::app {
+
+class TerminalProgress : public RunHooks {
+ public:
+  // Shows the bar only when stderr is a terminal. Ctrl-C is caught while
+  // the object lives.
+  TerminalProgress();
+  ~TerminalProgress() override;
+  TerminalProgress(const TerminalProgress&) = delete;
+  TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+  void progress(const RunProgress& p) override;
+  bool cancelRequested() override;
+  // Clears the bar's line.
+  void clear();
+
+  bool interrupted() const;
+
+ private:
+  bool tty_ = false;
+  bool shown_ = false;
+  void (*previous_)(int) = nullptr;
+};
+
+}  // namespace mc::app

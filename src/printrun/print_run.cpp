@@ -1,0 +1,502 @@
+#include "printrun/print_run.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "data/meal_slots.h"
+#include "data/resident_loader.h"
+#include "data/text.h"
+#include "printrun/diet_category.h"
+#include "printrun/dining_locations.h"
+#include "printrun/meal_order_file.h"
+#include "printrun/resident_selection.h"
+#include "printrun/run_paths.h"
+#include "printrun/text_export.h"
+#include "printrun/window_caption.h"
+#include "render/card_renderer.h"
+#include "render/user_card.h"
+#include "settings/resident_load_options.h"
+
+namespace mc {
+
+const char* const kMultipleDaysMessage =
+    "Meal Order is being Reset to BLS Because You are Printing More than One Menu Day.\r\n\r\n"
+    "             Do You Want to Proceed ?";
+const char* const kMultipleDaysTitle = "Multiple Menu Days Selected";
+const char* const kByCategoryMessage =
+    "By Meal Order being Reset to BLS.\r\nThis is necessary because By Diet Category is Checked.";
+const char* const kConfirmDateTitle = "Confirm Card Date";
+
+namespace {
+
+constexpr const char* kPdfDrivers[] = {"DOCUPRINTER", "ADOBE PDF", "PDF995"};
+constexpr const char* kRunOrders[] = {"BLS", "LSB", "SBL", "BBB", "LLL", "SSS", "BYM"};
+constexpr const char* kAlfMealNames[4] = {"", "Breakfast", "Lunch", "Supper"};
+
+// The "Next Res" button's place by the window layout of the setup style.
+constexpr NextResPlace kNextResStyle1{5600, 8100};
+constexpr NextResPlace kNextResOther{7600, 10200};
+
+// The PDF backup and the TIF picture store (Check40) are not made yet: a
+// run with the box ticked prints as without it.
+void PrepareTIF(RunEnvironment&) {}
+void MergeBackupPages(RunEnvironment&) {}
+void FinishBackup(RunEnvironment&) {}
+
+int16_t clamp16(int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); }
+
+// The eight range fields as the run reads them.
+struct Ranges {
+  int unitFirst = 1, unitLast = 1;
+  int residentFirst = 1, residentLast = 1;
+  int dayFirst = 1, dayLast = 1;
+  int locationFirst = 1, locationLast = 1;
+};
+
+class PrintRun {
+ public:
+  explicit PrintRun(RunEnvironment& env)
+      : env_(env),
+        run_(env.run),
+        model_(env.model),
+        renderer_(env.facility, env.model, env.resident, env.printer, env.screen),
+        selection_(env, dining_) {
+    renderer_.LoadResident = [this] {
+      LoadResident(env_.resident, env_.dietFile, env_.drives, env_.facility,
+                   residentLoadOptions(model_, env_.facility, env_.drives, run_.MealOrder));
+    };
+  }
+
+  void go();
+
+ private:
+  bool start();
+  bool confirmCardDate();
+  void passes();
+  void passLoops(int residentFirst, int residentLast);
+  void residentStep(const PassRules& rules);
+  void dayLoop();
+  void drawCard();
+  void printUserCard();
+  void endOpenPage();
+  void jobBreak();
+  void finish();
+
+  Date cardDateFromWindow() const;
+  bool onScreen() const { return run_.PreviewFlag != 0 || model_.Check[5] == 1; }
+  bool walkThrough() const { return run_.PreviewFlag != 0; }
+  bool userCards() const { return model_.Option[3]; }
+  bool stopped() {
+    if (!cancelled_ && env_.hooks.cancelRequested()) cancelled_ = true;
+    return env_.ended || cancelled_;
+  }
+
+  RunEnvironment& env_;
+  RunState& run_;
+  SettingsModel& model_;
+  DiningLocations dining_;
+  CardRenderer renderer_;
+  ResidentSelection selection_;
+
+  Ranges read_;
+  bool singleResident_ = false;  // one unit and one resident
+  bool byDiningLocation_ = false;
+  int workingResidentFirst_ = 1, workingResidentLast_ = 1;
+  // A page on the printer that a card was drawn on and no DrawMenu ended.
+  bool pageOpen_ = false;
+  bool cancelled_ = false;
+  double planned_ = 1, visited_ = 0;
+};
+
+void PrintRun::go() {
+  if (!start()) return;
+  dining_.read(env_.drives, env_.facility);
+  byDiningLocation_ = model_.ByDiningLocation;
+  for (;;) {
+    passes();
+    if (stopped()) return;
+    const std::string rest = run_.MealOrderRest;
+    run_.MealOrder = rest.substr(0, std::min<size_t>(3, rest.size()));
+    run_.MealOrderRest = rest.size() > 3 ? rest.substr(3) : std::string();
+    if (trim(run_.MealOrder).empty()) break;
+    jobBreak();
+  }
+  finish();
+}
+
+bool PrintRun::start() {
+  if (model_.Check[40] == 1) PrepareTIF(env_);
+  run_.MealOrder = runMealOrder(model_.Text[20]);
+  run_.TextCardFile = textCardFilePath(env_.facility);
+  run_.TextCardLine = 1;
+  if (userCards() && env_.printer) {
+    env_.printer->CurrentX = 0;
+    env_.printer->CurrentY = 0;
+    env_.printer->SetPaper(kPaperLetter, kPortrait);
+  }
+  run_.CardsInJob = 0;
+  run_.UserMealNo = 1;
+  run_.PdfDriver = run_.PdfDriverForced ||
+                   isPdfDriverName(run_.PrinterOverride.empty() ? model_.PrinterName : run_.PrinterOverride);
+
+  const auto field = [&](int n) { return static_cast<int>(int16Field(model_.Text[n])); };
+  read_ = {field(1), field(2), field(3), field(4), field(5), field(6), field(7), field(8)};
+  singleResident_ = read_.unitFirst == read_.unitLast && read_.residentFirst == read_.residentLast;
+  const bool severalDays = read_.dayFirst != read_.dayLast;
+
+  if (model_.CallMode == callmode::QuickRun) {
+    model_.CallMode = callmode::None;
+    // A quick run asks nothing; over several menu days it prints without
+    // the meal order, as the question would have made it.
+    if (severalDays) run_.MealOrder.clear();
+  } else {
+    model_.CurrentSet = 1;
+    env_.settingsFile.SaveSet(model_);
+    model_.CallMode = callmode::None;
+    const int values[9] = {0, read_.unitFirst, read_.unitLast, read_.residentFirst, read_.residentLast,
+                           read_.dayFirst, read_.dayLast, read_.locationFirst, read_.locationLast};
+    for (int n = 1; n <= 8; ++n) model_.Text[n] = bareNumber(values[n]);
+
+    if (!run_.MealOrder.empty() && severalDays) {
+      const Answer answer = env_.dialogs.message(kMultipleDaysMessage, Buttons::YesNoCancel, kMultipleDaysTitle);
+      run_.MealOrder.clear();
+      if (answer != Answer::Yes) return false;
+    }
+    if (model_.Check[12] == 1 && !confirmCardDate()) return false;
+  }
+
+  // "By meal" is the three one-meal orders in turn; a quick run splits it
+  // too, so that no order reaches the tray line that names no meal.
+  if (run_.MealOrder == "BYM") {
+    run_.MealOrder = "BBB";
+    run_.MealOrderRest = "LLLSSS";
+  } else {
+    run_.MealOrderRest.clear();
+  }
+  return true;
+}
+
+Date PrintRun::cardDateFromWindow() const {
+  std::string text = model_.Text[15];
+  if (!CheckDate(text)) text = env_.facility.SetupValues[1];
+  if (auto date = parseMmDdYy(text)) return *date;
+  // A setup date that is no date at all: the cards carry today's.
+  return env_.clock.now().date;
+}
+
+bool PrintRun::confirmCardDate() {
+  run_.CardDate = cardDateFromWindow();
+  computeWeekday(run_);
+  const std::string shown = formatMmDdYy(run_.CardDate);
+  const auto answer = env_.dialogs.input(
+      "Start Date on Cards will be " + std::string(kWeekdayNames[run_.WeekdayNo]) + " " + shown,
+      kConfirmDateTitle, shown);
+  // An answer that is no date ends the run like a cancel: a card must
+  // never carry a date the user did not confirm.
+  if (!answer || !SetDt(run_, *answer)) return false;
+  model_.Text[15] = formatMmDdYy(run_.CardDate);
+  computeWeekday(run_);
+  return true;
+}
+
+void PrintRun::passes() {
+  run_.Step = model_.LoopStep < 0 ? -1 : 1;
+  int residentFirst = read_.residentFirst, residentLast = read_.residentLast;
+  if (singleResident_) {
+    run_.MealOrder.clear();
+    run_.MealOrderRest.clear();
+    run_.Step = 1;
+  }
+  if (!run_.MealOrder.empty() && model_.Check[1] == 1) {
+    env_.dialogs.message(kByCategoryMessage, Buttons::Ok);
+    run_.MealOrder.clear();
+    run_.MealOrderRest.clear();
+  }
+  if (!run_.MealOrder.empty()) {
+    MealOrderRequest request;
+    request.MealOrder = run_.MealOrder;
+    request.firstLocation = read_.locationFirst;
+    request.lastLocation = read_.locationLast;
+    request.firstUnit = read_.unitFirst;
+    request.lastUnit = read_.unitLast;
+    request.firstResident = read_.residentFirst;
+    request.lastResident = read_.residentLast;
+    request.showCaption = [this] { env_.hooks.progress({model_.Caption, 0, 0, 0, 0}); };
+    const ResidentRange range = MakeDLF(env_.drives, env_.facility, model_, request);
+    // The assembly's range ends one past the last tray; the run stops at
+    // the last one, so that back to front the first page is a full one.
+    residentFirst = range.first;
+    residentLast = range.last - 1;
+  }
+
+  for (run_.UserMealNo = 1;; ++run_.UserMealNo) {
+    if (!userCards() || model_.Check[6 + run_.UserMealNo] == 1) passLoops(residentFirst, residentLast);
+    if (stopped()) return;
+    if (userCards() && run_.CardsInJob > 0) {
+      jobBreak();
+      run_.CardsInJob = 0;
+    }
+    if (!userCards() || run_.UserMealNo >= 3) break;
+  }
+
+  model_.CallMode = 1;
+  PutCap(env_.facility, model_);
+}
+
+void PrintRun::passLoops(int residentFirst, int residentLast) {
+  const Facility& fac = env_.facility;
+  const bool byMealOrder = !run_.MealOrder.empty();
+  bool byLocation = byDiningLocation_ && !singleResident_;
+  const bool byCategory = model_.Check[1] == 1 && !singleResident_;
+  // The label follows the dining-location label marker of the settings:
+  // hidden while the dining location is forced onto every card.
+  model_.Label[10].Visible = !model_.DiningLabelMarker;
+
+  int locationFirst = 1, locationLast = 1;
+  if (byLocation && !byMealOrder) {
+    locationFirst = read_.locationFirst;
+    locationLast = read_.locationLast;
+  }
+  CategoryRange categories{1, 1};
+  if (byCategory && !byMealOrder) categories = categoryRange(model_.List2);
+  int unitFirst = 1, unitLast = 1;
+  if (!byMealOrder) {
+    unitFirst = read_.unitFirst;
+    unitLast = std::min(read_.unitLast, fac.unitCount());
+  }
+
+  // Over several locations a last pass takes the residents whose location
+  // the dining file does not list. Back to front it comes first, as the
+  // reverse of the forward order.
+  std::vector<int> passNumbers;
+  for (int p = locationFirst; p <= locationLast; ++p) passNumbers.push_back(p);
+  int catchAllPass = 0;
+  if (byLocation && !byMealOrder && locationLast > locationFirst) {
+    catchAllPass = locationLast + 1;
+    passNumbers.push_back(catchAllPass);
+  }
+  const bool oneDay = int16Field(model_.Text[5]) >= int16Field(model_.Text[6]);
+  if (run_.Step < 0 && locationFirst == locationLast && oneDay && residentFirst == residentLast) run_.Step = 1;
+  if (run_.Step < 0) std::reverse(passNumbers.begin(), passNumbers.end());
+
+  workingResidentFirst_ = residentFirst;
+  workingResidentLast_ = residentLast;
+  planned_ = 0;
+  visited_ = 0;
+  for (int u = unitFirst; u <= unitLast; ++u) {
+    const NursingUnit* unit = fac.unit(u);
+    const int last = byMealOrder || !unit ? residentLast : std::min(residentLast, unit->maxBeds);
+    planned_ += std::max(0, last - residentFirst + 1);
+  }
+  planned_ *= static_cast<double>(passNumbers.size()) * (categories.last - categories.first + 1);
+
+  run_.CardCount = 1;
+  bool blankPassDone = false;
+  for (const int pass : passNumbers) {
+    run_.PassNo = clamp16(pass);
+    const bool catchAll = pass == catchAllPass;
+    bool onlyPass = false;
+    if (byLocation || model_.Check[3] == 1) {
+      run_.PassAbbr = singleResident_ && pass == passNumbers.back() ? "UKN" : dining_.abbreviation(pass);
+      if (byLocation && !dining_.exists()) {
+        // Without a dining file no resident can be placed by location:
+        // one pass prints everyone, once.
+        byDiningLocation_ = byLocation = false;
+        onlyPass = true;
+      }
+      // The catch-all pass has no location of its own and always runs.
+      if (!catchAll && trim(run_.PassAbbr).empty()) {
+        if (blankPassDone) continue;
+        blankPassDone = true;
+      }
+    }
+    const PassRules rules{byLocation && !byMealOrder, catchAll && byLocation, byCategory, singleResident_};
+    for (int category = categories.first; category <= categories.last; ++category) {
+      run_.CategoryNo = clamp16(category);
+      for (int u = unitFirst; u <= unitLast; ++u) {
+        run_.UnitNo = clamp16(u);
+        if (!selection_.openUnit(u)) continue;
+        const int last = selection_.lastResident(residentLast);
+        const int from = run_.Step > 0 ? residentFirst : last;
+        const int to = run_.Step > 0 ? last : residentFirst;
+        for (int r = from; run_.Step > 0 ? r <= to : r >= to; r = run_.ResidentNo + run_.Step) {
+          run_.ResidentNo = clamp16(r);
+          residentStep(rules);
+          ++visited_;
+          env_.hooks.processEvents();
+          if (stopped()) return;
+        }
+      }
+    }
+    if (onlyPass) break;
+  }
+}
+
+void PrintRun::residentStep(const PassRules& rules) {
+  const bool alf = model_.AlfMenus;
+  run_.AlfMeals = "    ";
+  if (alf)
+    for (int k = 1; k <= 3; ++k)
+      if (model_.Check[28 + k] == 1) run_.AlfMeals[k - 1] = 'x';
+
+  for (;;) {
+    int meal = 0;
+    for (int k = 3; k >= 1 && meal == 0; --k)
+      if (run_.AlfMeals[k - 1] == 'x') meal = k;
+    if (alf && meal == 0) return;
+    run_.AlfMealNo = meal;
+    run_.AlfMealName = kAlfMealNames[meal];
+
+    run_.CardDate = cardDateFromWindow();
+    run_.WeekdayNo = static_cast<int16_t>(weekday(run_.CardDate));
+    const std::string caption =
+        printingCaption(!run_.MealOrder.empty(), run_.UnitNo, run_.ResidentNo, run_.PassNo);
+    model_.Caption = caption;
+    model_.Overlay.Caption = caption;
+    env_.hooks.progress({caption, run_.UnitNo, run_.ResidentNo, run_.PassNo,
+                         planned_ > 0 ? std::min(1.0, visited_ / planned_) : 1.0});
+
+    const std::vector<int16_t> positions = selection_.readResident();
+    for (const int16_t position : positions) {
+      run_.MealToDraw = position;
+      if (selection_.selectCard(rules)) {
+        if (userCards())
+          printUserCard();
+        else
+          dayLoop();
+      }
+      if (stopped()) return;
+      if (position <= 3 && model_.Check[40] == 1 && !singleResident_ && read_.unitFirst != read_.unitLast)
+        MergeBackupPages(env_);
+    }
+    if (positions.size() > 1) endOpenPage();
+    if (!alf || walkThrough()) return;
+    run_.AlfMeals[meal - 1] = ' ';
+  }
+}
+
+void PrintRun::dayLoop() {
+  int first = int16Field(model_.Text[5]);
+  int last = int16Field(model_.Text[6]);
+  if (model_.Check[5] == 1) first = last;
+  if (model_.AlfMenus) last = first;
+  if (last < first) last = first;
+  const int step = first == last ? 1 : run_.Step;
+  if (step < 0) {
+    run_.CardDate = addDays(run_.CardDate, last - first);
+    run_.WeekdayNo = static_cast<int16_t>(weekday(run_.CardDate));
+  }
+  for (int day = step > 0 ? first : last; step > 0 ? day <= last : day >= first; day += step) {
+    run_.MenuDay = clamp16(day);
+    env_.screen.Cls();
+    drawCard();
+    if (env_.facility.AutoPrint) {
+      // The automatic run prints one card; the job goes out as the
+      // program ends.
+      model_.CallMode = callmode::Ending;
+      env_.ended = true;
+      return;
+    }
+    if (run_.MealToDraw == 3 || run_.MealToDraw == 4) {
+      if (run_.CardCount < 32767) ++run_.CardCount;
+      run_.CardDate = addDays(run_.CardDate, run_.Step);
+      // The weekday always names the card date, back to front as well.
+      run_.WeekdayNo = static_cast<int16_t>(weekday(run_.CardDate));
+    }
+    if (stopped()) return;
+  }
+}
+
+void PrintRun::drawCard() {
+  const DrawContext ctx = run_.drawContext();
+  const bool endedPage = renderer_.DrawMenu(ctx);
+  if (!renderer_.drawsOnScreen(ctx) && env_.printer) pageOpen_ = !endedPage;
+  if (endedPage && !walkThrough())
+    MakeTxt(env_.drives, env_.facility, run_.TextCardFile, env_.resident, run_.MealLocations);
+  if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
+    env_.hooks.waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
+}
+
+void PrintRun::printUserCard() {
+  Surface* surface = onScreen() ? &env_.screen : env_.printer;
+  if (!surface) return;
+  UserCard card;
+  card.UserMealNo = run_.UserMealNo;
+  card.NameLine = env_.resident.NameLine;
+  card.DietLine = env_.resident.Diet;
+  card.LocationLabel = run_.LocationLabel;
+  int slot = 1;
+  for (int k = 3; k >= 1; --k)
+    if (slotMeal(run_.MealOrder, k) == run_.UserMealNo) slot = k;
+  for (int i = 1; i <= 7; ++i) card.Lines[i] = env_.resident.SpecialInstructions[slot][i];
+  card.PdfDriver = run_.PdfDriver;
+  PrBM(*surface, card, UserCardSettings::fromModel(model_), run_.CardsInJob);
+  if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
+    env_.hooks.waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
+}
+
+// A tray-line page whose last place printed nothing (the line ran out, or
+// the resident there did not qualify) is ended here: the next page must
+// not be drawn over it.
+void PrintRun::endOpenPage() {
+  if (!pageOpen_) return;
+  pageOpen_ = false;
+  jobBreak();
+  if (run_.CardCount < 32767) ++run_.CardCount;
+}
+
+void PrintRun::jobBreak() {
+  if (!env_.printer || onScreen()) return;
+  if (run_.PdfDriver)
+    env_.printer->NewPage();
+  else
+    env_.printer->EndDoc();
+}
+
+void PrintRun::finish() {
+  const bool severalResidents = !singleResident_;
+  if (model_.Check[40] == 1 && severalResidents && read_.unitFirst != read_.unitLast) FinishBackup(env_);
+  // The document of a PDF driver is ended before the program may end, so
+  // that it is complete however the program goes on.
+  if (run_.PdfDriver && env_.printer && !onScreen()) env_.printer->EndDoc();
+  // A run over several residents ends the program, with the caption
+  // cleared so that the Exit action asks nothing. A walk-through only
+  // showed cards on the screen and leaves the window open.
+  if (severalResidents && !walkThrough()) {
+    model_.CallMode = callmode::Ending;
+    model_.Caption.clear();
+    if (env_.exitAction) env_.exitAction();
+  }
+  if (env_.facility.AutoPrint) {
+    model_.CallMode = callmode::Ending;
+    env_.ended = true;
+  }
+}
+
+}  // namespace
+
+void Command1_Click(RunEnvironment& env) { PrintRun(env).go(); }
+
+bool isPdfDriverName(std::string_view printerName) {
+  const std::string name = upper(printerName);
+  return std::any_of(std::begin(kPdfDrivers), std::end(kPdfDrivers),
+                     [&](const char* driver) { return contains(name, driver); });
+}
+
+std::string runMealOrder(std::string_view typed) {
+  const std::string order = normalMealOrder(typed);
+  // A mistyped order prints all three meals, as the settings load reads it.
+  return std::find(std::begin(kRunOrders), std::end(kRunOrders), order) != std::end(kRunOrders) ? order
+                                                                                                   : std::string();
+}
+
+bool SetDt(RunState& run, std::string_view typed) {
+  std::string text(typed);
+  if (!CheckDate(text)) return false;
+  const auto date = parseMmDdYy(text);
+  if (!date) return false;
+  run.CardDate = *date;
+  return true;
+}
+
+}  // namespace mc

@@ -1,0 +1,199 @@
+#include "printrun/resident_selection.h"
+
+#include <algorithm>
+
+#include "data/data_file_names.h"
+#include "data/meal_slots.h"
+#include "data/resident_loader.h"
+#include "data/text.h"
+#include "printrun/diet_category.h"
+#include "printrun/meal_order_file.h"
+#include "printrun/meal_pattern.h"
+#include "printrun/run_paths.h"
+#include "settings/resident_load_options.h"
+
+namespace mc {
+
+namespace {
+
+// Dining location abbreviations of a roster record, by meal.
+constexpr int kRosterAbbreviation[4] = {0, 88, 92, 96};
+
+bool sameMealThrice(const std::string& order) { return order == "BBB" || order == "LLL" || order == "SSS"; }
+
+int mealOfLetter(char letter) {
+  switch (letter) {
+    case 'B': return 1;
+    case 'L': return 2;
+    case 'S': return 3;
+    default: return 4;
+  }
+}
+
+// A blank or nine-blank description leaves the user card's heading bare.
+std::string locationLabel(const std::string& description) {
+  if (description.empty() || description == "   " || description == std::string(9, ' ')) return description;
+  return "(" + description + ")";
+}
+
+}  // namespace
+
+ResidentSelection::ResidentSelection(RunEnvironment& env, const DiningLocations& dining)
+    : env_(env), dining_(dining) {}
+
+bool ResidentSelection::openUnit(int unit) {
+  const bool byMealOrder = !env_.run.MealOrder.empty();
+  const std::string path = byMealOrder ? mealOrderFilePath(env_.facility) : rosterPath(env_.facility, unit);
+  unit_ = unit;
+  unitFile_ = env_.drives.readRecords(path, byMealOrder ? kMealOrderRecordLength : kRosterRecordLength);
+  return unitFile_.exists();
+}
+
+int ResidentSelection::lastResident(int requested) const {
+  if (!env_.run.MealOrder.empty()) return requested;
+  const NursingUnit* unit = env_.facility.unit(unit_);
+  const int beds = unit ? unit->maxBeds : 0;
+  return requested < beds ? requested : beds;
+}
+
+std::string ResidentSelection::unitRecord(long n) const { return unitFile_.record(n); }
+
+std::vector<int16_t> ResidentSelection::readResident() {
+  record_ = unitRecord(env_.run.ResidentNo);
+  // An assisted-living menu is one page per meal, ended by the renderer
+  // after its single call. A run by diet category prints each resident's
+  // whole page at once, as a run without a meal order does: a first
+  // column alone would leave its page open under the next resident's.
+  if (env_.model.AlfMenus) return {1};
+  if (env_.run.MealOrder.empty()) return {4};
+  return {1, 2, 3};
+}
+
+void ResidentSelection::setMealLocations(const std::array<std::string, 4>& abbreviations) {
+  RunState& run = env_.run;
+  for (int meal = 1; meal <= 3; ++meal) {
+    run.HydrateMark[meal] = false;
+    run.MealLocations[meal] = "   ";
+  }
+  std::array<bool, 4> filled{};
+  for (long n = 1; n <= dining_.count() && !(filled[1] && filled[2] && filled[3]); ++n) {
+    const std::string abbr = dining_.abbreviation(n);
+    for (int meal = 1; meal <= 3; ++meal) {
+      if (filled[meal] || abbr != abbreviations[meal]) continue;
+      std::string description = trim(dining_.description(n));
+      const size_t at = description.find('@');
+      if (at != std::string::npos) {
+        run.HydrateMark[meal] = true;
+        description[at] = ' ';
+      }
+      run.MealLocations[meal] = description;
+      filled[meal] = true;
+    }
+  }
+}
+
+bool ResidentSelection::selectCard(const PassRules& rules) {
+  RunState& run = env_.run;
+  const SettingsModel& model = env_.model;
+  ResidentRecord& resident = env_.resident;
+  const bool walkThrough = run.PreviewFlag != 0;
+
+  // ---- Which resident file the position holds ----
+  std::string file;
+  if (run.MealOrder.empty()) {
+    run.MealCode = 4;
+    run.MealLetter.clear();
+    file = columns(record_, 33, 39);
+  } else {
+    if (sameMealThrice(run.MealOrder) && run.MealToDraw >= 2) {
+      // The three columns of a page are three places of the tray line.
+      // Back to front this can run below place 1, which holds no one: the
+      // position stays empty rather than repeating the resident before it.
+      run.ResidentNo = static_cast<int16_t>(std::clamp(run.ResidentNo + run.Step, -32768, 32767));
+      record_ = unitRecord(run.ResidentNo);
+    }
+    file = mealOrderResidentFile(record_, run.MealOrder, run.MealToDraw);
+    const char letter = run.MealToDraw <= static_cast<int>(run.MealOrder.size()) ? run.MealOrder[run.MealToDraw - 1] : ' ';
+    run.MealLetter = std::string(1, letter);
+    run.MealCode = static_cast<int16_t>(mealOfLetter(letter));
+  }
+  file = trim(file);
+  if (file.empty()) return false;
+  const auto first = static_cast<unsigned char>(file[0]);
+  if (first < 33 || first > 127) return false;
+
+  // ---- Preparing the resident ----
+  if (!env_.drives.fileExists(residentDataPath(env_.facility, file))) return false;
+  resident.diet.Thickened = 0;
+  run.Enhanced = false;
+  resident.Loaded = false;
+  resident.ResidentFile = file;
+  LoadResident(resident, env_.dietFile, env_.drives, env_.facility,
+               residentLoadOptions(model, env_.facility, env_.drives, run.MealOrder));
+  if (!walkThrough) {
+    if (model.Check[21] == 1 && !resident.SelectResident) return false;
+    if (model.Check[22] == 1 && resident.SelectResident) return false;
+  }
+  LoadThick(resident);
+  LOADPUR(resident);
+
+  // LoadResident chose and read the diet file; the patterns come from the
+  // same records.
+  const std::array<std::string, 4> patterns = arrangeBySlots(mealPatternLines(env_.dietFile, resident.DietCode), run.MealOrder);
+  for (int slot = 1; slot <= 3; ++slot) resident.SpecialInstructions[slot][7] = patterns[slot];
+
+  // ---- Dining locations ----
+  if (run.MealOrder.empty()) {
+    std::array<std::string, 4> abbr{};
+    bool noTray = false;
+    for (int meal = 1; meal <= 3; ++meal) {
+      abbr[meal] = upper(columns(record_, kRosterAbbreviation[meal], kRosterAbbreviation[meal] + 2));
+      noTray = noTray || contains(abbr[meal], "X");
+    }
+    if (rules.byDiningLocation && !rules.catchAll && (abbr[kLunch] != run.PassAbbr || noTray)) return false;
+    // A meal marked "X" has no tray: such a resident is refused by the
+    // passes of a location, and the catch-all pass does not take them in
+    // either, since their location is not missing.
+    if (rules.catchAll && (abbr[kLunch] == "   " || noTray || dining_.find(abbr[kLunch]) != 0)) return false;
+    if (noTray && (model.AlfMenus || rules.byCategory)) return false;
+    if (rules.catchAll) {
+      // The card says why it came in this pass; no look-up replaces it.
+      for (int meal = 1; meal <= 3; ++meal) {
+        run.MealLocations[meal] = kMissingDiningLocation;
+        run.HydrateMark[meal] = false;
+      }
+    } else {
+      // A page with a no-tray meal still shows the locations of the meals
+      // that have a tray; the "X" meal finds nothing and stays blank.
+      setMealLocations(abbr);
+    }
+  } else {
+    // The tray line holds no roster record: the resident's own dining
+    // codes give the card its locations, never the previous resident's.
+    setMealLocations({"", upper(resident.DiningCode[1]), upper(resident.DiningCode[2]), upper(resident.DiningCode[3])});
+  }
+  const int labelMeal = run.UserMealNo >= 1 && run.UserMealNo <= 3 ? run.UserMealNo : 1;
+  run.LocationLabel = rules.catchAll ? std::string(kMissingDiningLocation) : locationLabel(run.MealLocations[labelMeal]);
+
+  // ---- Hospital, diet code, category ----
+  if (resident.HospitalOrOut) {
+    if (rules.singleResident) env_.dialogs.message(kHospitalMessage, Buttons::Ok);
+    return false;
+  }
+  int d = resident.DietCode[1];
+  if (d == 98 || d == 99) return false;
+  if (d < 1 || d > 200) {
+    resident.Diet = kReviewMark + resident.Diet;
+    d = 3;
+  }
+  if (!rules.byCategory) return true;
+  const bool thickened = dietIsThickened(resident.Diet);
+  resident.diet.Thickened = thickened ? 1 : 0;
+  run.Enhanced = dietIsEnhanced(resident.Diet);
+  return dietCategoryHolds(run.CategoryNo, {d, thickened, run.Enhanced});
+}
+
+void LoadThick(const ResidentRecord&) {}
+void LOADPUR(const ResidentRecord&) {}
+
+}  // namespace mc

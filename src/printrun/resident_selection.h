@@ -1,0 +1,65 @@
+// Resident selection: for every resident number and meal position a run
+// visits, which resident file it holds, whether that resident gets a card,
+// and what the card needs beyond the resident record (dining locations
+// with their hydration marks, meal pattern lines, the review marker). The
+// rules are the facility's printing policy: select and non-select
+// residents, hospital and out on pass, dining-location passes with a
+// catch-all pass, diet categories.
+#pragma once
+
+#include <vector>
+
+#include "data/record_file.h"
+#include "printrun/dining_locations.h"
+#include "printrun/run_environment.h"
+
+namespace mc {
+
+inline constexpr const char* kMissingDiningLocation = "Missing Dining Location";
+inline constexpr const char* kHospitalMessage = "Resident Marked for H=Hospital or O=Out On Pass";
+inline constexpr const char* kReviewMark = ">>Review<< ";
+inline constexpr int kRosterRecordLength = 122;
+
+// What the pass being walked asks of selection.
+struct PassRules {
+  bool byDiningLocation = false;  // only residents of the pass's location (PassAbbr)
+  bool catchAll = false;          // residents whose location the dining file lacks
+  bool byCategory = false;        // only diets of CategoryNo
+  bool singleResident = false;    // the run covers one unit and one resident
+};
+
+class ResidentSelection {
+ public:
+  // The dining locations must outlive the selection.
+  ResidentSelection(RunEnvironment& env, const DiningLocations& dining);
+
+  // Opens a unit for the run's meal order: its roster, or with a meal
+  // order the meal-order file. The file is read whole, once per unit.
+  // False when it does not exist: the unit is skipped.
+  bool openUnit(int unit);
+  // The last resident number to visit: without a meal order no further
+  // than the unit's beds.
+  int lastResident(int requested) const;
+  // Reads the record of ResidentNo; returns the meal positions to draw.
+  std::vector<int16_t> readResident();
+  // Chooses the resident of meal position MealToDraw, loads and prepares
+  // it; true when it gets a card.
+  bool selectCard(const PassRules& rules);
+
+ private:
+  std::string unitRecord(long n) const;
+  void setMealLocations(const std::array<std::string, 4>& abbreviations);
+
+  RunEnvironment& env_;
+  const DiningLocations& dining_;
+  int unit_ = 0;
+  RecordFile unitFile_;
+  std::string record_;
+};
+
+// The thickened-liquid and pureed-food symbol pictures of the resident's
+// card. Pictures are not drawn yet: these load nothing until they are.
+void LoadThick(const ResidentRecord& resident);
+void LOADPUR(const ResidentRecord& resident);
+
+}  // namespace mc

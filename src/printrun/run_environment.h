@@ -1,0 +1,44 @@
+// What a print run works on: the program's state (facility, settings,
+// resident record, run state), its services (dialogs, clock, drawing
+// surfaces) and the two ways out of the program that live above the run
+// (the Exit button's action and ending the program). The window and the
+// command line build it from the controller.
+#pragma once
+
+#include <functional>
+
+#include "data/card_date.h"
+#include "data/diet_file.h"
+#include "data/drive_map.h"
+#include "data/facility.h"
+#include "data/resident_record.h"
+#include "printrun/dialogs.h"
+#include "printrun/run_hooks.h"
+#include "printrun/run_state.h"
+#include "render/surface.h"
+#include "settings/settings_file.h"
+#include "settings/settings_model.h"
+
+namespace mc {
+
+struct RunEnvironment {
+  const DriveMap& drives;
+  const Facility& facility;
+  SettingsModel& model;
+  const SettingsFile& settingsFile;
+  ResidentRecord& resident;
+  DietFile& dietFile;
+  Dialogs& dialogs;
+  const Clock& clock;
+  RunState& run;
+  Surface* printer;  // null when there is nothing to print on
+  Surface& screen;   // Picture1
+  RunHooks& hooks;
+  // The Exit button (Command2_Click): saves, and ends the program unless a
+  // run is going on and the user says No to stopping it.
+  std::function<void()> exitAction;
+  // Set once the program has ended; the run stops at the next check.
+  bool& ended;
+};
+
+}  // namespace mc

@@ -1,0 +1,42 @@
+// Where a print run meets whoever started it: the window keeps its events
+// flowing and shows the "Next Res" button, the command line draws a
+// progress bar and turns Ctrl-C into a stop. The run calls these at fixed
+// points only: once per resident, and in a walk-through run after a card.
+#pragma once
+
+#include <string>
+
+namespace mc {
+
+// Where the run stands, as its caption tells it.
+struct RunProgress {
+  std::string caption;  // the window caption during the run
+  int unit = 0;
+  int resident = 0;
+  int pass = 0;
+  double done = 0;      // 0..1 of the current meal order's residents
+};
+
+// Where the "Next Res" button (Command5) stands while the run waits.
+struct NextResPlace {
+  int top = 0;
+  int left = 0;
+};
+
+class RunHooks {
+ public:
+  virtual ~RunHooks() = default;
+  // The caption changed: a new resident, or the tray line being assembled.
+  virtual void progress(const RunProgress&) {}
+  // Once per resident: handle the events that came in meanwhile (a click
+  // on Exit may end the program here).
+  virtual void processEvents() {}
+  // A walk-through run over several residents waits here, with the button
+  // shown, until "Next Res" is clicked. The command line never waits.
+  virtual void waitNextRes(const NextResPlace&) {}
+  // A stop asked for without a question (Ctrl-C on the command line): the
+  // run ends after the page it is on.
+  virtual bool cancelRequested() { return false; }
+};
+
+}  // namespace mc

@@ -1,0 +1,24 @@
+#include "ui/preview.h"
+
+#include "data/resident_loader.h"
+#include "render/card_renderer.h"
+#include "settings/resident_load_options.h"
+
+namespace mc {
+
+void RedrawPreview(Controller& c) {
+  const std::string order = singleResidentMealOrder(c.model);
+  CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
+  renderer.LoadResident = [&] {
+    LoadResident(c.resident, c.dietFile, c.drives, c.facility,
+                 residentLoadOptions(c.model, c.facility, c.drives, order));
+  };
+  c.run.MealToDraw = 4;
+  DrawContext ctx = c.run.drawContext();
+  ctx.MealCode = 4;
+  ctx.MealOrder = order;
+  c.screenSurface().Cls();
+  renderer.DrawMenu(ctx);
+}
+
+}  // namespace mc

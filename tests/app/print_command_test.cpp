@@ -1,0 +1,107 @@
+// print and preview as a kitchen runs them on the demo facility: the PDF is
+// checked with qpdf and read back with pdftotext, page by page.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/commands.h"
+#include "support/test_drives.h"
+
+namespace mc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CommandResult;
+using test::runMealcards;
+using test::runShell;
+using test::shellQuote;
+
+// The text of each page (pdftotext ends every page with a form feed).
+std::vector<std::string> pages(const fs::path& pdf) {
+  std::vector<std::string> out;
+  std::string page;
+  for (char ch : runShell("pdftotext " + shellQuote(pdf.string()) + " -").out) {
+    if (ch == '\f') {
+      out.push_back(page);
+      page.clear();
+    } else {
+      page += ch;
+    }
+  }
+  return out;
+}
+
+TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const fs::path settings = demo / "c" / "dnv" / "setup" / "Mcardset.MGC";
+  const auto before = fs::last_write_time(settings) - std::chrono::hours(1);
+  fs::last_write_time(settings, before);
+  const fs::path pdf = scratch.root() / "cards.pdf";
+
+  const CommandResult r = runMealcards("--drives " + shellQuote(demo.string()) + " --date 07-04-27 --pdf " +
+                                       shellQuote(pdf.string()) + " print");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.err.find("Confirm Card Date: 07-04-27"), std::string::npos) << r.err;
+  EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
+
+  // "Print ALL" covers units 1 and 2: the last unit is a holding unit.
+  const char* printed[] = {"Anderson, Mary", "Baker, Thomas",     "Castillo, Rosa", "Dubois, Henri",
+                           "Eriksen, Ingrid", "Fitzgerald, Patrick", "Garcia, Luis", "Hoffmann, Greta",
+                           "Jensen, Karen",  "Kowalski, Stanley", "Lambert, Claire", "Mendoza, Elena",
+                           "O'Brien, Sean",  "Quinn, Abigail",    "Rossi, Marco",   "S\xc3\xa1nchez, Jos\xc3\xa9"};
+  const char* left[] = {"Ito, Kenji" /* tube feeding, 98 */, "Nakamura, Yuki" /* NPO, 99 */,
+                        "Petrov, Ivan" /* hospital */, "Weber, Hans" /* out on pass */};
+  const std::vector<std::string> text = pages(pdf);
+  ASSERT_EQ(text.size(), std::size(printed));
+  for (size_t i = 0; i < text.size(); ++i) {
+    EXPECT_NE(text[i].find(printed[i]), std::string::npos) << "page " << i + 1 << ": " << text[i];
+    EXPECT_NE(text[i].find("07-04-27"), std::string::npos) << "page " << i + 1;
+    for (const char* name : left) EXPECT_EQ(text[i].find(name), std::string::npos) << name;
+  }
+  EXPECT_GT(fs::last_write_time(settings), before);  // the Exit action saved the settings
+  EXPECT_EQ(fs::file_size(demo / "c" / "dnv" / "output" / "cards" / "TC.txt"), std::size(printed) * 68 * 62);
+}
+
+TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const std::string drives = "--drives " + shellQuote(demo.string()) + " ";
+  const fs::path png = scratch.root() / "preview.png";
+  const CommandResult preview = runMealcards(drives + "preview --png " + shellQuote(png.string()));
+  ASSERT_EQ(preview.exitCode, 0) << preview.err;
+  EXPECT_EQ(runShell("head -c 4 " + shellQuote(png.string())).out, "\x89PNG");
+  EXPECT_GT(fs::file_size(png), 20000u);  // a drawn page, not a blank one
+
+  const CommandResult queue = runMealcards(drives + "--printer no-such-queue print");
+  EXPECT_EQ(queue.exitCode, 1);
+  EXPECT_NE(queue.err.find("no printer named no-such-queue"), std::string::npos) << queue.err;
+  const fs::path pdf = scratch.root() / "x.pdf";
+  EXPECT_EQ(runMealcards(drives + "--pdf " + shellQuote(pdf.string()) + " print --set 7").exitCode, 2);
+  EXPECT_EQ(runMealcards(drives + "--date 13-45-07 --pdf " + shellQuote(pdf.string()) + " print").exitCode, 2);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST(PrintCommand, CtrlCStopsAfterThePageInProgressWithAFinishedPdf) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo", "--units 4 --residents 60");
+  const fs::path pdf = scratch.root() / "cards.pdf", trace = scratch.root() / "trace.jsonl";
+  // The signal goes out once the trace shows the run drawing.
+  const CommandResult r = runShell(
+      "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " --drives " +
+      shellQuote(demo.string()) + " --pdf " + shellQuote(pdf.string()) + " --trace " + shellQuote(trace.string()) +
+      " print & pid=$!; for i in $(seq 600); do [ -s " + shellQuote(trace.string()) +
+      " ] && break; sleep 0.05; done; kill -INT $pid; wait $pid");
+  EXPECT_EQ(r.exitCode, 130) << r.err;
+  EXPECT_NE(r.err.find("stopped by Ctrl-C"), std::string::npos) << r.err;
+  EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
+  const size_t printed = pages(pdf).size();
+  EXPECT_GE(printed, 1u);
+  EXPECT_LT(printed, 150u);  // far from the whole facility
+}
+
+}  // namespace
+}  // namespace mc
