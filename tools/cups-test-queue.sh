@@ -26,7 +26,9 @@ start)
   dir=$(realpath -m "$dir")
   mkdir -p "$dir"/{spool,tmp,state,cache,log,out,cpspool}
   chmod 755 "$dir"
-  chmod 1777 "$dir/out" "$dir/cpspool"
+  # Filters run as the print service's own unprivileged user and need the
+  # temporary folder; the backend writes the PDF files as root.
+  chmod 1777 "$dir/out" "$dir/cpspool" "$dir/tmp"
   cat > "$dir/cups-files.conf" <<CONF
 ServerRoot $dir
 RequestRoot $dir/spool
@@ -60,8 +62,11 @@ CONF
   export CUPS_SERVER=$dir/cups.sock
   for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
   lpstat -r >/dev/null 2>&1 || { echo "$0: cupsd did not start (see $dir/log)" >&2; exit 1; }
+  # The queue takes PostScript: pdftocairo turns the program's PDF into it
+  # with the fonts kept as fonts, so the text of each job can still be read
+  # (the other converters leave glyph pictures).
   lpadmin -p "$queue" -v "cups-pdf:/$queue" -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
-    -o PageSize=Letter -E 2>/dev/null
+    -o PageSize=Letter -o pdftops-renderer-default=pdftocairo -E 2>/dev/null
   lpadmin -d "$queue"
   echo "$CUPS_SERVER"
   ;;
