@@ -40,7 +40,7 @@ TEST(InfoCommand, ReportsTheDemoFacility) {
   EXPECT_TRUE(hasLine(r.out, "setup date        12-01-26")) << r.out;
   EXPECT_TRUE(hasLine(r.out, "folders (45)")) << r.out;
   EXPECT_NE(r.out.find("  40  C:\\Dnv\\Rosters"), std::string::npos) << r.out;
-  EXPECT_TRUE(hasLine(r.out, "nursing units (3)")) << r.out;
+  EXPECT_TRUE(hasLine(r.out, "nursing units (4)")) << r.out;
   EXPECT_NE(r.out.find("   1  North Wing            max beds  10  roster C:\\Dnv\\Rosters\\sfl1.MGC  present"),
             std::string::npos)
       << r.out;

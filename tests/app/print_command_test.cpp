@@ -48,11 +48,13 @@ TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
   EXPECT_NE(r.err.find("Confirm Card Date: 07-04-27"), std::string::npos) << r.err;
   EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
 
-  // "Print ALL" covers units 1 and 2: the last unit is a holding unit.
+  // "Print ALL" covers units 1 to 3: the last unit is a holding unit.
   const char* printed[] = {"Anderson, Mary", "Baker, Thomas",     "Castillo, Rosa", "Dubois, Henri",
                            "Eriksen, Ingrid", "Fitzgerald, Patrick", "Garcia, Luis", "Hoffmann, Greta",
                            "Jensen, Karen",  "Kowalski, Stanley", "Lambert, Claire", "Mendoza, Elena",
-                           "O'Brien, Sean",  "Quinn, Abigail",    "Rossi, Marco",   "S\xc3\xa1nchez, Jos\xc3\xa9"};
+                           "O'Brien, Sean",  "Quinn, Abigail",    "Rossi, Marco",   "S\xc3\xa1nchez, Jos\xc3\xa9",
+                           "Thompson, Walter", "Underwood, Ada",  "Vasquez, Maria", "Xu, Li",
+                           "Young, Betty" /* no breakfast tray, the other meals printed */};
   const char* left[] = {"Ito, Kenji" /* tube feeding, 98 */, "Nakamura, Yuki" /* NPO, 99 */,
                         "Petrov, Ivan" /* hospital */, "Weber, Hans" /* out on pass */};
   const std::vector<std::string> text = pages(pdf);

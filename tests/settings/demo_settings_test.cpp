@@ -33,7 +33,7 @@ TEST(DemoSettings, SixNamedSetsLoadAndSurviveASave) {
   EXPECT_EQ(m.Caption, " [284 ] Fac:MGC Set:1:Meal Card & Select Menu Printing Program");
   EXPECT_EQ(m.CardKind, 3);
   EXPECT_EQ((std::array{m.Text[2], m.Text[4], m.Text[14], m.Text[21]}),
-            (std::array<std::string, 4>{"3", "999", "12", "4.8"}));
+            (std::array<std::string, 4>{"4", "999", "12", "4.8"}));
   EXPECT_EQ((std::array{m.Check[4], m.Check[12], m.Check[13], m.Check[17], m.Check[28], m.Check[39]}),
             (std::array{1, 1, 1, 1, 1, 1}));
   EXPECT_EQ(rtrim(m.Text[36]), "Demo facility - check diet before serving");

@@ -114,7 +114,8 @@ std::vector<DemoUnit> units(const DemoOptions& options) {
       out.push_back({options.residentsPerUnit, "Unit " + std::to_string(u)});
     return out;
   }
-  return {{10, "North Wing"}, {10, "South Wing"}, {6, "Memory Care HOLD"}};
+  // The last unit holds residents who are away; "Set For All" leaves it out.
+  return {{10, "North Wing"}, {10, "South Wing"}, {6, "Memory Care"}, {4, "Discharge HOLD"}};
 }
 
 const std::vector<DemoDiningLocation>& diningLocations() {
