@@ -5,20 +5,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEALCARDS_TESTS=OFF >/dev/null
-cmake --build build --target mealcards make_demo_facility
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEALCARDS_TESTS=OFF >/dev/null
+cmake --build build-release --target mealcards make_demo_facility
 
 rm -rf demo/drives
-build/make_demo_facility demo/drives >/dev/null
+build-release/make_demo_facility demo/drives >/dev/null
 echo "Demo facility written to demo/drives"
 echo
 echo "== mealcards --drives demo/drives info"
-build/mealcards --drives demo/drives info
+build-release/mealcards --drives demo/drives info
 echo
 echo "== mealcards --drives demo/drives preview --png demo/preview.png"
-build/mealcards --drives demo/drives preview --png demo/preview.png
+build-release/mealcards --drives demo/drives preview --png demo/preview.png
 echo "Preview of the default resident: $(pwd)/demo/preview.png"
 echo
 echo "== mealcards --drives demo/drives --pdf demo/cards.pdf print"
-build/mealcards --drives demo/drives --pdf demo/cards.pdf print
+build-release/mealcards --drives demo/drives --pdf demo/cards.pdf print
 echo "Tray cards of every qualifying resident: $(pwd)/demo/cards.pdf"
