@@ -36,7 +36,7 @@ int runShowResident(const GlobalOptions& options, const std::vector<std::string>
 
   Controller& c = context->controller;
   const std::string order = singleResidentMealOrder(c.model);
-  const ResidentLoadOptions loadOptions = residentLoadOptions(c.model, c.facility, c.drives, order);
+  const ResidentLoadOptions loadOptions = residentLoadOptions(c.model, c.facility, order);
   DietFile dietFile;
   c.resident.Loaded = false;
   c.resident.ResidentFile = file;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <fstream>
 #include <system_error>
 
@@ -20,25 +21,6 @@ std::string windowsName(std::string_view part) {
   while (e > 0 && (part[e - 1] == '.' || part[e - 1] == ' ')) --e;
   if (e == 0) return std::string(part);  // "." and ".." stay
   return std::string(part.substr(0, e));
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && upper(a) == upper(b);
-}
-
-// The entry of dir whose name matches part in any case; an exact match wins,
-// then the first match in name order so that the choice is stable.
-std::optional<fs::path> matchEntry(const fs::path& dir, const std::string& part) {
-  std::error_code ec;
-  const fs::path exact = dir / part;
-  if (fs::exists(exact, ec)) return exact;
-  std::optional<std::string> best;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (sameName(name, part) && (!best || name < *best)) best = name;
-  }
-  if (best) return dir / *best;
-  return std::nullopt;
 }
 
 }  // namespace
@@ -101,41 +83,103 @@ std::optional<fs::path> DriveMap::driveRoot(char letter) const {
   return std::nullopt;
 }
 
-std::optional<fs::path> DriveMap::hostPath(std::string_view windowsPath) const {
+// The entry of dir whose name matches part in any case; an exact match wins,
+// then the first match in name order so that the choice is stable.
+std::optional<fs::path> DriveMap::matchEntry(const fs::path& dir, const std::string& part,
+                                             fs::file_status* status) const {
+  std::error_code ec;
+  fs::path exact = dir / part;
+  const fs::file_status st = fs::status(exact, ec);
+  if (fs::exists(st)) {
+    if (status) *status = st;
+    return exact;
+  }
+  const std::string* name = listedName(dir, part);
+  if (!name) return std::nullopt;
+  fs::path found = dir / *name;
+  if (status) *status = fs::status(found, ec);
+  return found;
+}
+
+const std::string* DriveMap::listedName(const fs::path& dir, const std::string& part) const {
+  std::error_code ec;
+  const auto modified = fs::last_write_time(dir, ec);
+  if (ec) return nullptr;
+  auto it = listings_.find(dir.native());
+  if (it == listings_.end() || !it->second.kept || it->second.modified != modified) {
+    Listing listing;
+    listing.modified = modified;
+    // File times are coarse: a name added in the same tick as the listing
+    // would leave the folder's time unchanged. A listing is reused only for
+    // a folder that has been left alone for a while.
+    listing.kept = fs::file_time_type::clock::now() - modified > std::chrono::seconds(2);
+    for (fs::directory_iterator entry(dir, ec), end; !ec && entry != end; entry.increment(ec)) {
+      std::string name = entry->path().filename().string();
+      auto [slot, added] = listing.byUpper.try_emplace(upper(name), name);
+      if (!added && name < slot->second) slot->second = std::move(name);
+    }
+    it = listings_.insert_or_assign(dir.native(), std::move(listing)).first;
+  }
+  const auto found = it->second.byUpper.find(upper(part));
+  return found == it->second.byUpper.end() ? nullptr : &found->second;
+}
+
+std::optional<fs::path> DriveMap::resolve(std::string_view windowsPath, fs::file_status* status) const {
   const WindowsPath wp = splitWindowsPath(windowsPath);
-  auto root = driveRoot(wp.drive);
-  if (!root) return std::nullopt;
-  fs::path p = *root;
+  if (wp.drive == 0) return std::nullopt;
+  // The folder part, in the case-blind form that names it in the cache.
+  std::string folderKey(1, wp.drive);
+  for (size_t i = 0; i + 1 < wp.parts.size(); ++i) folderKey += '\\' + upper(wp.parts[i]);
+
+  fs::path p;
+  size_t next = 0;  // the first part still to resolve
   bool matching = true;
-  for (const std::string& part : wp.parts) {
+  if (const auto cached = folders_.find(folderKey); cached != folders_.end() && !wp.parts.empty()) {
+    p = cached->second;
+    next = wp.parts.size() - 1;
+  } else {
+    auto root = driveRoot(wp.drive);
+    if (!root) return std::nullopt;
+    p = *root;
+  }
+  if (status) {
+    std::error_code ec;
+    *status = wp.parts.empty() ? fs::status(p, ec) : fs::file_status(fs::file_type::not_found);
+  }
+  for (size_t i = next; i < wp.parts.size(); ++i) {
     if (matching) {
-      if (auto m = matchEntry(p, part)) {
+      const bool last = i + 1 == wp.parts.size();
+      if (auto m = matchEntry(p, wp.parts[i], last ? status : nullptr)) {
         p = *m;
+        // A folder found on disk keeps its spelling for the next lookups:
+        // a print run resolves the same few folders for every resident.
+        if (i + 2 == wp.parts.size() && next == 0) folders_.emplace(folderKey, p);
         continue;
       }
       matching = false;
     }
-    p /= part;
+    p /= wp.parts[i];
   }
   return p;
 }
 
+std::optional<fs::path> DriveMap::hostPath(std::string_view windowsPath) const {
+  return resolve(windowsPath, nullptr);
+}
+
 bool DriveMap::fileExists(std::string_view windowsPath) const {
-  std::error_code ec;
-  auto p = hostPath(windowsPath);
-  return p && fs::is_regular_file(*p, ec);
+  fs::file_status st;
+  return resolve(windowsPath, &st) && fs::is_regular_file(st);
 }
 
 bool DriveMap::exists(std::string_view windowsPath) const {
-  std::error_code ec;
-  auto p = hostPath(windowsPath);
-  return p && fs::exists(*p, ec);
+  fs::file_status st;
+  return resolve(windowsPath, &st) && fs::exists(st);
 }
 
 bool DriveMap::folderExists(std::string_view windowsPath) const {
-  std::error_code ec;
-  auto p = hostPath(windowsPath);
-  return p && fs::is_directory(*p, ec);
+  fs::file_status st;
+  return resolve(windowsPath, &st) && fs::is_directory(st);
 }
 
 std::optional<std::uintmax_t> DriveMap::fileSize(std::string_view windowsPath) const {
@@ -169,7 +213,7 @@ bool DriveMap::writeRecord(std::string_view windowsPath, int recordLength, long 
 }
 
 std::string DriveMap::readAll(std::string_view windowsPath) const {
-  return readRecords(windowsPath, 1).bytes();
+  return std::string(readRecords(windowsPath, 1).bytes());
 }
 
 bool DriveMap::writeAll(std::string_view windowsPath, std::string_view bytes) const {

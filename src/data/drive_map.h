@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "data/record_file.h"
@@ -58,9 +59,30 @@ class DriveMap {
   bool createFolder(std::string_view windowsPath) const;
 
  private:
+  struct Listing {
+    std::filesystem::file_time_type modified;
+    bool kept = false;
+    std::unordered_map<std::string, std::string> byUpper;  // upper-cased name -> name
+  };
+
   std::optional<std::filesystem::path> driveRoot(char letter) const;
+  // The host path; with status, the final component's file status too (one
+  // look at the disk for both).
+  std::optional<std::filesystem::path> resolve(std::string_view windowsPath,
+                                               std::filesystem::file_status* status) const;
+  std::optional<std::filesystem::path> matchEntry(const std::filesystem::path& dir, const std::string& part,
+                                                  std::filesystem::file_status* status = nullptr) const;
+  // The name in dir that matches part in another case, from the folder's
+  // listing; null when there is none.
+  const std::string* listedName(const std::filesystem::path& dir, const std::string& part) const;
 
   std::filesystem::path root_;
+  // Folders already found on disk, by their upper-cased Windows path
+  // ("C\DNV\RES"); folders are created but never renamed while the program
+  // runs, so a folder found once stays where it was found.
+  mutable std::unordered_map<std::string, std::filesystem::path> folders_;
+  // Folder listings for names asked in another case, by host folder path.
+  mutable std::unordered_map<std::string, Listing> listings_;
 };
 
 // Splits a Windows path into its drive letter (lower case, 0 when none) and

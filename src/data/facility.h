@@ -46,6 +46,9 @@ struct Facility {
   bool NoYellowDL = false;
   bool MakeTextFile = true;
   std::string AdaptiveEquipmentList;  // "" when neither list file exists
+  // Copy each resident's files to the backup folder before loading them:
+  // on when that folder exists at start-up.
+  bool BackupFiles = false;
   NameTable names;
 
   int unitCount() const { return static_cast<int>(units.size()); }

@@ -8,7 +8,10 @@
 namespace mc {
 
 RecordFile::RecordFile(std::string bytes, int recordLength, bool exists)
-    : bytes_(std::move(bytes)), length_(recordLength < 1 ? 1 : recordLength), exists_(exists) {}
+    : bytes_(std::move(bytes)), size_(bytes_.size()), length_(recordLength < 1 ? 1 : recordLength),
+      exists_(exists), blank_(length_, ' ') {
+  if (const size_t tail = size_ % length_) bytes_.append(length_ - tail, ' ');
+}
 
 RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLength) {
   std::error_code ec;
@@ -32,16 +35,14 @@ RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLen
   return RecordFile(std::move(bytes), recordLength, true);
 }
 
-long RecordFile::recordCount() const {
-  return static_cast<long>((bytes_.size() + length_ - 1) / length_);
+long RecordFile::recordCount() const { return static_cast<long>(bytes_.size() / length_); }
+
+std::string_view RecordFile::view(long n) const {
+  if (n < 1 || n > recordCount()) return blank_;
+  return std::string_view(bytes_).substr(static_cast<size_t>(n - 1) * length_, length_);
 }
 
-std::string RecordFile::record(long n) const {
-  if (n < 1) return std::string(length_, ' ');
-  const size_t start = static_cast<size_t>(n - 1) * length_;
-  if (start >= bytes_.size()) return std::string(length_, ' ');
-  return padCut(std::string_view(bytes_).substr(start, length_), length_);
-}
+std::string RecordFile::record(long n) const { return std::string(view(n)); }
 
 Rec& Rec::at(int from, std::string_view text) {
   putColumns(bytes_, from, from + static_cast<int>(text.size()) - 1, text);

@@ -26,12 +26,19 @@ class RecordFile {
   long recordCount() const;
   // Record n, exactly recordLength() bytes.
   std::string record(long n) const;
-  const std::string& bytes() const { return bytes_; }
+  // The same record without a copy, valid as long as this object.
+  std::string_view view(long n) const;
+  // The file's bytes as read.
+  std::string_view bytes() const { return std::string_view(bytes_).substr(0, size_); }
 
  private:
+  // The bytes, with a short last record padded with blanks in memory so
+  // that every record can be viewed whole.
   std::string bytes_;
+  size_t size_ = 0;
   int length_ = 1;
   bool exists_ = false;
+  std::string blank_;
 };
 
 // A record under construction: fields are set by 1-based columns, the rest

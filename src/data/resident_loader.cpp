@@ -70,13 +70,13 @@ constexpr int kTextureFirst = 50, kTextureLast = 70;
 class ResidentFileView {
  public:
   explicit ResidentFileView(RecordFile file) : file_(std::move(file)) {}
-  std::string record(int n) const { return file_.record(n); }
-  std::string text(const Field& f) const { return columns(file_.record(f.record), f.from, f.to); }
-  char at(const Field& f) const { return column(file_.record(f.record), f.from); }
+  std::string_view record(int n) const { return file_.view(n); }
+  std::string text(const Field& f) const { return columns(file_.view(f.record), f.from, f.to); }
+  char at(const Field& f) const { return column(file_.view(f.record), f.from); }
   // A 16-bit number; one that overflows keeps `keep`.
   int16_t number(const Field& f, int16_t keep) const { return int16Field(text(f), keep); }
   // Flag i (1..30) of a like or dislike flag record: "." is not set.
-  bool flag(int record, int i) const { return column(file_.record(record), 3 + i) != '.'; }
+  bool flag(int record, int i) const { return column(file_.view(record), 3 + i) != '.'; }
 
  private:
   RecordFile file_;
@@ -168,7 +168,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   if (static_cast<unsigned char>(f.at(kOwnTableMarkField)) == kOwnTableMark) {
     r.OwnNameTable = true;
     for (int rec = kOwnNamesFirst; rec <= kOwnNamesFirst + 14; ++rec) {
-      const std::string line = f.record(rec);
+      const std::string_view line = f.record(rec);
       const int i = rec - 778;
       for (int half = 0; half < 2; ++half) {
         r.OwnLikeNames[i + 15 * half] = columns(line, kOwnLike[half].from, kOwnLike[half].to);
@@ -191,7 +191,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
     // arrays of strings here.
     std::array<std::array<std::string, 5>, 4> byMeal;
     for (int line = 1; line <= 4; ++line) {
-      const std::string rec = f.record(kHydrationLinesFirst + line - 1);
+      const std::string_view rec = f.record(kHydrationLinesFirst + line - 1);
       for (int meal = 1; meal <= 3; ++meal)
         byMeal[meal][line] = columns(rec, kHydrationColumn[meal], kHydrationColumn[meal] + 24);
     }
@@ -258,7 +258,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
     std::array<std::array<std::string, 8>, 4> byMeal;
     for (int meal = 1; meal <= 3; ++meal) {
       for (int line = 1; line <= 6; ++line) {
-        const std::string cleaned = cleanSpecialInstruction(f.record(kSpecialFirst[meal] + line - 1), r.diet);
+        const std::string cleaned = cleanSpecialInstruction(std::string(f.record(kSpecialFirst[meal] + line - 1)), r.diet);
         byMeal[meal][line] = columns(cleaned, 2, 33);
       }
     }

@@ -1,5 +1,6 @@
 #include "data/text.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -101,22 +102,31 @@ std::string numberText(double value) {
   return value < 0 ? s : " " + s;
 }
 
-char upperChar(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
-  if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);
-  switch (u) {
-    case 0x9A: return static_cast<char>(0x8A);
-    case 0x9C: return static_cast<char>(0x8C);
-    case 0x9E: return static_cast<char>(0x8E);
-    case 0xFF: return static_cast<char>(0x9F);
-    default: return c;
+namespace {
+
+// Upper case of every byte of the code page.
+constexpr std::array<char, 256> kUpper = [] {
+  std::array<char, 256> map{};
+  for (int i = 0; i < 256; ++i) {
+    int u = i;
+    if (u >= 'a' && u <= 'z') u -= 32;
+    else if (u >= 0xE0 && u <= 0xFE && u != 0xF7) u -= 32;
+    else if (u == 0x9A) u = 0x8A;
+    else if (u == 0x9C) u = 0x8C;
+    else if (u == 0x9E) u = 0x8E;
+    else if (u == 0xFF) u = 0x9F;
+    map[i] = static_cast<char>(u);
   }
-}
+  return map;
+}();
+
+}  // namespace
+
+char upperChar(char c) { return kUpper[static_cast<unsigned char>(c)]; }
 
 std::string upper(std::string_view text) {
   std::string s(text);
-  for (char& c : s) c = upperChar(c);
+  for (char& c : s) c = kUpper[static_cast<unsigned char>(c)];
   return s;
 }
 

@@ -41,7 +41,12 @@ QString fontFamily(const std::string& name) {
   if (key == "TIMES NEW ROMAN") return "Liberation Serif";
   if (key == "ARIAL NARROW") return "Liberation Sans Narrow";
   if (key == "ARIAL") return "Liberation Sans";
-  if (key == "CB1") return QFontDatabase::hasFamily("CB1") ? "CB1" : "Liberation Sans";
+  if (key == "CB1") {
+    // Asking the font database is slow, and the answer does not change
+    // while the program runs.
+    static const bool installed = QFontDatabase::hasFamily("CB1");
+    return installed ? "CB1" : "Liberation Sans";
+  }
   return QString::fromStdString(cp1252ToUtf8(name));
 }
 
@@ -86,6 +91,7 @@ void QtSurface::applyPaper() {
     if (painter_.isActive()) painter_.end();
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::white);
+    clearPending_ = false;
     const int dotsPerMeter = static_cast<int>(std::lround(dpi_ / 0.0254));
     image_.setDotsPerMeterX(dotsPerMeter);
     image_.setDotsPerMeterY(dotsPerMeter);
@@ -107,6 +113,7 @@ bool QtSurface::ready() {
   }
   if (failed_ || (device_ == Device::Pdf && finished_)) return false;
   if (device_ != Device::Screen && paperChanged_) applyPaper();
+  if (device_ == Device::Screen) clearIfPending();
   QPaintDevice* target = device_ == Device::Screen ? static_cast<QPaintDevice*>(&image_)
                                                    : static_cast<QPaintDevice*>(printer_.get());
   if (!painter_.begin(target)) {
@@ -124,17 +131,21 @@ bool QtSurface::ready() {
 
 const QFont& QtSurface::font() {
   const FontKey key{FontName, FontSize, FontBold, FontItalic, FontUnderline};
-  if (fontValid_ && key == fontKey_) return font_;
-  font_ = QFont(fontFamily(FontName));
-  font_.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize * 20))));
-  font_.setBold(FontBold);
-  font_.setItalic(FontItalic);
-  font_.setUnderline(FontUnderline);
-  font_.setHintingPreference(QFont::PreferNoHinting);
-  metrics_.emplace(font_);
-  fontKey_ = key;
-  fontValid_ = true;
-  return font_;
+  if (current_ < fonts_.size() && fonts_[current_].key == key) return fonts_[current_].font;
+  // A card switches between a handful of fonts many times a page; each is
+  // made (and measured) once.
+  for (current_ = 0; current_ < fonts_.size(); ++current_)
+    if (fonts_[current_].key == key) return fonts_[current_].font;
+  if (fonts_.size() >= 64) fonts_.clear();
+  QFont f(fontFamily(FontName));
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize * 20))));
+  f.setBold(FontBold);
+  f.setItalic(FontItalic);
+  f.setUnderline(FontUnderline);
+  f.setHintingPreference(QFont::PreferNoHinting);
+  fonts_.push_back(FontEntry{key, f, QFontMetricsF(f)});
+  current_ = fonts_.size() - 1;
+  return fonts_[current_].font;
 }
 
 QPen QtSurface::pen(int32_t color) const {
@@ -145,7 +156,7 @@ QPen QtSurface::pen(int32_t color) const {
 
 const QFontMetricsF& QtSurface::metrics() {
   font();
-  return *metrics_;
+  return fonts_[current_].metrics;
 }
 
 double QtSurface::TextWidth(std::string_view text) { return metrics().horizontalAdvance(qText(text)); }
@@ -156,7 +167,7 @@ void QtSurface::Print(std::string_view text, bool endLine) {
   const QString s = qText(text);
   const QFontMetricsF& m = metrics();
   if (!s.isEmpty() && ready()) {
-    painter_.setFont(font_);
+    painter_.setFont(font());
     painter_.setPen(qColor(ForeColor));
     painter_.drawText(QPointF(CurrentX, CurrentY + m.ascent()), s);
     pageHasInk_ = true;
@@ -269,6 +280,15 @@ void QtSurface::SetPaper(int paperSize, int orientation) {
 void QtSurface::Cls() {
   if (device_ != Device::Screen) return;
   if (painter_.isActive()) painter_.end();
+  // The run clears the preview before every card, also while the cards go
+  // to the printer; the page is filled only once something is drawn on it
+  // or it is looked at.
+  clearPending_ = true;
+}
+
+void QtSurface::clearIfPending() {
+  if (!clearPending_) return;
+  clearPending_ = false;
   image_.fill(Qt::white);
 }
 
@@ -288,6 +308,7 @@ QImage QtSurface::image() {
   // The painter writes straight into the image; a copy taken while it is
   // active would share the pixels it is still writing.
   if (device_ == Device::Screen && painter_.isActive()) painter_.end();
+  clearIfPending();
   return image_;
 }
 

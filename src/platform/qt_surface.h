@@ -27,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "render/surface.h"
 
@@ -89,6 +90,8 @@ class QtSurface final : public Surface {
   QtSurface(Device device, double dpi);
   // Starts painting (a job, a page) when needed; false when the device fails.
   bool ready();
+  // Fills the screen page white when a Cls is still owed.
+  void clearIfPending();
   void applyPaper();
   const QFont& font();
   // Metrics of the current font.
@@ -118,14 +121,18 @@ class QtSurface final : public Surface {
   int orientation_ = kLandscape;
   bool paperChanged_ = true;
   bool pageHasInk_ = false;
+  bool clearPending_ = false;
   bool pagePending_ = false;
   bool failed_ = false;
   bool finished_ = false;
   int jobs_ = 0;
-  FontKey fontKey_;
-  QFont font_;
-  std::optional<QFontMetricsF> metrics_;
-  bool fontValid_ = false;
+  struct FontEntry {
+    FontKey key;
+    QFont font;
+    QFontMetricsF metrics;
+  };
+  std::vector<FontEntry> fonts_;
+  size_t current_ = 0;  // index of the font in force
   std::unordered_map<std::string, Picture> pictures_;
 };
 

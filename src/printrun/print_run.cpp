@@ -63,7 +63,7 @@ class PrintRun {
         selection_(env, dining_) {
     renderer_.LoadResident = [this] {
       LoadResident(env_.resident, env_.dietFile, env_.drives, env_.facility,
-                   residentLoadOptions(model_, env_.facility, env_.drives, run_.MealOrder));
+                   residentLoadOptions(model_, env_.facility, run_.MealOrder));
     };
   }
 
@@ -128,6 +128,7 @@ bool PrintRun::start() {
   if (model_.Check[40] == 1) PrepareTIF(env_);
   run_.MealOrder = runMealOrder(model_.Text[20]);
   run_.TextCardFile = textCardFilePath(env_.facility);
+  if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
   run_.TextCardLine = 1;
   if (userCards() && env_.printer) {
     env_.printer->CurrentX = 0;

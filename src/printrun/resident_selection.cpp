@@ -129,7 +129,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   resident.Loaded = false;
   resident.ResidentFile = file;
   LoadResident(resident, env_.dietFile, env_.drives, env_.facility,
-               residentLoadOptions(model, env_.facility, env_.drives, run.MealOrder));
+               residentLoadOptions(model, env_.facility, run.MealOrder));
   if (!walkThrough) {
     if (model.Check[21] == 1 && !resident.SelectResident) return false;
     if (model.Check[22] == 1 && resident.SelectResident) return false;

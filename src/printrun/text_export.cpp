@@ -40,37 +40,34 @@ std::array<std::string, kTextCardLines> textCardLines(const Facility& facility,
   return out;
 }
 
-bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string& textFile,
-             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations) {
-  if (textFile.empty() || !facility.MakeTextFile) return false;
-
+void PrepareTextCardFolder(const DriveMap& drives, const std::string& textFile) {
   // The cards folder is the program's own output folder; it is made when
   // missing so that the export is not lost, but only inside a folder that
   // exists, so that a wrong folder table does not grow a tree of its own.
   const size_t slash = textFile.find_last_of("\\/");
-  if (slash != std::string::npos && slash > 0) {
-    const std::string folder = textFile.substr(0, slash);
-    const size_t up = folder.find_last_of("\\/");
-    if (!drives.folderExists(folder) && up != std::string::npos &&
-        drives.folderExists(folder.substr(0, up + 1)))
-      drives.createFolder(folder);
-  }
+  if (slash == std::string::npos || slash == 0) return;
+  const std::string folder = textFile.substr(0, slash);
+  const size_t up = folder.find_last_of("\\/");
+  if (!drives.folderExists(folder) && up != std::string::npos && drives.folderExists(folder.substr(0, up + 1)))
+    drives.createFolder(folder);
+}
 
+bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string& textFile,
+             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations) {
+  if (textFile.empty() || !facility.MakeTextFile) return false;
   const auto host = drives.hostPath(textFile);
   if (!host) return false;
   std::string block;
   block.reserve(static_cast<size_t>(kTextCardLineLength) * kTextCardLines);
   for (const std::string& text : textCardLines(facility, resident, MealLocations)) block += text + "\r\n";
 
-  // The next line follows the last whole line; a torn tail is overwritten.
-  const std::uintmax_t length = drives.fileSize(textFile).value_or(0);
-  const std::uintmax_t start = length / kTextCardLineLength * kTextCardLineLength;
-  std::error_code ec;
-  const bool existed = std::filesystem::exists(*host, ec);
-  std::fstream f(*host, std::ios::binary | std::ios::in | std::ios::out |
-                            (existed ? std::ios::openmode{} : std::ios::trunc));
+  std::fstream f(*host, std::ios::binary | std::ios::in | std::ios::out);
+  if (!f) f.open(*host, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
   if (!f) return false;
-  f.seekp(static_cast<std::streamoff>(start));
+  // The next line follows the last whole line; a torn tail is overwritten.
+  f.seekg(0, std::ios::end);
+  const auto length = static_cast<std::streamoff>(f.tellg());
+  f.seekp(length / kTextCardLineLength * kTextCardLineLength);
   f.write(block.data(), static_cast<std::streamsize>(block.size()));
   f.flush();
   return static_cast<bool>(f);

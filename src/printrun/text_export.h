@@ -22,6 +22,10 @@ std::array<std::string, kTextCardLines> textCardLines(const Facility& facility,
                                                       const ResidentRecord& resident,
                                                       const std::array<std::string, 4>& MealLocations);
 
+// Makes the cards folder of textFile when it is missing and the folder
+// above it exists; the run calls it once when it names the file.
+void PrepareTextCardFolder(const DriveMap& drives, const std::string& textFile);
+
 // Appends one card for the resident to textFile (a Windows path), starting
 // at line (file length \ 62) + 1. Nothing is written when textFile is empty
 // or the facility's marker switched the export off; whether the run is a

@@ -1,17 +1,16 @@
 #include "settings/resident_load_options.h"
 
-#include "data/resident_backup.h"
 #include "data/text.h"
 
 namespace mc {
 
 ResidentLoadOptions residentLoadOptions(const SettingsModel& model, const Facility& facility,
-                                        const DriveMap& drives, std::string_view mealOrder) {
+                                        std::string_view mealOrder) {
   ResidentLoadOptions o;
   o.MealOrder = std::string(mealOrder);
   o.Hipaa = static_cast<int>(roundHalfEven(leadingNumber(model.Text[35])));
   o.ClipArt = model.feature(11) == 1;
-  o.Backup = backupOptionOn(drives, facility);
+  o.Backup = facility.BackupFiles;
   o.AltFacCode = model.AltFacCode;
   o.names = &facility.names;
   return o;

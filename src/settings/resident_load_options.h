@@ -17,7 +17,7 @@ namespace mc {
 // "LSB", "SBL", "BBB", "LLL", "SSS"). The facility must outlive them: they
 // point at its name table.
 ResidentLoadOptions residentLoadOptions(const SettingsModel& model, const Facility& facility,
-                                        const DriveMap& drives, std::string_view mealOrder);
+                                        std::string_view mealOrder);
 
 // The meal order of a resident loaded outside a run (start-up's sample
 // resident, show-resident): the settings' order, except that "by meal",

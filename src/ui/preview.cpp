@@ -11,7 +11,7 @@ void RedrawPreview(Controller& c) {
   CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
   renderer.LoadResident = [&] {
     LoadResident(c.resident, c.dietFile, c.drives, c.facility,
-                 residentLoadOptions(c.model, c.facility, c.drives, order));
+                 residentLoadOptions(c.model, c.facility, order));
   };
   c.run.MealToDraw = 4;
   DrawContext ctx = c.run.drawContext();

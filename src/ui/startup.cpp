@@ -2,6 +2,7 @@
 
 #include "data/data_file_names.h"
 #include "data/facility_files.h"
+#include "data/resident_backup.h"
 #include "data/name_table.h"
 #include "data/setup_file.h"
 #include "data/text.h"
@@ -83,6 +84,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   fac.NoYellowDL = drives.fileExists(noYellowMarkerPath(fac));
   fac.names = ReadNameTable(drives, fac);
   fac.MakeTextFile = !drives.fileExists(noTextFileMarkerPath(fac));
+  fac.BackupFiles = backupOptionOn(drives, fac);
   if (drives.fileExists(adaptiveEquipmentPath(fac)))
     fac.AdaptiveEquipmentList = adaptiveEquipmentPath(fac);
   else if (drives.fileExists(sharedAdaptiveEquipmentPath(fac)))

@@ -26,7 +26,11 @@ class TextExport : public ::testing::Test {
     resident.SpecialInstructions[2][6] = "Lunch six";
   }
 
-  bool make() { return MakeTxt(t.drives(), facility, textCardFilePath(facility), resident, locations); }
+  // As a run does: the cards folder is prepared once, then a card per page.
+  bool make() {
+    PrepareTextCardFolder(t.drives(), textCardFilePath(facility));
+    return MakeTxt(t.drives(), facility, textCardFilePath(facility), resident, locations);
+  }
   std::string line(int n) const { return t.read(file).substr((n - 1) * 62, 62); }
   static std::string text(const std::string& s) { return padCut(s, 60) + "\r\n"; }
 
@@ -66,7 +70,7 @@ TEST_F(TextExport, TwoCardsAreAppendedAsFixedLines) {
 TEST_F(TextExport, SwitchedOffUnnamedTornOrWithoutFolder) {
   EXPECT_FALSE(MakeTxt(t.drives(), facility, "", resident, locations));
   facility.MakeTextFile = false;
-  EXPECT_FALSE(make());
+  EXPECT_FALSE(MakeTxt(t.drives(), facility, file, resident, locations));
   EXPECT_FALSE(t.drives().folderExists("c:\\dnv\\output\\cards"));
 
   // A torn last line is written over.
