@@ -101,3 +101,23 @@ TEST(RecordFile, WritingInPlaceKeepsTheOtherBytesAndExtendsWithBlanks) {
 
 }  // namespace
 }  // namespace mc
+
+namespace mc {
+namespace {
+
+// The drive map remembers folders and folder listings between lookups; a
+// file added a moment after a lookup in another case must still be found.
+TEST(DriveMap, NamesAddedRightAfterALookupAreFoundInAnyCase) {
+  test::TempDrives t;
+  t.putFile("c:\\dnv\\res\\A.txt", "a");
+  EXPECT_TRUE(t.drives().fileExists("C:\\DNV\\RES\\a.TXT"));
+  EXPECT_FALSE(t.drives().fileExists("c:\\dnv\\res\\b.txt"));
+  t.putFile("c:\\dnv\\res\\B.TXT", "b");
+  EXPECT_TRUE(t.drives().fileExists("c:\\dnv\\res\\b.txt"));
+  EXPECT_TRUE(t.drives().folderExists("c:\\DNV\\res"));
+  EXPECT_FALSE(t.drives().folderExists("c:\\dnv\\res\\b.txt"));
+  EXPECT_EQ(t.drives().fileSize("c:\\dnv\\RES\\b.txt"), 1u);
+}
+
+}  // namespace
+}  // namespace mc
