@@ -88,10 +88,11 @@ int main(int argc, char** argv) {
   }
   if (options.pdf && options.printer) return usageError("--pdf and --printer exclude each other");
   if (rest.empty()) {
-    if (hasDisplay()) {
+    // The window is the default where there is a display to show it on.
+    if (hasDisplay() && registry().count("gui")) {
       rest.emplace_back("gui");
     } else {
-      return usageError("no command given and no display for the window");
+      return usageError("no command given");
     }
   }
   const std::string name = rest.front();
