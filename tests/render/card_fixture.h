@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <stdexcept>
 
 #include "render/card_renderer.h"
 #include "render/counting_surface.h"
@@ -14,19 +15,33 @@
 
 namespace mc::test {
 
+// A printer that fails when asked to print one given text.
+struct FailingPrinter : CountingSurface {
+  std::string failOn;
+  void Print(std::string_view text, bool endLine) override {
+    if (!failOn.empty() && text == failOn) throw std::runtime_error("device error");
+    CountingSurface::Print(text, endLine);
+  }
+};
+
+// The operations that pass a test.
+template <class Keep>
+std::vector<TraceOp> only(const std::vector<TraceOp>& ops, Keep keep) {
+  std::vector<TraceOp> out;
+  for (const auto& op : ops)
+    if (keep(op)) out.push_back(op);
+  return out;
+}
+
 class CardFixture : public ::testing::Test {
  protected:
   CardFixture() {
     facility.setupFound = true;
     facility.FacilityName = "Maple Grove Care Center";
     model.CardKind = 3;
-    model.Option[1] = true;
     model.Text[16] = "700";
     model.Text[17] = "10";
-    model.Text[18] = "0";
-    model.Text[19] = "0";
     model.Text[32] = "150";
-    resident.ResidentFile = "RS00101";
     resident.ResidentPath = "c:\\dnv\\data\\dataMGC\\RS00101.~MGC";
     resident.Loaded = true;
     resident.NameLine = "101-A Anderson, Mary";
@@ -39,16 +54,14 @@ class CardFixture : public ::testing::Test {
     renderer.DrawMenu(ctx);
     return parseTrace(printerTrace.str());
   }
-  std::vector<TraceOp> screenOps() const { return parseTrace(screenTrace.str()); }
 
   Facility facility;
   SettingsModel model;
   ResidentRecord resident;
   DrawContext ctx;
-  CountingSurface printerDevice{true};
+  FailingPrinter printerDevice;
   CountingSurface screenDevice{false};
-  std::ostringstream printerTrace;
-  std::ostringstream screenTrace;
+  std::ostringstream printerTrace, screenTrace;
   TraceSurface printer{printerDevice, printerTrace};
   TraceSurface screen{screenDevice, screenTrace};
   CardRenderer renderer{facility, model, resident, &printer, screen};

@@ -1,5 +1,5 @@
-// The trace: one JSON line per drawing operation, in the contract's format,
-// while every call still reaches the device.
+// The trace: one JSON line per drawing operation, while every call still
+// reaches the device.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -10,7 +10,7 @@
 namespace mc::test {
 namespace {
 
-TEST(TraceSurfaceTest, WritesEachOperationInTheContractsFormat) {
+TEST(TraceSurfaceTest, WritesEachOperationAsOneJsonLine) {
   CountingSurface device;
   std::ostringstream out;
   TraceSurface trace(device, out);
@@ -42,24 +42,6 @@ TEST(TraceSurfaceTest, WritesEachOperationInTheContractsFormat) {
   const SurfaceCounts& n = device.counts;
   EXPECT_EQ(std::vector<long>({n.texts, n.lines, n.circles, n.pictures, n.pages, n.docs}),
             std::vector<long>({1, 3, 1, 1, 1, 1}));
-}
-
-TEST(TraceSurfaceTest, PrintsRunOnFromWhereTheDeviceLeftThePosition) {
-  CountingSurface device;
-  std::ostringstream out;
-  TraceSurface trace(device, out);
-  trace.FontSize = 10;
-  trace.CurrentX = 100;
-  trace.CurrentY = 200;
-  trace.Print("abcd");
-  EXPECT_EQ(trace.CurrentX, 500);
-  trace.Print("ef", true);
-  EXPECT_EQ(trace.CurrentX, 0);
-  EXPECT_EQ(trace.CurrentY, 200 + 230);
-  EXPECT_NE(out.str().find(R"("x":500,"y":200,"s":"ef")"), std::string::npos);
-  trace.FontSize = 20;  // the device measures with the state set on the trace
-  EXPECT_EQ(trace.TextWidth("abcd"), 800);
-  EXPECT_EQ(traceNumber(-0.0), "0");
 }
 
 }  // namespace

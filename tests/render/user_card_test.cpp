@@ -1,36 +1,30 @@
+// Text tray cards printed line by line down continuous stock.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
-#include <vector>
+#include <sstream>
 
+#include "render/counting_surface.h"
+#include "render/trace_surface.h"
 #include "render/user_card.h"
+#include "support/trace_ops.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
-// Records "y:text" for every print (a line is 240 twips high) and the page
-// and document ends.
-class RecordingSurface : public Surface {
- public:
-  void Print(std::string_view text, bool endLine) override {
-    calls.push_back(std::to_string(static_cast<int>(CurrentY)) + ":" + std::string(text));
-    font = FontName + " " + std::to_string(static_cast<int>(FontSize)) + (FontBold ? " bold" : "");
-    if (endLine) CurrentX = 0, CurrentY += TextHeight();
+// A printer whose lines are 1.15 em high, traced; printed() lists "y:text"
+// for every line and the page and document ends.
+struct Printer {
+  CountingSurface device;
+  std::ostringstream out;
+  TraceSurface surface{device, out};
+  int16_t count = 0;
+  std::vector<std::string> printed() const {
+    std::vector<std::string> calls;
+    for (const auto& op : parseTrace(out.str()))
+      calls.push_back(op.op == "text" ? op.str("y") + ":" + op.text() : op.op);
+    return calls;
   }
-  void Line(double, double, double, double, int32_t, LineMode) override { calls.push_back("line"); }
-  void Circle(double, double, double, int32_t, bool) override { calls.push_back("circle"); }
-  double TextWidth(std::string_view text) override { return 100.0 * text.size(); }
-  double TextHeight() override { return 240; }
-  void PaintPicture(const std::string&, double, double, double, double) override {}
-  void NewPage() override { calls.push_back("newpage"), CurrentY = 0; }
-  void EndDoc() override { calls.push_back("enddoc"), CurrentY = 0; }
-  void SetPaper(int, int) override {}
-  void Cls() override {}
-  bool isPrinter() const override { return true; }
-
-  std::vector<std::string> calls;
-  std::string font;
 };
 
 UserCard card(int meal) {
@@ -43,77 +37,51 @@ UserCard card(int meal) {
   return c;
 }
 
-TEST(UserCard, LinesSpacingMarginAndFont) {
-  RecordingSurface s;
-  UserCardSettings settings;
-  settings.LeftMargin = 2;
-  settings.StartLines = 2;
-  settings.FontSize = 14;
-  int16_t count = 0;
-  PrBM(s, card(2), settings, count);
-  // Start lines and heading take no spacing; each line after adds 200
+TEST(UserCardTest, ContinuousFeedTakesItsLayoutFromTheWindowFields) {
+  SettingsModel model;
+  model.Text[9] = " 2 spaces";
+  model.Text[10] = "10";  // under 14 lines: no padding
+  model.Text[11] = "200";
+  model.Text[12] = "abc";  // no page breaks
+  model.Text[13] = "2.5";  // halves to the even neighbour
+  model.Text[14] = "30";   // out of 8..24: 12 point, lines of 276 twips
+  Printer p;
+  for (int i = 0; i < 3; ++i) PrBM(p.surface, card(2), UserCardSettings::fromModel(model), p.count);
+  // Start lines and the banner take no spacing; each line after adds 200
   // twips, the diet twice that.
   const std::vector<std::string> expected = {
-      "0:", "240:", "480:             >>>>> LUNCH <<<<<  (Main Dining Room)", "920:  101-A Anderson, Mary",
-      "1560:  MECH SOFT", "2000:  " + std::string(60, '-'), "2440:  L1", "2880:  L2", "3320:  L3", "3760:  ",
-      "4200:  L5", "4640:  L6", "5080:  L7", "5520:  " + std::string(40, '_')};
-  EXPECT_EQ(s.calls, expected);
-  EXPECT_EQ(s.font, "Times New Roman 14 bold");
-  EXPECT_EQ(count, 1);
+      "0:", "276:", "552:             >>>>> LUNCH <<<<<  (Main Dining Room)",
+      "1028:  101-A Anderson, Mary", "1704:  MECH SOFT", "2180:  " + std::string(60, '-'),
+      "2656:  L1", "3132:  L2", "3608:  L3", "4084:  ", "4560:  L5", "5036:  L6", "5512:  L7",
+      "5988:  " + std::string(40, '_')};
+  const auto calls = p.printed();
+  ASSERT_EQ(calls.size(), 2u + 3 * 12);  // start lines once, then card after card
+  EXPECT_EQ(std::vector(calls.begin(), calls.begin() + 14), expected);
+  EXPECT_EQ(p.count, 3);
 }
 
-TEST(UserCard, PageBreaksStartLinesAndPadding) {
-  RecordingSurface s;
+TEST(UserCardTest, PagesBreakAfterCardsPerPageWithPaddingAndStartLines) {
   UserCardSettings settings;
   settings.CardsPerPage = 3;
   settings.StartLines = 1;
   settings.TotalLines = 16;
-  int16_t count = 0;
-  for (int i = 0; i < 4; ++i) PrBM(s, card(1), settings, count);
-  // Card: 12 lines and padding lines 14..16; a start line on each page.
-  ASSERT_EQ(s.calls.size(), 4u * 15 + 2 + 1);
-  EXPECT_EQ(s.calls[1], "240:         >>>>> BREAKFAST <<<<<  (Main Dining Room)");
-  EXPECT_EQ(s.calls[13], "5520:");  // first padding line
-  EXPECT_EQ(s.calls[46], "newpage");
-  EXPECT_EQ(s.calls[47], "0:");  // start line again on the new page
-  EXPECT_EQ(count, 1);
-}
-
-TEST(UserCard, ContinuousFeedAndPdfDriver) {
-  RecordingSurface feed;
-  UserCardSettings settings;
-  settings.StartLines = 2;
-  settings.TotalLines = 13;
-  int16_t count = 0;
-  for (int i = 0; i < 5; ++i) PrBM(feed, card(3), settings, count);
-  EXPECT_EQ(feed.calls.size(), 2u + 5 * 12);  // start lines once, no padding, no break
-  EXPECT_EQ(feed.calls[2], "480:           >>>>> SUPPER <<<<<  (Main Dining Room)");
-  EXPECT_EQ(count, 5);
-
-  RecordingSurface pdf;
-  settings.CardsPerPage = 2;
-  UserCard c = card(1);
-  c.PdfDriver = true;
-  count = 0;
-  for (int i = 0; i < 4; ++i) PrBM(pdf, c, settings, count);
-  EXPECT_EQ(std::count(pdf.calls.begin(), pdf.calls.end(), "enddoc"), 2);
-  EXPECT_EQ(std::count(pdf.calls.begin(), pdf.calls.end(), "newpage"), 0);
-  EXPECT_EQ(pdf.calls.back(), "enddoc");
-  EXPECT_EQ(count, 0);
-}
-
-TEST(UserCard, SettingsComeFromTheWindowFields) {
-  SettingsModel model;
-  model.Text[9] = " 4 spaces";
-  model.Text[12] = "abc";
-  model.Text[13] = "2.5";
-  model.Text[14] = "30";
-  const UserCardSettings s = UserCardSettings::fromModel(model);
-  EXPECT_EQ(s.LeftMargin, 4);
-  EXPECT_EQ(s.CardsPerPage, 0);
-  EXPECT_EQ(s.StartLines, 2);  // halves to the even neighbour
-  EXPECT_EQ(s.FontSize, 12);   // out of 8..24
+  for (bool pdfDriver : {false, true}) {
+    Printer p;
+    UserCard c = card(1);
+    c.PdfDriver = pdfDriver;
+    for (int i = 0; i < 4; ++i) PrBM(p.surface, c, settings, p.count);
+    // A card is 12 lines and padding lines 14..16; a PDF driver ends the
+    // document where a printer ends the page.
+    const auto calls = p.printed();
+    ASSERT_EQ(calls.size(), 1 + 3 * 15 + 1 + 1 + 15);
+    EXPECT_EQ(calls[1], "276:         >>>>> BREAKFAST <<<<<  (Main Dining Room)");
+    EXPECT_EQ(calls[13].back(), ':');  // the first padding line
+    EXPECT_EQ(calls[46], pdfDriver ? "enddoc" : "newpage");
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), calls[46]), 1);
+    EXPECT_EQ(calls[47].back(), ':');  // a start line on the new page
+    EXPECT_EQ(p.count, 1);
+  }
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test
