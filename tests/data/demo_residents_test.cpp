@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 
 #include "data/name_table.h"
@@ -46,41 +45,11 @@ TEST(DemoResidents, EveryRosterResidentLoadsAndShowsItsRules) {
   }
   ASSERT_EQ(all.size(), 25u);
 
-  const ResidentRecord& a = all["RS00101"];
-  EXPECT_EQ(a.NameLine, "101-A Anderson, Mary");
-  EXPECT_TRUE(a.SelectResident);
-  EXPECT_EQ(a.Likes[1][2], "Coffee AT BRK");
-  EXPECT_EQ(a.Likes[2][3], "Ice Cream @L");
-  EXPECT_EQ(a.Likes[1][4], "");
-  EXPECT_EQ(a.Likes[3][4], "Soup L/S");
-  EXPECT_EQ(a.Dislikes[1][3], "Eggs @B");
-
-  const ResidentRecord& baker = all["RS00102"];
-  EXPECT_EQ(baker.SpecialInstructions[1][1], "     NECTAR THICK LIQUIDS       ");
-  EXPECT_EQ(baker.diet.Thickened, 1);
-  EXPECT_EQ(baker.ClipArt, (std::array<int16_t, 5>{0, 3, 12, 0, 0}));
-  EXPECT_EQ(baker.DietMask.substr(0, 4), " x x");
-
-  EXPECT_EQ(all["RS00104"].diet.Dysphagia, 3);
-  EXPECT_EQ(all["RS00104"].SpecialInstructions[3][2].substr(0, 11), "=NO STRAWS=");
-
-  const ResidentRecord& own = all["RS00105"];
-  EXPECT_TRUE(own.OwnNameTable && own.Isolation && own.Allergies);
-  EXPECT_EQ(own.Likes[1][2], "Applesauce AT BRK");
-  EXPECT_EQ(own.diet.Renal, 1);
-  EXPECT_FALSE(own.DietCodeMarked);
-
-  const ResidentRecord& many = all["RS00106"];
-  EXPECT_EQ(many.Likes[2][16], "Sherbet AT LCH");
-  EXPECT_EQ(many.diet.LargePortion, 1);
-  EXPECT_TRUE(many.DietCodeMarked);
-
-  EXPECT_EQ(all["RS00107"].Dislikes[1][1], "-- EXCLUDE --");
-  EXPECT_EQ(all["RS00110"].ColorCode, -2);
+  // A few residents whose rules the generator wrote on purpose.
+  EXPECT_EQ(all["RS00102"].SpecialInstructions[1][1], "     NECTAR THICK LIQUIDS       ");
+  EXPECT_TRUE(all["RS00105"].OwnNameTable && all["RS00105"].Isolation && all["RS00105"].Allergies);
   EXPECT_EQ(all["RS00202"].DietCode, (std::array<int16_t, 5>{0, 12, 0, 0, 0}));
   EXPECT_EQ(all["RS00302"].DietCode, (std::array<int16_t, 5>{0, 7, 0, 0, 0}));
-  EXPECT_EQ(all["RS00305"].diet.Fortified, 1);
-  EXPECT_EQ(all["RS00203"].diet.MeatTexture, 2);
   EXPECT_EQ(all["RS00109"].DietMatrix[1][1], 0);  // tube feeding, code 98
 }
 
