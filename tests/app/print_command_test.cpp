@@ -21,16 +21,12 @@ using test::shellQuote;
 
 // The text of each page (pdftotext ends every page with a form feed).
 std::vector<std::string> pages(const fs::path& pdf) {
-  std::vector<std::string> out;
-  std::string page;
+  std::vector<std::string> out(1);
   for (char ch : runShell("pdftotext " + shellQuote(pdf.string()) + " -").out) {
-    if (ch == '\f') {
-      out.push_back(page);
-      page.clear();
-    } else {
-      page += ch;
-    }
+    if (ch == '\f') out.emplace_back();
+    else out.back() += ch;
   }
+  out.pop_back();
   return out;
 }
 

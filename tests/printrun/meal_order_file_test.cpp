@@ -6,6 +6,7 @@
 #include "data/text.h"
 #include "printrun/meal_order_file.h"
 #include "printrun/run_paths.h"
+#include "support/resident_file.h"
 #include "support/test_drives.h"
 
 namespace mc {
@@ -22,12 +23,9 @@ using Row = std::array<std::string, 3>;  // breakfast, lunch, supper
 class MealOrderFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    facility.FacCode = "TST";
+    facility = test::testFacility();
     request.lastResident = 999;
-    facility.Folders.assign(45, "c:\\dnv");
-    facility.Folders[2 - 1] = "c:\\dnv\\res";
-    facility.Folders[39 - 1] = "c:\\dnv\\diets";
-    facility.Folders[40 - 1] = "c:\\dnv\\Rosters";
+    request.lastLocation = request.lastUnit = 3;
     facility.units = {{8, "North"}, {2, "South"}, {2, "Gone"}, {1, "Annex"}};
     roster(1, {{"RS00101", "REGULAR", "MDR MDR RDR"}, {"RS00102", "REGULAR", "MDR MDR MDR", "H"},
                {"RS00103", "NPO", "MDR MDR MDR"}, {"RS00104", "tube feeding", "RDR RDR RDR"},
@@ -50,11 +48,8 @@ class MealOrderFile : public ::testing::Test {
             Rec(122).field(1, 1, rows[i][3]).field(33, 39, rows[i][0]).field(41, 70, rows[i][1]).at(88, rows[i][2]).str());
   }
 
-  ResidentRange make(const std::string& order, int firstLocation = 1, int lastLocation = 3, int lastUnit = 3) {
+  ResidentRange make(const std::string& order) {
     request.MealOrder = order;
-    request.firstLocation = firstLocation;
-    request.lastLocation = lastLocation;
-    request.lastUnit = lastUnit;
     return MakeDLF(t.drives(), facility, model, request);
   }
 
@@ -77,12 +72,12 @@ class MealOrderFile : public ::testing::Test {
   MealOrderRequest request;
 };
 
-TEST_F(MealOrderFile, BlsPlacesByLocationThenUnitThenRosterOrder) {
+TEST_F(MealOrderFile, BlsPlacesByLocationThenUnitThenRosterOrderAndMarksTheWorkingCopies) {
   t.putFile(mealOrderFilePath(facility), std::string(500, '#'));  // replaced whole
+  const std::string roster1 = t.read(rosterPath(facility, 1));
   model.Caption = "main";
-  model.Overlay.Caption = "easy";
-  std::vector<std::string> shown;
-  request.showCaption = [&] { shown = {model.Caption, model.Overlay.Caption}; };
+  std::string shown;
+  request.showCaption = [&] { shown = model.Caption; };
   const ResidentRange range = make("bls");
   // MDR (unit 1 before unit 2), RDR, then the catch-all: the blank and the
   // unlisted PAT. H, NPO, TUBE and "mdx" get no tray for that meal.
@@ -92,20 +87,12 @@ TEST_F(MealOrderFile, BlsPlacesByLocationThenUnitThenRosterOrder) {
                   {"", "RS00108", "RS00202"}}));
   EXPECT_EQ(range.first, 1);
   EXPECT_EQ(range.last, 6);  // one past the last tray
-
-  const std::string caption = " Assembling Meal Order Dining Location File .............................";
-  EXPECT_EQ(shown, (std::vector<std::string>{caption, caption}));
+  EXPECT_EQ(shown, " Assembling Meal Order Dining Location File .............................");
   EXPECT_EQ(model.Caption, "main");
-  EXPECT_EQ(model.Overlay.Caption, "easy");
-}
 
-TEST_F(MealOrderFile, WorkingCopiesAreMarkedAndRostersStayUntouched) {
-  const std::string roster1 = t.read(rosterPath(facility, 1));
-  make("BLS");
   EXPECT_EQ(t.read(rosterPath(facility, 1)), roster1);
-  const std::vector<std::string> expected = {
-      "--- --- ---", "XXX XXX XXX", "XXX XXX XXX", "XXX XXX XXX",  // placed; H, NPO, TUBE
-      "--- --- ---", "MDR MDR MDR", "MDR MDR MDR", "--- --- ---"};  // no name, no data file
+  const char* expected[] = {"--- --- ---", "XXX XXX XXX", "XXX XXX XXX", "XXX XXX XXX",  // placed; H, NPO, TUBE
+                            "--- --- ---", "MDR MDR MDR", "MDR MDR MDR", "--- --- ---"};  // no name, no data file
   for (int n = 1; n <= 8; ++n) EXPECT_EQ(marks(1, n), expected[n - 1]) << n;
   EXPECT_EQ(marks(2, 3), "MDR MDR MDR");  // past the unit's beds
   // Out of the unit range: copied as it stands. The stale copy of the
@@ -121,35 +108,13 @@ TEST_F(MealOrderFile, BbbFillsTheBreakfastColumnOnce) {
   EXPECT_EQ(marks(1, 1), "--- MDR RDR");
 }
 
-TEST_F(MealOrderFile, MissingDiningFileAndNarrowRanges) {
+TEST_F(MealOrderFile, WithoutDiningFileTheCatchAllTakesEveryone) {
   t.drives().removeFile(diningFilePath(facility));
   EXPECT_EQ(make("SSS").last, 6);  // the catch-all alone, in roster order
   EXPECT_EQ(t.read(mealOrderFilePath(facility)),
             file({{"", "", "RS00101"}, {"", "", "RS00105"}, {"", "", "RS00108"}, {"", "", "RS201"},
                   {"", "", "RS00202"}}));
-  EXPECT_FALSE(t.exists(diningFilePath(facility)));  // not created in the diet folder
-
-  request.firstUnit = 2;
-  request.firstResident = 0;
-  request.lastResident = 1;
-  EXPECT_EQ(make("L", 5, 2, 9).last, 3);  // a reversed location range keeps its catch-all
-  EXPECT_EQ(t.read(mealOrderFilePath(facility)), file({{"", "RS201", ""}, {"", "RS00401", ""}}));
-  EXPECT_EQ(marks(1, 1), "MDR MDR RDR");  // unit 1 out of the range
-}
-
-TEST(MealOrderColumns, ReaderTakesTheColumnOfTheMealDrawn) {
-  EXPECT_EQ(normalMealOrder("lsb"), "LSB");
-  EXPECT_EQ(normalMealOrder("BLSX"), "BLS");
-  EXPECT_EQ(mealOrderFileColumn("BLS", 3), 18);
-  EXPECT_EQ(mealOrderFileColumn("LSB", 1), 10);
-  EXPECT_EQ(mealOrderFileColumn("LSB", 3), 2);
-  EXPECT_EQ(mealOrderFileColumn("BBB", 3), 2);
-  EXPECT_EQ(mealOrderFileColumn("BXS", 2), 0);
-  EXPECT_EQ(mealOrderFileColumn("BL", 3), 0);
-  const std::string rec = Rec(27).byte(1, 179).field(2, 8, "RSBREAK").field(10, 16, "RSLUNCH").field(18, 24, "RSSUPPR");
-  EXPECT_EQ(mealOrderResidentFile(rec, "SBL", 1), "RSSUPPR");
-  EXPECT_EQ(mealOrderResidentFile(rec, "SBL", 3), "RSLUNCH");
-  EXPECT_EQ(mealOrderResidentFile(std::string(27, ' '), "BLS", 1), "");
+  EXPECT_FALSE(t.exists(diningFilePath(facility)));  // not created among the diet files
 }
 
 }  // namespace

