@@ -1,7 +1,10 @@
-// mealcards show-resident FILE: start-up, then the resident data file FILE
-// (the 7-character name, as the rosters give it) loaded as a print run
-// loads it, under the settings' meal order, printed as one JSON object.
+// mealcards show-resident FILE [--meal-order ORDER]: start-up, then the
+// resident data file FILE (the 7-character name, as the rosters give it)
+// loaded as a print run loads it, under the settings' meal order or the one
+// given, printed as one JSON object.
+#include <algorithm>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "app_context.h"
@@ -23,9 +26,22 @@ class ShowSteps : public ProgramStartupSteps {
   void PrintRun(Controller&) override {}
 };
 
+constexpr const char* kOrders[] = {"BLS", "LSB", "SBL", "BBB", "LLL", "SSS"};
+
 int runShowResident(const GlobalOptions& options, const std::vector<std::string>& args) {
-  if (args.size() != 1) return usageError("show-resident takes one resident file name");
-  const std::string file = trim(utf8ToCp1252(args[0]));
+  std::string file;
+  std::optional<std::string> givenOrder;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--meal-order" && i + 1 < args.size()) {
+      givenOrder = upper(trim(args[++i]));
+      if (!givenOrder->empty() && std::find(std::begin(kOrders), std::end(kOrders), *givenOrder) == std::end(kOrders))
+        return usageError("--meal-order takes BLS, LSB, SBL, BBB, LLL, SSS or \"\"");
+    } else if (file.empty()) {
+      file = trim(utf8ToCp1252(args[i]));
+    } else {
+      return usageError("show-resident takes one resident file name");
+    }
+  }
   if (file.empty()) return usageError("show-resident needs a resident file name");
   auto context = AppContext::create(options);
   if (!context) return kExitFailed;
@@ -35,7 +51,7 @@ int runShowResident(const GlobalOptions& options, const std::vector<std::string>
     return context->reportStop(outcome);
 
   Controller& c = context->controller;
-  const std::string order = singleResidentMealOrder(c.model);
+  const std::string order = givenOrder ? *givenOrder : singleResidentMealOrder(c.model);
   const ResidentLoadOptions loadOptions = residentLoadOptions(c.model, c.facility, order);
   DietFile dietFile;
   c.resident.Loaded = false;
@@ -51,7 +67,7 @@ int runShowResident(const GlobalOptions& options, const std::vector<std::string>
   return kExitOk;
 }
 
-const CommandRegistration showResident("show-resident", "show-resident FILE   start-up, then the resident's record as JSON",
+const CommandRegistration showResident("show-resident", "show-resident FILE [--meal-order ORDER]\n                       start-up, then the resident's record as JSON",
                                        &runShowResident);
 
 }  // namespace

@@ -9,7 +9,7 @@ packages=(
   libzint-dev libqpdf-dev qpdf libtiff-dev libtiff-tools
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-liberation2 fontconfig
-  xvfb xauth poppler-utils zbar-tools cups printer-driver-cups-pdf
+  xvfb xauth poppler-utils zbar-tools cups printer-driver-cups-pdf jq
 )
 
 missing=()

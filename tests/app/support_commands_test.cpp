@@ -76,6 +76,18 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
   EXPECT_NE(own.out.find("\"DietCode\": [60, 7, 5, 0]"), std::string::npos);
   EXPECT_NE(runMealcards(drives + " RS00209").out.find("S\xc3\xa1nchez, Jos\xc3\xa9"), std::string::npos);
 
+  // Every demo resident, each a different mix of the loader's rules, comes
+  // out as JSON that a real parser reads, with every meal order.
+  for (const char* file : {"RS00101", "RS00102", "RS00103", "RS00104", "RS00105", "RS00106", "RS00107",
+                           "RS00108", "RS00109", "RS00110", "RS00201", "RS00202", "RS00203", "RS00204",
+                           "RS00205", "RS00206", "RS00207", "RS00208", "RS00209", "RS00301", "RS00302",
+                           "RS00303", "RS00304", "RS00305", "RS00306"})
+    for (const char* order : {"", " --meal-order LSB", " --meal-order SSS"}) {
+      const CommandResult parsed = test::runShell("env -u MEALCARDS_DRIVES " + shellQuote(MEALCARDS_BINARY) + " " +
+                                            drives + " " + file + order + " | jq -e .NameLine");
+      EXPECT_EQ(parsed.exitCode, 0) << file << order << parsed.err;
+    }
+
   const CommandResult missing = runMealcards(drives + " RS99999");
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.out, "");
