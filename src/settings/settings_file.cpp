@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 
+#include "data/data_file_names.h"
 #include "data/text.h"
 #include "settings/printer_selection.h"
 #include "settings/settings_layout.h"
@@ -309,9 +310,9 @@ std::string SettingsFile::path() const {
   return facility_.folder(23) + "\\setup\\Mcardset." + facility_.FacCode;
 }
 
-std::string SettingsFile::menuSetPath() const {
-  return facility_.folder(23) + "\\setup\\menuset." + facility_.FacCode;
-}
+// The menu-set file is named "MenuSet." and "menuset." by the programs
+// that use it; both are one file on a case-blind file system.
+std::string SettingsFile::menuSetPath() const { return mc::menuSetPath(facility_); }
 
 void SettingsFile::GetSet(SettingsModel& m) const {
   // The guard also comes down when a file error ends the load early, or the
