@@ -129,7 +129,6 @@ bool PrintRun::start() {
   run_.MealOrder = runMealOrder(model_.Text[20]);
   run_.TextCardFile = textCardFilePath(env_.facility);
   if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
-  run_.TextCardLine = 1;
   if (userCards() && env_.printer) {
     env_.printer->CurrentX = 0;
     env_.printer->CurrentY = 0;

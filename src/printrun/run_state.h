@@ -39,9 +39,9 @@ struct RunState {
   int16_t CardsInJob = 0;
   int16_t PreviewFlag = 0;    // set: a walk-through run, drawn on the screen
 
-  // The text card file of the run ("" writes nothing) and its line counter.
+  // The text card file of the run ("" writes nothing); each card goes after
+  // the file's last whole line.
   std::string TextCardFile;
-  long TextCardLine = 1;
 
   // ---- How this program run prints (the command line's choices) ----
   // A PDF printer driver whatever PrinterName says (--pdf).

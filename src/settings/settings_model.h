@@ -107,9 +107,6 @@ struct SettingsModel {
   int feature(int checkNo) const;
 };
 
-// Default dot captions and strip labels of a fresh window.
-inline constexpr int kDotLabels[] = {2, 4, 5, 7, 9, 17, 18, 19, 20};
-
 // Colour of a strip choice 1..4.
 int32_t stripColor(int choice);
 
