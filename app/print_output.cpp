@@ -40,18 +40,18 @@ bool PrintOutput::openSettingsPrinter(const SettingsModel& model) {
   return open(QtSurface::printer(name), "the printer " + name);
 }
 
-int PrintOutput::finish() {
+int PrintOutput::finish(bool nothingIsFine) {
   if (!device_) return kExitOk;
   const bool ok = device_->finish();
   if (device_->device() == QtSurface::Device::Pdf) {
     std::error_code ec;
     if (!ok) return fail("cannot write " + description_);
-    if (!std::filesystem::exists(*options_.pdf, ec))
+    if (!std::filesystem::exists(*options_.pdf, ec) && !nothingIsFine)
       return fail("no card qualified: nothing was printed and " + description_ + " was not written");
     return kExitOk;
   }
   if (!ok) return fail(description_ + " did not take the job");
-  if (device_->jobs() == 0) return fail("no card qualified: nothing was sent to " + description_);
+  if (device_->jobs() == 0 && !nothingIsFine) return fail("no card qualified: nothing was sent to " + description_);
   return kExitOk;
 }
 

@@ -32,8 +32,9 @@ class PrintOutput {
 
   // Writes the PDF, sends the open job. kExitOk, or the exit code after
   // saying on stderr what went wrong (nothing printed, a queue that
-  // refused the job, a PDF that could not be written).
-  int finish();
+  // refused the job, a PDF that could not be written). A window may well
+  // print nothing: nothingIsFine takes that as success.
+  int finish(bool nothingIsFine = false);
 
  private:
   bool open(std::unique_ptr<QtSurface> device, std::string description);
