@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/text.h"
 #include "ui/control_reactions.h"
@@ -122,6 +123,8 @@ void EasyOverlayWindow::refresh() {
   const SettingsModel& m = main_.controller().model;
   refreshing_ = true;
   setWindowTitle(shown(o.Caption));
+  // Wide enough for its caption, which says which facility and set print.
+  setMinimumWidth(std::max(460, fontMetrics().horizontalAdvance(windowTitle()) + 60));
   command_[3]->setText(shown(o.Command3Caption.empty() ? std::string("&Print Just") : o.Command3Caption));
   const std::pair<int, const std::string*> values[] = {{1, &o.Text1}, {15, &o.Text15}, {2, &o.Text2}, {3, &o.Text3}};
   for (auto [n, value] : values)

@@ -110,10 +110,22 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
   for (QScrollBar* bar : {picture2_->horizontalScrollBar(), picture2_->verticalScrollBar()})
     connect(bar, &QScrollBar::actionTriggered, this, [this] { act([this] { Preview_Click(c_); }); });
 
+  // Left: the preview with what shapes the page below it; right: what to
+  // print, the settings sets and the card's features.
   auto* left = new QVBoxLayout;
   left->addLayout(top);
   left->addWidget(picture2_, 1);
   left->addWidget(makeGroup(Group::DotsAndStrips, 9));
+  auto* pageRow = new QHBoxLayout;
+  pageRow->addWidget(makeGroup(Group::PageGeometry, 5));
+  pageRow->addWidget(makeGroup(Group::TrayByMeal, 2));
+  pageRow->addStretch(1);
+  left->addLayout(pageRow);
+  auto* printRow = new QHBoxLayout;
+  for (auto [group, columns] : {std::pair{Group::AlfMenus, 3}, {Group::BarCode, 3}, {Group::Fonts, 2}})
+    printRow->addWidget(makeGroup(group, columns));
+  printRow->addStretch(1);
+  left->addLayout(printRow);
 
   auto* right = new QGridLayout;
   right->addWidget(makeGroup(Group::Ranges, 3), 0, 0);
@@ -122,26 +134,13 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
   right->addWidget(makeGroup(Group::DatesAndOrder, 1), 1, 1);
   right->addWidget(makeGroup(Group::Output, 1), 2, 0, 1, 2);
   right->addWidget(makeGroup(Group::SettingsButtons, 4), 3, 0, 1, 2);
-  right->addWidget(makeGroup(Group::Programs, 3), 4, 0, 1, 2);
-  right->setRowStretch(5, 1);
+  right->addWidget(makeGroup(Group::CardFeatures, 4), 4, 0, 1, 2);
+  right->addWidget(makeGroup(Group::Programs, 3), 5, 0, 1, 2);
+  right->setRowStretch(6, 1);
 
-  auto* body = new QHBoxLayout;
-  body->addLayout(left, 1);
-  body->addLayout(right);
-
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(makeGroup(Group::CardFeatures, 6), 1);
-
-  auto* geometry = new QHBoxLayout;
-  for (auto [group, columns] : {std::pair{Group::PageGeometry, 5}, {Group::TrayByMeal, 2}, {Group::AlfMenus, 3},
-                                {Group::BarCode, 3}, {Group::Fonts, 2}})
-    geometry->addWidget(makeGroup(group, columns));
-  geometry->addStretch(1);
-
-  auto* root = new QVBoxLayout(this);
-  root->addLayout(body, 1);
-  root->addLayout(bottom);
-  root->addLayout(geometry);
+  auto* root = new QHBoxLayout(this);
+  root->addLayout(left, 1);
+  root->addLayout(right);
 
   for (const ControlSpec& spec : controls()) wire(spec);
 
@@ -241,7 +240,9 @@ QWidget* MainWindow::makeControl(const ControlSpec& spec) {
     case Kind::List:
       w = list2_ = new QListWidget;
       for (const char* entry : kDietCategoryList) list2_->addItem(QString::fromLatin1(entry).trimmed());
-      list2_->setFixedHeight(list2_->fontMetrics().height() * 4 + 8);
+      list2_->setFixedHeight(list2_->fontMetrics().height() * 5 + 8);
+      list2_->setMinimumWidth(list2_->fontMetrics().horizontalAdvance("ALL Diets by Category") + 30);
+      list2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       break;
     case Kind::UpDown:
       w = upDown_[spec.number] = new UpDownArrows(1, kUpDownMax[spec.number]);
