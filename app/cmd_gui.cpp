@@ -66,6 +66,14 @@ bool saveGrab(QWidget& widget, const QString& path) {
   return false;
 }
 
+// Sends what is still open; a window that printed nothing has nothing to
+// send, and that is no failure.
+int finishOutput(PrintOutput& output, RunReport& outputs) {
+  output.finish(outputs);
+  for (const OutputFailure& f : outputs.failedOutputs) std::cerr << "mealcards: " << f.output << ": " << f.reason << '\n';
+  return outputs.failedOutputs.empty() ? kExitOk : kExitFailed;
+}
+
 int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   std::string screenshots;
   if (args.size() == 2 && args[0] == "--screenshot")
@@ -98,6 +106,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   // The printer: --pdf or --printer for the whole program run, else the
   // queue chosen in Combo1, opened again when the choice changes.
   auto output = std::make_unique<PrintOutput>(options);
+  RunReport outputs;  // what the printers and files of this program run did
   if (!output->openFromOptions(c.run)) return kExitFailed;
   const bool fixedOutput = options.pdf || options.printer;
   std::string openedFor;
@@ -107,7 +116,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
       return;
     }
     if (!openedFor.empty()) {
-      output->finish(true);
+      output->finish(outputs);
       output = std::make_unique<PrintOutput>(options);
       output->openFromOptions(ctl.run);
     }
@@ -129,7 +138,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   const StartupOutcome outcome = context->startUp(*steps);
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->reportStop(outcome);
-  if (outcome == StartupOutcome::Ended) return output->finish(true);
+  if (outcome == StartupOutcome::Ended) return finishOutput(*output, outputs);
   form1.refresh();
   form1.show();
   form1.refresh();  // the overlay is placed in front of the window once it has its size
@@ -145,7 +154,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   }
   QObject::connect(&form1, &window::MainWindow::ended, &app, &QApplication::quit, Qt::QueuedConnection);
   app.exec();
-  return output->finish(true);
+  return finishOutput(*output, outputs);
 }
 
 const CommandRegistration gui("gui", "gui [--screenshot DIR] the window (the default with a display); with --screenshot, "
