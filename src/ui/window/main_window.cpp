@@ -322,14 +322,16 @@ void MainWindow::wire(const ControlSpec& entry) {
               });
             };
             break;
-          case 14: click = [this] { Command14_Click(c_); }; break;
           case 12: click = [this] { Command12_Click(c_); }; break;
           case 13: click = [this] { Command13_Click(c_); }; break;
+          case 14: click = [this] { Command14_Click(c_); }; break;
           case 15: click = [this] { Command15_Click(c_); }; break;
           case 16: click = [this] { Command16_Click(c_); }; break;
           case 17:
             click = [this] { Command17_Click(c_); };
             b->setContextMenuPolicy(Qt::NoContextMenu);
+            // The right button starts the reset program; a push button
+            // hears only the left one.
             b->installEventFilter(this);
             break;
           case 18: click = [this] { Command18_Click(c_); }; break;
@@ -461,16 +463,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (watched == command_[17] && mouse->button() == Qt::RightButton) {
-      // A push button takes no right click: the reset program starts here.
-      act([this] { Command17_MouseUp(c_, true); });
-    } else if (watched == text_[28]) {
+    if (watched == text_[28]) {
       act([this, right = mouse->button() == Qt::RightButton] {
         ColorHandle_MouseDown(c_, ColorHandle::Text28, right);
       });
     } else if (watched == picture1_ || watched == picture2_->viewport()) {
       act([this] { Preview_Click(c_); });
     }
+  } else if (event->type() == QEvent::MouseButtonRelease && watched == command_[17]) {
+    if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+      act([this] { Command17_MouseUp(c_, true); });
   } else if (event->type() == QEvent::FocusOut && !refreshing_) {
     for (int n = 1; n <= 36; ++n)
       if (watched == text_[n]) act([this, n] { Text_LostFocus(c_, n); });
