@@ -8,6 +8,7 @@
 #include "command.h"
 #include "platform/qt_printer_list.h"
 #include "platform/system_clock.h"
+#include "platform/zint_bar_coder.h"
 #include "printrun/scripted_dialogs.h"
 #include "ui/controller.h"
 #include "ui/startup.h"
@@ -30,6 +31,7 @@ class AppContext {
   ScriptedDialogs dialogs;
   QtPrinterList printers;
   SystemClock clock;
+  ZintBarCoder barCoder;
   Controller controller;
 
  private:

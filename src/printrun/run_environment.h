@@ -15,6 +15,7 @@
 #include "printrun/dialogs.h"
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
+#include "render/bar_code.h"
 #include "render/surface.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
@@ -39,6 +40,7 @@ struct RunEnvironment {
   std::function<void()> exitAction;
   // Set once the program has ended; the run stops at the next check.
   bool& ended;
+  const BarCoder* barCoder = nullptr;  // null: bar codes print their text only
 };
 
 }  // namespace mc

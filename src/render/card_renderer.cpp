@@ -181,6 +181,8 @@ void CardRenderer::drawMenuCardLists(const CardPage&, int) {}
 void CardRenderer::drawMenuLines(const CardPage&, int) {}
 void CardRenderer::paintColumnPictures(const CardPage&, int) {}
 void CardRenderer::drawAlfWeek(const CardPage&) {}
-void CardRenderer::drawBarCodes(const CardPage&) {}
+void CardRenderer::drawBarCodes(const CardPage& page) {
+  if (page.on(20)) DrawBarCodes(page, barCoder);
+}
 
 }  // namespace mc

@@ -8,6 +8,7 @@
 
 #include "data/facility.h"
 #include "data/resident_record.h"
+#include "render/bar_code.h"
 #include "render/card_page.h"
 #include "render/draw_context.h"
 #include "render/surface.h"
@@ -27,6 +28,8 @@ class CardRenderer {
   // Fills the resident record; called before drawing while the record is
   // not Loaded.
   std::function<void()> LoadResident;
+  // Draws the symbols of the bar codes; without one, only their texts print.
+  const BarCoder* barCoder = nullptr;
 
   // Draws meal position ctx.MealToDraw. Returns true when the call finished
   // a page (meal position 3 or 4, an assisted-living menu, or a card whose

@@ -19,6 +19,7 @@
 #include "printrun/run_environment.h"
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
+#include "render/bar_code.h"
 #include "render/counting_surface.h"
 #include "render/surface.h"
 #include "settings/printer_list.h"
@@ -55,6 +56,8 @@ class Controller {
   Surface* printer = nullptr;
   Surface* screen = nullptr;
   RunHooks* hooks = nullptr;
+  // The bar-code maker of the cards (null: bar codes print their text only).
+  const BarCoder* barCoder = nullptr;
 
   // ---- Values start-up leaves for the window and the runs ----
   std::string IconPath;         // the window icon's file, "" when there is none

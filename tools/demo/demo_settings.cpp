@@ -50,7 +50,10 @@ void writeSettings(const DriveMap& drives, const DemoOptions& options) {
   putRecord(drives, path, kLength, 1, all);
 
   putRecord(drives, path, kLength, 2, baseSet(unitCount).at(23, "X"));
-  putRecord(drives, path, kLength, 3, baseSet(unitCount).at(22, "X").field(114, 116, "BLS"));
+  // By meal, with the meal letter and file name as a Code 39 bar code under
+  // every card, for the tray line's scanner.
+  putRecord(drives, path, kLength, 3,
+            baseSet(unitCount).at(22, "X").field(114, 116, "BLS").at(120, "1"));
   putRecord(drives, path, kLength, 4,
             baseSet(unitCount).at(22, "X").at(27, "1").field(16, 18, "1").field(19, 21, "6"));
   putRecord(drives, path, kLength, 5, baseSet(unitCount).at(22, "X").at(144, "1"));
