@@ -21,6 +21,17 @@ namespace mc::app {
 
 namespace {
 
+// The run's summary on stderr, and the exit code it calls for: residents
+// left out for a fault are named but the run went through (0); a run that
+// printed nothing, or an output not written completely, is a failure (1).
+int reportRun(const RunReport& report, const PrintOutput& output) {
+  for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
+  if (!report.failedOutputs.empty()) return kExitFailed;
+  if (report.end == RunEnd::NotStarted) return fail("the run was not started: a question was answered No");
+  if (report.cards() == 0) return fail("no card qualified: nothing was printed to " + output.description());
+  return kExitOk;
+}
+
 // Start-up as the program runs it; the settings' printer is opened as soon
 // as the settings name it, so that an automatic run at start-up prints.
 class PrintSteps : public ProgramStartupSteps {
@@ -88,7 +99,9 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   if (outcome == StartupOutcome::Ended) {
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";
-    return output.finish();
+    RunReport report = c.lastReport();
+    output.finish(report);
+    return reportRun(report, output);
   }
 
   if (setNo == 0) {
@@ -99,18 +112,21 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     Command1_Click(c);
   }
   progress.clear();
+  RunReport report = c.lastReport();
 
   if (progress.interrupted()) {
     // Stopped without a question: the settings are saved as on Exit, and
     // what was printed so far is finished properly.
     EndWithSave(c);
-    const int finished = output.finish();
+    output.finish(report);
+    const int code = reportRun(report, output);
     fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
          output.description());
-    return finished == kExitOk ? kExitInterrupted : finished;
+    return code == kExitOk ? kExitInterrupted : code;
   }
   if (!c.Ended) Command2_Click(c);
-  return output.finish();
+  output.finish(report);
+  return reportRun(report, output);
 }
 
 const CommandRegistration print("print",

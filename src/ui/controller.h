@@ -18,6 +18,7 @@
 #include "printrun/dialogs.h"
 #include "printrun/run_environment.h"
 #include "printrun/run_hooks.h"
+#include "printrun/run_report.h"
 #include "printrun/run_state.h"
 #include "render/bar_code.h"
 #include "render/counting_surface.h"
@@ -69,6 +70,20 @@ class Controller {
 
   void EndProgram() { Ended = true; }
 
+  // ---- The print run going on ----
+  // One run at a time: the controller says whether one is going on, and
+  // a stop asked for here ends it after the card it is on.
+  bool running() const { return running_; }
+  void cancelRun() {
+    if (running_) cancelRequested_ = true;
+  }
+  // What the last run (or the last refused start) did.
+  const RunReport& lastReport() const { return lastReport_; }
+  // Runs the print run with the window's choices, unless one is going on
+  // already; the caption is rebuilt from the state afterwards, however the
+  // run ended.
+  const RunReport& print();
+
   Surface& screenSurface() { return screen ? *screen : offScreen_; }
   RunHooks& runHooks() { return hooks ? *hooks : quiet_; }
   // What a print run started from here works on; the Exit action is this
@@ -78,6 +93,9 @@ class Controller {
  private:
   CountingSurface offScreen_{false};
   RunHooks quiet_;
+  bool running_ = false;
+  bool cancelRequested_ = false;
+  RunReport lastReport_;
 };
 
 }  // namespace mc

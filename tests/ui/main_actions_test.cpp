@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "printrun/run_paths.h"
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
@@ -57,21 +60,69 @@ TEST_F(MainActions, SetForAllRepairsTheRangesAndStopsBeforeAHoldingUnit) {
   }
 }
 
-TEST_F(MainActions, ExitSavesAndAsksOnlyWhileARunIsGoingOn) {
-  c.model.Caption = " Printing Unit: 1    Resident: 4    Dining Location: 1 ............        ";
+// What the window does while a run yields to it, once per resident.
+class DuringRun : public RunHooks {
+ public:
+  std::function<void()> action;
+  void processEvents() override {
+    if (action) std::exchange(action, nullptr)();
+  }
+};
+
+TEST_F(MainActions, ExitAsksOnlyWhileARunIsGoingOnAndYesStopsIt) {
+  for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
+  c.model.Text[4] = "3";
+  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00101").str());
+  DuringRun window;
+  c.hooks = &window;
+
+  // No: the run and the program go on; the settings were saved first.
   dialogs.answerQuestions(Answer::No);
-  Command2_Click(c);
+  window.action = [&] { Command2_Click(c); };
+  EXPECT_EQ(Command1_Click(c).cards(), 6);
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text, "Cancel Printing ?");
-  EXPECT_FALSE(c.Ended);
-  EXPECT_TRUE(t.exists(c.settingsFile.path()));  // saved before the question
-  dialogs.answerQuestions(Answer::Yes);
-  Command2_Click(c);
-  EXPECT_TRUE(c.Ended);
+  EXPECT_TRUE(t.exists(c.settingsFile.path()));
+  EXPECT_TRUE(c.Ended);  // the run over several residents ended the program itself
 
+  // Yes: the run stops after the card it is on.
   c.Ended = false;
   dialogs.clear();
-  c.model.Caption = " [AB1 ] Fac:  Set: 1:Meal Card & Select Menu Printing Program";
+  dialogs.answerQuestions(Answer::Yes);
+  window.action = [&] { Command2_Click(c); };
+  const RunReport& stopped = Command1_Click(c);
+  EXPECT_EQ(stopped.end, RunEnd::Cancelled);
+  EXPECT_EQ(stopped.cards(), 3);
+  EXPECT_TRUE(c.Ended);
+
+  // Outside a run Exit asks nothing, whatever the caption says.
+  c.Ended = false;
+  dialogs.clear();
+  c.model.Caption = " Printing Unit: 1    Resident: 4    Dining Location: 1 ............        ";
+  Command2_Click(c);
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_TRUE(c.Ended);
+}
+
+TEST_F(MainActions, ACancelledRunLeavesACaptionWithoutDotsAndASecondPrintIsRefused) {
+  for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
+  c.model.Text[4] = "3";
+  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00101").str());
+  DuringRun window;
+  c.hooks = &window;
+  RunEnd second = RunEnd::Finished;
+  window.action = [&] {
+    EXPECT_TRUE(c.running());
+    second = Command1_Click(c).end;
+    c.cancelRun();
+  };
+  EXPECT_EQ(Command1_Click(c).end, RunEnd::Cancelled);
+  EXPECT_EQ(second, RunEnd::Refused);
+  EXPECT_FALSE(c.running());
+  EXPECT_FALSE(c.Ended);
+  EXPECT_EQ(c.model.Caption.find("...."), std::string::npos) << c.model.Caption;
+  EXPECT_EQ(printer.counts.docs, 1);
+
   Command2_Click(c);
   EXPECT_TRUE(dialogs.shown().empty());
   EXPECT_TRUE(c.Ended);
