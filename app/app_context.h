@@ -7,6 +7,7 @@
 
 #include "command.h"
 #include "platform/qt_printer_list.h"
+#include "platform/qt_program_launcher.h"
 #include "platform/system_clock.h"
 #include "platform/zint_bar_coder.h"
 #include "printrun/scripted_dialogs.h"
@@ -35,6 +36,7 @@ class AppContext {
   SystemClock clock;
   ZintBarCoder barCoder;
   Controller controller;
+  QtProgramLauncher launcher{controller.drives};
 
  private:
   AppContext(const GlobalOptions& options, DriveMap drives, Dialogs* shown);
