@@ -1,6 +1,6 @@
-// Bar codes as the tray line's scanner reads them: the demo's "By Meal" set
-// printed to a PDF, every page rendered at a printer's 300 dpi and read by
-// zbarimg.
+// Bar codes as the tray line's scanner reads them: the demo's meal-card set
+// printed to a PDF, by meal and as whole pages, every column rendered at a
+// printer's 300 dpi and read by zbarimg.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,13 +27,21 @@ using test::runMealcards;
 using test::runShell;
 using test::shellQuote;
 
-// Sets the bar-code type of settings set 3 in the demo's settings file.
-void setBarCodeType(const fs::path& demo, const std::string& type) {
+struct Case {
+  std::string type;       // the settings' bar-code type field
+  std::string symbology;  // as zbarimg names it
+  std::string mealOrder;  // "   ": whole pages, breakfast, lunch and supper
+};
+
+// Sets the bar-code type and meal order of the demo's meal-card set (2).
+void setBarCodes(const fs::path& demo, const Case& c) {
   const DriveMap drives(demo);
   const std::string path = "c:\\dnv\\setup\\Mcardset.MGC";
-  std::string record = drives.readRecords(path, 300).record(3);
-  record.replace(141, 2, type);
-  ASSERT_TRUE(drives.writeRecord(path, 300, 3, record));
+  std::string record = drives.readRecords(path, 300).record(2);
+  ASSERT_EQ(record[119], '1');  // the set prints bar codes
+  record.replace(141, 2, c.type);
+  record.replace(113, 3, c.mealOrder);
+  ASSERT_TRUE(drives.writeRecord(path, 300, 2, record));
 }
 
 // The bar codes zbarimg finds in each picture, by file name.
@@ -67,20 +75,20 @@ std::vector<std::array<std::string, 4>> nameLines(const std::string& trace) {
   return pages;
 }
 
-class BarCodeScan : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
+class BarCodeScan : public ::testing::TestWithParam<Case> {};
 
 // A page by meal holds the residents of each meal's tray line, so its
 // columns may belong to different residents: each column's bar code must
 // name its own.
 TEST_P(BarCodeScan, EachColumnCarriesItsMealLetterAndTheFileNameOfTheResidentPrintedInIt) {
-  const auto& [type, symbology] = GetParam();
+  const std::string& symbology = GetParam().symbology;
   test::TempDrives scratch;
   const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  setBarCodeType(demo, type);
+  setBarCodes(demo, GetParam());
   const fs::path pdf = scratch.root() / "cards.pdf", trace = scratch.root() / "cards.jsonl";
   const auto r = runMealcards("--drives " + shellQuote(demo.string()) + " --date 07-04-27 --pdf " +
                               shellQuote(pdf.string()) + " --trace " + shellQuote(trace.string()) +
-                              " print --set 3");
+                              " print --set 2");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   std::ifstream traceFile(trace);
   const auto names = nameLines(std::string(std::istreambuf_iterator<char>(traceFile), {}));
@@ -130,9 +138,10 @@ TEST_P(BarCodeScan, EachColumnCarriesItsMealLetterAndTheFileNameOfTheResidentPri
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, BarCodeScan,
-                         ::testing::Values(std::make_pair(std::string("3 "), std::string("CODE-39")),
-                                           std::make_pair(std::string("6 "), std::string("CODE-128"))),
-                         [](const auto& info) { return info.param.second == "CODE-39" ? "Code39" : "Code128A"; });
+                         ::testing::Values(Case{"3 ", "CODE-39", "   "}, Case{"6 ", "CODE-128", "BLS"}),
+                         [](const auto& info) {
+                           return info.param.symbology == "CODE-39" ? "Code39WholePages" : "Code128AByMeal";
+                         });
 
 }  // namespace
 }  // namespace mc

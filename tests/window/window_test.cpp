@@ -153,7 +153,7 @@ TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSix) {
 
 TEST_F(Window, RenamingAButtonCancelledEmptiesItUntilTheNextLoad) {
   auto* command8 = child<QPushButton>("Command8");
-  ASSERT_EQ(command8->text().trimmed(), "By Meal");
+  ASSERT_EQ(command8->text().trimmed(), "Select Menu");
   dialogs.answerInput("Save Orange Button Settings", "3");
   dialogs.answerInput("Change Button Name", "");
   QTest::mouseClick(child<QLabel>("Label1"), Qt::RightButton);
