@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/commands.h"
@@ -33,28 +34,35 @@ std::vector<std::string> lines(const fs::path& file, const std::string& drives) 
   return out;
 }
 
-TEST(IdenticalTrace, PrintAllDrawsWhatItDrewBefore) {
-  const fs::path kept = fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "app" / "print_all.trace.jsonl";
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const fs::path trace = scratch.root() / "trace.jsonl";
-  const test::CommandResult r = test::runMealcards(
-      "--drives " + shellQuote(demo.string()) + " --date 12-07-26 --pdf " +
-      shellQuote((scratch.root() / "cards.pdf").string()) + " --trace " + shellQuote(trace.string()) + " print");
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  const std::vector<std::string> now = lines(trace, demo.string());
-
-  if (const char* renew = std::getenv("MEALCARDS_RENEW_TRACE"); renew && std::string(renew) == "1") {
-    std::ofstream out(kept, std::ios::trunc);
-    for (const auto& line : now) out << line << '\n';
-    ASSERT_TRUE(out.flush()) << "cannot write " << kept;
-    GTEST_SKIP() << "renewed " << kept;
+// Tray cards (Print ALL) and meal cards (the demo's second settings set,
+// with its bar codes).
+TEST(IdenticalTrace, PrintDrawsWhatItDrewBefore) {
+  const std::pair<const char*, const char*> runs[] = {{"print", "print_all.trace.jsonl"},
+                                                      {"print --set 2", "print_meal_cards.trace.jsonl"}};
+  const bool renew = std::getenv("MEALCARDS_RENEW_TRACE") && std::string(std::getenv("MEALCARDS_RENEW_TRACE")) == "1";
+  for (const auto& [command, name] : runs) {
+    const fs::path kept = fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "app" / name;
+    test::TempDrives scratch;
+    const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+    const fs::path trace = scratch.root() / "trace.jsonl";
+    const test::CommandResult r = test::runMealcards(
+        "--drives " + shellQuote(demo.string()) + " --date 12-07-26 --pdf " +
+        shellQuote((scratch.root() / "cards.pdf").string()) + " --trace " + shellQuote(trace.string()) + " " + command);
+    ASSERT_EQ(r.exitCode, 0) << command << "\n" << r.err;
+    const std::vector<std::string> now = lines(trace, demo.string());
+    if (renew) {
+      std::ofstream out(kept, std::ios::trunc);
+      for (const auto& line : now) out << line << '\n';
+      ASSERT_TRUE(out.flush()) << "cannot write " << kept;
+      continue;
+    }
+    const std::vector<std::string> before = lines(kept, "");
+    ASSERT_FALSE(before.empty()) << "no kept trace at " << kept;
+    for (size_t i = 0; i < std::min(before.size(), now.size()); ++i)
+      ASSERT_EQ(now[i], before[i]) << command << ": the trace differs from " << kept << " at line " << i + 1;
+    EXPECT_EQ(now.size(), before.size()) << command << ": operations now and before";
   }
-  const std::vector<std::string> before = lines(kept, "");
-  ASSERT_FALSE(before.empty()) << "no kept trace at " << kept;
-  for (size_t i = 0; i < std::min(before.size(), now.size()); ++i)
-    ASSERT_EQ(now[i], before[i]) << "the trace differs from " << kept << " at line " << i + 1;
-  EXPECT_EQ(now.size(), before.size()) << "operations now and before";
+  if (renew) GTEST_SKIP() << "renewed the kept traces";
 }
 
 }  // namespace
