@@ -1,7 +1,13 @@
 // The yardstick of the print run: Print ALL, as the user runs it, against
 // the floor that Qt's PDF engine sets for the very same drawing.
 //
-//   bench_pdf_floor [--repeats N] [--units N] [RESIDENTS ...]   default: 250 1000 5000 residents
+//   bench_pdf_floor [--repeats N] [--units N] [--mealcards PROGRAM] [--set N] [RESIDENTS ...]
+//
+// Default: 250, 1000 and 5000 residents, three repeats, the mealcards built
+// beside this benchmark, Print ALL (tray cards); `--set N` prints settings
+// button N instead (the demo's meal-card set, say). `--mealcards` measures
+// another build of the program, to set figures before and after a change
+// against the same floor.
 //
 // For each size a demo facility is generated (10 units). The run is the
 // mealcards executable as a whole process: `--pdf FILE print` (start-up,
@@ -202,6 +208,7 @@ void draw(const Replay& replay, const std::string& pdfPath) {
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
   QPainter painter;
   bool inked = false, pending = false;
+  int painterFont = -1;  // a font set again is resolved again: the engine needs it once
   for (const Op& op : replay.ops) {
     if (op.kind == Op::PageEnd) {
       pending = pending || inked;
@@ -212,6 +219,7 @@ void draw(const Replay& replay, const std::string& pdfPath) {
       painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
       painter.scale(1200.0 / 1440, 1200.0 / 1440);
       painter.setBackgroundMode(Qt::TransparentMode);
+      painterFont = -1;
     } else if (pending) {
       printer.newPage();
     }
@@ -219,7 +227,8 @@ void draw(const Replay& replay, const std::string& pdfPath) {
     inked = true;
     switch (op.kind) {
       case Op::Text:
-        painter.setFont(replay.fonts[op.font]);
+        if (painterFont != op.font) painter.setFont(replay.fonts[op.font]);
+        painterFont = op.font;
         painter.setPen(op.color);
         painter.drawText(op.a, op.text);
         break;
@@ -323,10 +332,13 @@ int main(int argc, char** argv) {
     return replayOnce(argv[2], argv[3]);
   }
   int repeats = 3, units = 10;
+  std::string program = MEALCARDS_BINARY, set;
   std::vector<int> sizes;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--repeats" && i + 1 < argc) repeats = std::max(1, std::atoi(argv[++i]));
+    else if (arg == "--mealcards" && i + 1 < argc) program = argv[++i];
+    else if (arg == "--set" && i + 1 < argc) set = argv[++i];
     else if (arg == "--units" && i + 1 < argc) units = std::max(1, std::atoi(argv[++i]));
     else sizes.push_back(std::max(1, std::atoi(arg.c_str())));
   }
@@ -346,16 +358,18 @@ int main(int argc, char** argv) {
     if (std::system(generate.c_str()) != 0) return 1;
     const fs::path trace = work / "trace.jsonl", runPdf = work / "run.pdf", floorPdf = work / "floor.pdf";
     const fs::path out = work / "out.txt";
-    const std::vector<std::string> print = {MEALCARDS_BINARY, "--drives", drives.string(), "--date", "12-07-26",
+    const std::vector<std::string> print = {program, "--drives", drives.string(), "--date", "12-07-26",
                                             "--pdf", runPdf.string()};
     std::vector<std::string> record = print;
     record.insert(record.end(), {"--trace", trace.string(), "print"});
+    if (!set.empty()) record.insert(record.end(), {"--set", set});
     if (!runProcess(record, out.string()).ok) {
       std::fprintf(stderr, "bench_pdf_floor: mealcards print failed on %s\n", drives.c_str());
       return 1;
     }
     std::vector<std::string> run = print;
     run.push_back("print");
+    if (!set.empty()) run.insert(run.end(), {"--set", set});
     std::vector<double> runWall, runCpu, floorWall, floorCpu;
     long runPeak = 0, floorPeak = 0;
     for (int i = 0; i < repeats; ++i) {

@@ -99,6 +99,9 @@ class QtSurface final : public Surface {
   const QFont& font();
   // Metrics of the current font.
   const QFontMetricsF& metrics();
+  // Width of the text in the current font, each string measured once per
+  // font (shaping it is the dearest part of laying out a card).
+  double width(std::string_view text, const QString* converted = nullptr);
   QPen pen(int32_t color) const;
   const QImage* picture(const std::string& source);
 
@@ -134,9 +137,12 @@ class QtSurface final : public Surface {
     FontKey key;
     QFont font;
     QFontMetricsF metrics;
+    std::unordered_map<std::string, double> widths;
   };
   std::vector<FontEntry> fonts_;
   size_t current_ = 0;  // index of the font in force
+  // The font the painter holds: setting it again resolves it anew.
+  std::optional<size_t> painterFont_;
   std::unordered_map<std::string, Picture> pictures_;
 };
 
