@@ -148,7 +148,7 @@ const QFont& QtSurface::font() {
   f.setItalic(FontItalic);
   f.setUnderline(FontUnderline);
   f.setHintingPreference(QFont::PreferNoHinting);
-  fonts_.push_back(FontEntry{key, f, QFontMetricsF(f)});
+  fonts_.push_back(FontEntry{key, f, QFontMetricsF(f), {}});
   current_ = fonts_.size() - 1;
   return fonts_[current_].font;
 }
@@ -170,11 +170,10 @@ double QtSurface::width(std::string_view text, const QString* converted) {
   // Labels, diets and dining locations recur on every card; names and lists
   // do not, so the table is emptied now and then to keep memory flat over a
   // long run.
-  const std::string key(text);
-  if (const auto it = entry.widths.find(key); it != entry.widths.end()) return it->second;
+  if (const auto it = entry.widths.find(text); it != entry.widths.end()) return it->second;
   if (entry.widths.size() >= 4096) entry.widths.clear();
   const double w = entry.metrics.horizontalAdvance(converted ? *converted : qText(text));
-  entry.widths.emplace(key, w);
+  entry.widths.emplace(std::string(text), w);
   return w;
 }
 

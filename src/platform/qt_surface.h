@@ -133,11 +133,16 @@ class QtSurface final : public Surface {
   bool finished_ = false;
   int jobs_ = 0;
   int refused_ = 0;
+  // Looks strings up by view, without a copy for every measurement.
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
   struct FontEntry {
     FontKey key;
     QFont font;
     QFontMetricsF metrics;
-    std::unordered_map<std::string, double> widths;
+    std::unordered_map<std::string, double, TextHash, std::equal_to<>> widths;
   };
   std::vector<FontEntry> fonts_;
   size_t current_ = 0;  // index of the font in force

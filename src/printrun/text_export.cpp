@@ -53,24 +53,52 @@ void PrepareTextCardFolder(const DriveMap& drives, const std::string& textFile) 
 }
 
 bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string& textFile,
-             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations) {
+             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations,
+             TextCardWriter* writer) {
   if (textFile.empty() || !facility.MakeTextFile) return false;
-  const auto host = drives.hostPath(textFile);
-  if (!host) return false;
   std::string block;
   block.reserve(static_cast<size_t>(kTextCardLineLength) * kTextCardLines);
   for (const std::string& text : textCardLines(facility, resident, MealLocations)) block += text + "\r\n";
+  if (writer) return writer->append(drives, textFile, block);
+  TextCardWriter once;
+  return once.append(drives, textFile, block);
+}
 
-  std::fstream f(*host, std::ios::binary | std::ios::in | std::ios::out);
-  if (!f) f.open(*host, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
-  if (!f) return false;
+bool TextCardWriter::open(const DriveMap& drives, const std::string& textFile) {
+  file_.close();
+  file_.clear();
+  path_.clear();
+  const auto host = drives.hostPath(textFile);
+  if (!host) return false;
+  file_.open(*host, std::ios::binary | std::ios::in | std::ios::out);
+  if (!file_) {
+    file_.clear();
+    file_.open(*host, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
+  }
+  if (!file_) return false;
   // The next line follows the last whole line; a torn tail is overwritten.
-  f.seekg(0, std::ios::end);
-  const auto length = static_cast<std::streamoff>(f.tellg());
-  f.seekp(length / kTextCardLineLength * kTextCardLineLength);
-  f.write(block.data(), static_cast<std::streamsize>(block.size()));
-  f.flush();
-  return static_cast<bool>(f);
+  file_.seekg(0, std::ios::end);
+  const auto length = static_cast<std::streamoff>(file_.tellg());
+  if (length < 0) return false;
+  end_ = length / kTextCardLineLength * kTextCardLineLength;
+  path_ = textFile;
+  return true;
+}
+
+bool TextCardWriter::append(const DriveMap& drives, const std::string& textFile, const std::string& lines) {
+  if ((path_ != textFile || !file_.is_open()) && !open(drives, textFile)) return false;
+  file_.seekp(end_);
+  file_.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+  file_.flush();
+  if (!file_) {
+    // Opened afresh for the next card, which then starts after the last
+    // whole line that reached the file.
+    file_.close();
+    path_.clear();
+    return false;
+  }
+  end_ += static_cast<std::streamoff>(lines.size());
+  return true;
 }
 
 }  // namespace mc

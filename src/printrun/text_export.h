@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <fstream>
 #include <string>
 
 #include "data/drive_map.h"
@@ -31,7 +32,27 @@ void PrepareTextCardFolder(const DriveMap& drives, const std::string& textFile);
 // or the facility's marker switched the export off; whether the run is a
 // walk-through is the caller's test. Failures are not reported to the user;
 // the result says whether the card was written.
+// A run passes its TextCardWriter, which keeps the file open from card to
+// card.
+class TextCardWriter;
 bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string& textFile,
-             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations);
+             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations,
+             TextCardWriter* writer = nullptr);
+
+// The text card file held open over a run: opening, seeking and closing it
+// for every card cost more than making the card. Each card is flushed as it
+// is written, so a run that is stopped leaves whole cards behind.
+class TextCardWriter {
+ public:
+  // Writes the lines at the end of the last whole line of the file.
+  bool append(const DriveMap& drives, const std::string& textFile, const std::string& lines);
+
+ private:
+  bool open(const DriveMap& drives, const std::string& textFile);
+
+  std::string path_;
+  std::fstream file_;
+  std::streamoff end_ = 0;
+};
 
 }  // namespace mc
