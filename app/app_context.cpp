@@ -14,7 +14,10 @@ namespace mc::app {
 namespace fs = std::filesystem;
 
 AppContext::AppContext(const GlobalOptions& opts, DriveMap drives)
-    : options(opts), dialogs(&std::cerr), controller(std::move(drives), dialogs, printers, clock) {}
+    : options(opts), problems(std::cerr), dialogs(&std::cerr),
+      controller(std::move(drives), dialogs, printers, clock) {
+  controller.drives.setProblems(&problems);
+}
 
 std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options) {
   if (options.drives.empty()) {

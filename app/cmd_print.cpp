@@ -49,11 +49,6 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
       return usageError("print takes only --set N");
     }
   }
-  if (options.date) {
-    std::string date = utf8ToCp1252(*options.date);
-    if (!CheckDate(date)) return usageError("--date " + *options.date + " is not a date MM-DD-YY");
-  }
-
   const auto gui = offscreenApplication();
   auto context = AppContext::create(options);
   if (!context) return kExitFailed;
@@ -88,7 +83,7 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   if (outcome == StartupOutcome::Ended) {
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";
-    return output.finish();
+    return context->problems.exitCode(output.finish());
   }
 
   if (setNo == 0) {
@@ -104,13 +99,13 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     // Stopped without a question: the settings are saved as on Exit, and
     // what was printed so far is finished properly.
     EndWithSave(c);
-    const int finished = output.finish();
+    const int finished = context->problems.exitCode(output.finish());
     fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
          output.description());
     return finished == kExitOk ? kExitInterrupted : finished;
   }
   if (!c.Ended) Command2_Click(c);
-  return output.finish();
+  return context->problems.exitCode(output.finish());
 }
 
 const CommandRegistration print("print",
