@@ -55,26 +55,28 @@ bool PrintOutput::openSettingsPrinter(const SettingsModel& model) {
   return open(QtSurface::printer(name), "the printer " + name);
 }
 
-int PrintOutput::finish() {
-  if (!device_) return kExitOk;
+void PrintOutput::finish(RunReport& report) {
+  if (!device_) return;
   const bool ok = device_->finish();
-  // The trace is complete whatever became of the device: it shows what the
-  // run drew.
+  // The trace is completed whatever became of the device: it shows what
+  // the run drew.
   std::string traceError;
-  const bool traced = !traced_ || traced_->finish(&traceError);
-  if (!traced) fail("cannot write the trace file " + *options_.trace + ": " + traceError);
-  int code = kExitOk;
+  if (traced_ && !traced_->finish(&traceError))
+    report.outputFailed(*options_.trace, "cannot write the trace file (" + traceError + "); the file is left as it was");
   if (device_->device() == QtSurface::Device::Pdf) {
     if (!ok)
-      code = fail("cannot write " + description_ + ": " + device_->pdfError() + "; nothing was replaced");
-    else if (!device_->pdfWritten())
-      code = fail("no card qualified: nothing was printed and " + description_ + " was not written");
-  } else if (!ok) {
-    code = fail(description_ + " did not take the job");
-  } else if (device_->jobs() == 0) {
-    code = fail("no card qualified: nothing was sent to " + description_);
+      report.outputFailed(description_, "cannot write the file (" + device_->pdfError() + "); the file is left as it was");
+    else if (!device_->pdfWritten() && report.cards() > 0)
+      report.outputFailed(description_, "the file was not written: no card reached it");
+    return;
   }
-  return code == kExitOk && !traced ? kExitFailed : code;
+  if (device_->refusedJobs() > 0)
+    report.outputFailed(description_, "did not take " + std::to_string(device_->refusedJobs()) + " of " +
+                                          std::to_string(device_->refusedJobs() + device_->jobs()) + " jobs");
+  else if (!ok)
+    report.outputFailed(description_, "did not take the job");
+  else if (device_->jobs() == 0 && report.cards() > 0)
+    report.outputFailed(description_, "no job was sent: no card reached it");
 }
 
 }  // namespace mc::app

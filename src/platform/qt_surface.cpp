@@ -123,6 +123,7 @@ bool QtSurface::ready() {
                                                    : static_cast<QPaintDevice*>(printer_.get());
   if (!painter_.begin(target)) {
     failed_ = true;
+    ++refused_;
     if (device_ == Device::Pdf && pdfError_.empty()) pdfError_ = "the PDF engine could not open the file";
     return false;
   }
@@ -310,7 +311,7 @@ bool QtSurface::finish() {
     pageHasInk_ = false;
   }
   if (device_ == Device::Pdf && firstFinish && drewPdf_ && !failed_) commitPdf();
-  return !failed_;
+  return !failed_ && refused_ == 0;
 }
 
 void QtSurface::commitPdf() {

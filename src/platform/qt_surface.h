@@ -79,7 +79,8 @@ class QtSurface final : public Surface {
   Device device() const { return device_; }
   // Ends what is open: the PDF file is written (and nothing more is drawn
   // into it), an open print job sent. False when the device could not be
-  // opened or the PDF file could not be written completely.
+  // opened, refused a job of the run, or the PDF file could not be written
+  // completely.
   bool finish();
   // The PDF file was completed and put in place by finish().
   bool pdfWritten() const { return pdfWritten_; }
@@ -90,6 +91,9 @@ class QtSurface final : public Surface {
   bool ok() const { return !failed_; }
   // Print jobs sent to the queue so far.
   int jobs() const { return jobs_; }
+  // Print jobs the queue refused; each EndDoc lets the next job try again,
+  // so a refusal in the middle of a run is kept here.
+  int refusedJobs() const { return refused_; }
   // The screen page as it stands.
   QImage image();
   bool savePng(const std::string& path);
@@ -140,6 +144,7 @@ class QtSurface final : public Surface {
   bool failed_ = false;
   bool finished_ = false;
   int jobs_ = 0;
+  int refused_ = 0;
   struct FontEntry {
     FontKey key;
     QFont font;
