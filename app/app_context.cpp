@@ -13,13 +13,15 @@ namespace mc::app {
 
 namespace fs = std::filesystem;
 
-AppContext::AppContext(const GlobalOptions& opts, DriveMap drives)
-    : options(opts), problems(std::cerr), dialogs(&std::cerr),
-      controller(std::move(drives), dialogs, printers, clock) {
+AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* shown)
+    : options(opts),
+      problems(std::cerr),
+      dialogs(&std::cerr),
+      controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
   controller.drives.setProblems(&problems);
 }
 
-std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options) {
+std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options, Dialogs* shown) {
   if (options.drives.empty()) {
     fail("no drive folder: give --drives DIR or set MEALCARDS_DRIVES");
     return nullptr;
@@ -29,7 +31,7 @@ std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options) {
     fail("the drive folder " + options.drives + " does not exist or is not a folder");
     return nullptr;
   }
-  return std::unique_ptr<AppContext>(new AppContext(options, DriveMap(options.drives)));
+  return std::unique_ptr<AppContext>(new AppContext(options, DriveMap(options.drives), shown));
 }
 
 StartupOutcome AppContext::startUp(StartupSteps& steps) {
