@@ -19,6 +19,7 @@ AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* show
       dialogs(&std::cerr),
       controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
   controller.drives.setProblems(&problems);
+  controller.launcher = &launcher;
 }
 
 std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options, Dialogs* shown) {
