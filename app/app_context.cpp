@@ -19,6 +19,7 @@ AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* show
       dialogs(&std::cerr),
       controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
   controller.drives.setProblems(&problems);
+  controller.barCoder = &barCoder;
   controller.launcher = &launcher;
 }
 
