@@ -126,9 +126,15 @@ TEST(FailedWrites, TrayLineThatCannotBeWrittenPrintsNothing) {
   // As root no permission stops a write: a folder where the file goes does.
   for (const char* blocked : {"mealo.MGC", "xsfl2.MGC"}) {
     Demo d;
+    // Settings button 2 prints by the tray line's meal order "BLS".
+    {
+      std::fstream settings(d.setup / "Mcardset.MGC", std::ios::in | std::ios::out | std::ios::binary);
+      settings.seekp(300 + 113);
+      settings << "BLS";
+    }
     fs::remove(d.rosters / blocked);
     fs::create_directory(d.rosters / blocked);
-    const CommandResult r = d.print(d.toPdf(), "print --set 3");
+    const CommandResult r = d.print(d.toPdf(), "print --set 2");
     EXPECT_EQ(r.exitCode, 1) << blocked;
     EXPECT_NE(r.err.find(std::string(blocked) + "): could not be written"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(d.pdf)) << "a stale or short tray line was printed";
