@@ -1,8 +1,13 @@
 #include "printrun/text_export.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 
+#include "data/atomic_file.h"
 #include "data/text.h"
 
 namespace mc {
@@ -59,45 +64,65 @@ bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string
   std::string block;
   block.reserve(static_cast<size_t>(kTextCardLineLength) * kTextCardLines);
   for (const std::string& text : textCardLines(facility, resident, MealLocations)) block += text + "\r\n";
-  if (writer) return writer->append(drives, textFile, block);
+  if (writer) return writer->append(drives, textFile, block, trim(resident.NameLine));
   TextCardWriter once;
-  return once.append(drives, textFile, block);
+  return once.append(drives, textFile, block, trim(resident.NameLine));
 }
 
 bool TextCardWriter::open(const DriveMap& drives, const std::string& textFile) {
-  file_.close();
-  file_.clear();
-  path_.clear();
+  close();
   const auto host = drives.hostPath(textFile);
   if (!host) return false;
-  file_.open(*host, std::ios::binary | std::ios::in | std::ios::out);
-  if (!file_) {
-    file_.clear();
-    file_.open(*host, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
+  fd_ = ::open(host->c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0) {
+    drives.report(FileFault::WriteFailed, textFile, "could not be opened (" + systemError(errno) + ")");
+    return false;
   }
-  if (!file_) return false;
+  struct stat st {};
+  length_ = ::fstat(fd_, &st) == 0 ? st.st_size : 0;
   // The next line follows the last whole line; a torn tail is overwritten.
-  file_.seekg(0, std::ios::end);
-  const auto length = static_cast<std::streamoff>(file_.tellg());
-  if (length < 0) return false;
-  end_ = length / kTextCardLineLength * kTextCardLineLength;
+  end_ = length_ / kTextCardLineLength * kTextCardLineLength;
   path_ = textFile;
   return true;
 }
 
-bool TextCardWriter::append(const DriveMap& drives, const std::string& textFile, const std::string& lines) {
-  if ((path_ != textFile || !file_.is_open()) && !open(drives, textFile)) return false;
-  file_.seekp(end_);
-  file_.write(lines.data(), static_cast<std::streamsize>(lines.size()));
-  file_.flush();
-  if (!file_) {
-    // Opened afresh for the next card, which then starts after the last
-    // whole line that reached the file.
-    file_.close();
-    path_.clear();
+void TextCardWriter::close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  path_.clear();
+}
+
+bool TextCardWriter::append(const DriveMap& drives, const std::string& textFile, std::string_view lines,
+                            const std::string& owner) {
+  if ((fd_ < 0 || path_ != textFile) && !open(drives, textFile)) return false;
+  // The file only ever grows, card by card, so it is not rewritten
+  // through a temporary file like our other files: the card is written
+  // after the last whole line and synced, and a card that does not fit
+  // (a full disk) is cut off again, leaving the file as it was.
+  off_t at = end_;
+  std::string_view rest = lines;
+  int error = 0;
+  while (!rest.empty() && error == 0) {
+    const ssize_t n = ::pwrite(fd_, rest.data(), rest.size(), at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      error = n == 0 ? ENOSPC : errno;
+    } else {
+      rest.remove_prefix(static_cast<size_t>(n));
+      at += n;
+    }
+  }
+  if (error == 0 && ::fsync(fd_) != 0) error = errno;
+  if (error != 0) {
+    (void)::ftruncate(fd_, length_);
+    close();  // the next card opens the file afresh
+    drives.report(FileFault::WriteFailed, textFile,
+                  "could not take the card of " + owner + " (" + systemError(error) +
+                      "); the file is left as it was");
     return false;
   }
-  end_ += static_cast<std::streamoff>(lines.size());
+  end_ = at;
+  length_ = at;
   return true;
 }
 
