@@ -10,6 +10,8 @@
 #include "app_context.h"
 #include "data/text.h"
 #include "offscreen_application.h"
+#include "platform/qpdf_merger.h"
+#include "platform/qt_picture_store.h"
 #include "print_output.h"
 #include "printrun/print_run.h"
 #include "terminal_progress.h"
@@ -39,14 +41,17 @@ class PrintSteps : public ProgramStartupSteps {
 
 int runPrint(const GlobalOptions& options, const std::vector<std::string>& args) {
   int setNo = 0;
+  bool backup = false;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--set" && i + 1 < args.size()) {
+    if (args[i] == "--backup") {
+      backup = true;
+    } else if (args[i] == "--set" && i + 1 < args.size()) {
       const double n = leadingNumber(args[++i]);
       if (n < 1 || n > 6 || n != static_cast<int>(n) || trim(args[i]) != bareNumber(n))
         return usageError("--set takes a settings button number 1 to 6");
       setNo = static_cast<int>(n);
     } else {
-      return usageError("print takes only --set N");
+      return usageError("print takes only --set N and --backup");
     }
   }
   if (options.date) {
@@ -76,6 +81,10 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   c.screen = screen.get();
   TerminalProgress progress;
   c.hooks = &progress;
+  QtPictureStore pictures;
+  QpdfMerger merger;
+  c.pictures = &pictures;
+  c.pdfMerger = &merger;
 
   PrintSteps steps(output);
   const StartupOutcome outcome = context->startUp(steps);
@@ -91,6 +100,8 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     return output.finish();
   }
 
+  // Ticked for this run only: the settings keep the stored Check40.
+  c.run.BackupForced = backup;
   if (setNo == 0) {
     easy::Command1_Click(c);
   } else {
@@ -110,11 +121,15 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     return finished == kExitOk ? kExitInterrupted : finished;
   }
   if (!c.Ended) Command2_Click(c);
-  return output.finish();
+  const int finished = output.finish();
+  // An output of the backup that is missing or incomplete fails the run:
+  // the kitchen must not trust a backup that is not all there.
+  for (const std::string& failure : c.run.OutputFailures) fail("backup: " + failure);
+  return finished != kExitOk ? finished : c.run.OutputFailures.empty() ? kExitOk : kExitFailed;
 }
 
 const CommandRegistration print("print",
-                                "print [--set N]      start-up, then Print ALL Tray Cards (or settings button N, then Print)",
+                                "print [--set N] [--backup]  start-up, then Print ALL Tray Cards (or settings button N, then Print); --backup: with Make PDF Backup ticked",
                                 &runPrint);
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "data/facility.h"
 #include "data/resident_record.h"
 #include "printrun/dialogs.h"
+#include "printrun/picture_store.h"
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
 #include "render/surface.h"
@@ -39,6 +40,10 @@ struct RunEnvironment {
   std::function<void()> exitAction;
   // Set once the program has ended; the run stops at the next check.
   bool& ended;
+  // What keeps the pages of a backup run and merges them; null when this
+  // program has none (the backup then fails by name).
+  PictureStore* pictures = nullptr;
+  PdfMerger* merger = nullptr;
 };
 
 }  // namespace mc

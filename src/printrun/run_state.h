@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "data/card_date.h"
 #include "render/draw_context.h"
@@ -49,6 +50,11 @@ struct RunState {
   // The queue this program run prints to when it is not the settings'
   // printer (--printer); PrinterName itself is left as stored.
   std::string PrinterOverride;
+  // "Make PDF Backup" for this program run whatever Check40 says (--backup);
+  // the stored settings are left as they are.
+  bool BackupForced = false;
+  // Outputs of the last run that could not be written, "file: reason".
+  std::vector<std::string> OutputFailures;
 
   // ---- What selection prepared for the current resident ----
   // By meal 1..3: dining location description, three blanks when unknown.

@@ -11,7 +11,8 @@ Controller::Controller(DriveMap driveMap, Dialogs& dialogsIn, const PrinterList&
 RunEnvironment Controller::runEnvironment() {
   return RunEnvironment{drives,  facility, model,   settingsFile,    resident,
                         dietFile, dialogs, clock,   run,             printer,
-                        screenSurface(), runHooks(), [this] { Command2_Click(*this); }, Ended};
+                        screenSurface(), runHooks(), [this] { Command2_Click(*this); }, Ended,
+                        pictures, pdfMerger};
 }
 
 }  // namespace mc

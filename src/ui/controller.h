@@ -55,6 +55,10 @@ class Controller {
   Surface* printer = nullptr;
   Surface* screen = nullptr;
   RunHooks* hooks = nullptr;
+  // The PDF backup's picture store and merge (null: a backup run names
+  // the files it could not make).
+  PictureStore* pictures = nullptr;
+  PdfMerger* pdfMerger = nullptr;
 
   // ---- Values start-up leaves for the window and the runs ----
   std::string IconPath;         // the window icon's file, "" when there is none
