@@ -1,8 +1,10 @@
-// mealcards print [--set N]: the whole start-up (its preview drawn off
-// screen), then the Easy overlay's "Print ALL Tray Cards"; with --set N,
-// settings button N and then Print. Questions are answered Yes, messages go
-// to stderr, and the program leaves through the Exit action, which saves
-// the settings.
+// mealcards print [--set N | --unit N | --location ABBR | --just]: the whole
+// start-up (its preview drawn off screen), then the Easy overlay's "Print
+// ALL Tray Cards"; with --set N, settings button N and then Print; with
+// --unit, --location or --just, the overlay's "Print One NUnit", "Print One
+// DLoc" or "Print Just", their input box answered from the command line.
+// Questions are answered Yes, messages go to stderr, and the program leaves
+// through the Exit action, which saves the settings.
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -23,6 +25,17 @@ namespace mc::app {
 
 namespace {
 
+// The run's summary on stderr, and the exit code it calls for: residents
+// left out for a fault are named but the run went through (0); a run that
+// printed nothing, or an output not written completely, is a failure (1).
+int reportRun(const RunReport& report, const PrintOutput& output) {
+  for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
+  if (!report.failedOutputs.empty()) return kExitFailed;
+  if (report.end == RunEnd::NotStarted) return fail("the run was not started: a question was answered No");
+  if (report.cards() == 0) return fail("no card qualified: nothing was printed to " + output.description());
+  return kExitOk;
+}
+
 // Start-up as the program runs it; the settings' printer is opened as soon
 // as the settings name it, so that an automatic run at start-up prints.
 class PrintSteps : public ProgramStartupSteps {
@@ -39,19 +52,45 @@ class PrintSteps : public ProgramStartupSteps {
   PrintOutput& output_;
 };
 
-int runPrint(const GlobalOptions& options, const std::vector<std::string>& args) {
+// What print does after start-up.
+struct PrintChoice {
+  enum Kind { All, SettingsButton, OneUnit, OneLocation, Just } kind = All;
   int setNo = 0;
-  bool backup = false;
+  std::string answer;  // the input box's answer for OneUnit and OneLocation
+  bool backup = false;  // "Make PDF Backup" ticked for this run
+};
+
+int runPrint(const GlobalOptions& options, const std::vector<std::string>& args) {
+  PrintChoice choice;
+  bool chosen = false;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--backup") {
-      backup = true;
-    } else if (args[i] == "--set" && i + 1 < args.size()) {
+    const std::string& arg = args[i];
+    if (arg == "--backup") {
+      choice.backup = true;
+      continue;
+    }
+    const bool takesValue = arg == "--set" || arg == "--unit" || arg == "--location";
+    if (!takesValue && arg != "--just")
+      return usageError("print takes --set N, --unit N, --location ABBR or --just, and --backup");
+    if (chosen) return usageError("print takes only one of --set, --unit, --location and --just");
+    chosen = true;
+    if (takesValue && i + 1 >= args.size()) return usageError(arg + " needs a value");
+    if (arg == "--set") {
       const double n = leadingNumber(args[++i]);
       if (n < 1 || n > 6 || n != static_cast<int>(n) || trim(args[i]) != bareNumber(n))
         return usageError("--set takes a settings button number 1 to 6");
-      setNo = static_cast<int>(n);
+      choice.kind = PrintChoice::SettingsButton;
+      choice.setNo = static_cast<int>(n);
+    } else if (arg == "--unit") {
+      // The answer goes to the input box as typed: the overlay judges it
+      // and says what is wrong with it.
+      choice.kind = PrintChoice::OneUnit;
+      choice.answer = utf8ToCp1252(args[++i]);
+    } else if (arg == "--location") {
+      choice.kind = PrintChoice::OneLocation;
+      choice.answer = utf8ToCp1252(args[++i]);
     } else {
-      return usageError("print takes only --set N and --backup");
+      choice.kind = PrintChoice::Just;
     }
   }
   if (options.date) {
@@ -97,39 +136,64 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   if (outcome == StartupOutcome::Ended) {
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";
-    return output.finish();
+    RunReport report = c.lastReport();
+    output.finish(report);
+    return reportRun(report, output);
   }
 
   // Ticked for this run only: the settings keep the stored Check40.
-  c.run.BackupForced = backup;
-  if (setNo == 0) {
-    easy::Command1_Click(c);
-  } else {
-    SettingsButton_Click(c, setNo);
-    Command1_MouseDown(c);
-    Command1_Click(c);
+  c.run.BackupForced = choice.backup;
+  bool started = true;
+  switch (choice.kind) {
+    case PrintChoice::All:
+      easy::Command1_Click(c);
+      break;
+    case PrintChoice::SettingsButton:
+      SettingsButton_Click(c, choice.setNo);
+      Command1_MouseDown(c);
+      Command1_Click(c);
+      break;
+    case PrintChoice::OneUnit:
+      context->dialogs.answerInput(easy::kOneUnitTitle, choice.answer);
+      started = easy::Command8_Click(c);
+      break;
+    case PrintChoice::OneLocation:
+      context->dialogs.answerInput(easy::kOneLocationTitle, choice.answer);
+      started = easy::Command7_Click(c);
+      // The overlay leaves the by-dining-location switch as it is; without
+      // it (and without a meal order) the location range selects nothing.
+      if (started && !c.model.ByDiningLocation && runMealOrder(c.model.Text[20]).empty())
+        std::cerr << "mealcards: printing by dining location (Check2) is off in the settings: the cards of "
+                     "every dining location were printed\n";
+      break;
+    case PrintChoice::Just:
+      easy::Command3_Click(c);
+      break;
   }
   progress.clear();
+  RunReport report = c.lastReport();
 
   if (progress.interrupted()) {
     // Stopped without a question: the settings are saved as on Exit, and
     // what was printed so far is finished properly.
     EndWithSave(c);
-    const int finished = output.finish();
+    output.finish(report);
+    const int code = reportRun(report, output);
     fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
          output.description());
-    return finished == kExitOk ? kExitInterrupted : finished;
+    return code == kExitOk ? kExitInterrupted : code;
   }
   if (!c.Ended) Command2_Click(c);
-  const int finished = output.finish();
-  // An output of the backup that is missing or incomplete fails the run:
-  // the kitchen must not trust a backup that is not all there.
-  for (const std::string& failure : c.run.OutputFailures) fail("backup: " + failure);
-  return finished != kExitOk ? finished : c.run.OutputFailures.empty() ? kExitOk : kExitFailed;
+  if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");
+  output.finish(report);
+  return reportRun(report, output);
 }
 
 const CommandRegistration print("print",
-                                "print [--set N] [--backup]  start-up, then Print ALL Tray Cards (or settings button N, then Print); --backup: with Make PDF Backup ticked",
+                                "print [--set N | --unit N | --location ABBR | --just] [--backup]\n"
+                                "                       start-up, then Print ALL Tray Cards (or settings button N, then\n"
+                                "                       Print; or Print One NUnit, Print One DLoc, Print Just);\n"
+                                "                       --backup: with Make PDF Backup ticked for this run",
                                 &runPrint);
 
 }  // namespace

@@ -40,19 +40,25 @@ bool PrintOutput::openSettingsPrinter(const SettingsModel& model) {
   return open(QtSurface::printer(name), "the printer " + name);
 }
 
-int PrintOutput::finish() {
-  if (!device_) return kExitOk;
+void PrintOutput::finish(RunReport& report) {
+  if (!device_) return;
   const bool ok = device_->finish();
+  if (traced_ && !traced_->ok()) report.outputFailed(*options_.trace, "the trace could not be written completely");
   if (device_->device() == QtSurface::Device::Pdf) {
     std::error_code ec;
-    if (!ok) return fail("cannot write " + description_);
-    if (!std::filesystem::exists(*options_.pdf, ec))
-      return fail("no card qualified: nothing was printed and " + description_ + " was not written");
-    return kExitOk;
+    if (!ok)
+      report.outputFailed(description_, "cannot write the file");
+    else if (!std::filesystem::exists(*options_.pdf, ec) && report.cards() > 0)
+      report.outputFailed(description_, "the file was not written: no card reached it");
+    return;
   }
-  if (!ok) return fail(description_ + " did not take the job");
-  if (device_->jobs() == 0) return fail("no card qualified: nothing was sent to " + description_);
-  return kExitOk;
+  if (device_->refusedJobs() > 0)
+    report.outputFailed(description_, "did not take " + std::to_string(device_->refusedJobs()) + " of " +
+                                          std::to_string(device_->refusedJobs() + device_->jobs()) + " jobs");
+  else if (!ok)
+    report.outputFailed(description_, "did not take the job");
+  else if (device_->jobs() == 0 && report.cards() > 0)
+    report.outputFailed(description_, "no job was sent: no card reached it");
 }
 
 }  // namespace mc::app

@@ -8,6 +8,7 @@
 
 #include "command.h"
 #include "platform/qt_surface.h"
+#include "printrun/run_report.h"
 #include "render/trace_surface.h"
 #include "ui/controller.h"
 
@@ -30,10 +31,11 @@ class PrintOutput {
   // What the output is, for messages: "out.pdf" or "the printer Kitchen".
   const std::string& description() const { return description_; }
 
-  // Writes the PDF, sends the open job. kExitOk, or the exit code after
-  // saying on stderr what went wrong (nothing printed, a queue that
-  // refused the job, a PDF that could not be written).
-  int finish();
+  // Writes the PDF, sends the open job; an output that could not be
+  // written completely (a queue that refused a job, a PDF that could not
+  // be written, or cards that never reached the device) goes into the
+  // report.
+  void finish(RunReport& report);
 
  private:
   bool open(std::unique_ptr<QtSurface> device, std::string description);

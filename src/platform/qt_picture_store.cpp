@@ -80,10 +80,10 @@ QtPictureStore::~QtPictureStore() {
 
 void QtPictureStore::failed(const fs::path& file, const std::string& reason) {
   std::lock_guard lock(failuresMutex_);
-  failures_.push_back(file.string() + ": " + reason);
+  failures_.push_back({file.string(), reason});
 }
 
-std::vector<std::string> QtPictureStore::takeFailures() {
+std::vector<StoreFailure> QtPictureStore::takeFailures() {
   std::lock_guard lock(failuresMutex_);
   return std::exchange(failures_, {});
 }

@@ -34,7 +34,7 @@ class QtPictureStore final : public PictureStore {
                const std::filesystem::path& pdf) override;
   void wait() override;
   bool saveTifs(const std::filesystem::path& colour, const std::filesystem::path& blackWhite) override;
-  std::vector<std::string> takeFailures() override;
+  std::vector<StoreFailure> takeFailures() override;
 
  private:
   // One thread working through its jobs in the order given.
@@ -61,7 +61,7 @@ class QtPictureStore final : public PictureStore {
   void dropTifs();
 
   std::mutex failuresMutex_;
-  std::vector<std::string> failures_;
+  std::vector<StoreFailure> failures_;
   bool runFiles_ = false;
   // Touched only by the picture worker (or while both workers are idle).
   std::unique_ptr<TiffPages> colour_;

@@ -119,6 +119,7 @@ bool QtSurface::ready() {
                                                    : static_cast<QPaintDevice*>(printer_.get());
   if (!painter_.begin(target)) {
     failed_ = true;
+    ++refused_;
     return false;
   }
   pagePending_ = false;
@@ -302,7 +303,7 @@ bool QtSurface::finish() {
     pagePending_ = false;
     pageHasInk_ = false;
   }
-  return !failed_;
+  return !failed_ && refused_ == 0;
 }
 
 QImage QtSurface::image() {

@@ -79,13 +79,16 @@ class QtSurface final : public Surface {
   void usePaperPens(bool paper) { paperPens_ = paper; }
   // Ends what is open: the PDF file is written (and nothing more is drawn
   // into it), an open print job sent. False when the device could not be
-  // opened.
+  // opened, or refused a job of the run.
   bool finish();
   // False once the device refused to start a page (no such queue, a PDF
   // file that cannot be written).
   bool ok() const { return !failed_; }
   // Print jobs sent to the queue so far.
   int jobs() const { return jobs_; }
+  // Print jobs the queue refused; each EndDoc lets the next job try again,
+  // so a refusal in the middle of a run is kept here.
+  int refusedJobs() const { return refused_; }
   // The screen page as it stands.
   QImage image();
   bool savePng(const std::string& path);
@@ -131,6 +134,7 @@ class QtSurface final : public Surface {
   bool failed_ = false;
   bool finished_ = false;
   int jobs_ = 0;
+  int refused_ = 0;
   struct FontEntry {
     FontKey key;
     QFont font;

@@ -64,13 +64,19 @@ void KillPDFs(const DriveMap& drives, const Facility& facility) {
 }
 
 PdfBackup::PdfBackup(const DriveMap& drives, const Facility& facility, PictureStore* store, PdfMerger* merger,
-                     std::vector<std::string>& failures)
-    : drives_(drives), facility_(facility), store_(store), merger_(merger), failures_(failures) {}
+                     RunReport& report)
+    : drives_(drives), facility_(facility), store_(store), merger_(merger), report_(report) {}
 
-PdfBackup::~PdfBackup() { finishPages(); }
+PdfBackup::~PdfBackup() {
+  // Whatever way the run ended, no page is left half written.
+  if (store_ && active_) store_->wait();
+}
 
-void PdfBackup::failed(const std::string& file, const std::string& reason) {
-  failures_.push_back(cp1252ToUtf8(file) + ": " + reason);
+void PdfBackup::failed(const std::string& file, const std::string& reason) { report_.outputFailed(file, reason); }
+
+void PdfBackup::takeStoreFailures() {
+  if (!store_) return;
+  for (StoreFailure& f : store_->takeFailures()) report_.outputFailed(std::move(f.file), std::move(f.reason));
 }
 
 void PdfBackup::PrepareTIF(int cardKind, bool quickRun, bool runFiles) {
@@ -116,7 +122,7 @@ void PdfBackup::FinishBackup(Dialogs& dialogs) {
 void PdfBackup::finishPages() {
   if (!store_ || !active_) return;
   store_->wait();
-  for (std::string& f : store_->takeFailures()) failures_.push_back(std::move(f));
+  takeStoreFailures();
 }
 
 std::vector<fs::path> PdfBackup::earlierPages() const {
@@ -184,7 +190,7 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
     const auto colour = drives_.hostPath(colourTifName(facility_));
     const auto blackWhite = drives_.hostPath(blackWhiteTifName(facility_));
     if (colour && blackWhite) store_->saveTifs(*colour, *blackWhite);
-    for (std::string& f : store_->takeFailures()) failures_.push_back(std::move(f));
+    takeStoreFailures();
   }
   if (!merged) return std::nullopt;
   return backup + "\r\n" + kBackupCreated + "\r\n\r\n" + kBackupCopied;

@@ -19,6 +19,7 @@
 #include "data/facility.h"
 #include "printrun/dialogs.h"
 #include "printrun/picture_store.h"
+#include "printrun/run_report.h"
 #include "render/page_recorder.h"
 
 namespace mc {
@@ -49,8 +50,9 @@ class PdfBackup {
  public:
   // `store` and `merger` may be null (nothing to store with): the backup
   // then fails by name instead of silently leaving no file.
+  // Files that cannot be written go into the report.
   PdfBackup(const DriveMap& drives, const Facility& facility, PictureStore* store, PdfMerger* merger,
-            std::vector<std::string>& failures);
+            RunReport& report);
   ~PdfBackup();
   PdfBackup(const PdfBackup&) = delete;
   PdfBackup& operator=(const PdfBackup&) = delete;
@@ -86,12 +88,13 @@ class PdfBackup {
   std::vector<std::filesystem::path> earlierPages() const;
   bool mergeInto(const std::vector<std::filesystem::path>& pages, const std::string& target);
   void failed(const std::string& file, const std::string& reason);
+  void takeStoreFailures();
 
   const DriveMap& drives_;
   const Facility& facility_;
   PictureStore* store_;
   PdfMerger* merger_;
-  std::vector<std::string>& failures_;
+  RunReport& report_;
   int cardKind_ = 3;
   bool active_ = false;
   std::vector<Page> pages_;

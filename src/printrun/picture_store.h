@@ -14,6 +14,11 @@
 
 namespace mc {
 
+struct StoreFailure {
+  std::string file;  // the host path
+  std::string reason;
+};
+
 class PictureStore {
  public:
   virtual ~PictureStore() = default;
@@ -31,8 +36,8 @@ class PictureStore {
   // per card; waits for the pages first. False when a file failed (see
   // takeFailures).
   virtual bool saveTifs(const std::filesystem::path& colour, const std::filesystem::path& blackWhite) = 0;
-  // What could not be written since the last call, one "file: reason" each.
-  virtual std::vector<std::string> takeFailures() = 0;
+  // What could not be written since the last call.
+  virtual std::vector<StoreFailure> takeFailures() = 0;
 };
 
 // The merge of one-page PDF files into one document.

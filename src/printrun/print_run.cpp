@@ -56,20 +56,21 @@ class PrintRun {
         run_(env.run),
         model_(env.model),
         backupOn_(env.model.Check[40] == 1 || env.run.BackupForced),
-        backup_(env.drives, env.facility, env.pictures, env.merger, env.run.OutputFailures),
+        backup_(env.drives, env.facility, env.pictures, env.merger, report_),
         printerPages_(recorder(env.printer)),
         screenPages_(recorder(&env.screen)),
         renderer_(env.facility, env.model, env.resident,
                   printerPages_ ? printerPages_.get() : env.printer,
                   screenPages_ ? *screenPages_ : env.screen),
-        selection_(env, dining_) {
+        selection_(env, dining_, report_) {
     renderer_.LoadResident = [this] {
       LoadResident(env_.resident, env_.dietFile, env_.drives, env_.facility,
                    residentLoadOptions(model_, env_.facility, run_.MealOrder));
     };
+    renderer_.Warn = [this](const std::string& warning) { warnCard(warning); };
   }
 
-  void go();
+  RunReport go();
 
  private:
   // With the backup on, the surfaces the cards go to are recorded, so that
@@ -93,17 +94,23 @@ class PrintRun {
   void endOpenPage();
   void jobBreak();
   void finish();
+  // The tally's unit: a tray line is one line through every unit.
+  int reportUnit() const { return run_.MealOrder.empty() ? run_.UnitNo : 0; }
+  void countCard();
+  void countPage();
+  void warnCard(const std::string& warning);
 
   Date cardDateFromWindow() const;
   bool onScreen() const { return run_.PreviewFlag != 0 || model_.Check[5] == 1; }
   bool walkThrough() const { return run_.PreviewFlag != 0; }
   bool userCards() const { return model_.Option[3]; }
   bool stopped() {
-    if (!cancelled_ && env_.hooks.cancelRequested()) cancelled_ = true;
+    if (!cancelled_ && (env_.cancel || env_.hooks.cancelRequested())) cancelled_ = true;
     return env_.ended || cancelled_;
   }
 
   RunEnvironment& env_;
+  RunReport report_;
   RunState& run_;
   SettingsModel& model_;
   const bool backupOn_;
@@ -127,13 +134,22 @@ class PrintRun {
   double planned_ = 1, visited_ = 0;
 };
 
-void PrintRun::go() {
-  if (!start()) return;
+RunReport PrintRun::go() {
+  report_.walkThrough = walkThrough();
+  if (!start()) {
+    report_.end = RunEnd::NotStarted;
+    return std::move(report_);
+  }
   dining_.read(env_.drives, env_.facility);
   byDiningLocation_ = model_.ByDiningLocation;
   for (;;) {
     passes();
-    if (stopped()) return;
+    if (stopped()) {
+      report_.end = RunEnd::Cancelled;
+      // The pages stored so far are written, and their failures named.
+      backup_.finishPages();
+      return std::move(report_);
+    }
     const std::string rest = run_.MealOrderRest;
     run_.MealOrder = rest.substr(0, std::min<size_t>(3, rest.size()));
     run_.MealOrderRest = rest.size() > 3 ? rest.substr(3) : std::string();
@@ -141,10 +157,10 @@ void PrintRun::go() {
     jobBreak();
   }
   finish();
+  return std::move(report_);
 }
 
 bool PrintRun::start() {
-  run_.OutputFailures.clear();
   run_.MealOrder = runMealOrder(model_.Text[20]);
   run_.TextCardFile = textCardFilePath(env_.facility);
   if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
@@ -336,7 +352,13 @@ void PrintRun::passLoops(int residentFirst, int residentLast) {
       run_.CategoryNo = clamp16(category);
       for (int u = unitFirst; u <= unitLast; ++u) {
         run_.UnitNo = clamp16(u);
-        if (!selection_.openUnit(u)) continue;
+        if (!selection_.openUnit(u)) {
+          if (!byMealOrder && (!fac.unit(u) || fac.unit(u)->maxBeds > 0))
+            report_.leaveOut({u, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
+          else if (byMealOrder)
+            report_.leaveOut({0, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
+          continue;
+        }
         const int last = selection_.lastResident(residentLast);
         const int from = run_.Step > 0 ? residentFirst : last;
         const int to = run_.Step > 0 ? last : residentFirst;
@@ -429,6 +451,12 @@ void PrintRun::dayLoop() {
 void PrintRun::drawCard() {
   const DrawContext ctx = run_.drawContext();
   const bool endedPage = renderer_.DrawMenu(ctx);
+  if (!env_.resident.ResidentPath.empty()) {
+    countCard();
+    if (endedPage) countPage();
+    if (startsWith(env_.resident.Diet, kReviewMark)) warnCard(trim(kReviewMark));
+    if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);
+  }
   if (!renderer_.drawsOnScreen(ctx) && env_.printer) pageOpen_ = !endedPage;
   if (endedPage) storePage();
   if (endedPage && !walkThrough())
@@ -451,6 +479,8 @@ void PrintRun::printUserCard() {
   for (int i = 1; i <= 7; ++i) card.Lines[i] = env_.resident.SpecialInstructions[slot][i];
   card.PdfDriver = run_.PdfDriver;
   PrBM(*surface, card, UserCardSettings::fromModel(model_), run_.CardsInJob);
+  countCard();
+  countPage();
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
     env_.hooks.waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }
@@ -462,6 +492,7 @@ void PrintRun::endOpenPage() {
   if (!pageOpen_) return;
   pageOpen_ = false;
   storePage();
+  countPage();
   jobBreak();
   if (run_.CardCount < 32767) ++run_.CardCount;
 }
@@ -493,6 +524,24 @@ void PrintRun::jobBreak() {
     env_.printer->EndDoc();
 }
 
+void PrintRun::countCard() {
+  // A page of three columns is three cards; a column, a menu or a user card is one.
+  const int cards = !userCards() && run_.MealToDraw == 4 && !model_.AlfMenus ? 3 : 1;
+  for (int n = 0; n < cards; ++n) report_.countCard(reportUnit());
+  report_.printed(reportUnit(), trim(env_.resident.ResidentFile));
+}
+
+void PrintRun::countPage() { report_.countPage(reportUnit()); }
+
+void PrintRun::warnCard(const std::string& warning) {
+  const std::string file = trim(env_.resident.ResidentFile);
+  const std::string name = trim(env_.resident.NameLine);
+  // Several columns or days of one resident carry one warning once.
+  for (const CardWarning& w : report_.warnings)
+    if (w.unit == reportUnit() && w.file == file && w.warning == warning) return;
+  report_.warn({reportUnit(), run_.ResidentNo, file, name, warning});
+}
+
 void PrintRun::finish() {
   const bool severalResidents = !singleResident_;
   if (backupOn_ && runFiles_) backup_.FinishBackup(env_.dialogs);
@@ -517,7 +566,7 @@ void PrintRun::finish() {
 
 }  // namespace
 
-void Command1_Click(RunEnvironment& env) { PrintRun(env).go(); }
+RunReport Command1_Click(RunEnvironment& env) { return PrintRun(env).go(); }
 
 bool isPdfDriverName(std::string_view printerName) {
   const std::string name = upper(printerName);

@@ -16,10 +16,12 @@
 #include <string_view>
 
 #include "printrun/run_environment.h"
+#include "printrun/run_report.h"
 
 namespace mc {
 
-void Command1_Click(RunEnvironment& env);
+// Runs the print and says what it did.
+RunReport Command1_Click(RunEnvironment& env);
 
 // A printer name that is a PDF printer driver: one document for the whole
 // run, its pages ended by NewPage.

@@ -38,14 +38,22 @@ std::string locationLabel(const std::string& description) {
 
 }  // namespace
 
-ResidentSelection::ResidentSelection(RunEnvironment& env, const DiningLocations& dining)
-    : env_(env), dining_(dining) {}
+ResidentSelection::ResidentSelection(RunEnvironment& env, const DiningLocations& dining, RunReport& report)
+    : env_(env), dining_(dining), report_(report) {}
+
+bool ResidentSelection::leaveOut(LeftOutReason reason, const std::string& file, std::string detail) {
+  const RunState& run = env_.run;
+  const bool loaded = env_.resident.Loaded && trim(env_.resident.ResidentFile) == file;
+  report_.leaveOut({run.MealOrder.empty() ? run.UnitNo : 0, run.ResidentNo, file,
+                    loaded ? trim(env_.resident.NameLine) : std::string(), reason, std::move(detail)});
+  return false;
+}
 
 bool ResidentSelection::openUnit(int unit) {
   const bool byMealOrder = !env_.run.MealOrder.empty();
-  const std::string path = byMealOrder ? mealOrderFilePath(env_.facility) : rosterPath(env_.facility, unit);
+  unitPath_ = byMealOrder ? mealOrderFilePath(env_.facility) : rosterPath(env_.facility, unit);
   unit_ = unit;
-  unitFile_ = env_.drives.readRecords(path, byMealOrder ? kMealOrderRecordLength : kRosterRecordLength);
+  unitFile_ = env_.drives.readRecords(unitPath_, byMealOrder ? kMealOrderRecordLength : kRosterRecordLength);
   return unitFile_.exists();
 }
 
@@ -123,7 +131,8 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   if (first < 33 || first > 127) return false;
 
   // ---- Preparing the resident ----
-  if (!env_.drives.fileExists(residentDataPath(env_.facility, file))) return false;
+  if (const std::string path = residentDataPath(env_.facility, file); !env_.drives.fileExists(path))
+    return leaveOut(LeftOutReason::NoDataFile, file, path);
   resident.diet.Thickened = 0;
   run.Enhanced = false;
   resident.Loaded = false;
@@ -131,8 +140,8 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   LoadResident(resident, env_.dietFile, env_.drives, env_.facility,
                residentLoadOptions(model, env_.facility, run.MealOrder));
   if (!walkThrough) {
-    if (model.Check[21] == 1 && !resident.SelectResident) return false;
-    if (model.Check[22] == 1 && resident.SelectResident) return false;
+    if (model.Check[21] == 1 && !resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
+    if (model.Check[22] == 1 && resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
   }
   LoadThick(resident);
   LOADPUR(resident);
@@ -150,12 +159,14 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
       abbr[meal] = upper(columns(record_, kRosterAbbreviation[meal], kRosterAbbreviation[meal] + 2));
       noTray = noTray || contains(abbr[meal], "X");
     }
-    if (rules.byDiningLocation && !rules.catchAll && (abbr[kLunch] != run.PassAbbr || noTray)) return false;
+    if (rules.byDiningLocation && !rules.catchAll && (abbr[kLunch] != run.PassAbbr || noTray))
+      return leaveOut(noTray ? LeftOutReason::NoTray : LeftOutReason::NotInPasses, file);
     // A meal marked "X" has no tray: such a resident is refused by the
     // passes of a location, and the catch-all pass does not take them in
     // either, since their location is not missing.
-    if (rules.catchAll && (abbr[kLunch] == "   " || noTray || dining_.find(abbr[kLunch]) != 0)) return false;
-    if (noTray && (model.AlfMenus || rules.byCategory)) return false;
+    if (rules.catchAll && (abbr[kLunch] == "   " || noTray || dining_.find(abbr[kLunch]) != 0))
+      return leaveOut(noTray ? LeftOutReason::NoTray : LeftOutReason::NotInPasses, file);
+    if (noTray && (model.AlfMenus || rules.byCategory)) return leaveOut(LeftOutReason::NoTray, file);
     if (rules.catchAll) {
       // The card says why it came in this pass; no look-up replaces it.
       for (int meal = 1; meal <= 3; ++meal) {
@@ -178,10 +189,10 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   // ---- Hospital, diet code, category ----
   if (resident.HospitalOrOut) {
     if (rules.singleResident) env_.dialogs.message(kHospitalMessage, Buttons::Ok);
-    return false;
+    return leaveOut(LeftOutReason::Hospital, file);
   }
   int d = resident.DietCode[1];
-  if (d == 98 || d == 99) return false;
+  if (d == 98 || d == 99) return leaveOut(LeftOutReason::NoTray, file);
   if (d < 1 || d > 200) {
     resident.Diet = kReviewMark + resident.Diet;
     d = 3;
@@ -190,7 +201,8 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   const bool thickened = dietIsThickened(resident.Diet);
   resident.diet.Thickened = thickened ? 1 : 0;
   run.Enhanced = dietIsEnhanced(resident.Diet);
-  return dietCategoryHolds(run.CategoryNo, {d, thickened, run.Enhanced});
+  return dietCategoryHolds(run.CategoryNo, {d, thickened, run.Enhanced}) ||
+         leaveOut(LeftOutReason::NotInPasses, file);
 }
 
 void LoadThick(const ResidentRecord&) {}

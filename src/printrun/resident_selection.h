@@ -12,6 +12,7 @@
 #include "data/record_file.h"
 #include "printrun/dining_locations.h"
 #include "printrun/run_environment.h"
+#include "printrun/run_report.h"
 
 namespace mc {
 
@@ -30,13 +31,16 @@ struct PassRules {
 
 class ResidentSelection {
  public:
-  // The dining locations must outlive the selection.
-  ResidentSelection(RunEnvironment& env, const DiningLocations& dining);
+  // The dining locations and the report must outlive the selection; every
+  // resident it refuses is named in the report with the reason.
+  ResidentSelection(RunEnvironment& env, const DiningLocations& dining, RunReport& report);
 
   // Opens a unit for the run's meal order: its roster, or with a meal
   // order the meal-order file. The file is read whole, once per unit.
   // False when it does not exist: the unit is skipped.
   bool openUnit(int unit);
+  // The Windows path of the file openUnit last opened (or looked for).
+  const std::string& unitPath() const { return unitPath_; }
   // The last resident number to visit: without a meal order no further
   // than the unit's beds.
   int lastResident(int requested) const;
@@ -48,11 +52,15 @@ class ResidentSelection {
 
  private:
   std::string unitRecord(long n) const;
+  // Names the resident of the current position as left out; false, to be returned.
+  bool leaveOut(LeftOutReason reason, const std::string& file, std::string detail = {});
   void setMealLocations(const std::array<std::string, 4>& abbreviations);
 
   RunEnvironment& env_;
   const DiningLocations& dining_;
+  RunReport& report_;
   int unit_ = 0;
+  std::string unitPath_;
   RecordFile unitFile_;
   std::string record_;
 };

@@ -40,6 +40,9 @@ struct RunEnvironment {
   std::function<void()> exitAction;
   // Set once the program has ended; the run stops at the next check.
   bool& ended;
+  // Set when whoever started the run asks it to stop (the window's cancel);
+  // the run ends after the card it is on.
+  const bool& cancel;
   // What keeps the pages of a backup run and merges them; null when this
   // program has none (the backup then fails by name).
   PictureStore* pictures = nullptr;

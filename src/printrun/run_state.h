@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "data/card_date.h"
 #include "render/draw_context.h"
@@ -53,8 +52,6 @@ struct RunState {
   // "Make PDF Backup" for this program run whatever Check40 says (--backup);
   // the stored settings are left as they are.
   bool BackupForced = false;
-  // Outputs of the last run that could not be written, "file: reason".
-  std::vector<std::string> OutputFailures;
 
   // ---- What selection prepared for the current resident ----
   // By meal 1..3: dining location description, three blanks when unknown.

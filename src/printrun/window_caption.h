@@ -1,6 +1,6 @@
 // The main window's caption: what PutCap builds after a run, and what the
-// run shows while it prints. The Exit button tells a running print by the
-// "...." that only the run's captions contain.
+// run shows while it prints. Whether a run is going on is the controller's
+// to say, never the caption's.
 #pragma once
 
 #include <string>
@@ -11,7 +11,6 @@
 namespace mc {
 
 inline constexpr const char* kProgramTitle = "Meal Card & Select Menu Printing Program";
-inline constexpr const char* kRunningMark = "....";
 
 // Rebuilds the window caption and the Easy overlay's caption.
 void PutCap(const Facility& facility, SettingsModel& model);

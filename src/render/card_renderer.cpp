@@ -46,6 +46,7 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx) {
     drawCard(page);
   } catch (...) {
     printError(page);
+    if (Warn) Warn(kPrintErrorText);
     try {
       endPage(page);
     } catch (...) {
@@ -169,7 +170,7 @@ void CardRenderer::printError(const CardPage& page) {
     s.ForeColor = colour::Black;
     s.CurrentX = 200;
     s.CurrentY = 250;
-    s.Print("ERROR Printing Tray Card for " + resident_.NameLine);
+    s.Print(std::string(kPrintErrorText) + " for " + resident_.NameLine);
   } catch (...) {
     // The device itself failed; the page still has to end.
   }

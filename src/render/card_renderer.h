@@ -15,6 +15,9 @@
 
 namespace mc {
 
+// What a card whose drawing failed says, before the resident's name.
+inline constexpr const char* kPrintErrorText = "ERROR Printing Tray Card";
+
 class CardRenderer {
  public:
   // The renderer reads the facility, the settings and the resident record
@@ -27,6 +30,9 @@ class CardRenderer {
   // Fills the resident record; called before drawing while the record is
   // not Loaded.
   std::function<void()> LoadResident;
+  // Hears of every card drawn with a warning on it (a card whose drawing
+  // failed and says so); may be empty.
+  std::function<void(const std::string&)> Warn;
 
   // Draws meal position ctx.MealToDraw. Returns true when the call finished
   // a page (meal position 3 or 4, an assisted-living menu, or a card whose

@@ -1,5 +1,7 @@
 #include "ui/controller.h"
 
+#include "printrun/print_run.h"
+#include "printrun/window_caption.h"
 #include "ui/main_actions.h"
 
 namespace mc {
@@ -11,8 +13,33 @@ Controller::Controller(DriveMap driveMap, Dialogs& dialogsIn, const PrinterList&
 RunEnvironment Controller::runEnvironment() {
   return RunEnvironment{drives,  facility, model,   settingsFile,    resident,
                         dietFile, dialogs, clock,   run,             printer,
-                        screenSurface(), runHooks(), [this] { Command2_Click(*this); }, Ended,
+                        screenSurface(), runHooks(),
+                        // The run leaves through Exit once its work is done:
+                        // nothing is left to cancel, so Exit asks nothing.
+                        [this] { EndWithSave(*this); }, Ended, cancelRequested_,
                         pictures, pdfMerger};
+}
+
+const RunReport& Controller::print() {
+  if (running_) {
+    // The window keeps its events flowing during a run: a second Print
+    // must not start a run inside the first.
+    RunReport refused;
+    refused.end = RunEnd::Refused;
+    lastReport_ = std::move(refused);
+    return lastReport_;
+  }
+  running_ = true;
+  cancelRequested_ = false;
+  RunEnvironment env = runEnvironment();
+  RunReport report = mc::Command1_Click(env);
+  running_ = false;
+  cancelRequested_ = false;
+  // The run's own caption ("....") must not outlive it: a run that stopped
+  // early returns before it rebuilds the caption itself.
+  if (!Ended) PutCap(facility, model);
+  lastReport_ = std::move(report);
+  return lastReport_;
 }
 
 }  // namespace mc

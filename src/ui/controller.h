@@ -16,8 +16,10 @@
 #include "data/fixed_tables.h"
 #include "data/resident_record.h"
 #include "printrun/dialogs.h"
+#include "printrun/program_launcher.h"
 #include "printrun/run_environment.h"
 #include "printrun/run_hooks.h"
+#include "printrun/run_report.h"
 #include "printrun/run_state.h"
 #include "render/counting_surface.h"
 #include "render/surface.h"
@@ -55,6 +57,9 @@ class Controller {
   Surface* printer = nullptr;
   Surface* screen = nullptr;
   RunHooks* hooks = nullptr;
+  // Starts the sibling programs, the menu-day picker and the PDF reader
+  // (null: none can be started, and a button that needs one says so).
+  ProgramLauncher* launcher = nullptr;
   // The PDF backup's picture store and merge (null: a backup run names
   // the files it could not make).
   PictureStore* pictures = nullptr;
@@ -70,8 +75,23 @@ class Controller {
 
   void EndProgram() { Ended = true; }
 
+  // ---- The print run going on ----
+  // One run at a time: the controller says whether one is going on, and
+  // a stop asked for here ends it after the card it is on.
+  bool running() const { return running_; }
+  void cancelRun() {
+    if (running_) cancelRequested_ = true;
+  }
+  // What the last run (or the last refused start) did.
+  const RunReport& lastReport() const { return lastReport_; }
+  // Runs the print run with the window's choices, unless one is going on
+  // already; the caption is rebuilt from the state afterwards, however the
+  // run ended.
+  const RunReport& print();
+
   Surface& screenSurface() { return screen ? *screen : offScreen_; }
   RunHooks& runHooks() { return hooks ? *hooks : quiet_; }
+  ProgramLauncher& programs() { return launcher ? *launcher : noPrograms_; }
   // What a print run started from here works on; the Exit action is this
   // controller's.
   RunEnvironment runEnvironment();
@@ -79,6 +99,10 @@ class Controller {
  private:
   CountingSurface offScreen_{false};
   RunHooks quiet_;
+  NoProgramLauncher noPrograms_;
+  bool running_ = false;
+  bool cancelRequested_ = false;
+  RunReport lastReport_;
 };
 
 }  // namespace mc

@@ -15,10 +15,7 @@ constexpr int kAllResidents = 199;
 
 void Command1_MouseDown(Controller& c) { c.run.PreviewFlag = 0; }
 
-void Command1_Click(Controller& c) {
-  RunEnvironment env = c.runEnvironment();
-  mc::Command1_Click(env);
-}
+const RunReport& Command1_Click(Controller& c) { return c.print(); }
 
 void SaveOnExit(Controller& c) {
   c.model.CurrentSet = 1;
@@ -29,9 +26,10 @@ void SaveOnExit(Controller& c) {
 
 void Command2_Click(Controller& c) {
   SaveOnExit(c);
-  if (contains(c.model.Caption, kRunningMark) &&
-      c.dialogs.message(kCancelPrinting, Buttons::YesNo) != Answer::Yes)
-    return;
+  if (c.running()) {
+    if (c.dialogs.message(kCancelPrinting, Buttons::YesNo) != Answer::Yes) return;
+    c.cancelRun();
+  }
   c.EndProgram();
 }
 

@@ -10,13 +10,14 @@ namespace mc {
 inline constexpr const char* kCancelPrinting = "Cancel Printing ?";
 
 // Print (Command1): pressing the mouse button on it clears PreviewFlag;
-// the click runs the print run with the window's choices.
+// the click runs the print run with the window's choices (refused while a
+// run is going on) and returns what it did.
 void Command1_MouseDown(Controller& c);
-void Command1_Click(Controller& c);
+const RunReport& Command1_Click(Controller& c);
 
 // Exit (Command2), also closing the window: saves into set 1 with the
-// select filters cleared; while a run is going on (the caption holds
-// "....") asks "Cancel Printing ?" first, and No keeps the program open.
+// select filters cleared; while a run is going on asks "Cancel Printing ?"
+// first: No keeps the program and the run going, Yes stops both.
 void Command2_Click(Controller& c);
 // The part of Exit before the question: CurrentSet 1, Check21 and Check22
 // cleared, SaveSet.

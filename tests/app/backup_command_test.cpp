@@ -133,7 +133,7 @@ TEST_F(BackupCommand, AnOutputThatCannotBeWrittenIsNamedAndFailsTheRun) {
   std::ofstream(demo / "c" / "dnv" / "PDF") << "in the way";
   const CommandResult r = print(demo);
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("mealcards: backup: c:\\dnv\\PDF: cannot create the folder"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("mealcards: output failed: c:\\dnv\\PDF: cannot create the folder"), std::string::npos) << r.err;
   EXPECT_TRUE(fs::exists(demo / "c" / "dnv" / "output" / "cards" / "TC.pdf"));
 }
 

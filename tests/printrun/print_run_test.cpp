@@ -91,8 +91,8 @@ class PrintRunTest : public ::testing::Test {
     printerTrace.str("");
     screenTrace.str("");
     RunEnvironment env{t.drives(), facility, m, settingsFile, resident, dietFile, dialogs, clock, run,
-                       &printer, screen, hooks, [this] { ++exits; ended = true; }, ended, store, merger};
-    Command1_Click(env);
+                       &printer, screen, hooks, [this] { ++exits; ended = true; }, ended, cancel, store, merger};
+    report = Command1_Click(env);
     std::string out;
     char last = 0;
     for (const TraceOp& op : parseTrace(printerTrace.str())) {
@@ -128,6 +128,8 @@ class PrintRunTest : public ::testing::Test {
   std::ostringstream printerTrace, screenTrace;
   TraceSurface printer{printerDevice, printerTrace}, screen{screenDevice, screenTrace};
   bool ended = false;
+  bool cancel = false;
+  RunReport report;
   int exits = 0;
   PictureStore* store = nullptr;
   PdfMerger* merger = nullptr;
@@ -236,6 +238,13 @@ TEST_F(PrintRunTest, ByDiningLocationPrintsEachResidentInItsOwnPassAndTheRestInT
   m.Text[8] = "5";
   EXPECT_EQ(print(), "A#B#D#C#");
   EXPECT_EQ(texts(isLocationBox).back(), "Missing Dining Location");  // Charlie's page keeps it
+  // Refused by the other passes is not left out; Echo, who has no tray at
+  // one meal, is; Charlie's card carries a warning.
+  ASSERT_EQ(report.leftOut.size(), 1u);
+  EXPECT_EQ(report.leftOut[0].file, "R105XYZ");
+  EXPECT_EQ(report.leftOut[0].reason, LeftOutReason::NoTray);
+  ASSERT_EQ(report.warnings.size(), 1u);
+  EXPECT_EQ(report.warnings[0].file + " " + report.warnings[0].warning, "R103XYZ Missing Dining Location");
   m.LoopStep = -1;
   EXPECT_EQ(print(), "C#D#B#A#");
 }
@@ -310,6 +319,48 @@ TEST_F(PrintRunTest, DietCategoriesFollowTheListAndAllPrintsEveryoneOnce) {
   }
 }
 
+// Everything the run did not print is named, by rule or by fault, and the
+// cards are counted per unit.
+TEST_F(PrintRunTest, TheReportNamesWhoWasLeftOutAndWhyAndCountsTheCards) {
+  add(1, 1, {"Alpha", "1", "REGULAR", "MDR MDR MDR", 'H'});
+  add(1, 2, {"Bravo", "98", "TUBE FEEDING"});
+  add(1, 3, {"Delta", "0", "REGULAR"});
+  add(1, 4, {"Echo"});
+  t.put(rosterPath(facility, 1), 122, 5, Rec(122).field(2, 29, "Ghost").field(33, 39, "R105XYZ").str());
+  add(1, 6, {"Foxtrot", "1", "REGULAR", "MDR MDR MDR", ' ', true});
+  m.Check[22] = 1;  // non-select residents only
+  m.Text[2] = "2";  // unit 2 has no roster
+  EXPECT_EQ(print(), "D#E#");
+  EXPECT_EQ(report.end, RunEnd::Finished);
+  ASSERT_EQ(report.units.size(), 1u);
+  EXPECT_EQ(report.units[0].unit, 1);
+  EXPECT_EQ(report.units[0].cards, 6);
+  EXPECT_EQ(report.units[0].pages, 2);
+
+  std::string leftOut;
+  for (const LeftOutResident& r : report.leftOut)
+    leftOut += std::to_string(r.unit) + "/" + std::to_string(r.place) + " " + r.file + ": " + reasonText(r.reason) + "\n";
+  EXPECT_EQ(leftOut,
+            "1/1 R101XYZ: hospital or out on pass\n"
+            "1/2 R102XYZ: no tray\n"
+            "1/5 R105XYZ: no data file\n"
+            "1/6 R106XYZ: select filter\n"
+            "2/0 : no roster\n");
+  EXPECT_NE(report.leftOut[2].detail.find("R105XYZ"), std::string::npos);
+  EXPECT_EQ(report.faults(), 2);
+  ASSERT_EQ(report.warnings.size(), 1u);
+  EXPECT_EQ(report.warnings[0].warning, ">>Review<<");
+  EXPECT_NE(report.warnings[0].name.find("Delta"), std::string::npos);
+  EXPECT_EQ(report.summary().back(), "2 residents printed (6 cards, 2 pages); 5 left out (2 by fault); 1 card with a warning");
+
+  // A question answered No before the first card: the run says it never started.
+  m.Text[6] = "2";
+  m.Text[20] = "BLS";
+  dialogs.answerQuestions(Answer::No);
+  EXPECT_EQ(print(), "");
+  EXPECT_EQ(report.end, RunEnd::NotStarted);
+}
+
 // ---- The PDF backup ----
 
 // Writes each page as the surnames printed on it ("Alpha+Bravo"), and the
@@ -339,7 +390,7 @@ class TextPictureStore : public PictureStore, public PdfMerger {
     write(blackWhite, std::to_string(tifPages));
     return true;
   }
-  std::vector<std::string> takeFailures() override { return {}; }
+  std::vector<StoreFailure> takeFailures() override { return {}; }
   std::string merge(const std::vector<std::filesystem::path>& inputs, const std::filesystem::path& target) override {
     if (failMerge) return "disk full";
     std::string all;
@@ -390,7 +441,7 @@ TEST_F(BackupTest, HoldsEveryPageInPrintOrderAndCopiesItToThePdfFolder) {
   EXPECT_EQ(dialogs.shown().back().text,
             "c:\\dnv\\cards\\TC.pdf\r\nPDF File of Tray Cards Created Successfully.\r\n\r\n"
             "This File will now be Copied to the c:\\dnv\\PDF folder.");
-  EXPECT_TRUE(run.OutputFailures.empty());
+  EXPECT_TRUE(report.failedOutputs.empty());
 
   // A quick run keeps the pages it finds; merged documents are not pages,
   // and this run's pages replace those of the same residents.
@@ -411,8 +462,9 @@ TEST_F(BackupTest, HoldsEveryPageInPrintOrderAndCopiesItToThePdfFolder) {
   print();
   EXPECT_FALSE(t.exists(cards + "\\MC.pdf"));
   EXPECT_FALSE(t.exists("c:\\dnv\\PDF\\MC.PDF"));
-  ASSERT_FALSE(run.OutputFailures.empty());
-  EXPECT_EQ(run.OutputFailures[0], "c:\\dnv\\cards\\MC.pdf: disk full");
+  ASSERT_FALSE(report.failedOutputs.empty());
+  EXPECT_EQ(report.failedOutputs[0].output, "c:\\dnv\\cards\\MC.pdf");
+  EXPECT_EQ(report.failedOutputs[0].reason, "disk full");
   for (const auto& shown : dialogs.shown()) EXPECT_EQ(shown.text.find("Created Successfully"), std::string::npos);
 }
 

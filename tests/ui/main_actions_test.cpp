@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "printrun/run_paths.h"
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
+#include "support/recording_launcher.h"
 #include "support/resident_file.h"
 #include "support/test_drives.h"
 #include "ui/easy_overlay.h"
+#include "ui/sibling_programs.h"
 
 namespace mc {
 namespace {
@@ -57,21 +62,69 @@ TEST_F(MainActions, SetForAllRepairsTheRangesAndStopsBeforeAHoldingUnit) {
   }
 }
 
-TEST_F(MainActions, ExitSavesAndAsksOnlyWhileARunIsGoingOn) {
-  c.model.Caption = " Printing Unit: 1    Resident: 4    Dining Location: 1 ............        ";
+// What the window does while a run yields to it, once per resident.
+class DuringRun : public RunHooks {
+ public:
+  std::function<void()> action;
+  void processEvents() override {
+    if (action) std::exchange(action, nullptr)();
+  }
+};
+
+TEST_F(MainActions, ExitAsksOnlyWhileARunIsGoingOnAndYesStopsIt) {
+  for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
+  c.model.Text[4] = "3";
+  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00101").str());
+  DuringRun window;
+  c.hooks = &window;
+
+  // No: the run and the program go on; the settings were saved first.
   dialogs.answerQuestions(Answer::No);
-  Command2_Click(c);
+  window.action = [&] { Command2_Click(c); };
+  EXPECT_EQ(Command1_Click(c).cards(), 6);
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text, "Cancel Printing ?");
-  EXPECT_FALSE(c.Ended);
-  EXPECT_TRUE(t.exists(c.settingsFile.path()));  // saved before the question
-  dialogs.answerQuestions(Answer::Yes);
-  Command2_Click(c);
-  EXPECT_TRUE(c.Ended);
+  EXPECT_TRUE(t.exists(c.settingsFile.path()));
+  EXPECT_TRUE(c.Ended);  // the run over several residents ended the program itself
 
+  // Yes: the run stops after the card it is on.
   c.Ended = false;
   dialogs.clear();
-  c.model.Caption = " [AB1 ] Fac:  Set: 1:Meal Card & Select Menu Printing Program";
+  dialogs.answerQuestions(Answer::Yes);
+  window.action = [&] { Command2_Click(c); };
+  const RunReport& stopped = Command1_Click(c);
+  EXPECT_EQ(stopped.end, RunEnd::Cancelled);
+  EXPECT_EQ(stopped.cards(), 3);
+  EXPECT_TRUE(c.Ended);
+
+  // Outside a run Exit asks nothing, whatever the caption says.
+  c.Ended = false;
+  dialogs.clear();
+  c.model.Caption = " Printing Unit: 1    Resident: 4    Dining Location: 1 ............        ";
+  Command2_Click(c);
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_TRUE(c.Ended);
+}
+
+TEST_F(MainActions, ACancelledRunLeavesACaptionWithoutDotsAndASecondPrintIsRefused) {
+  for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
+  c.model.Text[4] = "3";
+  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00101").str());
+  DuringRun window;
+  c.hooks = &window;
+  RunEnd second = RunEnd::Finished;
+  window.action = [&] {
+    EXPECT_TRUE(c.running());
+    second = Command1_Click(c).end;
+    c.cancelRun();
+  };
+  EXPECT_EQ(Command1_Click(c).end, RunEnd::Cancelled);
+  EXPECT_EQ(second, RunEnd::Refused);
+  EXPECT_FALSE(c.running());
+  EXPECT_FALSE(c.Ended);
+  EXPECT_EQ(c.model.Caption.find("...."), std::string::npos) << c.model.Caption;
+  EXPECT_EQ(printer.counts.docs, 1);
+
   Command2_Click(c);
   EXPECT_TRUE(dialogs.shown().empty());
   EXPECT_TRUE(c.Ended);
@@ -90,6 +143,30 @@ TEST_F(MainActions, PrintJustOneResidentShowsTheOverlayAgainAndPrintAllEnds) {
   easy::Command1_Click(c);
   EXPECT_TRUE(c.Ended);
   EXPECT_EQ(printer.counts.docs, 2);
+}
+
+TEST_F(MainActions, SiblingProgramsHandOverWithoutSavingExceptTheResetProgram) {
+  test::RecordingLauncher launcher;
+  c.launcher = &launcher;
+  launcher.present = {"C:\\DNV\\SET\\ZSORBEL.EXE", "C:\\DNV\\SET\\SORBEL.EXE", "C:\\DNV\\SET\\FENT.EXE"};
+  Command17_MouseUp(c, false);  // the left button keeps its own meaning
+  Command17_MouseUp(c, true);
+  EXPECT_FALSE(c.Ended);
+  Command16_Click(c);
+  EXPECT_TRUE(c.Ended);
+  EXPECT_FALSE(t.exists(c.settingsFile.path()));
+  c.Ended = false;
+  launcher.present.erase("C:\\DNV\\SET\\ZSORBEL.EXE");
+  Command16_Click(c);
+  EXPECT_EQ(launcher.calls, (std::vector<std::string>{"c:\\dnv\\set\\fent.exe &", "c:\\dnv\\set\\zSorbel.exe &",
+                                                      "c:\\dnv\\set\\Sorbel.exe &"}));
+
+  // A program that cannot be started is named, and this one goes on.
+  c.Ended = false;
+  Command13_Click(c);
+  EXPECT_FALSE(c.Ended);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text, "cannot start c:\\dnv\\set\\pomwick.exe");
 }
 
 }  // namespace

@@ -1,0 +1,104 @@
+// What a print run did, for whoever started it: the command line prints
+// its summary and takes its exit code from it, the window shows it, and a
+// pre-flight check fills the same shape without printing. The run says
+// here everything it would otherwise leave to silence: residents it left
+// out and why, cards it drew with a warning, outputs that failed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mc {
+
+// Why a resident got no card. The rules are the facility's printing policy;
+// the faults are the files'.
+enum class LeftOutReason {
+  // ---- by rule ----
+  Hospital,        // marked H (hospital) or O (out on pass)
+  SelectFilter,    // select / non-select filter of the settings
+  NoTray,          // diet code 98 or 99, or a meal marked "X" where no page may lack one
+  NotInPasses,     // no dining-location pass or diet category of the run took them
+  // ---- by fault ----
+  NoDataFile,      // the roster names a resident file that is not there
+  NoRoster,        // the unit has no roster (or meal-order file): nobody of it was visited
+  DamagedFile,     // a data file whose shape is wrong
+};
+
+bool isFault(LeftOutReason reason);
+// "hospital or out on pass", "no data file" ...
+const char* reasonText(LeftOutReason reason);
+
+// Unit 0 stands for the tray line of a run by meal order, which runs
+// through every unit; its places are places in the line, not beds.
+struct LeftOutResident {
+  int unit = 0;
+  int place = 0;          // bed, or place in the tray line; 0 for a whole unit
+  std::string file;       // resident file name (Windows-1252), "" for a whole unit
+  std::string name;       // name line when the file was read, else ""
+  LeftOutReason reason = LeftOutReason::NoDataFile;
+  std::string detail;     // the path concerned, or what was wrong
+};
+
+struct CardWarning {
+  int unit = 0;
+  int place = 0;
+  std::string file;
+  std::string name;
+  std::string warning;    // ">>Review<<", "Missing Dining Location", "ERROR Printing Tray Card" ...
+};
+
+struct OutputFailure {
+  std::string output;     // "out.pdf", "the printer Kitchen", a file path
+  std::string reason;
+};
+
+struct UnitTally {
+  int unit = 0;
+  int cards = 0;          // cards drawn for the unit's residents
+  int pages = 0;          // pages (or, for user cards, cards) finished
+};
+
+enum class RunEnd {
+  Finished,      // the run went through
+  NotStarted,    // a question before the first card was answered No, or the date not confirmed
+  Cancelled,     // stopped on request (Exit answered Yes, Ctrl-C, Cancel)
+  Refused,       // another run was going on
+};
+
+class RunReport {
+ public:
+  RunEnd end = RunEnd::Finished;
+  bool walkThrough = false;  // drawn on the screen only
+  std::vector<UnitTally> units;
+  std::vector<LeftOutResident> leftOut;
+  std::vector<CardWarning> warnings;
+  std::vector<OutputFailure> failedOutputs;
+
+  // ---- filled by the run ----
+  void countCard(int unit);
+  void countPage(int unit);
+  // A resident refused by a rule or a fault. A resident refused by one
+  // pass and taken by another is not left out: printed() forgets them.
+  void leaveOut(LeftOutResident resident);
+  // The resident file got a card; an earlier refusal of it is dropped.
+  void printed(int unit, const std::string& file);
+  void warn(CardWarning warning);
+  void outputFailed(std::string output, std::string reason);
+
+  // ---- read by whoever started the run ----
+  int cards() const;
+  int pages() const;
+  int faults() const;  // residents left out by fault
+  // Anything that made the run less than complete: residents left out by
+  // fault, cards with a warning, failed outputs.
+  bool hasProblems() const;
+  // Lines for people: one per unit, per resident left out, per warning,
+  // per failed output, then a last line with the totals.
+  std::vector<std::string> summary() const;
+
+ private:
+  UnitTally& tally(int unit);
+  std::vector<std::pair<int, std::string>> printed_;
+};
+
+}  // namespace mc
