@@ -64,6 +64,7 @@ class PrintRun {
                   printerPages_ ? printerPages_.get() : env.printer,
                   screenPages_ ? *screenPages_ : env.screen),
         selection_(env, dining_, report_) {
+    renderer_.barCoder = env.barCoder;
     renderer_.LoadResident = [this] {
       LoadResident(env_.resident, env_.dietFile, env_.drives, env_.facility,
                    residentLoadOptions(model_, env_.facility, run_.MealOrder));

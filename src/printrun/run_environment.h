@@ -17,6 +17,7 @@
 #include "printrun/picture_store.h"
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
+#include "render/bar_code.h"
 #include "render/surface.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
@@ -46,6 +47,7 @@ struct RunEnvironment {
   const bool& cancel;
   // The fixed tables start-up built; null: the run builds its own.
   const FixedTables* tables = nullptr;
+  const BarCoder* barCoder = nullptr;  // null: bar codes print their text only
   // What keeps the pages of a backup run and merges them; null when this
   // program has none (the backup then fails by name).
   PictureStore* pictures = nullptr;

@@ -91,7 +91,9 @@ class PrintRunTest : public ::testing::Test {
     printerTrace.str("");
     screenTrace.str("");
     RunEnvironment env{t.drives(), facility, m, settingsFile, resident, dietFile, dialogs, clock, run,
-                       &printer, screen, hooks, [this] { ++exits; ended = true; }, ended, cancel, nullptr, store, merger};
+                       &printer, screen, hooks, [this] { ++exits; ended = true; }, ended, cancel};
+    env.pictures = store;
+    env.merger = merger;
     report = Command1_Click(env);
     std::string out;
     char last = 0;
