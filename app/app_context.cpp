@@ -18,6 +18,7 @@ AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* show
       dialogs(&std::cerr),
       controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
   controller.barCoder = &barCoder;
+  controller.pictures = &QtPictures::shared();
   controller.launcher = &launcher;
 }
 

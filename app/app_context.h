@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "command.h"
+#include "platform/qt_pictures.h"
 #include "platform/qt_printer_list.h"
 #include "platform/qt_program_launcher.h"
 #include "platform/system_clock.h"

@@ -63,6 +63,7 @@ class PrintRun {
         renderer_(env.facility, env.model, env.resident, env.printer, env.screen),
         selection_(env, dining_, report_) {
     renderer_.barCoder = env.barCoder;
+    if (env.pictures) renderer_.usePictures(env.drives, *env.pictures);
     renderer_.LoadResident = [this] {
       LoadResident(env_.resident, env_.dietFile, env_.drives, env_.facility,
                    residentLoadOptions(model_, env_.facility, run_.MealOrder));

@@ -17,6 +17,7 @@
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
 #include "render/bar_code.h"
+#include "render/picture_store.h"
 #include "render/surface.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
@@ -47,6 +48,7 @@ struct RunEnvironment {
   // The fixed tables start-up built; null: the run builds its own.
   const FixedTables* tables = nullptr;
   const BarCoder* barCoder = nullptr;  // null: bar codes print their text only
+  PictureStore* pictures = nullptr;    // null: cards print without pictures
 };
 
 }  // namespace mc
