@@ -12,11 +12,11 @@
 #include <string>
 #include <unordered_map>
 
-#include "render/picture_store.h"
+#include "render/picture_loader.h"
 
 namespace mc {
 
-class QtPictures final : public PictureStore {
+class QtPictures final : public PictureLoader {
  public:
   // Warnings go to `warnings` (stderr for the program).
   explicit QtPictures(std::ostream& warnings);

@@ -21,7 +21,7 @@ std::string withDrive(const std::string& path, char drive) {
 
 }  // namespace
 
-CardPictures::CardPictures(const DriveMap& drives, const Facility& facility, PictureStore& store)
+CardPictures::CardPictures(const DriveMap& drives, const Facility& facility, PictureLoader& store)
     : drives_(drives), facility_(facility), store_(store) {}
 
 std::string CardPictures::vod() const { return facility_.folder(35) + "\\vod\\"; }

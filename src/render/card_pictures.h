@@ -12,14 +12,14 @@
 #include "data/drive_map.h"
 #include "data/facility.h"
 #include "data/resident_record.h"
-#include "render/picture_store.h"
+#include "render/picture_loader.h"
 #include "settings/settings_model.h"
 
 namespace mc {
 
 class CardPictures {
  public:
-  CardPictures(const DriveMap& drives, const Facility& facility, PictureStore& store);
+  CardPictures(const DriveMap& drives, const Facility& facility, PictureLoader& store);
 
   // Image1 .. Image18: the name of the picture each control holds, "" when
   // empty. Image2 holds the first adaptive-equipment picture; all four are
@@ -70,7 +70,7 @@ class CardPictures {
 
   const DriveMap& drives_;
   const Facility& facility_;
-  PictureStore& store_;
+  PictureLoader& store_;
 };
 
 // Diet symbol captions, normal and small.

@@ -40,7 +40,7 @@ CardRenderer::CardRenderer(const Facility& facility, const SettingsModel& model,
                            ResidentRecord& resident, Surface* printer, Surface& screen)
     : facility_(facility), model_(model), resident_(resident), printer_(printer), screen_(screen) {}
 
-void CardRenderer::usePictures(const DriveMap& drives, PictureStore& store) {
+void CardRenderer::usePictures(const DriveMap& drives, PictureLoader& store) {
   pictures_.emplace(drives, facility_, store);
 }
 

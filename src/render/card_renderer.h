@@ -39,7 +39,7 @@ class CardRenderer {
   const BarCoder* barCoder = nullptr;
   // Where the card's pictures are found and decoded; without both, cards
   // carry no pictures.
-  void usePictures(const DriveMap& drives, PictureStore& store);
+  void usePictures(const DriveMap& drives, PictureLoader& store);
   // Hears of every card drawn with a warning on it (a card whose drawing
   // failed and says so); may be empty.
   std::function<void(const std::string&)> Warn;

@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct FakeStore : PictureStore {
+struct FakeStore : PictureLoader {
   std::optional<bool> Loaded(const std::string& name) override {
     auto it = loaded.find(name);
     if (it == loaded.end()) return std::nullopt;

@@ -9,9 +9,9 @@
 
 namespace mc {
 
-class PictureStore {
+class PictureLoader {
  public:
-  virtual ~PictureStore() = default;
+  virtual ~PictureLoader() = default;
   // Whether the picture kept under `name` (the host path of its file) is
   // loaded and still that file's picture: true, false when it did not
   // decode, nothing when it has not been tried or the file has changed.
