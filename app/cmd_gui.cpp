@@ -111,6 +111,8 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   const bool fixedOutput = options.pdf || options.printer;
   std::string openedFor;
   auto openPrinter = [&](Controller& ctl) {
+    // A printer chosen during a run takes over after it.
+    if (ctl.running()) return;
     if (fixedOutput || ctl.model.PrinterName == openedFor) {
       ctl.printer = output->surface();
       return;

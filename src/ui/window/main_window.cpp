@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/text.h"
 #include "platform/qt_surface.h"
@@ -62,9 +64,11 @@ int setOfButton(int n) { return n == 4 ? 1 : n - 5; }
 class MainWindow::Hooks : public RunHooks {
  public:
   explicit Hooks(MainWindow& w) : w_(w) {}
+  // Only the captions: a run over hundreds of residents must not redraw
+  // the whole window for each of them.
   void progress(const RunProgress& p) override {
     w_.setWindowTitle(shown(p.caption));
-    w_.refresh();
+    w_.overlay_->setWindowTitle(shown(p.caption));
   }
   void processEvents() override { QCoreApplication::processEvents(); }
   void waitNextRes(const NextResPlace&) override {
@@ -374,8 +378,19 @@ void MainWindow::refresh() {
   // Change events of the fields filled here are not the user's changes.
   m.LoadingGuard = -909;
   setWindowTitle(shown(m.Caption));
-  for (int n = 1; n <= 36; ++n)
-    if (text_[n] && text_[n]->text() != shown(m.Text[n])) text_[n]->setText(shown(m.Text[n]));
+  if (!iconSet_ && !c_.IconPath.empty()) {
+    if (const auto icon = c_.drives.hostPath(c_.IconPath)) setWindowIcon(QIcon(QString::fromStdString(icon->string())));
+    iconSet_ = true;
+  }
+  for (int n = 1; n <= 36; ++n) {
+    QLineEdit* edit = text_[n];
+    if (!edit || edit->text() == shown(m.Text[n])) continue;
+    // A field reloaded while it is typed in (the note saves at every key)
+    // keeps its caret where the typing goes on.
+    const int caret = edit->cursorPosition();
+    edit->setText(shown(m.Text[n]));
+    edit->setCursorPosition(std::min(caret, static_cast<int>(edit->text().size())));
+  }
   for (int n = 1; n <= 43; ++n)
     if (check_[n]) check_[n]->setChecked(m.Check[n] == 1);
   for (int n = 1; n <= 6; ++n)

@@ -99,6 +99,7 @@ class MainWindow : public QWidget {
   bool refreshing_ = false;
   bool endAnnounced_ = false;
   bool waitingNextRes_ = false;
+  bool iconSet_ = false;
 };
 
 }  // namespace mc::window
