@@ -38,9 +38,8 @@ namespace mc::window {
 namespace {
 
 
-// The preview is shown at the screen's 96 dots to the inch, as the page
-// would be drawn on Picture1; the surface draws it finer for the picture
-// file.
+// At most the screen's 96 dots to the inch, as the page would be drawn on
+// Picture1; the surface draws it finer for the picture file.
 constexpr double kPreviewScale = 96.0 / QtSurface::kScreenDpi;
 
 // Characters a text field shows, by the length of what it holds.
@@ -441,9 +440,18 @@ void MainWindow::applyColors() {
 void MainWindow::showPreview() {
   const QImage page = screen_.image();
   if (page.isNull()) return;
-  const QSize size(qRound(page.width() * kPreviewScale), qRound(page.height() * kPreviewScale));
+  // The page's whole width where the window leaves room for it; never
+  // larger than the screen's own size of the page.
+  const int room = picture2_->width() - picture2_->verticalScrollBar()->sizeHint().width() - 2 * picture2_->frameWidth();
+  const double scale = std::clamp(room / static_cast<double>(page.width()), 0.4, kPreviewScale);
+  const QSize size(qRound(page.width() * scale), qRound(page.height() * scale));
   picture1_->setPixmap(QPixmap::fromImage(page.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
   picture1_->resize(size);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  showPreview();
 }
 
 QImage MainWindow::previewImage() const { return screen_.image(); }
