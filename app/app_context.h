@@ -6,9 +6,11 @@
 #include <memory>
 
 #include "command.h"
+#include "file_problem_log.h"
 #include "platform/qt_printer_list.h"
 #include "platform/qt_program_launcher.h"
 #include "platform/system_clock.h"
+#include "platform/zint_bar_coder.h"
 #include "printrun/scripted_dialogs.h"
 #include "ui/controller.h"
 #include "ui/startup.h"
@@ -30,9 +32,12 @@ class AppContext {
   int reportStop(StartupOutcome outcome) const;
 
   const GlobalOptions& options;
+  // Declared before the controller, whose drive map reports into it.
+  FileProblemLog problems;
   ScriptedDialogs dialogs;
   QtPrinterList printers;
   SystemClock clock;
+  ZintBarCoder barCoder;
   Controller controller;
   QtProgramLauncher launcher{controller.drives};
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "command.h"
+#include "data/card_date.h"
+#include "help_text.h"
 
 namespace mc::app {
 
@@ -27,7 +29,7 @@ void printUsage(std::ostream& out) {
          "                 [--trace FILE] COMMAND [ARGS]\n\ncommands:\n";
   for (const auto& [name, entry] : registry()) out << "  " << entry.usage << '\n';
   out << "\nDIR holds one folder per drive letter (c or c:); $MEALCARDS_DRIVES is used when\n"
-         "--drives is not given.\n";
+         "--drives is not given. mealcards --help tells the whole story.\n";
 }
 
 }  // namespace
@@ -69,7 +71,11 @@ int main(int argc, char** argv) {
   for (; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-h" || arg == "--help") {
-      printUsage(std::cout);
+      std::cout << kHelpText;
+      return kExitOk;
+    }
+    if (arg == "--version") {
+      std::cout << "mealcards " << kVersion << '\n';
       return kExitOk;
     }
     if (arg == "--drives" || arg == "--date" || arg == "--pdf" || arg == "--printer" ||
@@ -87,6 +93,8 @@ int main(int argc, char** argv) {
     for (; i < argc; ++i) rest.emplace_back(argv[i]);
   }
   if (options.pdf && options.printer) return usageError("--pdf and --printer exclude each other");
+  if (options.date && !mc::parseStrictMmDdYy(*options.date))
+    return usageError("--date " + *options.date + " is not a date MM-DD-YY (eight characters, - or / between)");
   if (rest.empty()) {
     // The window is the default where there is a display to show it on.
     if (hasDisplay() && registry().count("gui")) {

@@ -10,6 +10,7 @@ namespace mc {
 void RedrawPreview(Controller& c) {
   const std::string order = singleResidentMealOrder(c.model);
   CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
+  renderer.barCoder = c.barCoder;
   renderer.LoadResident = [&] {
     LoadResident(c.resident, c.dietFile, c.drives, c.facility,
                  residentLoadOptions(c.model, c.facility, order));
