@@ -139,6 +139,19 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   resident.ResidentFile = file;
   LoadResident(resident, env_.dietFile, env_.drives, env_.facility,
                residentLoadOptions(model, env_.facility, run.MealOrder));
+  if (!resident.Damage.empty()) {
+    // A damaged file whose name or diet cannot be read gives no card that
+    // could reach the right tray; one that can carries the review mark.
+    const auto unreadable = [](const std::string& text) {
+      return trim(text).empty() ||
+             std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
+    };
+    if (unreadable(resident.NameLine) || trim(resident.NameLine) == resident.Room || unreadable(resident.Diet)) {
+      resident.NameLine.clear();  // garbage, not a name to show anywhere
+      return leaveOut(LeftOutReason::DamagedFile, file, resident.ResidentPath + " " + resident.Damage);
+    }
+    if (!startsWith(resident.Diet, kReviewMark)) resident.Diet = kReviewMark + resident.Diet;
+  }
   if (!walkThrough) {
     if (model.Check[21] == 1 && !resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
     if (model.Check[22] == 1 && resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
@@ -194,7 +207,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   int d = resident.DietCode[1];
   if (d == 98 || d == 99) return leaveOut(LeftOutReason::NoTray, file);
   if (d < 1 || d > 200) {
-    resident.Diet = kReviewMark + resident.Diet;
+    if (!startsWith(resident.Diet, kReviewMark)) resident.Diet = kReviewMark + resident.Diet;
     d = 3;
   }
   if (!rules.byCategory) return true;
