@@ -3,6 +3,7 @@
 // printed from a damaged file, and never loses or tears a card.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -61,6 +62,39 @@ TEST(DamagedData, ResidentFilesAreNamedCardsMarkedAndUnreadableOnesLeftOut) {
     const std::string onPage = text.substr(page == std::string::npos ? 0 : page, 4000);
     EXPECT_NE(onPage.find(">>Review<<"), std::string::npos) << marked;
   }
+}
+
+TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const fs::path rosters = demo / "c" / "dnv" / "Rosters";
+  const std::string unit1 = slurp(rosters / "sfl1.MGC"), unit2 = slurp(rosters / "sfl2.MGC");
+  // Unit 1 cut short in its third record; unit 2 lists Baker (unit 1,
+  // bed 2) again at its first bed and someone at a bed past its last.
+  spit(rosters / "sfl1.MGC", unit1.substr(0, 2 * 122 + 40));
+  std::string twice = unit1.substr(122, 122) + unit2.substr(122);
+  twice += std::string(20 * 122, ' ');
+  twice.replace(twice.size() - 122 + 32, 7, "RS00201");
+  spit(rosters / "sfl2.MGC", twice);
+  const std::string drives = "--drives " + shellQuote(demo.string());
+
+  const CommandResult info = runMealcards(drives + " info");
+  EXPECT_NE(info.out.find("sfl1.MGC  damaged: is cut short inside record 3"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("sfl2.MGC  damaged: is listed at bed"), std::string::npos) << info.out;
+
+  const fs::path pdf = scratch.root() / "cards.pdf";
+  const CommandResult r = runMealcards(drives + " --date 12-06-26 --pdf " + shellQuote(pdf.string()) + " print");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  for (const char* named : {"sfl1.MGC is cut short inside record 3", "beyond the unit's",
+                            "RS00102: damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
+    EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
+  const std::string text = pdfText(pdf);
+  size_t pages = 0;  // pages that carry Baker's cards
+  for (size_t from = 0, end; from < text.size(); from = end + 1) {
+    end = std::min(text.find('\f', from), text.size());
+    pages += text.substr(from, end - from).find("Baker, Thomas") != std::string::npos;
+  }
+  EXPECT_EQ(pages, 1u);
 }
 
 TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
