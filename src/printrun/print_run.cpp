@@ -56,7 +56,9 @@ class PrintRun {
       : env_(env),
         run_(env.run),
         model_(env.model),
-        backupOn_(env.model.Check[40] == 1 || env.run.BackupForced),
+        // A dry run (the pre-flight check) makes no backup: nothing of it
+        // may reach the disk.
+        backupOn_((env.model.Check[40] == 1 || env.run.BackupForced) && !env.drives.dryRun()),
         backup_(env.drives, env.facility, env.pictures, env.merger, report_),
         printerPages_(recorder(env.printer)),
         screenPages_(recorder(&env.screen)),
