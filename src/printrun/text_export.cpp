@@ -61,6 +61,9 @@ bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string
              const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations,
              TextCardWriter* writer) {
   if (textFile.empty() || !facility.MakeTextFile) return false;
+  // The export is appended in place, past the drive map's writes: a dry
+  // run leaves it alone.
+  if (drives.dryRun()) return true;
   std::string block;
   block.reserve(static_cast<size_t>(kTextCardLineLength) * kTextCardLines);
   for (const std::string& text : textCardLines(facility, resident, MealLocations)) block += text + "\r\n";
