@@ -9,6 +9,7 @@
 #include "printrun/diet_category.h"
 #include "printrun/dining_locations.h"
 #include "printrun/meal_order_file.h"
+#include "printrun/menu_loader.h"
 #include "printrun/resident_selection.h"
 #include "printrun/run_paths.h"
 #include "printrun/text_export.h"
@@ -61,11 +62,15 @@ class PrintRun {
         model_(env.model),
         renderer_(env.facility, env.model, env.resident, env.printer, env.screen),
         selection_(env, dining_, report_) {
+    renderer_.barCoder = env.barCoder;
     renderer_.LoadResident = [this] {
       LoadResident(env_.resident, env_.dietFile, env_.drives, env_.facility,
                    residentLoadOptions(model_, env_.facility, run_.MealOrder));
     };
     renderer_.Warn = [this](const std::string& warning) { warnCard(warning); };
+    if (!env_.tables) ownTables_ = InitTables(env_.drives, env_.facility);
+    renderer_.LoadMealLines = mealLineLoader(env_.drives, env_.facility, env_.tables ? *env_.tables : ownTables_,
+                                             env_.resident, env_.dietFile);
   }
 
   RunReport go();
@@ -104,6 +109,7 @@ class PrintRun {
   DiningLocations dining_;
   CardRenderer renderer_;
   ResidentSelection selection_;
+  FixedTables ownTables_;
 
   Ranges read_;
   bool singleResident_ = false;  // one unit and one resident

@@ -16,7 +16,8 @@ RunEnvironment Controller::runEnvironment() {
                         screenSurface(), runHooks(),
                         // The run leaves through Exit once its work is done:
                         // nothing is left to cancel, so Exit asks nothing.
-                        [this] { EndWithSave(*this); }, Ended, cancelRequested_};
+                        [this] { EndWithSave(*this); }, Ended, cancelRequested_, &tables,
+                        barCoder};
 }
 
 const RunReport& Controller::print() {

@@ -1,6 +1,7 @@
 #include "ui/preview.h"
 
 #include "data/resident_loader.h"
+#include "printrun/menu_loader.h"
 #include "render/card_renderer.h"
 #include "settings/resident_load_options.h"
 
@@ -9,10 +10,12 @@ namespace mc {
 void RedrawPreview(Controller& c) {
   const std::string order = singleResidentMealOrder(c.model);
   CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
+  renderer.barCoder = c.barCoder;
   renderer.LoadResident = [&] {
     LoadResident(c.resident, c.dietFile, c.drives, c.facility,
                  residentLoadOptions(c.model, c.facility, order));
   };
+  renderer.LoadMealLines = mealLineLoader(c.drives, c.facility, c.tables, c.resident, c.dietFile);
   c.run.MealToDraw = 4;
   DrawContext ctx = c.run.drawContext();
   ctx.MealCode = 4;
