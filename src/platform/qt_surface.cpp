@@ -83,6 +83,7 @@ std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi) {
 
 std::unique_ptr<QtSurface> QtSurface::screen(double dpi) {
   std::unique_ptr<QtSurface> s(new QtSurface(Device::Screen, dpi));
+  s->paperPens_ = false;
   s->applyPaper();
   return s;
 }
@@ -157,7 +158,7 @@ const QFont& QtSurface::font() {
 }
 
 QPen QtSurface::pen(int32_t color) const {
-  const double pixel = device_ == Device::Screen ? kScreenPixelTwips : kPaperPixelTwips;
+  const double pixel = paperPens_ ? kPaperPixelTwips : kScreenPixelTwips;
   return QPen(qColor(color), std::max(1, DrawWidth) * pixel, Qt::SolidLine, Qt::RoundCap,
               Qt::RoundJoin);
 }
