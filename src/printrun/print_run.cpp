@@ -65,6 +65,7 @@ class PrintRun {
                   screenPages_ ? *screenPages_ : env.screen),
         selection_(env, dining_, report_) {
     renderer_.barCoder = env.barCoder;
+    if (env.pictureLoader) renderer_.usePictures(env.drives, *env.pictureLoader);
     renderer_.LoadResident = [this] {
       LoadResident(env_.resident, env_.dietFile, env_.drives, env_.facility,
                    residentLoadOptions(model_, env_.facility, run_.MealOrder));
