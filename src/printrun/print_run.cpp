@@ -469,7 +469,10 @@ void PrintRun::drawCard() {
   if (!env_.resident.ResidentPath.empty()) {
     countCard();
     if (endedPage) countPage();
-    if (startsWith(env_.resident.Diet, kReviewMark)) warnCard(trim(kReviewMark));
+    if (!env_.resident.Damage.empty())
+      warnCard(trim(kReviewMark) + " the data file " + env_.resident.ResidentPath + " " + env_.resident.Damage);
+    else if (startsWith(env_.resident.Diet, kReviewMark))
+      warnCard(trim(kReviewMark));
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);
   }
   if (!renderer_.drawsOnScreen(ctx) && env_.printer) pageOpen_ = !endedPage;
