@@ -26,7 +26,9 @@ namespace {
 // The run's summary on stderr, and the exit code it calls for: residents
 // left out for a fault are named but the run went through (0); a run that
 // printed nothing, or an output not written completely, is a failure (1).
-int reportRun(const RunReport& report, const PrintOutput& output) {
+// The files of ours that could not be written count as failed outputs.
+int reportRun(RunReport& report, const PrintOutput& output, FileProblemLog& problems) {
+  problems.moveFailedWrites(report);
   for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
   if (!report.failedOutputs.empty()) return kExitFailed;
   if (report.end == RunEnd::NotStarted) return fail("the run was not started: a question was answered No");
@@ -85,14 +87,10 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
       choice.kind = PrintChoice::Just;
     }
   }
-  if (options.date) {
-    std::string date = utf8ToCp1252(*options.date);
-    if (!CheckDate(date)) return usageError("--date " + *options.date + " is not a date MM-DD-YY");
-  }
-
   const auto gui = offscreenApplication();
   auto context = AppContext::create(options);
   if (!context) return kExitFailed;
+  context->problems.keepFailedWrites();
   Controller& c = context->controller;
   if (options.printer) {
     const std::vector<std::string> installed = context->printers.names();
@@ -115,18 +113,18 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
 
   PrintSteps steps(output);
   const StartupOutcome outcome = context->startUp(steps);
-  if (steps.failed) return kExitFailed;
+  if (steps.failed) return context->problems.exitCode(kExitFailed);
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
-    return context->reportStop(outcome);
+    return context->problems.exitCode(context->reportStop(outcome));
   if (!c.printer)
-    return fail(c.model.NoPrinters ? "no printer is installed: give --pdf FILE or --printer NAME"
+    return context->problems.exitCode(kExitFailed), fail(c.model.NoPrinters ? "no printer is installed: give --pdf FILE or --printer NAME"
                                    : "the settings name no printer: give --pdf FILE or --printer NAME");
   if (outcome == StartupOutcome::Ended) {
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";
     RunReport report = c.lastReport();
     output.finish(report);
-    return reportRun(report, output);
+    return reportRun(report, output, context->problems);
   }
 
   bool started = true;
@@ -164,7 +162,7 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     // what was printed so far is finished properly.
     EndWithSave(c);
     output.finish(report);
-    const int code = reportRun(report, output);
+    const int code = reportRun(report, output, context->problems);
     fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
          output.description());
     return code == kExitOk ? kExitInterrupted : code;
@@ -172,7 +170,7 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   if (!c.Ended) Command2_Click(c);
   if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");
   output.finish(report);
-  return reportRun(report, output);
+  return reportRun(report, output, context->problems);
 }
 
 const CommandRegistration print("print",

@@ -244,6 +244,12 @@ void PrintRun::passes() {
     request.lastResident = read_.residentLast;
     request.showCaption = [this] { env_.hooks.progress({model_.Caption, 0, 0, 0, 0}); };
     const ResidentRange range = MakeDLF(env_.drives, env_.facility, model_, request);
+    // A tray line that could not be written whole would print the old one,
+    // or a short one: nothing is printed (the drive map named the file).
+    if (!range.written) {
+      cancelled_ = true;
+      return;
+    }
     // The assembly's range ends one past the last tray; the run stops at
     // the last one, so that back to front the first page is a full one.
     residentFirst = range.first;

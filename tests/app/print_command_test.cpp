@@ -158,12 +158,13 @@ TEST(PrintCommand, CtrlCStopsAfterThePageInProgressWithAFinishedPdf) {
   test::TempDrives scratch;
   const fs::path demo = test::makeDemoFacility(scratch.root() / "demo", "--units 4 --residents 60");
   const fs::path pdf = scratch.root() / "cards.pdf", trace = scratch.root() / "trace.jsonl";
-  // The signal goes out once the trace shows the run drawing.
+  // The signal goes out once the trace, still under its temporary name,
+  // shows the run drawing.
   const CommandResult r = runShell(
       "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " --drives " +
       shellQuote(demo.string()) + " --pdf " + shellQuote(pdf.string()) + " --trace " + shellQuote(trace.string()) +
-      " print & pid=$!; for i in $(seq 600); do [ -s " + shellQuote(trace.string()) +
-      " ] && break; sleep 0.05; done; kill -INT $pid; wait $pid");
+      " print & pid=$!; for i in $(seq 600); do [ -n \"$(find " + shellQuote(scratch.root().string()) +
+      " -maxdepth 1 -name '.trace.jsonl.*' -size +0)\" ] && break; sleep 0.05; done; kill -INT $pid; wait $pid");
   EXPECT_EQ(r.exitCode, 130) << r.err;
   EXPECT_NE(r.err.find("stopped by Ctrl-C"), std::string::npos) << r.err;
   EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
