@@ -3,8 +3,9 @@
 // ALL Tray Cards"; with --set N, settings button N and then Print; with
 // --unit, --location or --just, the overlay's "Print One NUnit", "Print One
 // DLoc" or "Print Just", their input box answered from the command line.
-// Questions are answered Yes, messages go to stderr, and the program leaves
-// through the Exit action, which saves the settings.
+// --backup ticks "Make PDF Backup" for this run only. Questions are answered
+// Yes, messages go to stderr, and the program leaves through the Exit
+// action, which saves the settings.
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -12,6 +13,8 @@
 #include "app_context.h"
 #include "data/text.h"
 #include "offscreen_application.h"
+#include "platform/qpdf_merger.h"
+#include "platform/qt_picture_store.h"
 #include "print_output.h"
 #include "printrun/print_run.h"
 #include "terminal_progress.h"
@@ -57,6 +60,7 @@ struct PrintChoice {
   enum Kind { All, SettingsButton, OneUnit, OneLocation, Just } kind = All;
   int setNo = 0;
   std::string answer;  // the input box's answer for OneUnit and OneLocation
+  bool backup = false;  // "Make PDF Backup" ticked for this run
 };
 
 int runPrint(const GlobalOptions& options, const std::vector<std::string>& args) {
@@ -64,8 +68,13 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   bool chosen = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
+    if (arg == "--backup") {
+      choice.backup = true;
+      continue;
+    }
     const bool takesValue = arg == "--set" || arg == "--unit" || arg == "--location";
-    if (!takesValue && arg != "--just") return usageError("print takes --set N, --unit N, --location ABBR or --just");
+    if (!takesValue && arg != "--just")
+      return usageError("print takes --set N, --unit N, --location ABBR or --just, and --backup");
     if (chosen) return usageError("print takes only one of --set, --unit, --location and --just");
     chosen = true;
     if (takesValue && i + 1 >= args.size()) return usageError(arg + " needs a value");
@@ -110,6 +119,10 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   c.screen = screen.get();
   TerminalProgress progress;
   c.hooks = &progress;
+  QtPictureStore pictures;
+  QpdfMerger merger;
+  c.pictures = &pictures;
+  c.pdfMerger = &merger;
 
   PrintSteps steps(output);
   const StartupOutcome outcome = context->startUp(steps);
@@ -127,6 +140,8 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     return reportRun(report, output, context->problems);
   }
 
+  // Ticked for this run only: the settings keep the stored Check40.
+  c.run.BackupForced = choice.backup;
   bool started = true;
   switch (choice.kind) {
     case PrintChoice::All:
@@ -174,9 +189,10 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
 }
 
 const CommandRegistration print("print",
-                                "print [--set N | --unit N | --location ABBR | --just]\n"
+                                "print [--set N | --unit N | --location ABBR | --just] [--backup]\n"
                                 "                       start-up, then Print ALL Tray Cards (or settings button N, then\n"
-                                "                       Print; or Print One NUnit, Print One DLoc, Print Just)",
+                                "                       Print; or Print One NUnit, Print One DLoc, Print Just);\n"
+                                "                       --backup: with Make PDF Backup ticked for this run",
                                 &runPrint);
 
 }  // namespace

@@ -77,6 +77,10 @@ class QtSurface final : public Surface {
   bool isPrinter() const override { return device_ != Device::Screen; }
 
   Device device() const { return device_; }
+  // Pens of the device the page was laid out for, whatever draws it now: a
+  // printed page drawn again as a picture keeps its paper weights, a
+  // screen page drawn into a PDF its screen weights.
+  void usePaperPens(bool paper) { paperPens_ = paper; }
   // Ends what is open: the PDF file is written (and nothing more is drawn
   // into it), an open print job sent. False when the device could not be
   // opened, refused a job of the run, or the PDF file could not be written
@@ -111,13 +115,6 @@ class QtSurface final : public Surface {
   // Metrics of the current font.
   const QFontMetricsF& metrics();
   QPen pen(int32_t color) const;
-  const QImage* picture(const std::string& source);
-
-  struct Picture {
-    QImage image;
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type modified;
-  };
   struct FontKey {
     std::string name;
     double size = 0;
@@ -135,6 +132,7 @@ class QtSurface final : public Surface {
   std::string pdfError_;
   QImage image_;
   QPainter painter_;
+  bool paperPens_ = true;
   int paper_ = kPaperLetter;
   int orientation_ = kLandscape;
   bool paperChanged_ = true;
@@ -152,7 +150,6 @@ class QtSurface final : public Surface {
   };
   std::vector<FontEntry> fonts_;
   size_t current_ = 0;  // index of the font in force
-  std::unordered_map<std::string, Picture> pictures_;
 };
 
 // The face that stands in for a font name on this machine.

@@ -14,9 +14,11 @@
 #include "data/fixed_tables.h"
 #include "data/resident_record.h"
 #include "printrun/dialogs.h"
+#include "printrun/picture_store.h"
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
 #include "render/bar_code.h"
+#include "render/picture_loader.h"
 #include "render/surface.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
@@ -47,6 +49,11 @@ struct RunEnvironment {
   // The fixed tables start-up built; null: the run builds its own.
   const FixedTables* tables = nullptr;
   const BarCoder* barCoder = nullptr;  // null: bar codes print their text only
+  // What keeps the pages of a backup run and merges them; null when this
+  // program has none (the backup then fails by name).
+  PictureStore* pictures = nullptr;
+  PdfMerger* merger = nullptr;
+  PictureLoader* pictureLoader = nullptr;  // null: cards print without pictures
 };
 
 }  // namespace mc

@@ -17,7 +17,8 @@ RunEnvironment Controller::runEnvironment() {
                         // The run leaves through Exit once its work is done:
                         // nothing is left to cancel, so Exit asks nothing.
                         [this] { EndWithSave(*this); }, Ended, cancelRequested_, &tables,
-                        barCoder};
+                        barCoder, pictures, pdfMerger,
+                        pictureLoader};
 }
 
 const RunReport& Controller::print() {

@@ -22,6 +22,7 @@
 #include "printrun/run_report.h"
 #include "printrun/run_state.h"
 #include "render/bar_code.h"
+#include "render/picture_loader.h"
 #include "render/counting_surface.h"
 #include "render/surface.h"
 #include "settings/printer_list.h"
@@ -60,9 +61,15 @@ class Controller {
   RunHooks* hooks = nullptr;
   // The bar-code maker of the cards (null: bar codes print their text only).
   const BarCoder* barCoder = nullptr;
+  // Decodes the cards' pictures (null: cards print without pictures).
+  PictureLoader* pictureLoader = nullptr;
   // Starts the sibling programs, the menu-day picker and the PDF reader
   // (null: none can be started, and a button that needs one says so).
   ProgramLauncher* launcher = nullptr;
+  // The PDF backup's picture store and merge (null: a backup run names
+  // the files it could not make).
+  PictureStore* pictures = nullptr;
+  PdfMerger* pdfMerger = nullptr;
 
   // ---- Values start-up leaves for the window and the runs ----
   std::string IconPath;         // the window icon's file, "" when there is none

@@ -47,25 +47,35 @@ void writeSettings(const DriveMap& drives, const DemoOptions& options) {
   all.at(94, "1");          // colour strips
   all.at(117, "1");         // number the pages
   all.at(292, "1");         // diet dots as shapes
+  all.at(96, "1");          // diet symbols
+  all.at(105, "1");         // resident pictures
+  all.field(228, 230, "1"); // watermark 1 over the page
   putRecord(drives, path, kLength, 1, all);
 
   // Meal cards, with the meal letter and file name as a Code 39 bar code
   // under every card, for the tray line's scanner.
-  putRecord(drives, path, kLength, 2, baseSet(unitCount).at(23, "X").at(120, "1"));
+  // Clip art in place of the photographs, and watermark 2 upside down on
+  // each card's lower half.
+  putRecord(drives, path, kLength, 2,
+            baseSet(unitCount).at(23, "X").at(120, "1").field(228, 230, "2").at(90, "1").at(231, "1")
+                .field(240, 259, "Birthday").field(260, 289, "Happy Birthday!"));
+
   // Select menus (traditional and pseudo) for the residents marked for
   // them, and the assisted-living weekly lunch menu.
   putRecord(drives, path, kLength, 3, baseSet(unitCount).at(24, "X").at(144, "1"));
   putRecord(drives, path, kLength, 4, baseSet(unitCount).at(25, "X").at(144, "1"));
-  putRecord(drives, path, kLength, 5, baseSet(unitCount).at(296, "X010"));
+  putRecord(drives, path, kLength, 5,
+            baseSet(unitCount).at(296, "X010").field(220, 221, "1").field(222, 223, "1"));  // banner, border
   // Plain-text cards on continuous stock: 4 spaces in, 12 lines of 240
   // twips from line 2, three cards to a page, 12 point.
   putRecord(drives, path, kLength, 6,
             baseSet(unitCount).at(34, "X").at(35, "111").field(38, 41, "4").field(42, 43, "12")
                 .field(44, 47, "240").field(48, 49, "2").field(50, 51, "3").field(52, 53, "12"));
 
-  // Shared options: the window's own colours, feeding skill printed.
+  // Shared options: the window's own colours, feeding skill printed, the
+  // select menus' watermark label.
   putRecord(drives, path, kLength, 8, Rec(kLength).field(1, 10, " 0").field(11, 20, " 0").field(21, 30, " 0")
-                                           .at(31, "00100000"));
+                                           .at(31, "00100010"));
   struct Dot {
     const char* text;
     int color;  // 0x00BBGGRR
