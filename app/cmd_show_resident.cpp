@@ -52,11 +52,9 @@ int runShowResident(const GlobalOptions& options, const std::vector<std::string>
 
   Controller& c = context->controller;
   const std::string order = givenOrder ? *givenOrder : singleResidentMealOrder(c.model);
-  const ResidentLoadOptions loadOptions = residentLoadOptions(c.model, c.facility, order);
-  DietFile dietFile;
   c.resident.Loaded = false;
   c.resident.ResidentFile = file;
-  LoadResident(c.resident, dietFile, c.drives, c.facility, loadOptions);
+  c.loadResident(order);
   if (c.resident.ResidentPath.empty()) {
     const std::string path = residentDataPath(c.facility, file);
     const auto host = c.drives.hostPath(path);

@@ -1,5 +1,6 @@
 #include "render/card_page.h"
 
+#include "data/meal_slots.h"
 #include "data/text.h"
 
 namespace mc {
@@ -27,12 +28,6 @@ double CardPage::topTextX(int k) const {
   return geo.C[3] + (screen ? 70 : 50);
 }
 
-const char* mealName(int meal) {
-  switch (meal) {
-    case 1: return "Breakfast";
-    case 2: return "Lunch";
-    default: return "Supper";
-  }
-}
+const char* mealName(int meal) { return kMealNames[meal >= 1 && meal <= 3 ? meal : kSupper]; }
 
 }  // namespace mc

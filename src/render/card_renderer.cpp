@@ -3,15 +3,13 @@
 #include <algorithm>
 
 #include "data/text.h"
+#include "settings/field_encoding.h"
 #include "render/diet_markers.h"
 #include "render/tray_card.h"
 
 namespace mc {
 
 namespace {
-
-const char* const kDayNames[] = {"", "Sunday", "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
 
 void centred(Surface& s, const PageGeometry& g, int k, double y, std::string_view text,
              double offset = 0) {
@@ -104,13 +102,13 @@ void CardRenderer::startPage(const CardPage& page) {
   s.ForeColor = colour::Black;
   if (page.type != CardType::Alf) {
     const std::string title = facility_.setupFound ? facility_.FacilityName : "Cannot Find Setup File";
-    s.FontSize = std::max(1.0, 16 + fieldNumber(model_.Text[34]));
+    s.FontSize = std::max(1.0, 16 + wholeFieldNumber(model_.Text[34]));
     s.FontBold = false;
-    for (int k = 1; k <= 3; ++k) centred(s, g, k, fieldNumber(model_.Text[32]), title);
+    for (int k = 1; k <= 3; ++k) centred(s, g, k, wholeFieldNumber(model_.Text[32]), title);
   }
   if (model_.Check[12] == 1) {
     const Date& date = page.ctx.CardDate;
-    const std::string text = std::string(kDayNames[weekday(date)]) + "  " + formatMmDdYy(date);
+    const std::string text = std::string(kWeekdayNames[weekday(date)]) + "  " + formatMmDdYy(date);
     s.FontSize = 10;
     s.FontBold = true;
     for (int k = 1; k <= 3; ++k) centred(s, g, k, 485, text, -100);

@@ -2,6 +2,7 @@
 
 #include "printrun/print_run.h"
 #include "printrun/window_caption.h"
+#include "settings/resident_load_options.h"
 #include "ui/main_actions.h"
 
 namespace mc {
@@ -17,6 +18,10 @@ RunEnvironment Controller::runEnvironment() {
                         // The run leaves through Exit once its work is done:
                         // nothing is left to cancel, so Exit asks nothing.
                         [this] { EndWithSave(*this); }, Ended, cancelRequested_};
+}
+
+void Controller::loadResident(std::string_view mealOrder) {
+  loadResidentAsSet(resident, dietFile, drives, facility, model, mealOrder);
 }
 
 const RunReport& Controller::print() {

@@ -9,10 +9,7 @@ namespace mc {
 void RedrawPreview(Controller& c) {
   const std::string order = singleResidentMealOrder(c.model);
   CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
-  renderer.LoadResident = [&] {
-    LoadResident(c.resident, c.dietFile, c.drives, c.facility,
-                 residentLoadOptions(c.model, c.facility, order));
-  };
+  renderer.LoadResident = [&] { c.loadResident(order); };
   c.run.MealToDraw = 4;
   DrawContext ctx = c.run.drawContext();
   ctx.MealCode = 4;
