@@ -1,8 +1,10 @@
-// mealcards print [--set N]: the whole start-up (its preview drawn off
-// screen), then the Easy overlay's "Print ALL Tray Cards"; with --set N,
-// settings button N and then Print. Questions are answered Yes, messages go
-// to stderr, and the program leaves through the Exit action, which saves
-// the settings.
+// mealcards print [--set N | --unit N | --location ABBR | --just]: the whole
+// start-up (its preview drawn off screen), then the Easy overlay's "Print
+// ALL Tray Cards"; with --set N, settings button N and then Print; with
+// --unit, --location or --just, the overlay's "Print One NUnit", "Print One
+// DLoc" or "Print Just", their input box answered from the command line.
+// Questions are answered Yes, messages go to stderr, and the program leaves
+// through the Exit action, which saves the settings.
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -48,16 +50,39 @@ class PrintSteps : public ProgramStartupSteps {
   PrintOutput& output_;
 };
 
-int runPrint(const GlobalOptions& options, const std::vector<std::string>& args) {
+// What print does after start-up.
+struct PrintChoice {
+  enum Kind { All, SettingsButton, OneUnit, OneLocation, Just } kind = All;
   int setNo = 0;
+  std::string answer;  // the input box's answer for OneUnit and OneLocation
+};
+
+int runPrint(const GlobalOptions& options, const std::vector<std::string>& args) {
+  PrintChoice choice;
+  bool chosen = false;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--set" && i + 1 < args.size()) {
+    const std::string& arg = args[i];
+    const bool takesValue = arg == "--set" || arg == "--unit" || arg == "--location";
+    if (!takesValue && arg != "--just") return usageError("print takes --set N, --unit N, --location ABBR or --just");
+    if (chosen) return usageError("print takes only one of --set, --unit, --location and --just");
+    chosen = true;
+    if (takesValue && i + 1 >= args.size()) return usageError(arg + " needs a value");
+    if (arg == "--set") {
       const double n = leadingNumber(args[++i]);
       if (n < 1 || n > 6 || n != static_cast<int>(n) || trim(args[i]) != bareNumber(n))
         return usageError("--set takes a settings button number 1 to 6");
-      setNo = static_cast<int>(n);
+      choice.kind = PrintChoice::SettingsButton;
+      choice.setNo = static_cast<int>(n);
+    } else if (arg == "--unit") {
+      // The answer goes to the input box as typed: the overlay judges it
+      // and says what is wrong with it.
+      choice.kind = PrintChoice::OneUnit;
+      choice.answer = utf8ToCp1252(args[++i]);
+    } else if (arg == "--location") {
+      choice.kind = PrintChoice::OneLocation;
+      choice.answer = utf8ToCp1252(args[++i]);
     } else {
-      return usageError("print takes only --set N");
+      choice.kind = PrintChoice::Just;
     }
   }
   if (options.date) {
@@ -104,12 +129,32 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     return reportRun(report, output);
   }
 
-  if (setNo == 0) {
-    easy::Command1_Click(c);
-  } else {
-    SettingsButton_Click(c, setNo);
-    Command1_MouseDown(c);
-    Command1_Click(c);
+  bool started = true;
+  switch (choice.kind) {
+    case PrintChoice::All:
+      easy::Command1_Click(c);
+      break;
+    case PrintChoice::SettingsButton:
+      SettingsButton_Click(c, choice.setNo);
+      Command1_MouseDown(c);
+      Command1_Click(c);
+      break;
+    case PrintChoice::OneUnit:
+      context->dialogs.answerInput(easy::kOneUnitTitle, choice.answer);
+      started = easy::Command8_Click(c);
+      break;
+    case PrintChoice::OneLocation:
+      context->dialogs.answerInput(easy::kOneLocationTitle, choice.answer);
+      started = easy::Command7_Click(c);
+      // The overlay leaves the by-dining-location switch as it is; without
+      // it (and without a meal order) the location range selects nothing.
+      if (started && !c.model.ByDiningLocation && runMealOrder(c.model.Text[20]).empty())
+        std::cerr << "mealcards: printing by dining location (Check2) is off in the settings: the cards of "
+                     "every dining location were printed\n";
+      break;
+    case PrintChoice::Just:
+      easy::Command3_Click(c);
+      break;
   }
   progress.clear();
   RunReport report = c.lastReport();
@@ -125,12 +170,15 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     return code == kExitOk ? kExitInterrupted : code;
   }
   if (!c.Ended) Command2_Click(c);
+  if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");
   output.finish(report);
   return reportRun(report, output);
 }
 
 const CommandRegistration print("print",
-                                "print [--set N]      start-up, then Print ALL Tray Cards (or settings button N, then Print)",
+                                "print [--set N | --unit N | --location ABBR | --just]\n"
+                                "                       start-up, then Print ALL Tray Cards (or settings button N, then\n"
+                                "                       Print; or Print One NUnit, Print One DLoc, Print Just)",
                                 &runPrint);
 
 }  // namespace

@@ -8,10 +8,9 @@
 #include <string>
 
 #include "app_context.h"
-#include "data/data_file_names.h"
 #include "data/resident_json.h"
-#include "data/resident_loader.h"
 #include "data/text.h"
+#include "named_resident.h"
 #include "settings/resident_load_options.h"
 #include "ui/program_startup_steps.h"
 
@@ -52,15 +51,8 @@ int runShowResident(const GlobalOptions& options, const std::vector<std::string>
 
   Controller& c = context->controller;
   const std::string order = givenOrder ? *givenOrder : singleResidentMealOrder(c.model);
-  c.resident.Loaded = false;
-  c.resident.ResidentFile = file;
-  c.loadResident(order);
-  if (c.resident.ResidentPath.empty()) {
-    const std::string path = residentDataPath(c.facility, file);
-    const auto host = c.drives.hostPath(path);
-    return fail("no resident data file " + cp1252ToUtf8(path) +
-                (host ? " (" + host->string() + ")" : std::string(" (drive not mapped)")));
-  }
+  DietFile dietFile;
+  if (!loadNamedResident(c, dietFile, file, order)) return kExitFailed;
   std::cout << ResidentJson(c.resident, order);
   return kExitOk;
 }

@@ -31,6 +31,8 @@ class DiningLocations {
   long find(std::string_view abbr) const;
   // Columns 9-46 of record n, as stored.
   std::string description(long n) const;
+  // Record n as stored, blanks past the end.
+  std::string_view record(long n) const { return file_.view(n); }
 
  private:
   RecordFile file_;

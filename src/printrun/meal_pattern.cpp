@@ -32,17 +32,41 @@ std::string patternText(std::string_view field, const Portion (&portions)[N]) {
 std::string breakfastPattern(std::string_view field) { return patternText(field, kBreakfast); }
 std::string lunchSupperPattern(std::string_view field) { return patternText(field, kLunchSupper); }
 
-std::array<std::string, 4> mealPatternLines(const DietFile& dietFile, const std::array<int16_t, 5>& dietCodes) {
-  std::array<std::string, 4> byMeal{};
+namespace {
+
+// The diet file record whose pattern applies: each of the four codes 1..255
+// whose record has a pattern (column 47 not 0) replaces an earlier one; ""
+// when none has.
+std::string patternRecord(const DietFile& dietFile, const std::array<int16_t, 5>& dietCodes) {
+  std::string found;
   for (int k = 1; k <= 4; ++k) {
     const int code = dietCodes[k];
     if (code < 1 || code > 255) continue;
-    const std::string rec = dietFile.record(code);
-    if (leadingNumber(columns(rec, 47, 47)) == 0) continue;
-    byMeal[1] = breakfastPattern(columns(rec, 47, 53));
-    byMeal[2] = lunchSupperPattern(columns(rec, 55, 62));
-    byMeal[3] = lunchSupperPattern(columns(rec, 64, 71));
+    std::string rec = dietFile.record(code);
+    if (leadingNumber(columns(rec, 47, 47)) != 0) found = std::move(rec);
   }
+  return found;
+}
+
+}  // namespace
+
+std::array<std::string, 4> mealPatternLines(const DietFile& dietFile, const std::array<int16_t, 5>& dietCodes) {
+  std::array<std::string, 4> byMeal{};
+  const std::string rec = patternRecord(dietFile, dietCodes);
+  if (rec.empty()) return byMeal;
+  byMeal[1] = breakfastPattern(columns(rec, 47, 53));
+  byMeal[2] = lunchSupperPattern(columns(rec, 55, 62));
+  byMeal[3] = lunchSupperPattern(columns(rec, 64, 71));
+  return byMeal;
+}
+
+std::array<std::string, 4> mealPortionStrings(const DietFile& dietFile, const std::array<int16_t, 5>& dietCodes) {
+  std::array<std::string, 4> byMeal{};
+  const std::string rec = patternRecord(dietFile, dietCodes);
+  if (rec.empty()) return byMeal;
+  byMeal[1] = columns(rec, 47, 53);
+  byMeal[2] = columns(rec, 55, 62);
+  byMeal[3] = columns(rec, 64, 71);
   return byMeal;
 }
 

@@ -18,6 +18,11 @@ namespace mc {
 // pattern does not read above 0 gets "".
 std::array<std::string, 4> mealPatternLines(const DietFile& dietFile, const std::array<int16_t, 5>& dietCodes);
 
+// The portion strings by meal (1 breakfast, 2 lunch, 3 supper) of the same
+// record, which rewrite the portions of meal cards: breakfast columns 47-53,
+// lunch 55-62, supper 64-71; "" when no code has a pattern.
+std::array<std::string, 4> mealPortionStrings(const DietFile& dietFile, const std::array<int16_t, 5>& dietCodes);
+
 // One meal's text from its pattern field: breakfast (columns 47-53) or
 // lunch and supper (55-62, 64-71).
 std::string breakfastPattern(std::string_view field);

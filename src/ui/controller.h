@@ -16,6 +16,7 @@
 #include "data/fixed_tables.h"
 #include "data/resident_record.h"
 #include "printrun/dialogs.h"
+#include "printrun/program_launcher.h"
 #include "printrun/run_environment.h"
 #include "printrun/run_hooks.h"
 #include "printrun/run_report.h"
@@ -56,6 +57,9 @@ class Controller {
   Surface* printer = nullptr;
   Surface* screen = nullptr;
   RunHooks* hooks = nullptr;
+  // Starts the sibling programs, the menu-day picker and the PDF reader
+  // (null: none can be started, and a button that needs one says so).
+  ProgramLauncher* launcher = nullptr;
 
   // ---- Values start-up leaves for the window and the runs ----
   std::string IconPath;         // the window icon's file, "" when there is none
@@ -87,6 +91,7 @@ class Controller {
 
   Surface& screenSurface() { return screen ? *screen : offScreen_; }
   RunHooks& runHooks() { return hooks ? *hooks : quiet_; }
+  ProgramLauncher& programs() { return launcher ? *launcher : noPrograms_; }
   // What a print run started from here works on; the Exit action is this
   // controller's.
   RunEnvironment runEnvironment();
@@ -94,6 +99,7 @@ class Controller {
  private:
   CountingSurface offScreen_{false};
   RunHooks quiet_;
+  NoProgramLauncher noPrograms_;
   bool running_ = false;
   bool cancelRequested_ = false;
   RunReport lastReport_;

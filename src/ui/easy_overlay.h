@@ -13,10 +13,24 @@ void ShowForm2(Controller& c);
 
 namespace easy {
 
+// Titles of the two input boxes, by which the command line answers them.
+inline constexpr const char* kOneLocationTitle = "Print Just One Dining Location";
+inline constexpr const char* kOneUnitTitle = "Print ONE Nursing Unit";
+
 // "&Print ALL Tray Cards": save, "Set For &ALL", a real run, the overlay again.
 void Command1_Click(Controller& c);
 // "&Print Just": a real run over the main window's current ranges.
 void Command3_Click(Controller& c);
+// "Menu Day Picker": runs the picker, waits for it, and takes the menu days
+// and the card date it leaves in the menu-day file.
+void Command5_Click(Controller& c);
+// "&Print Backup PDF Cards": the run's PDF backup in a PDF reader.
+void Command6_Click(Controller& c);
+// "Print One DLoc" and "Print One NUnit": ask which one, confirm, and run
+// over it. True when the run was started; false when a message or an
+// answer stopped it first.
+bool Command7_Click(Controller& c);
+bool Command8_Click(Controller& c);
 
 }  // namespace easy
 

@@ -83,6 +83,77 @@ TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
   EXPECT_FALSE(fs::exists(pdf));
 }
 
+// The demo residents whose cards a PDF holds, one entry per run of pages.
+std::vector<std::string> residentsOf(const fs::path& pdf) {
+  static const char* const demoResidents[] = {
+      "Anderson, Mary", "Baker, Thomas",   "Castillo, Rosa",   "Dubois, Henri",     "Eriksen, Ingrid",
+      "Fitzgerald, Patrick", "Garcia, Luis", "Hoffmann, Greta", "Ito, Kenji",      "Jensen, Karen",
+      "Kowalski, Stanley", "Lambert, Claire", "Mendoza, Elena", "Nakamura, Yuki",  "O'Brien, Sean",
+      "Petrov, Ivan",    "Quinn, Abigail",  "Rossi, Marco",     "S\xc3\xa1nchez, Jos\xc3\xa9", "Thompson, Walter",
+      "Underwood, Ada",  "Vasquez, Maria",  "Weber, Hans",      "Xu, Li",            "Young, Betty"};
+  std::vector<std::string> out;
+  for (const std::string& page : pages(pdf))
+    for (const char* name : demoResidents)
+      if (page.find(name) != std::string::npos && (out.empty() || out.back() != name)) out.push_back(name);
+  return out;
+}
+
+TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  // Printing by dining location on in set 1, so that the location range applies.
+  runShell("printf 1 | dd of=" + shellQuote((demo / "c" / "dnv" / "setup" / "Mcardset.MGC").string()) +
+           " bs=1 seek=26 conv=notrunc 2>/dev/null");
+  const std::string drives = "--drives " + shellQuote(demo.string()) + " --date 07-04-27 ";
+  const fs::path pdf = scratch.root() / "cards.pdf";
+  const auto print = [&](const std::string& args) {
+    fs::remove(pdf);
+    const CommandResult r = runMealcards(drives + "--pdf " + shellQuote(pdf.string()) + " print " + args);
+    EXPECT_EQ(r.exitCode, 0) << args << ": " << r.err;
+    return r;
+  };
+
+  const CommandResult unit = print("--unit 2abc");
+  EXPECT_TRUE(test::hasLine(unit.err, "South Wing [Yes]")) << unit.err;
+  // By dining location: the unit's residents pass by pass (Main Dining
+  // Room, then Restorative Dining ...).
+  EXPECT_EQ(residentsOf(pdf), (std::vector<std::string>{"Kowalski, Stanley", "S\xc3\xa1nchez, Jos\xc3\xa9",
+                                                        "Mendoza, Elena", "O'Brien, Sean", "Quinn, Abigail",
+                                                        "Lambert, Claire", "Rossi, Marco"}));
+  print("--location ' mdr '");
+  EXPECT_EQ(residentsOf(pdf), (std::vector<std::string>{"Anderson, Mary", "Baker, Thomas", "Eriksen, Ingrid",
+                                                        "Fitzgerald, Patrick", "Jensen, Karen", "Kowalski, Stanley",
+                                                        "S\xc3\xa1nchez, Jos\xc3\xa9"}));
+  // The fields the run was given are what the Exit action saved.
+  const std::string set1 = test::runShell("head -c 21 " + shellQuote((demo / "c" / "dnv" / "setup" / "Mcardset.MGC").string())).out;
+  EXPECT_EQ(set1.substr(0, 4), "1 4 ");
+  EXPECT_EQ(set1.substr(15, 6), "1  1  ");
+
+  // Print Just prints what the window's ranges hold: start-up's sample resident.
+  print("--just");
+  EXPECT_EQ(residentsOf(pdf), std::vector<std::string>{"Castillo, Rosa"});
+}
+
+TEST(PrintCommand, OneUnitOrLocationAnsweredWronglySaysWhyAndPrintsNothing) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const fs::path pdf = scratch.root() / "cards.pdf";
+  const std::string base = "--drives " + shellQuote(demo.string()) + " --pdf " + shellQuote(pdf.string()) + " print ";
+  const std::pair<const char*, const char*> cases[] = {
+      {"--unit 0", "0 Is NOT a Nursing Unit Number."},
+      {"--unit 5", "5 Is NOT a Nursing Unit Number."},
+      {"--location ' xyz'", "XYZ Dining Location ABBREVIATION NOT FOUND."},
+  };
+  for (const auto& [args, message] : cases) {
+    const CommandResult r = runMealcards(base + args);
+    EXPECT_EQ(r.exitCode, 1) << args;
+    EXPECT_TRUE(test::hasLine(r.err, message)) << r.err;
+    EXPECT_FALSE(fs::exists(pdf)) << args;
+  }
+  EXPECT_EQ(runMealcards(base + "--unit 2 --just").exitCode, 2);
+  EXPECT_EQ(runMealcards(base + "--location").exitCode, 2);
+}
+
 TEST(PrintCommand, CtrlCStopsAfterThePageInProgressWithAFinishedPdf) {
   test::TempDrives scratch;
   const fs::path demo = test::makeDemoFacility(scratch.root() / "demo", "--units 4 --residents 60");

@@ -8,9 +8,11 @@
 #include "printrun/run_paths.h"
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
+#include "support/recording_launcher.h"
 #include "support/resident_file.h"
 #include "support/test_drives.h"
 #include "ui/easy_overlay.h"
+#include "ui/sibling_programs.h"
 
 namespace mc {
 namespace {
@@ -141,6 +143,30 @@ TEST_F(MainActions, PrintJustOneResidentShowsTheOverlayAgainAndPrintAllEnds) {
   easy::Command1_Click(c);
   EXPECT_TRUE(c.Ended);
   EXPECT_EQ(printer.counts.docs, 2);
+}
+
+TEST_F(MainActions, SiblingProgramsHandOverWithoutSavingExceptTheResetProgram) {
+  test::RecordingLauncher launcher;
+  c.launcher = &launcher;
+  launcher.present = {"C:\\DNV\\SET\\ZSORBEL.EXE", "C:\\DNV\\SET\\SORBEL.EXE", "C:\\DNV\\SET\\FENT.EXE"};
+  Command17_MouseUp(c, false);  // the left button keeps its own meaning
+  Command17_MouseUp(c, true);
+  EXPECT_FALSE(c.Ended);
+  Command16_Click(c);
+  EXPECT_TRUE(c.Ended);
+  EXPECT_FALSE(t.exists(c.settingsFile.path()));
+  c.Ended = false;
+  launcher.present.erase("C:\\DNV\\SET\\ZSORBEL.EXE");
+  Command16_Click(c);
+  EXPECT_EQ(launcher.calls, (std::vector<std::string>{"c:\\dnv\\set\\fent.exe &", "c:\\dnv\\set\\zSorbel.exe &",
+                                                      "c:\\dnv\\set\\Sorbel.exe &"}));
+
+  // A program that cannot be started is named, and this one goes on.
+  c.Ended = false;
+  Command13_Click(c);
+  EXPECT_FALSE(c.Ended);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text, "cannot start c:\\dnv\\set\\pomwick.exe");
 }
 
 }  // namespace

@@ -165,10 +165,12 @@ void extras(ResidentBytes& b, const std::string& file) {
     b.dislike(2);
     b.dislike(8);
     b.put(18, 11, "2000");
+    b.put(56, 9, "E");  // menu letters: no eggs
     b.hydrateAt("600", "720", "680");
     b.hydration(1, "Lactaid milk 240cc", "Water 360cc", "Water 360cc");
   } else if (file == "RS00110") {
     b.put(18, 11, "1500");
+    b.put(56, 9, "X");  // menu letters: fluids by the special instructions
     b.hydrateAt("360", "480", "360");
     b.hydration(1, "Limit fluids: 360cc", "Limit fluids: 480cc", "Limit fluids: 360cc");
   } else if (file == "RS00201") {
@@ -190,6 +192,8 @@ void extras(ResidentBytes& b, const std::string& file) {
     b.put(157, 69, " 2");
   } else if (file == "RS00304") {
     b.put(39, 67, "O");
+  } else if (file == "RS00306") {
+    b.put(56, 9, "7Y");  // menu letters: nothing hot or spicy, sugar substitute
   }
 }
 
