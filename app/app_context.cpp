@@ -13,10 +13,12 @@ namespace mc::app {
 
 namespace fs = std::filesystem;
 
-AppContext::AppContext(const GlobalOptions& opts, DriveMap drives)
-    : options(opts), dialogs(&std::cerr), controller(std::move(drives), dialogs, printers, clock) {}
+AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* shown)
+    : options(opts),
+      dialogs(&std::cerr),
+      controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {}
 
-std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options) {
+std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options, Dialogs* shown) {
   if (options.drives.empty()) {
     fail("no drive folder: give --drives DIR or set MEALCARDS_DRIVES");
     return nullptr;
@@ -26,7 +28,7 @@ std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options) {
     fail("the drive folder " + options.drives + " does not exist or is not a folder");
     return nullptr;
   }
-  return std::unique_ptr<AppContext>(new AppContext(options, DriveMap(options.drives)));
+  return std::unique_ptr<AppContext>(new AppContext(options, DriveMap(options.drives), shown));
 }
 
 StartupOutcome AppContext::startUp(StartupSteps& steps) {

@@ -18,7 +18,9 @@ class AppContext {
  public:
   // The context for the drive folder of the options; nothing, after saying
   // why on stderr, when the options name no drive folder or it is not one.
-  static std::unique_ptr<AppContext> create(const GlobalOptions& options);
+  // The boxes are answered from the command line unless `shown` shows them
+  // to a person.
+  static std::unique_ptr<AppContext> create(const GlobalOptions& options, Dialogs* shown = nullptr);
 
   // Start-up with these steps; afterwards --date is typed into Text15.
   StartupOutcome startUp(StartupSteps& steps);
@@ -33,7 +35,7 @@ class AppContext {
   Controller controller;
 
  private:
-  AppContext(const GlobalOptions& options, DriveMap drives);
+  AppContext(const GlobalOptions& options, DriveMap drives, Dialogs* shown);
 };
 
 }  // namespace mc::app

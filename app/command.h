@@ -29,6 +29,9 @@ struct CommandRegistration {
   CommandRegistration(const char* name, const char* usage, CommandFn fn);
 };
 
+// A display to show windows on (X11 or Wayland).
+bool hasDisplay();
+
 // Prints "mealcards: " and the message to stderr; returns kExitFailed.
 int fail(const std::string& message);
 // The same for a wrong command line; returns kExitUsage.

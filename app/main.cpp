@@ -30,13 +30,13 @@ void printUsage(std::ostream& out) {
          "--drives is not given.\n";
 }
 
+}  // namespace
+
 bool hasDisplay() {
   const char* x = std::getenv("DISPLAY");
   const char* w = std::getenv("WAYLAND_DISPLAY");
   return (x && *x) || (w && *w);
 }
-
-}  // namespace
 
 CommandRegistration::CommandRegistration(const char* name, const char* usage, CommandFn fn) {
   registry()[name] = Entry{usage, fn};

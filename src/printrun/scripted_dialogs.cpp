@@ -29,7 +29,7 @@ std::optional<std::string> ScriptedDialogs::input(std::string_view prompt, std::
 
 std::optional<int32_t> ScriptedDialogs::color(int32_t initial) {
   shown_.push_back({"color", {}, {}, Buttons::Ok});
-  return initial;
+  return color_.value_or(initial);
 }
 
 }  // namespace mc

@@ -29,6 +29,9 @@ class ScriptedDialogs : public Dialogs {
   void answerQuestions(Answer a) { questionAnswer_ = a; }
   // The answer to the input box with this title; an empty answer cancels.
   void answerInput(const std::string& title, const std::string& answer) { inputs_[title] = answer; }
+  // The colour the colour dialog returns from now on (else the one it was
+  // opened with).
+  void answerColor(int32_t color) { color_ = color; }
 
   Answer message(std::string_view text, Buttons buttons, std::string_view title = {}) override;
   std::optional<std::string> input(std::string_view prompt, std::string_view title,
@@ -43,6 +46,7 @@ class ScriptedDialogs : public Dialogs {
   Answer questionAnswer_ = Answer::Yes;
   std::map<std::string, std::string> inputs_;
   std::vector<Shown> shown_;
+  std::optional<int32_t> color_;
 };
 
 }  // namespace mc

@@ -35,6 +35,9 @@ struct EasyOverlayState {
   int32_t LabelBackColor = 0;
   int32_t FieldBackColor = 0;
   bool Visible = false;
+  // "&Advanced" was pressed: clicks on the preview no longer bring the
+  // overlay back.
+  bool Advanced = false;
 };
 
 // Call modes by which callers tell the settings load and the print run how

@@ -47,6 +47,7 @@ void SettingsButton_Click(Controller& c, int setNo) {
   c.settingsFile.SetSetNo(c.model);
   c.settingsFile.GetSet(c.model);
   c.model.CurrentSet = 1;
+  c.model.CallMode = callmode::None;
 }
 
 void Command4_Click(Controller& c) {

@@ -1,0 +1,166 @@
+// mealcards gui [--screenshot DIR]: the main window and the Easy overlay.
+// With --screenshot the window comes up as a person would see it after
+// start-up, both windows are written as pictures, and the program leaves
+// without saving anything (no display is needed for that).
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <iostream>
+#include <memory>
+
+#include "app_context.h"
+#include "data/card_date.h"
+#include "data/text.h"
+#include "platform/qt_surface.h"
+#include "preview_steps.h"
+#include "print_output.h"
+#include "ui/window/easy_overlay_window.h"
+#include "ui/window/main_window.h"
+#include "ui/window/qt_dialogs.h"
+
+namespace mc::app {
+
+namespace {
+
+// Start-up as the program runs it; the printer is opened once the settings
+// name it.
+class WindowSteps : public ProgramStartupSteps {
+ public:
+  explicit WindowSteps(std::function<void(Controller&)> afterLoad) : afterLoad_(std::move(afterLoad)) {}
+  void GetSet(Controller& c) override {
+    ProgramStartupSteps::GetSet(c);
+    afterLoad_(c);
+  }
+
+ private:
+  std::function<void(Controller&)> afterLoad_;
+};
+
+class ScreenshotSteps : public PreviewSteps {
+ public:
+  explicit ScreenshotSteps(std::function<void(Controller&)> afterLoad) : afterLoad_(std::move(afterLoad)) {}
+  void GetSet(Controller& c) override {
+    PreviewSteps::GetSet(c);
+    afterLoad_(c);
+  }
+
+ private:
+  std::function<void(Controller&)> afterLoad_;
+};
+
+// The window's picture with its caption above it, as the title bar shows it.
+bool saveGrab(QWidget& widget, const QString& path) {
+  const QPixmap inside = widget.grab();
+  const int bar = widget.fontMetrics().height() + 10;
+  QImage picture(inside.width(), inside.height() + bar, QImage::Format_RGB32);
+  picture.fill(QColor(0x33, 0x4d, 0x80));
+  QPainter painter(&picture);
+  painter.setPen(Qt::white);
+  painter.setFont(widget.font());
+  painter.drawText(QRect(8, 0, inside.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft, widget.windowTitle());
+  painter.drawPixmap(0, bar, inside);
+  painter.end();
+  if (picture.save(path, "PNG")) return true;
+  std::cerr << "mealcards: cannot write " << path.toStdString() << '\n';
+  return false;
+}
+
+// Sends what is still open; a window that printed nothing has nothing to
+// send, and that is no failure.
+int finishOutput(PrintOutput& output, RunReport& outputs) {
+  output.finish(outputs);
+  for (const OutputFailure& f : outputs.failedOutputs) std::cerr << "mealcards: " << f.output << ": " << f.reason << '\n';
+  return outputs.failedOutputs.empty() ? kExitOk : kExitFailed;
+}
+
+int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
+  std::string screenshots;
+  if (args.size() == 2 && args[0] == "--screenshot")
+    screenshots = args[1];
+  else if (!args.empty())
+    return usageError("gui takes only --screenshot DIR");
+  if (screenshots.empty() && !hasDisplay())
+    return fail("no display to show the window on (DISPLAY is not set); use a command, or gui --screenshot DIR");
+  if (!screenshots.empty() && !hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  std::string date = options.date ? utf8ToCp1252(*options.date) : "";
+  if (options.date && !CheckDate(date))
+    return usageError("--date " + *options.date + " is not a date MM-DD-YY");
+
+  QElapsedTimer clock;
+  clock.start();
+  static int argc = 1;
+  static char name[] = "mealcards";
+  static char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("mealcards");
+
+  window::QtDialogs shownDialogs;
+  auto context = AppContext::create(options, screenshots.empty() ? &shownDialogs : nullptr);
+  if (!context) return kExitFailed;
+  Controller& c = context->controller;
+  const auto screen = QtSurface::screen();
+  c.screen = screen.get();
+
+  // The printer: --pdf or --printer for the whole program run, else the
+  // queue chosen in Combo1, opened again when the choice changes.
+  auto output = std::make_unique<PrintOutput>(options);
+  RunReport outputs;  // what the printers and files of this program run did
+  if (!output->openFromOptions(c.run)) return kExitFailed;
+  const bool fixedOutput = options.pdf || options.printer;
+  std::string openedFor;
+  auto openPrinter = [&](Controller& ctl) {
+    if (fixedOutput || ctl.model.PrinterName == openedFor) {
+      ctl.printer = output->surface();
+      return;
+    }
+    if (!openedFor.empty()) {
+      output->finish(outputs);
+      output = std::make_unique<PrintOutput>(options);
+      output->openFromOptions(ctl.run);
+    }
+    openedFor = ctl.model.PrinterName;
+    output->openSettingsPrinter(ctl.model);
+    ctl.printer = output->surface();
+  };
+
+  window::MainWindow form1(c, *screen);
+  form1.saveWhenLeft = screenshots.empty();
+  form1.beforeAction = [&] { openPrinter(c); };
+
+  std::unique_ptr<StartupSteps> steps;
+  if (screenshots.empty())
+    steps = std::make_unique<WindowSteps>(openPrinter);
+  else
+    steps = std::make_unique<ScreenshotSteps>(openPrinter);
+  if (screenshots.empty()) form1.show();
+  const StartupOutcome outcome = context->startUp(*steps);
+  if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
+    return context->reportStop(outcome);
+  if (outcome == StartupOutcome::Ended) return finishOutput(*output, outputs);
+  form1.refresh();
+  form1.show();
+  form1.refresh();  // the overlay is placed in front of the window once it has its size
+  if (qEnvironmentVariableIsSet("MEALCARDS_STARTUP_TIME"))
+    std::cerr << "mealcards: the window was up after " << clock.elapsed() << " ms\n";
+
+  if (!screenshots.empty()) {
+    QDir().mkpath(QString::fromStdString(screenshots));
+    const QString dir = QString::fromStdString(screenshots) + "/";
+    QApplication::processEvents();
+    const bool ok = saveGrab(form1, dir + "main.png") && saveGrab(form1.overlay(), dir + "overlay.png");
+    return ok ? kExitOk : kExitFailed;
+  }
+  QObject::connect(&form1, &window::MainWindow::ended, &app, &QApplication::quit, Qt::QueuedConnection);
+  app.exec();
+  return finishOutput(*output, outputs);
+}
+
+const CommandRegistration gui("gui", "gui [--screenshot DIR] the window (the default with a display); with --screenshot, "
+                                     "DIR/main.png and DIR/overlay.png after start-up",
+                              &runGui);
+
+}  // namespace
+
+}  // namespace mc::app

@@ -1,0 +1,98 @@
+#include "ui/window/control_widgets.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace mc::window {
+
+QColor toQColor(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+int32_t fromQColor(const QColor& color) {
+  return static_cast<int32_t>(color.red() | (color.green() << 8) | (color.blue() << 16));
+}
+
+void paintBackground(QWidget* widget, int32_t bgr) {
+  QPalette palette = widget->palette();
+  const QColor color = toQColor(bgr);
+  palette.setColor(QPalette::Window, color);
+  palette.setColor(QPalette::Base, color);
+  palette.setColor(QPalette::Button, color);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event->button());
+  event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  emit released(event->button());
+  event->accept();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
+  event->accept();
+}
+
+void RightCheckBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton && rect().contains(event->position().toPoint())) {
+    emit rightReleased();
+    event->accept();
+    return;
+  }
+  QCheckBox::mouseReleaseEvent(event);
+}
+
+UpDownArrows::UpDownArrows(int minimum, int maximum, QWidget* parent)
+    : QWidget(parent), min_(minimum), max_(maximum), value_(minimum) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  up_ = new QToolButton(this);
+  down_ = new QToolButton(this);
+  up_->setArrowType(Qt::UpArrow);
+  down_->setArrowType(Qt::DownArrow);
+  for (QToolButton* b : {up_, down_}) {
+    b->setFixedSize(18, 11);
+    b->setAutoRepeat(true);
+    layout->addWidget(b);
+  }
+  connect(up_, &QToolButton::clicked, this, [this] { step(1); });
+  connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
+}
+
+void UpDownArrows::setValue(int value) { value_ = std::clamp(value, min_, max_); }
+
+void UpDownArrows::step(int by) {
+  const int next = std::clamp(value_ + by, min_, max_);
+  if (next == value_) return;
+  value_ = next;
+  emit changed(value_);
+}
+
+void Overtype::install(QWidget* lineEdit) {
+  static Overtype* filter = new Overtype(qApp);
+  lineEdit->installEventFilter(filter);
+}
+
+bool Overtype::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (!edit || key->text().isEmpty() || !key->text().at(0).isPrint()) return false;
+  if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right || key->key() == Qt::Key_Backspace)
+    return false;
+  if (!edit->hasSelectedText() && edit->cursorPosition() < edit->text().size())
+    edit->setSelection(edit->cursorPosition(), 1);
+  return false;
+}
+
+}  // namespace mc::window

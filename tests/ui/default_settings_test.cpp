@@ -1,0 +1,111 @@
+#include "ui/default_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "data/text.h"
+#include "printrun/scripted_dialogs.h"
+#include "support/resident_file.h"
+#include "support/test_drives.h"
+#include "ui/set_saving.h"
+
+namespace mc {
+namespace {
+
+using test::Rec;
+
+class NoClock : public Clock {
+ public:
+  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
+};
+
+// A settings file whose six sets all print Meal Cards in 16 points with a
+// top margin of 900, set 3 active, and a bottom note.
+class DefaultSettings : public ::testing::Test {
+ protected:
+  DefaultSettings() {
+    c.facility = test::testFacility();
+    for (int n = 1; n <= 6; ++n)
+      t.put(path(), 300, n,
+            Rec(300).field(23, 23, "X").field(52, 53, "16").field(97, 100, "900").field(145, 146, "3")
+                .field(147, 158, "Everything").str());
+    for (int n = 8; n <= 17; ++n) t.put(path(), 300, n, Rec(300).field(1, 20, "Dot" + std::to_string(n)).str());
+    t.put(path(), 300, 21, Rec(300).field(1, 60, "Check the tray").str());
+    c.settingsFile.GetSet(c.model);
+  }
+  std::string path() const { return c.settingsFile.path(); }
+  std::string set(int n) const { return t.record(path(), 300, n); }
+
+  test::TempDrives t;
+  ScriptedDialogs dialogs;
+  FixedPrinterList printers{{}, ""};
+  NoClock clock;
+  Controller c{t.drives(), dialogs, printers, clock};
+};
+
+TEST_F(DefaultSettings, ResetToBuiltInDefaultsBlanksOnlyTheActiveSet) {
+  const std::string others[] = {set(1), set(2), set(4), set(5), set(6)};
+  const std::string note = set(21);
+  dialogs.answerQuestions(Answer::Yes);
+  Command17_Click(c);
+  const SettingsModel& m = c.model;
+  EXPECT_TRUE(m.Option[1]);
+  EXPECT_FALSE(m.Option[2]);
+  EXPECT_EQ(trim(m.Text[14]), "12");
+  EXPECT_EQ(trim(m.Text[16]), "700");
+  EXPECT_EQ(trim(m.Text[17]), "10");
+  EXPECT_EQ(trim(m.Text[21]) + "," + trim(m.Text[22]) + "," + trim(m.Text[23]) + "," + trim(m.Text[24]) + "," +
+                trim(m.Text[25]) + "," + trim(m.Text[26]),
+            "4.8,290,170,80,460,3");
+  EXPECT_EQ(columns(set(3), 52, 53), "12");
+  EXPECT_EQ(column(set(3), 22), 'X');
+  EXPECT_EQ(column(set(3), 23), ' ');
+  const std::string after[] = {set(1), set(2), set(4), set(5), set(6)};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(after[i], others[i]) << i;
+  EXPECT_EQ(columns(after[0], 147, 158), "Everything  ");  // the names survive
+  EXPECT_EQ(set(21), note);
+  // The dot texts come back from the labels.
+  EXPECT_EQ(columns(set(9), 1, 20), padCut("Dot9", 20));
+}
+
+TEST_F(DefaultSettings, ResetAnsweredNoOrCancelChangesNothing) {
+  const std::string before = t.read(path());
+  for (Answer a : {Answer::No, Answer::Cancel}) {
+    dialogs.answerQuestions(a);
+    Command17_Click(c);
+  }
+  EXPECT_EQ(t.read(path()), before);
+  EXPECT_EQ(trim(c.model.Text[14]), "16");
+}
+
+TEST_F(DefaultSettings, ResetToADefaultFileReplacesTheWholeFile) {
+  const std::string mealDefaults = Rec(300).field(23, 23, "X").field(52, 53, "14").str() + std::string(20 * 300, ' ');
+  t.putFile(c.facility.folder(23) + "\\setup\\mcardset.ml", mealDefaults);
+  dialogs.answerInput("Reset to Default Settings", "2");
+  Command18_Click(c);
+  EXPECT_EQ(t.read(path()), mealDefaults);
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[1].text,
+            "Meal Card Default Settings Applied Successfully.\r\n\r\nNote:Your Printer Driver was Set to the\r\n"
+            "Default Printer Driver Also.");
+  EXPECT_EQ(dialogs.shown()[1].title, "Reset to Default Settings");
+  EXPECT_EQ(trim(c.model.Text[14]), "14");
+  EXPECT_EQ(trim(c.model.Text[36]), "");  // the default file's note
+}
+
+TEST_F(DefaultSettings, ResetToAMissingOrUnknownDefaultFileChangesNothing) {
+  const std::string before = t.read(path());
+  dialogs.answerInput("Reset to Default Settings", "3");
+  Command18_Click(c);
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[1].text, c.facility.folder(23) + "\\setup\\mcardset.sm Default Setting File NOT Found.");
+  dialogs.clear();
+  for (const char* answer : {"4", ""}) {
+    dialogs.answerInput("Reset to Default Settings", answer);
+    Command18_Click(c);
+  }
+  EXPECT_EQ(dialogs.shown().size(), 2u);  // the two input boxes only
+  EXPECT_EQ(t.read(path()), before);
+}
+
+}  // namespace
+}  // namespace mc

@@ -1,0 +1,107 @@
+#include "ui/legends.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "printrun/scripted_dialogs.h"
+#include "render/counting_surface.h"
+#include "render/trace_surface.h"
+#include "support/resident_file.h"
+#include "support/test_drives.h"
+#include "support/trace_ops.h"
+
+namespace mc {
+namespace {
+
+class NoClock : public Clock {
+ public:
+  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
+};
+
+class Legends : public ::testing::Test {
+ protected:
+  Legends() {
+    c.facility = test::testFacility();
+    c.facility.SetupValues[1] = "03-15-07";
+    c.printer = &trace;
+  }
+  std::vector<test::TraceOp> ops() const { return test::parseTrace(out.str()); }
+  void putWatermark(int n) const {
+    t.putFile(c.facility.folder(35) + "\\vod\\wm" + std::to_string(n) + ".jpg", "picture");
+  }
+
+  test::TempDrives t;
+  ScriptedDialogs dialogs;
+  FixedPrinterList printers{{}, ""};
+  NoClock clock;
+  Controller c{t.drives(), dialogs, printers, clock};
+  CountingSurface paper{true};
+  std::ostringstream out;
+  TraceSurface trace{paper, out};
+};
+
+TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
+  c.model.Label[5].BackColor = 0x123456;  // changed in the colour dialog, not saved
+  c.model.Label[5].Caption = "Smooth";
+  dialogs.answerInput("Print Legends", "1");
+  const std::string caption = c.model.Caption;
+  Command3_Click(c);
+  const auto all = ops();
+  const auto circles = test::opsOf(all, "circle");
+  ASSERT_EQ(circles.size(), 10u);
+  EXPECT_EQ(circles[2]["y"], 5500);
+  EXPECT_EQ(circles[2]["r"], 500);
+  EXPECT_EQ(circles[2]["color"], 0x123456);
+  EXPECT_EQ(circles[6]["color"], 0);  // thin liquids: black
+  ASSERT_EQ(test::textsOf(all, "Pureed Consistency").size(), 1u);
+  EXPECT_AT(test::textsOf(all, "Pureed Consistency")[0], 2800, 5250);
+  EXPECT_TRUE(test::textsOf(all, "Smooth").empty());
+  // The meat lines follow the mech soft line, indented.
+  const auto chop = test::textsOf(all, "Chop=Chopped Meat");
+  ASSERT_EQ(chop.size(), 1u);
+  EXPECT_EQ(chop[0]["x"], 3000);
+  EXPECT_GT(chop[0]["y"], 2750);
+  EXPECT_EQ(test::opsOf(all, "enddoc").size(), 1u);
+  EXPECT_EQ(c.model.Caption, caption);
+}
+
+TEST_F(Legends, WatermarkGridAndItsPageBreak) {
+  putWatermark(11);
+  putWatermark(200);
+  PrintWatermarkLegend(trace, c);
+  auto all = ops();
+  const auto pictures = test::opsOf(all, "picture");
+  ASSERT_EQ(pictures.size(), 2u);
+  EXPECT_AT(pictures[0], 200, 1800);
+  EXPECT_EQ(pictures[0]["w"], 1000);
+  EXPECT_AT(pictures[1], 10100, 13000);
+  const auto label = test::textsOf(all, "Wm # 11");
+  ASSERT_EQ(label.size(), 1u);
+  EXPECT_AT(label[0], 400, 2800);
+  EXPECT_EQ(test::textsOf(all, " Watermarks as of 03-15-07").size(), 1u);
+  // A printer gets two jobs; a PDF driver one document of two pages.
+  EXPECT_EQ(test::opsOf(all, "enddoc").size(), 2u);
+  EXPECT_EQ(test::opsOf(all, "newpage").size(), 0u);
+  out.str("");
+  c.run.PdfDriver = true;
+  PrintWatermarkLegend(trace, c);
+  all = ops();
+  EXPECT_EQ(test::opsOf(all, "enddoc").size(), 1u);
+  EXPECT_EQ(test::opsOf(all, "newpage").size(), 1u);
+}
+
+TEST_F(Legends, NoWatermarksGiveOnlyTheHeadingAndOtherAnswersNothing) {
+  PrintWatermarkLegend(trace, c);
+  EXPECT_EQ(test::opsOf(ops(), "text").size(), 1u);
+  EXPECT_TRUE(test::opsOf(ops(), "picture").empty());
+  out.str("");
+  for (const char* answer : {"3", "0", ""}) {
+    dialogs.answerInput("Print Legends", answer);
+    Command3_Click(c);
+  }
+  EXPECT_TRUE(out.str().empty());
+}
+
+}  // namespace
+}  // namespace mc

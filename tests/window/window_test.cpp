@@ -1,0 +1,267 @@
+// The main window and the Easy overlay on the demo facility, driven with
+// Qt Test's mouse and keys: what the settings file holds afterwards, byte
+// by byte, and what the preview shows.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "data/text.h"
+#include "platform/qt_surface.h"
+#include "printrun/scripted_dialogs.h"
+#include "render/counting_surface.h"
+#include "support/commands.h"
+#include "support/test_drives.h"
+#include "ui/control_reactions.h"
+#include "ui/program_startup_steps.h"
+#include "ui/window/easy_overlay_window.h"
+#include "ui/window/main_window.h"
+
+namespace mc {
+namespace {
+
+class Today : public Clock {
+ public:
+  DateTime now() const override { return {{2026, 12, 5}, 9, 0, 0}; }
+};
+
+// The row of the page frame's top line: the first row that is black over
+// most of the page's width.
+int frameTop(const QImage& page) {
+  for (int y = 0; y < page.height(); ++y) {
+    int black = 0;
+    for (int x = 0; x < page.width(); ++x) black += page.pixelColor(x, y) == Qt::black;
+    if (black > page.width() / 2) return y;
+  }
+  return -1;
+}
+
+int pixelsOf(const QImage& page, QColor color) {
+  int n = 0;
+  for (int y = 0; y < page.height(); y += 2)
+    for (int x = 0; x < page.width(); x += 2)
+      if (page.pixelColor(x, y) == color) ++n;
+  return n;
+}
+
+// The demo facility started as the program starts, with the window over it.
+class Window : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::makeDemoFacility(t.root());
+    c = std::make_unique<Controller>(DriveMap(t.root()), dialogs, printers, today);
+    c->screen = screen.get();
+    c->printer = &printer;
+    ProgramStartupSteps steps;
+    ASSERT_EQ(Form_Load(*c, steps), StartupOutcome::Ready);
+    form1 = std::make_unique<window::MainWindow>(*c, *screen);
+    form1->show();
+    dialogs.clear();
+  }
+
+  template <typename T>
+  T* child(const char* name) {
+    T* w = form1->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  std::string settings() const { return t.read(c->settingsFile.path()); }
+  std::string set(int n) const { return t.record(c->settingsFile.path(), 300, n); }
+  std::string enter(const char* field, const std::string& text) {
+    auto* edit = child<QLineEdit>(field);
+    edit->setText(QString::fromStdString(text));
+    QTest::keyClick(edit, Qt::Key_Return);
+    return edit->text().toStdString();
+  }
+  std::vector<std::string> texts(const std::string& kind) const {
+    std::vector<std::string> out;
+    for (const auto& s : dialogs.shown())
+      if (s.kind == kind) out.push_back(s.text);
+    return out;
+  }
+
+  test::TempDrives t;
+  ScriptedDialogs dialogs;
+  FixedPrinterList printers{{}, ""};
+  Today today;
+  std::unique_ptr<QtSurface> screen = QtSurface::screen();
+  CountingSurface printer{true};
+  std::unique_ptr<Controller> c;
+  std::unique_ptr<window::MainWindow> form1;
+};
+
+TEST_F(Window, TypingOverTheTopMarginReplacesAndEnterStoresAndRedraws) {
+  enter("Text16", "700");
+  const int top700 = frameTop(screen->image());
+  auto* text16 = child<QLineEdit>("Text16");
+  text16->setFocus();
+  text16->setCursorPosition(0);
+  QTest::keyClicks(text16, "3");
+  EXPECT_EQ(text16->text().trimmed(), "300");
+  QTest::keyClick(text16, Qt::Key_Return);
+  EXPECT_EQ(columns(set(1), 97, 100), "300 ");
+  // 400 twips less margin: the page comes up by 400/1440 inch.
+  EXPECT_NEAR(top700 - frameTop(screen->image()), 400.0 / 1440 * QtSurface::kScreenDpi, 2);
+}
+
+TEST_F(Window, TickingSelectWhileNonSelectIsTickedLeavesOnlySelect) {
+  auto* check21 = child<QCheckBox>("Check21");
+  auto* check22 = child<QCheckBox>("Check22");
+  QTest::mouseClick(check22, Qt::LeftButton);
+  ASSERT_TRUE(check22->isChecked());
+  dialogs.clear();
+  QTest::mouseClick(check21, Qt::LeftButton);
+  EXPECT_TRUE(check21->isChecked());
+  EXPECT_FALSE(check22->isChecked());
+  EXPECT_EQ(set(1)[143], '1');  // Check21
+  EXPECT_EQ(set(1)[231], '0');  // Check22
+  EXPECT_EQ(texts("message"), std::vector<std::string>{kCheckMessages[21]});
+  // Unticking shows nothing.
+  dialogs.clear();
+  QTest::mouseClick(check21, Qt::LeftButton);
+  EXPECT_EQ(set(1)[143], '0');
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSix) {
+  const std::string before = settings();
+  auto* command14 = child<QPushButton>("Command14");
+  for (const char* answer : {"7", "0", "x"}) {
+    dialogs.answerInput("", answer);
+    QTest::mouseClick(command14, Qt::LeftButton);
+  }
+  EXPECT_EQ(settings(), before);
+  EXPECT_TRUE(texts("message").empty());
+
+  // Button 4 takes the screen with its ranges; the other sets stay.
+  std::vector<std::string> others;
+  for (int other : {2, 3, 5, 6}) others.push_back(set(other));
+  enter("Text2", "3");
+  dialogs.answerInput("", "4");
+  QTest::mouseClick(command14, Qt::LeftButton);
+  EXPECT_EQ(texts("message"), std::vector<std::string>{" Current Settings Saved Under Button 4 ."});
+  EXPECT_EQ(columns(set(4), 3, 4), "3 ");
+  EXPECT_EQ(others, (std::vector<std::string>{set(2), set(3), set(5), set(6)}));
+  EXPECT_EQ(c->model.CurrentSet, 1);
+}
+
+TEST_F(Window, RenamingAButtonCancelledEmptiesItUntilTheNextLoad) {
+  auto* command8 = child<QPushButton>("Command8");
+  ASSERT_EQ(command8->text().trimmed(), "By Meal");
+  dialogs.answerInput("Save Orange Button Settings", "3");
+  dialogs.answerInput("Change Button Name", "");
+  QTest::mouseClick(child<QLabel>("Label1"), Qt::RightButton);
+  EXPECT_EQ(command8->text(), "");
+  EXPECT_EQ(columns(set(1), 171, 182), std::string(12, ' '));
+  // The ranges were not saved into set 3.
+  QTest::mouseClick(child<QPushButton>("Command4"), Qt::LeftButton);
+  EXPECT_EQ(command8->text(), "Option 3");
+}
+
+TEST_F(Window, FourDoubleClicksBringAStripBackToItsColour) {
+  auto* strip = child<QLabel>("Label13");
+  const QColor first = strip->palette().color(QPalette::Window);
+  const char stored = set(1)[232];
+  std::vector<QColor> seen;
+  for (int i = 0; i < 4; ++i) {
+    QTest::mouseDClick(strip, Qt::LeftButton);
+    seen.push_back(strip->palette().color(QPalette::Window));
+  }
+  EXPECT_EQ(seen.back(), first);
+  EXPECT_EQ(set(1)[232], stored);
+  for (int i = 0; i < 3; ++i) EXPECT_NE(seen[i], first) << i;
+}
+
+TEST_F(Window, ADotColourChangedShowsAtOnceAndIsSavedOnlyWithTheNextSave) {
+  const std::string before = settings();
+  const QColor chosen(0x56, 0x34, 0x12);
+  EXPECT_EQ(pixelsOf(screen->image(), chosen), 0);
+  dialogs.answerColor(0x123456);
+  QTest::mouseClick(child<QLabel>("Label5"), Qt::LeftButton);  // the pureed dot
+  EXPECT_EQ(child<QLabel>("Label5")->palette().color(QPalette::Window), chosen);
+  EXPECT_GT(pixelsOf(screen->image(), chosen), 100);
+  EXPECT_EQ(settings(), before);
+  QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
+  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 11), 21, 30), padCut(" 1193046", 10));
+}
+
+TEST_F(Window, ExitDuringARunAnsweredNoKeepsTheRunWithTheFiltersSaved) {
+  c->model.Text[3] = "1";
+  c->model.Text[4] = "3";
+  c->model.Check[21] = 1;
+  form1->refresh();
+  bool keptRunning = false;
+  char savedSelect = '?';
+  QTimer::singleShot(0, [&] {
+    dialogs.answerQuestions(Answer::No);
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    keptRunning = !c->Ended && child<QPushButton>("Command5")->isVisible();
+    savedSelect = set(1)[143];
+    dialogs.answerQuestions(Answer::Yes);
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+  });
+  // Enter in the first menu day runs the walk-through, which waits for
+  // "Next Res" after the first resident.
+  QTest::keyClick(child<QLineEdit>("Text5"), Qt::Key_Return);
+  EXPECT_TRUE(keptRunning);
+  EXPECT_EQ(savedSelect, '0');
+  EXPECT_EQ(texts("message"), (std::vector<std::string>{"Cancel Printing ?", "Cancel Printing ?"}));
+  EXPECT_TRUE(c->Ended);
+}
+
+TEST_F(Window, TheOverlayMirrorsTheMainWindowFields) {
+  window::EasyOverlayWindow& form2 = form1->overlay();
+  EXPECT_TRUE(form2.isVisible());
+  auto* days = form2.findChild<QLineEdit*>("Text3");
+  days->setFocus();
+  days->setCursorPosition(0);
+  QTest::keyClicks(days, "4");
+  QTest::keyClick(days, Qt::Key_Return);
+  EXPECT_EQ(child<QLineEdit>("Text6")->text(), "4");
+  auto* pattern = form2.findChild<QLineEdit*>("Text1");
+  c->model.Overlay.MealOrderVisible = true;
+  form1->refresh();
+  pattern->setText("bym");
+  QTest::keyClick(pattern, Qt::Key_Return);
+  EXPECT_EQ(child<QLineEdit>("Text20")->text(), "BYM");
+  EXPECT_EQ(pattern->text(), "BYM");
+  QTest::mouseClick(form2.findChild<QPushButton*>("Command4"), Qt::LeftButton);
+  EXPECT_FALSE(form2.isVisible());
+  // After "Advanced", a click on the preview leaves the overlay away.
+  QTest::mouseClick(child<QLabel>("Picture1"), Qt::LeftButton);
+  EXPECT_FALSE(form2.isVisible());
+}
+
+TEST_F(Window, EscapeSavesAndEnds) {
+  c->model.Check[21] = 1;
+  form1->refresh();
+  QTest::keyClick(form1.get(), Qt::Key_Escape);
+  EXPECT_TRUE(c->Ended);
+  EXPECT_EQ(set(1)[143], '0');
+}
+
+TEST(Gui, ScreenshotsOfBothWindowsAndNothingSaved) {
+  test::TempDrives t;
+  test::makeDemoFacility(t.root());
+  const std::string settingsPath = "c:\\dnv\\setup\\Mcardset.MGC";
+  const std::string before = t.read(settingsPath);
+  ASSERT_FALSE(before.empty());
+  const auto shots = t.root() / "shots";
+  const test::CommandResult r = test::runMealcards("--drives " + test::shellQuote(t.root().string()) +
+                                                   " gui --screenshot " + test::shellQuote(shots.string()));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const QImage main(QString::fromStdString((shots / "main.png").string()));
+  const QImage overlay(QString::fromStdString((shots / "overlay.png").string()));
+  EXPECT_GT(main.width(), 1000);
+  EXPECT_GT(overlay.width(), 300);
+  EXPECT_LT(overlay.width(), main.width());
+  EXPECT_EQ(t.read(settingsPath), before);
+}
+
+}  // namespace
+}  // namespace mc
