@@ -16,7 +16,9 @@ namespace fs = std::filesystem;
 AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* shown)
     : options(opts),
       dialogs(&std::cerr),
-      controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {}
+      controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
+  controller.launcher = &launcher;
+}
 
 std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options, Dialogs* shown) {
   if (options.drives.empty()) {

@@ -7,6 +7,7 @@
 
 #include "command.h"
 #include "platform/qt_printer_list.h"
+#include "platform/qt_program_launcher.h"
 #include "platform/system_clock.h"
 #include "printrun/scripted_dialogs.h"
 #include "ui/controller.h"
@@ -33,6 +34,7 @@ class AppContext {
   QtPrinterList printers;
   SystemClock clock;
   Controller controller;
+  QtProgramLauncher launcher{controller.drives};
 
  private:
   AppContext(const GlobalOptions& options, DriveMap drives, Dialogs* shown);

@@ -22,3 +22,17 @@ echo
 echo "== mealcards --drives demo/drives --pdf demo/cards.pdf print"
 build-release/mealcards --drives demo/drives --pdf demo/cards.pdf print
 echo "Tray cards of every qualifying resident: $(pwd)/demo/cards.pdf"
+echo
+# Each print saves its settings into set 1, so the menus come after Print ALL.
+for kind in "2 meal-cards Meal cards" "3 select-menus Select menus" "4 pseudo-select Pseudo select menus" \
+            "5 alf-menus Assisted-living weekly lunch menus"; do
+  set -- $kind
+  n=$1 file=$2
+  shift 2
+  echo "== mealcards --drives demo/drives --pdf demo/$file.pdf print --set $n"
+  build-release/mealcards --drives demo/drives --pdf "demo/$file.pdf" print --set "$n"
+  echo "$*: $(pwd)/demo/$file.pdf"
+done
+echo
+echo "== mealcards --drives demo/drives show-meals RS00106 --day 3"
+build-release/mealcards --drives demo/drives show-meals RS00106 --day 3

@@ -9,6 +9,7 @@
 #include "printrun/diet_category.h"
 #include "printrun/dining_locations.h"
 #include "printrun/meal_order_file.h"
+#include "printrun/menu_loader.h"
 #include "printrun/resident_selection.h"
 #include "printrun/run_paths.h"
 #include "printrun/text_export.h"
@@ -63,6 +64,9 @@ class PrintRun {
       loadResidentAsSet(env_.resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
     };
     renderer_.Warn = [this](const std::string& warning) { warnCard(warning); };
+    if (!env_.tables) ownTables_ = InitTables(env_.drives, env_.facility);
+    renderer_.LoadMealLines = mealLineLoader(env_.drives, env_.facility, env_.tables ? *env_.tables : ownTables_,
+                                             env_.resident, env_.dietFile);
   }
 
   RunReport go();
@@ -101,6 +105,7 @@ class PrintRun {
   DiningLocations dining_;
   CardRenderer renderer_;
   ResidentSelection selection_;
+  FixedTables ownTables_;
 
   Ranges read_;
   bool singleResident_ = false;  // one unit and one resident

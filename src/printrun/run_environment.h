@@ -11,6 +11,7 @@
 #include "data/diet_file.h"
 #include "data/drive_map.h"
 #include "data/facility.h"
+#include "data/fixed_tables.h"
 #include "data/resident_record.h"
 #include "printrun/dialogs.h"
 #include "printrun/run_hooks.h"
@@ -42,6 +43,8 @@ struct RunEnvironment {
   // Set when whoever started the run asks it to stop (the window's cancel);
   // the run ends after the card it is on.
   const bool& cancel;
+  // The fixed tables start-up built; null: the run builds its own.
+  const FixedTables* tables = nullptr;
 };
 
 }  // namespace mc

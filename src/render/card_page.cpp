@@ -22,6 +22,11 @@ int CardPage::columnMeal(int k) const {
   }
 }
 
+int CardPage::alfMeal() const {
+  if (ctx.AlfMealNo >= 1 && ctx.AlfMealNo <= 3) return ctx.AlfMealNo;
+  return model.AlfMealNo >= 1 && model.AlfMealNo <= 3 ? model.AlfMealNo : 1;
+}
+
 double CardPage::topTextX(int k) const {
   if (k == 1) return geo.C[1] + 100;
   if (k == 2) return geo.C[2] + 70;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/facility.h"
+#include "data/meal_lines.h"
 #include "data/resident_record.h"
 #include "render/draw_context.h"
 #include "render/page_geometry.h"
@@ -40,6 +41,9 @@ struct CardPage {
   CardType type;
   PageGeometry geo;
   bool screen;  // drawing the preview: some pens and positions differ
+  // The resident's meal lines for the menu day, on the card kinds that
+  // carry a menu; null on Tray Cards or when no menu could be built.
+  const MealLines* meals = nullptr;
 
   // A card feature switch, as assisted-living menus hold some of them off.
   bool on(int checkNo) const { return model.feature(checkNo) == 1; }
@@ -52,6 +56,9 @@ struct CardPage {
   // The letter of the meal column k shows ("B", "L", "S") and its number 1..3.
   char columnLetter(int k) const;
   int columnMeal(int k) const;
+  // The assisted-living meal drawn: the run's, else the settings' last
+  // ticked meal box, else breakfast.
+  int alfMeal() const;
   // X of the top name and diet lines in column k.
   double topTextX(int k) const;
 };

@@ -3,13 +3,26 @@
 #include <algorithm>
 
 #include "data/text.h"
-#include "settings/field_encoding.h"
+#include "render/alf_menu.h"
 #include "render/diet_markers.h"
+#include "render/meal_card.h"
 #include "render/tray_card.h"
+#include "settings/field_encoding.h"
 
 namespace mc {
 
 namespace {
+
+constexpr const char* kReviewWarning = "Supervisor Review";
+
+// A menu line that stands for a gap in the menu files: the card must be
+// reviewed before it goes out.
+bool needsReview(const MealLines& lines) {
+  for (int m = 1; m <= 3; ++m)
+    for (const std::string& line : lines.MealText[m])
+      if (contains(line, kReviewWarning)) return true;
+  return false;
+}
 
 void centred(Surface& s, const PageGeometry& g, int k, double y, std::string_view text,
              double offset = 0) {
@@ -35,8 +48,15 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx) {
   Surface* surface = screen ? &screen_ : printer_;
   if (!surface) return false;
   const CardType type = cardType(model_);
-  const CardPage page{*surface, facility_, model_, resident_, ctx,
-                      type,     pageGeometry(model_, type), screen};
+  CardPage page{*surface, facility_, model_, resident_, ctx, type, pageGeometry(model_, type), screen};
+  // One build serves every column this call draws; a page whose columns
+  // are different residents (meal order "BBB") builds per call.
+  MealLines meals;
+  if ((type == CardType::Meal || type == CardType::Select) && LoadMealLines) {
+    meals = LoadMealLines(mealRequest(page, ctx.MenuDay));
+    page.meals = &meals;
+    if (needsReview(meals) && Warn) Warn(kReviewWarning);
+  }
   const bool endsPage = type == CardType::Alf || ctx.MealToDraw == 3 || ctx.MealToDraw == 4;
   // One bad card must never stop a run: the page says which card failed
   // and the run goes on with the next one.
@@ -69,7 +89,18 @@ void CardRenderer::drawCard(const CardPage& page) {
     DrawBottomNote(page);
     DrawDiningBoxes(page);
   }
-  if (page.type == CardType::Alf) drawAlfWeek(page);
+  if (page.type == CardType::Alf) {
+    paintAlfPictures(page);
+    MealLines day;
+    bool review = false;
+    DrawAlfWeek(page, [&](int menuDay) -> const MealLines* {
+      if (!LoadMealLines) return nullptr;
+      day = LoadMealLines(mealRequest(page, menuDay));
+      review = review || needsReview(day);
+      return &day;
+    });
+    if (review && Warn) Warn(kReviewWarning);
+  }
   for (int k = 1; k <= 3; ++k)
     if (page.drawsColumn(k)) drawColumn(page, k);
   DrawRules(page);
@@ -174,12 +205,31 @@ void CardRenderer::printError(const CardPage& page) {
   }
 }
 
+MealLineRequest CardRenderer::mealRequest(const CardPage& page, int menuDay) const {
+  MealLineRequest q;
+  switch (page.type) {
+    case CardType::Select: q.kind = model_.PseudoSelect ? MenuKind::PseudoSelect : MenuKind::Select; break;
+    case CardType::Alf: q.kind = MenuKind::Alf; break;
+    default: q.kind = MenuKind::MealCard;
+  }
+  // The preview shows the first menu day of the ranges until a run sets one.
+  q.MenuDay = menuDay;
+  if (q.MenuDay < 1) q.MenuDay = std::max(1, static_cast<int>(wholeFieldNumber(model_.Text[5])));
+  q.AlfMealNo = page.alfMeal();
+  return q;
+}
+
+void CardRenderer::drawMenuCardLists(const CardPage& page, int k) { DrawMealCardLists(page, k); }
+
+void CardRenderer::drawMenuLines(const CardPage& page, int k) {
+  DrawMealCardLines(page, k);
+  DrawSelectMenu(page, k);
+}
+
 void CardRenderer::paintWatermarks(const CardPage&) {}
 void CardRenderer::paintColumnBackground(const CardPage&, int) {}
-void CardRenderer::drawMenuCardLists(const CardPage&, int) {}
-void CardRenderer::drawMenuLines(const CardPage&, int) {}
 void CardRenderer::paintColumnPictures(const CardPage&, int) {}
-void CardRenderer::drawAlfWeek(const CardPage&) {}
+void CardRenderer::paintAlfPictures(const CardPage&) {}
 void CardRenderer::drawBarCodes(const CardPage&) {}
 
 }  // namespace mc

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "data/facility.h"
+#include "data/meal_lines.h"
 #include "data/resident_record.h"
 #include "render/card_page.h"
 #include "render/draw_context.h"
@@ -33,6 +34,11 @@ class CardRenderer {
   // Hears of every card drawn with a warning on it (a card whose drawing
   // failed and says so); may be empty.
   std::function<void(const std::string&)> Warn;
+
+  // Builds the resident's meal lines for a menu day and card kind; called
+  // while drawing Meal Cards, Select menus and assisted-living menus. Unset,
+  // those cards carry no menu.
+  std::function<MealLines(const MealLineRequest&)> LoadMealLines;
 
   // Draws meal position ctx.MealToDraw. Returns true when the call finished
   // a page (meal position 3 or 4, an assisted-living menu, or a card whose
@@ -64,8 +70,10 @@ class CardRenderer {
   // The resident's picture, special tray indicator, diet symbols and
   // adaptive equipment pictures of column k.
   void paintColumnPictures(const CardPage& page, int k);
-  // The assisted-living week: banner, border, title, day headings, menus.
-  void drawAlfWeek(const CardPage& page);
+  // The assisted-living banner and border pictures.
+  void paintAlfPictures(const CardPage& page);
+  // The meal lines of the card's menu day, as the card kind builds them.
+  MealLineRequest mealRequest(const CardPage& page, int menuDay) const;
   // Bar codes under the three columns (Check20).
   void drawBarCodes(const CardPage& page);
 

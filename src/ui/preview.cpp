@@ -1,6 +1,7 @@
 #include "ui/preview.h"
 
 #include "data/resident_loader.h"
+#include "printrun/menu_loader.h"
 #include "render/card_renderer.h"
 #include "settings/resident_load_options.h"
 
@@ -10,6 +11,7 @@ void RedrawPreview(Controller& c) {
   const std::string order = singleResidentMealOrder(c.model);
   CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
   renderer.LoadResident = [&] { c.loadResident(order); };
+  renderer.LoadMealLines = mealLineLoader(c.drives, c.facility, c.tables, c.resident, c.dietFile);
   c.run.MealToDraw = 4;
   DrawContext ctx = c.run.drawContext();
   ctx.MealCode = 4;

@@ -26,7 +26,7 @@ TEST(DemoSettings, SixNamedSetsLoadAndSurviveASave) {
   ASSERT_EQ(before.size(), 21u * 300);
 
   file.GetSet(m);
-  const char* names[] = {"Set For All", "Meal Cards", "By Meal", "Din Loc", "Select Only", "User Cards"};
+  const char* names[] = {"Set For All", "Meal Cards", "Select Menu", "Pseudo Sel", "ALF Lunch", "User Cards"};
   for (int i = 1; i <= 6; ++i) EXPECT_EQ(m.SetButtonName[i], padCut(names[i - 1], 12));
   EXPECT_EQ(m.Caption, " [284 ] Fac:MGC Set:1:Meal Card & Select Menu Printing Program");
   EXPECT_EQ((std::array{m.Text[4], m.Text[21]}), (std::array<std::string, 2>{"999", "4.8"}));
@@ -40,8 +40,14 @@ TEST(DemoSettings, SixNamedSetsLoadAndSurviveASave) {
     file.SetSetNo(m);
     file.GetSet(m);
   };
-  loadSet(3);
-  EXPECT_EQ(m.MealOrder, "BLS");
+  loadSet(2);
+  EXPECT_EQ(m.CardKind, 2);
+  loadSet(4);
+  EXPECT_EQ(m.CardKind, 1);
+  EXPECT_TRUE(m.PseudoSelect);
+  loadSet(5);
+  EXPECT_TRUE(m.AlfMenus);
+  EXPECT_EQ(m.AlfMealName, "Lunch");
   loadSet(6);
   EXPECT_TRUE(m.UserCards);
   EXPECT_EQ((std::array{m.Text[9], m.Text[11]}), (std::array<std::string, 2>{"4   ", "240 "}));

@@ -16,6 +16,7 @@
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "support/commands.h"
+#include "support/recording_launcher.h"
 #include "support/test_drives.h"
 #include "ui/control_reactions.h"
 #include "ui/program_startup_steps.h"
@@ -152,7 +153,7 @@ TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSix) {
 
 TEST_F(Window, RenamingAButtonCancelledEmptiesItUntilTheNextLoad) {
   auto* command8 = child<QPushButton>("Command8");
-  ASSERT_EQ(command8->text().trimmed(), "By Meal");
+  ASSERT_EQ(command8->text().trimmed(), "Select Menu");
   dialogs.answerInput("Save Orange Button Settings", "3");
   dialogs.answerInput("Change Button Name", "");
   QTest::mouseClick(child<QLabel>("Label1"), Qt::RightButton);
@@ -235,6 +236,26 @@ TEST_F(Window, TheOverlayMirrorsTheMainWindowFields) {
   // After "Advanced", a click on the preview leaves the overlay away.
   QTest::mouseClick(child<QLabel>("Picture1"), Qt::LeftButton);
   EXPECT_FALSE(form2.isVisible());
+}
+
+TEST_F(Window, ProgramButtonsStartTheirProgramsAndThePickerFillsTheOverlay) {
+  test::RecordingLauncher launcher;
+  c->launcher = &launcher;
+  launcher.present = {"C:\\DNV\\TRAVOLM.EXE", "C:\\DNV\\FENT.EXE", "C:\\DNV\\KESTRIN.EXE"};
+  launcher.onRun = [this] { t.putFile("c:\\dnv\\setup\\PutMD", " 14 21"); };
+  window::EasyOverlayWindow& form2 = form1->overlay();
+  form2.findChild<QPushButton*>("Command5")->click();
+  EXPECT_EQ(form2.findChild<QLineEdit*>("Text2")->text(), "14");
+  EXPECT_EQ(child<QLineEdit>("Text6")->text(), "21");
+  EXPECT_EQ(form2.windowTitle(), "Menu Set to Print Menu Cycle Day #14  to 21");
+
+  launcher.onRun = nullptr;
+  QTest::mouseClick(child<QPushButton>("Command17"), Qt::RightButton);
+  EXPECT_FALSE(c->Ended);
+  QTest::mouseClick(child<QPushButton>("Command12"), Qt::LeftButton);
+  EXPECT_TRUE(c->Ended);
+  EXPECT_EQ(launcher.calls, (std::vector<std::string>{"c:\\dnv\\Travolm.exe", "c:\\dnv\\fent.exe &",
+                                                      "c:\\dnv\\kestrin.exe &"}));
 }
 
 TEST_F(Window, EscapeSavesAndEnds) {

@@ -12,8 +12,8 @@ namespace mc::demo {
 namespace {
 
 constexpr int kLength = 300;
-constexpr const char* kButtonNames[6] = {"Set For All", "Meal Cards", "By Meal",
-                                         "Din Loc", "Select Only", "User Cards"};
+constexpr const char* kButtonNames[6] = {"Set For All", "Meal Cards", "Select Menu",
+                                         "Pseudo Sel", "ALF Lunch", "User Cards"};
 
 // What every demo set shares: all units and residents, menu day 1, one
 // dining location, the usual page and barcode geometry, the three default
@@ -50,10 +50,11 @@ void writeSettings(const DriveMap& drives, const DemoOptions& options) {
   putRecord(drives, path, kLength, 1, all);
 
   putRecord(drives, path, kLength, 2, baseSet(unitCount).at(23, "X"));
-  putRecord(drives, path, kLength, 3, baseSet(unitCount).at(22, "X").field(114, 116, "BLS"));
-  putRecord(drives, path, kLength, 4,
-            baseSet(unitCount).at(22, "X").at(27, "1").field(16, 18, "1").field(19, 21, "6"));
-  putRecord(drives, path, kLength, 5, baseSet(unitCount).at(22, "X").at(144, "1"));
+  // Select menus (traditional and pseudo) for the residents marked for
+  // them, and the assisted-living weekly lunch menu.
+  putRecord(drives, path, kLength, 3, baseSet(unitCount).at(24, "X").at(144, "1"));
+  putRecord(drives, path, kLength, 4, baseSet(unitCount).at(25, "X").at(144, "1"));
+  putRecord(drives, path, kLength, 5, baseSet(unitCount).at(296, "X010"));
   // Plain-text cards on continuous stock: 4 spaces in, 12 lines of 240
   // twips from line 2, three cards to a page, 12 point.
   putRecord(drives, path, kLength, 6,

@@ -88,9 +88,10 @@ EasyOverlayWindow::EasyOverlayWindow(MainWindow& main)
     main_.raise();
     main_.activateWindow();
   });
-  // One dining location, one nursing unit, the menu-day picker and the PDF
-  // backup viewer come with the overlay's print actions.
-  for (int n : {5, 6, 7, 8}) command_[n]->setEnabled(false);
+  wire(5, [&c] { easy::Command5_Click(c); });
+  wire(6, [&c] { easy::Command6_Click(c); });
+  wire(7, [&c] { easy::Command7_Click(c); });
+  wire(8, [&c] { easy::Command8_Click(c); });
 
   auto* root = new QVBoxLayout(this);
   root->addLayout(fields);

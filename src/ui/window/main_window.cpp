@@ -27,6 +27,7 @@
 #include "ui/main_actions.h"
 #include "ui/overlay_fields.h"
 #include "ui/set_saving.h"
+#include "ui/sibling_programs.h"
 #include "ui/window/control_widgets.h"
 #include "ui/window/easy_overlay_window.h"
 
@@ -321,15 +322,23 @@ void MainWindow::wire(const ControlSpec& spec) {
               });
             };
             break;
+          case 12: click = [this] { Command12_Click(c_); }; break;
+          case 13: click = [this] { Command13_Click(c_); }; break;
           case 14: click = [this] { Command14_Click(c_); }; break;
-          case 17: click = [this] { Command17_Click(c_); }; break;
+          case 15: click = [this] { Command15_Click(c_); }; break;
+          case 16: click = [this] { Command16_Click(c_); }; break;
+          case 17:
+            click = [this] { Command17_Click(c_); };
+            // The right button starts the reset program; a push button
+            // hears only the left one.
+            b->installEventFilter(this);
+            break;
           case 18: click = [this] { Command18_Click(c_); }; break;
           case 19: click = [this] { Command19_Click(c_); }; break;
           default: break;
         }
       }
-      // "Next Res" only releases a waiting run; the family's other programs
-      // are not started from this build.
+      // "Next Res" only releases a waiting run.
       if (click)
         connect(b, &QPushButton::clicked, this, [this, click] { act(click); });
       else if (n != 5)
@@ -463,6 +472,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == picture1_ || watched == picture2_->viewport()) {
       act([this] { Preview_Click(c_); });
     }
+  } else if (event->type() == QEvent::MouseButtonRelease && watched == command_[17]) {
+    if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+      act([this] { Command17_MouseUp(c_, true); });
   } else if (event->type() == QEvent::FocusOut && !refreshing_) {
     for (int n = 1; n <= 36; ++n)
       if (watched == text_[n]) act([this, n] { Text_LostFocus(c_, n); });

@@ -1,0 +1,119 @@
+#include "render/alf_menu.h"
+
+#include <algorithm>
+
+#include "data/card_date.h"
+#include "data/meal_slots.h"
+#include "data/text.h"
+#include "render/marked_line.h"
+#include "settings/field_encoding.h"
+
+namespace mc {
+
+namespace {
+
+constexpr int kDays = 7;
+constexpr int kLinesPerDay = 31;
+constexpr double kRowPitch = 240;
+
+
+struct HeadingRow {
+  const char* category;
+  const char* heading;
+};
+// The category words and the headings the kitchen prints for them; the
+// starches share the vegetables' heading.
+constexpr HeadingRow kHeadingRows[] = {
+    {"ENTREE", "Entrees"},   {"APPETI", "Appetizers"}, {"STARCH", "Vegetables"}, {"VEGETA", "Vegetables"},
+    {"BREAD", "BREADS"},     {"DESSER", "Desserts"},   {"BEVERA", "Beverages"},
+};
+
+void font(Surface& s, double size, bool bold) {
+  s.FontName = kCardFont;
+  s.FontSize = size;
+  s.FontBold = bold;
+  s.FontItalic = false;
+  s.FontUnderline = false;
+  s.ForeColor = colour::Black;
+}
+
+void printAt(Surface& s, double x, double y, std::string_view text) {
+  s.CurrentX = x;
+  s.CurrentY = y;
+  s.Print(text);
+}
+
+// 12 point, one point smaller at a time while wider than the room.
+void fitted(Surface& s, double x, double y, const std::string& text, double room) {
+  font(s, 12, true);
+  while (s.FontSize > 6 && s.TextWidth(text) > room) s.FontSize -= 1;
+  printAt(s, x, y, text);
+}
+
+}  // namespace
+
+std::string AlfHeading(const std::string& category) {
+  const std::string up = upper(category);
+  for (const HeadingRow& row : kHeadingRows)
+    if (startsWith(up, row.category)) return row.heading;
+  return {};
+}
+
+void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
+  Surface& s = page.s;
+  const PageGeometry& g = page.geo;
+  const double p = g.DayPitch;
+  const double size = g.Legal ? 12 : 10;
+
+  // The title over the whole week.
+  const std::string title = page.facility.setupFound ? page.facility.FacilityName : "Cannot Find Setup File";
+  font(s, std::max(1.0, 16 + wholeFieldNumber(page.model.Text[34])), true);
+  s.FontItalic = true;
+  printAt(s, g.C[1] + (g.Right - g.C[1] - s.TextWidth(title)) / 2, wholeFieldNumber(page.model.Text[32]), title);
+  s.FontItalic = false;
+  s.FontBold = false;
+
+  const int meal = page.alfMeal();
+  int slot = 1;
+  for (int k = 3; k >= 1; --k)
+    if (slotMeal(page.ctx.MealOrder, k) == meal) slot = k;
+  const int firstWeekday = weekday(page.ctx.CardDate);
+
+  for (int d = 1; d <= kDays; ++d) {
+    const double left = g.C[1] + (d - 1) * p;
+    font(s, 12, true);
+    printAt(s, left + 570, 760, kWeekdayNames[(firstWeekday - 1 + d - 1) % 7 + 1]);
+    fitted(s, left + 70, 1000, page.resident.NameLine, p - 100);
+    fitted(s, left + 70, 1250, rtrim(page.resident.Diet), p - 100);
+
+    int row = 0;
+    const auto line = [&](const std::string& text, bool heading) {
+      if (row >= kLinesPerDay) return;
+      font(s, size, heading);
+      s.FontUnderline = heading;
+      // A food wider than its day is printed up to three points smaller.
+      for (int step = 0; step < 3 && s.TextWidth(text) > p - 150; ++step) s.FontSize -= 1;
+      printAt(s, left + 150, g.Top + 800 + row++ * kRowPitch, text);
+    };
+    const MealLines* lines = dayMenu(page.ctx.MenuDay + d - 1);
+    if (lines && !lines->AlfText.empty()) {
+      std::string lastHeading;
+      for (int i = 1; i < static_cast<int>(lines->AlfText.size()); ++i) {
+        const std::string text = trim(lines->AlfText[i]);
+        if (text.empty() || text == "___") continue;
+        // Each food category starts under its heading.
+        const std::string heading = AlfHeading(lineCategory(lines->MealLabel[meal][i]));
+        if (!heading.empty() && heading != lastHeading) line(heading, true);
+        lastHeading = heading;
+        line(text, false);
+      }
+    }
+    for (int i = 1; i <= 7; ++i) {
+      const std::string text = trim(unmarked(page.resident.SpecialInstructions[slot][i]));
+      if (!text.empty()) line(text, false);
+    }
+  }
+  s.FontUnderline = false;
+}
+
+}  // namespace mc
