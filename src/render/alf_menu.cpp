@@ -16,7 +16,6 @@ constexpr int kDays = 7;
 constexpr int kLinesPerDay = 31;
 constexpr double kRowPitch = 240;
 
-
 struct HeadingRow {
   const char* category;
   const char* heading;
