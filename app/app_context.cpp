@@ -17,6 +17,7 @@ AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* show
     : options(opts),
       dialogs(&std::cerr),
       controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
+  controller.barCoder = &barCoder;
   controller.launcher = &launcher;
 }
 

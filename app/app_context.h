@@ -9,6 +9,7 @@
 #include "platform/qt_printer_list.h"
 #include "platform/qt_program_launcher.h"
 #include "platform/system_clock.h"
+#include "platform/zint_bar_coder.h"
 #include "printrun/scripted_dialogs.h"
 #include "ui/controller.h"
 #include "ui/startup.h"
@@ -33,6 +34,7 @@ class AppContext {
   ScriptedDialogs dialogs;
   QtPrinterList printers;
   SystemClock clock;
+  ZintBarCoder barCoder;
   Controller controller;
   QtProgramLauncher launcher{controller.drives};
 

@@ -60,6 +60,7 @@ class PrintRun {
         model_(env.model),
         renderer_(env.facility, env.model, env.resident, env.printer, env.screen),
         selection_(env, dining_, report_) {
+    renderer_.barCoder = env.barCoder;
     renderer_.LoadResident = [this] {
       loadResidentAsSet(env_.resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
     };

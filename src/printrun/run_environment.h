@@ -16,6 +16,7 @@
 #include "printrun/dialogs.h"
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
+#include "render/bar_code.h"
 #include "render/surface.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
@@ -45,6 +46,7 @@ struct RunEnvironment {
   const bool& cancel;
   // The fixed tables start-up built; null: the run builds its own.
   const FixedTables* tables = nullptr;
+  const BarCoder* barCoder = nullptr;  // null: bar codes print their text only
 };
 
 }  // namespace mc

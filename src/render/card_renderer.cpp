@@ -230,6 +230,8 @@ void CardRenderer::paintWatermarks(const CardPage&) {}
 void CardRenderer::paintColumnBackground(const CardPage&, int) {}
 void CardRenderer::paintColumnPictures(const CardPage&, int) {}
 void CardRenderer::paintAlfPictures(const CardPage&) {}
-void CardRenderer::drawBarCodes(const CardPage&) {}
+void CardRenderer::drawBarCodes(const CardPage& page) {
+  if (page.on(20)) DrawBarCodes(page, barCoder);
+}
 
 }  // namespace mc

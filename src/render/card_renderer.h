@@ -9,6 +9,7 @@
 #include "data/facility.h"
 #include "data/meal_lines.h"
 #include "data/resident_record.h"
+#include "render/bar_code.h"
 #include "render/card_page.h"
 #include "render/draw_context.h"
 #include "render/surface.h"
@@ -31,6 +32,8 @@ class CardRenderer {
   // Fills the resident record; called before drawing while the record is
   // not Loaded.
   std::function<void()> LoadResident;
+  // Draws the symbols of the bar codes; without one, only their texts print.
+  const BarCoder* barCoder = nullptr;
   // Hears of every card drawn with a warning on it (a card whose drawing
   // failed and says so); may be empty.
   std::function<void(const std::string&)> Warn;

@@ -17,7 +17,8 @@ RunEnvironment Controller::runEnvironment() {
                         screenSurface(), runHooks(),
                         // The run leaves through Exit once its work is done:
                         // nothing is left to cancel, so Exit asks nothing.
-                        [this] { EndWithSave(*this); }, Ended, cancelRequested_, &tables};
+                        [this] { EndWithSave(*this); }, Ended, cancelRequested_, &tables,
+                        barCoder};
 }
 
 void Controller::loadResident(std::string_view mealOrder) {

@@ -10,6 +10,7 @@ namespace mc {
 void RedrawPreview(Controller& c) {
   const std::string order = singleResidentMealOrder(c.model);
   CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
+  renderer.barCoder = c.barCoder;
   renderer.LoadResident = [&] { c.loadResident(order); };
   renderer.LoadMealLines = mealLineLoader(c.drives, c.facility, c.tables, c.resident, c.dietFile);
   c.run.MealToDraw = 4;

@@ -3,11 +3,15 @@
 // by byte, and what the preview shows.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <memory>
 
@@ -21,7 +25,9 @@
 #include "ui/control_reactions.h"
 #include "ui/program_startup_steps.h"
 #include "ui/window/easy_overlay_window.h"
+#include "ui/window/control_widgets.h"
 #include "ui/window/main_window.h"
+#include "ui/window/qt_dialogs.h"
 
 namespace mc {
 namespace {
@@ -264,6 +270,83 @@ TEST_F(Window, EscapeSavesAndEnds) {
   QTest::keyClick(form1.get(), Qt::Key_Escape);
   EXPECT_TRUE(c->Ended);
   EXPECT_EQ(set(1)[143], '0');
+}
+
+TEST_F(Window, UpDownsColourHandlesAndTheYellowHiliteQuestion) {
+  auto* up = child<window::UpDownArrows>("UpDown3");
+  c->model.Text[33] = "598";
+  form1->refresh();
+  QTest::mouseClick(up->upButton(), Qt::LeftButton);
+  QTest::mouseClick(up->upButton(), Qt::LeftButton);  // 599 is the last watermark
+  EXPECT_EQ(child<QLineEdit>("Text33")->text().trimmed(), "599");
+  EXPECT_EQ(columns(set(1), 228, 230), "599");
+
+  // The right button raises the second control colour by 10, the left one
+  // lowers it; the next save stores it.
+  auto* label11 = child<QLabel>("Label11");
+  const int32_t before = handleColor(c->model, ColorHandle::Label11);
+  QTest::mouseClick(label11, Qt::RightButton);
+  QTest::mouseClick(label11, Qt::RightButton);
+  QTest::mouseClick(label11, Qt::LeftButton);
+  EXPECT_EQ(c->model.SecondControlColor, before + 10);
+  EXPECT_EQ(child<QLabel>("Label1")->palette().color(QPalette::Window), window::toQColor(before + 10));
+  QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
+  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 8), 21, 30), padCut(numberText(before + 10), 10));
+
+  const std::string marker = c->facility.folder(2) + "\\NoYel";
+  auto* check3 = child<QCheckBox>("Check3");
+  const bool ticked = check3->isChecked();
+  dialogs.answerQuestions(Answer::Yes);
+  QTest::mouseClick(check3, Qt::RightButton);
+  EXPECT_TRUE(t.exists(marker));
+  EXPECT_EQ(check3->isChecked(), ticked);  // the right button asks, it does not tick
+  dialogs.answerQuestions(Answer::No);
+  QTest::mouseClick(check3, Qt::RightButton);
+  EXPECT_FALSE(t.exists(marker));
+  EXPECT_FALSE(c->facility.NoYellowDL);
+}
+
+TEST_F(Window, TheBmpButtonKeepsEachPictureUnderTheNextFreeNumber) {
+  auto* bmp = child<QPushButton>("Command6");
+  QTest::mouseClick(bmp, Qt::LeftButton);
+  QTest::mouseClick(bmp, Qt::LeftButton);
+  const std::string second = c->facility.folder(42) + "\\Menu\\Menu2.BMP";
+  ASSERT_TRUE(t.exists(c->facility.folder(42) + "\\Menu\\Menu1.BMP"));
+  ASSERT_TRUE(t.exists(second));
+  EXPECT_EQ(form1->windowTitle().toStdString(), " Picture File " + second + " Created.");
+  const QImage saved(QString::fromStdString(c->drives.hostPath(second)->string()));
+  EXPECT_EQ(saved.size(), screen->image().size());
+}
+
+TEST(QtDialogs, AnswersComeBackAsThePersonGaveThem) {
+  window::QtDialogs dialogs;
+  // A box left open would hang the test: the timer always presses a button.
+  auto press = [](auto find) {
+    QTimer::singleShot(50, [find] {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && find(w)) return;
+    });
+  };
+  press([](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    if (box) box->button(QMessageBox::No)->click();
+    return box != nullptr;
+  });
+  EXPECT_EQ(dialogs.message("Cancel Printing ?", Buttons::YesNo), Answer::No);
+  press([](QWidget* w) {
+    auto* box = qobject_cast<QInputDialog*>(w);
+    if (!box) return false;
+    box->setTextValue(QString::fromUtf8("Caf\u00e9"));
+    box->accept();
+    return true;
+  });
+  EXPECT_EQ(dialogs.input("Change Dot Text to ....", "Change Text", "NCS"), std::optional<std::string>("Caf\xe9"));
+  press([](QWidget* w) {
+    auto* box = qobject_cast<QInputDialog*>(w);
+    if (box) box->reject();
+    return box != nullptr;
+  });
+  EXPECT_EQ(dialogs.input("Save Current Settings", "", "1"), std::nullopt);
 }
 
 TEST(Gui, ScreenshotsOfBothWindowsAndNothingSaved) {

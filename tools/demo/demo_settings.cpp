@@ -49,7 +49,9 @@ void writeSettings(const DriveMap& drives, const DemoOptions& options) {
   all.at(292, "1");         // diet dots as shapes
   putRecord(drives, path, kLength, 1, all);
 
-  putRecord(drives, path, kLength, 2, baseSet(unitCount).at(23, "X"));
+  // Meal cards, with the meal letter and file name as a Code 39 bar code
+  // under every card, for the tray line's scanner.
+  putRecord(drives, path, kLength, 2, baseSet(unitCount).at(23, "X").at(120, "1"));
   // Select menus (traditional and pseudo) for the residents marked for
   // them, and the assisted-living weekly lunch menu.
   putRecord(drives, path, kLength, 3, baseSet(unitCount).at(24, "X").at(144, "1"));

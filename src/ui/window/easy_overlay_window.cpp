@@ -88,7 +88,10 @@ EasyOverlayWindow::EasyOverlayWindow(MainWindow& main)
     main_.raise();
     main_.activateWindow();
   });
-  wire(5, [&c] { easy::Command5_Click(c); });
+  wire(5, [this, &c] {
+    easy::Command5_Click(c);
+    raise();
+  });
   wire(6, [&c] { easy::Command6_Click(c); });
   wire(7, [&c] { easy::Command7_Click(c); });
   wire(8, [&c] { easy::Command8_Click(c); });

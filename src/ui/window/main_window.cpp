@@ -93,8 +93,8 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
 
   // Above the preview: the resident shown and the buttons of every day.
   auto* top = new QHBoxLayout;
-  for (const ControlSpec& spec : controls())
-    if (spec.group == Group::Buttons) top->addWidget(makeControl(spec), spec.kind == Kind::Label ? 1 : 0);
+  for (const ControlSpec& entry : controls())
+    if (entry.group == Group::Buttons) top->addWidget(makeControl(entry), entry.kind == Kind::Label ? 1 : 0);
 
   picture2_ = new QScrollArea;
   picture2_->setObjectName("Picture2");
@@ -143,7 +143,7 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
   root->addLayout(left, 1);
   root->addLayout(right);
 
-  for (const ControlSpec& spec : controls()) wire(spec);
+  for (const ControlSpec& entry : controls()) wire(entry);
 
   overlay_ = new EasyOverlayWindow(*this);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -164,37 +164,37 @@ QWidget* MainWindow::makeGroup(Group group, int columns) {
   grid->setVerticalSpacing(2);
   int cell = 0;
   QHBoxLayout* lastText = nullptr;
-  for (const ControlSpec& spec : controls()) {
-    if (spec.group != group) continue;
-    QWidget* w = makeControl(spec);
+  for (const ControlSpec& entry : controls()) {
+    if (entry.group != group) continue;
+    QWidget* w = makeControl(entry);
     // An up-down sits beside the field it steps.
-    if (spec.kind == Kind::UpDown && lastText) {
+    if (entry.kind == Kind::UpDown && lastText) {
       lastText->insertWidget(lastText->count() - 1, w);
       continue;
     }
-    const bool wide = spec.kind == Kind::Text && fieldChars(spec.number) > 12;
+    const bool wide = entry.kind == Kind::Text && fieldChars(entry.number) > 12;
     if (wide && cell % columns != 0) cell += columns - cell % columns;
     grid->addWidget(w, cell / columns, cell % columns, 1, wide ? columns : 1,
-                    spec.kind == Kind::Combo || spec.kind == Kind::List ? Qt::Alignment() : Qt::AlignLeft);
+                    entry.kind == Kind::Combo || entry.kind == Kind::List ? Qt::Alignment() : Qt::AlignLeft);
     cell += wide ? columns : 1;
-    lastText = spec.kind == Kind::Text ? static_cast<QHBoxLayout*>(w->layout()) : nullptr;
+    lastText = entry.kind == Kind::Text ? static_cast<QHBoxLayout*>(w->layout()) : nullptr;
   }
   grid->setColumnStretch(columns, 1);
   return box;
 }
 
-QWidget* MainWindow::makeControl(const ControlSpec& spec) {
-  const QString name = QString(kindName(spec.kind)) + QString::number(spec.number);
-  const QString caption = QString::fromUtf8(spec.caption);
+QWidget* MainWindow::makeControl(const ControlSpec& entry) {
+  const QString name = QString(kindName(entry.kind)) + QString::number(entry.number);
+  const QString caption = QString::fromUtf8(entry.caption);
   QWidget* w = nullptr;
   QWidget* cell = nullptr;
-  switch (spec.kind) {
+  switch (entry.kind) {
     case Kind::Text: {
       auto* edit = new QLineEdit;
-      edit->setFixedWidth(edit->fontMetrics().horizontalAdvance('0') * (fieldChars(spec.number) + 2) + 8);
+      edit->setFixedWidth(edit->fontMetrics().horizontalAdvance('0') * (fieldChars(entry.number) + 2) + 8);
       Overtype::install(edit);
       edit->installEventFilter(this);
-      text_[spec.number] = edit;
+      text_[entry.number] = edit;
       w = edit;
       cell = new QWidget;
       auto* row = new QHBoxLayout(cell);
@@ -211,19 +211,19 @@ QWidget* MainWindow::makeControl(const ControlSpec& spec) {
       break;
     }
     case Kind::Check:
-      w = check_[spec.number] = new RightCheckBox(caption);
+      w = check_[entry.number] = new RightCheckBox(caption);
       break;
     case Kind::Option:
-      w = option_[spec.number] = new QRadioButton(caption);
+      w = option_[entry.number] = new QRadioButton(caption);
       break;
     case Kind::Label: {
-      auto* l = label_[spec.number] = new ClickLabel(caption);
-      if (spec.group == Group::DotsAndStrips) {
+      auto* l = label_[entry.number] = new ClickLabel(caption);
+      if (entry.group == Group::DotsAndStrips) {
         l->setAlignment(Qt::AlignCenter);
         l->setMinimumWidth(l->fontMetrics().horizontalAdvance("L.Fat/Chol") + 10);
         l->setFrameShape(QFrame::Box);
       }
-      if (spec.number == 10) {
+      if (entry.number == 10) {
         QFont bold = l->font();
         bold.setBold(true);
         l->setFont(bold);
@@ -232,7 +232,7 @@ QWidget* MainWindow::makeControl(const ControlSpec& spec) {
       break;
     }
     case Kind::Command:
-      w = command_[spec.number] = new QPushButton(caption);
+      w = command_[entry.number] = new QPushButton(caption);
       break;
     case Kind::Combo:
       w = combo1_ = new QComboBox;
@@ -246,17 +246,17 @@ QWidget* MainWindow::makeControl(const ControlSpec& spec) {
       list2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       break;
     case Kind::UpDown:
-      w = upDown_[spec.number] = new UpDownArrows(1, kUpDownMax[spec.number]);
+      w = upDown_[entry.number] = new UpDownArrows(1, kUpDownMax[entry.number]);
       break;
   }
   w->setObjectName(name);
-  w->setToolTip(QString::fromUtf8(spec.tooltip));
+  w->setToolTip(QString::fromUtf8(entry.tooltip));
   return cell ? cell : w;
 }
 
-void MainWindow::wire(const ControlSpec& spec) {
-  const int n = spec.number;
-  switch (spec.kind) {
+void MainWindow::wire(const ControlSpec& entry) {
+  const int n = entry.number;
+  switch (entry.kind) {
     case Kind::Text: {
       QLineEdit* edit = text_[n];
       connect(edit, &QLineEdit::textChanged, this, [this, n, edit](const QString& text) {
@@ -329,6 +329,7 @@ void MainWindow::wire(const ControlSpec& spec) {
           case 16: click = [this] { Command16_Click(c_); }; break;
           case 17:
             click = [this] { Command17_Click(c_); };
+            b->setContextMenuPolicy(Qt::NoContextMenu);
             // The right button starts the reset program; a push button
             // hears only the left one.
             b->installEventFilter(this);
@@ -339,10 +340,7 @@ void MainWindow::wire(const ControlSpec& spec) {
         }
       }
       // "Next Res" only releases a waiting run.
-      if (click)
-        connect(b, &QPushButton::clicked, this, [this, click] { act(click); });
-      else if (n != 5)
-        b->setEnabled(false);
+      if (click) connect(b, &QPushButton::clicked, this, [this, click] { act(click); });
       break;
     }
     case Kind::Combo:
@@ -418,10 +416,10 @@ void MainWindow::applyColors() {
   const SettingsModel& m = c_.model;
   paintBackground(this, handleColor(m, ColorHandle::Form));
   const int32_t first = handleColor(m, ColorHandle::Text28), second = handleColor(m, ColorHandle::Label11);
-  for (const ControlSpec& spec : controls()) {
-    if (spec.paint == Paint::None) continue;
-    QWidget* w = findChild<QWidget*>(QString(kindName(spec.kind)) + QString::number(spec.number));
-    if (w) paintBackground(w, spec.paint == Paint::First ? first : second);
+  for (const ControlSpec& entry : controls()) {
+    if (entry.paint == Paint::None) continue;
+    QWidget* w = findChild<QWidget*>(QString(kindName(entry.kind)) + QString::number(entry.number));
+    if (w) paintBackground(w, entry.paint == Paint::First ? first : second);
   }
   // The settings buttons are the orange buttons the messages speak of.
   for (int n : {4, 7, 8, 9, 10, 11}) paintBackground(command_[n], kSecondColor);

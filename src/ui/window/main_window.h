@@ -75,9 +75,9 @@ class MainWindow : public QWidget {
  private:
   class Hooks;
 
-  QWidget* makeControl(const ControlSpec& spec);
+  QWidget* makeControl(const ControlSpec& entry);
   QWidget* makeGroup(Group group, int columns);
-  void wire(const ControlSpec& spec);
+  void wire(const ControlSpec& entry);
   void applyColors();
   void showPreview();
 
