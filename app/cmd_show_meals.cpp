@@ -12,17 +12,10 @@
 #include "data/text.h"
 #include "named_resident.h"
 #include "printrun/meal_pattern.h"
-#include "settings/resident_load_options.h"
-#include "ui/program_startup_steps.h"
 
 namespace mc::app {
 
 namespace {
-
-class ShowSteps : public ProgramStartupSteps {
- public:
-  void PrintRun(Controller&) override {}
-};
 
 std::string lineArray(const std::vector<std::string>& lines, int last) {
   std::string json = "[";
@@ -86,16 +79,10 @@ int runShowMeals(const GlobalOptions& options, const std::vector<std::string>& a
   if (file.empty()) return usageError("show-meals needs a resident file name");
   if (!day) return usageError("show-meals needs --day N");
 
-  auto context = AppContext::create(options);
-  if (!context) return kExitFailed;
-  ShowSteps steps;
-  const StartupOutcome outcome = context->startUp(steps);
-  if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
-    return context->reportStop(outcome);
-
-  Controller& c = context->controller;
   DietFile dietFile;
-  if (!loadNamedResident(c, dietFile, file, singleResidentMealOrder(c.model))) return kExitFailed;
+  const NamedResident shown = startWithResident(options, file, std::nullopt, dietFile);
+  if (!shown.context) return shown.exitCode;
+  Controller& c = shown.context->controller;
 
   MealLineRequest request;
   request.kind = kind.value_or(settingsKind(c.model));

@@ -11,19 +11,10 @@
 #include "data/resident_json.h"
 #include "data/text.h"
 #include "named_resident.h"
-#include "settings/resident_load_options.h"
-#include "ui/program_startup_steps.h"
 
 namespace mc::app {
 
 namespace {
-
-// Start-up as the program runs it, without its print run: showing a
-// resident prints nothing.
-class ShowSteps : public ProgramStartupSteps {
- public:
-  void PrintRun(Controller&) override {}
-};
 
 constexpr const char* kOrders[] = {"BLS", "LSB", "SBL", "BBB", "LLL", "SSS"};
 
@@ -42,18 +33,10 @@ int runShowResident(const GlobalOptions& options, const std::vector<std::string>
     }
   }
   if (file.empty()) return usageError("show-resident needs a resident file name");
-  auto context = AppContext::create(options);
-  if (!context) return kExitFailed;
-  ShowSteps steps;
-  const StartupOutcome outcome = context->startUp(steps);
-  if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
-    return context->reportStop(outcome);
-
-  Controller& c = context->controller;
-  const std::string order = givenOrder ? *givenOrder : singleResidentMealOrder(c.model);
   DietFile dietFile;
-  if (!loadNamedResident(c, dietFile, file, order)) return kExitFailed;
-  std::cout << ResidentJson(c.resident, order);
+  const NamedResident shown = startWithResident(options, file, givenOrder, dietFile);
+  if (!shown.context) return shown.exitCode;
+  std::cout << ResidentJson(shown.context->controller.resident, shown.mealOrder);
   return kExitOk;
 }
 

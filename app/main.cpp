@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "command.h"
+#include "help_text.h"
 
 namespace mc::app {
 
@@ -27,7 +28,7 @@ void printUsage(std::ostream& out) {
          "                 [--trace FILE] COMMAND [ARGS]\n\ncommands:\n";
   for (const auto& [name, entry] : registry()) out << "  " << entry.usage << '\n';
   out << "\nDIR holds one folder per drive letter (c or c:); $MEALCARDS_DRIVES is used when\n"
-         "--drives is not given.\n";
+         "--drives is not given. mealcards --help tells the whole story.\n";
 }
 
 }  // namespace
@@ -69,7 +70,11 @@ int main(int argc, char** argv) {
   for (; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-h" || arg == "--help") {
-      printUsage(std::cout);
+      std::cout << kHelpText;
+      return kExitOk;
+    }
+    if (arg == "--version") {
+      std::cout << "mealcards " << kVersion << '\n';
       return kExitOk;
     }
     if (arg == "--drives" || arg == "--date" || arg == "--pdf" || arg == "--printer" ||

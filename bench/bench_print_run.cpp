@@ -1,13 +1,15 @@
-// The tray-card run to a PDF over generated facilities of growing size:
+// The print run to a PDF over generated facilities of growing size:
 // pages per second, peak memory, and the share of the run's time spent
-// outside the PDF engine (reading the files, selecting residents, laying
-// out the cards).
+// outside the PDF engine (reading the files, selecting residents, building
+// the menus, laying out the cards).
 //
-//   bench_print_run [UNITS] [RESIDENTS ...]    default: 10 units of 25, 50 and 100 residents
+//   bench_print_run [--set N] [UNITS] [RESIDENTS ...]
+//       default: tray cards, 10 units of 25, 50 and 100 residents;
+//       --set 2: the demo's meal cards (its menus built for every card)
 //
 // Each measurement runs in a process of its own (start-up, then the Easy
-// overlay's "Print ALL Tray Cards"; only the print is measured), so that
-// its peak memory is its own. The share outside the engine is measured two
+// overlay's "Print ALL Tray Cards", or settings button N and Print; only
+// the print is measured), so that its peak memory is its own. The share outside the engine is measured two
 // ways, each the median of three runs:
 //   timed  - the same run, timing every call into the PDF surface;
 //   alone  - the CPU time of the run on a surface that draws nothing,
@@ -33,6 +35,7 @@
 #include "timing_surface.h"
 #include "ui/controller.h"
 #include "ui/easy_overlay.h"
+#include "ui/main_actions.h"
 #include "ui/program_startup_steps.h"
 #include "ui/startup.h"
 
@@ -64,7 +67,7 @@ struct Result {
 
 // One print in this process, into the PDF or onto a surface that draws
 // nothing; prints the result as one line.
-int runOne(const fs::path& drives, const fs::path& pdfPath, bool drawNothing) {
+int runOne(const fs::path& drives, const fs::path& pdfPath, bool drawNothing, int setNo) {
   mc::ScriptedDialogs dialogs;
   dialogs.answerInput(mc::kConfirmDateTitle, "12-07-26");
   const mc::FixedPrinterList printers({}, "");
@@ -83,10 +86,16 @@ int runOne(const fs::path& drives, const fs::path& pdfPath, bool drawNothing) {
     std::fprintf(stderr, "bench_print_run: start-up failed on %s\n", drives.c_str());
     return 1;
   }
+  if (setNo > 0) mc::SettingsButton_Click(c, setNo);
   timed.inside = {};
   const double cpuStart = cpuSeconds();
   const auto start = Clock::now();
-  mc::easy::Command1_Click(c);
+  if (setNo > 0) {
+    mc::Command1_MouseDown(c);
+    mc::Command1_Click(c);
+  } else {
+    mc::easy::Command1_Click(c);
+  }
   const auto finishStart = Clock::now();
   pdf->finish();
   const auto end = Clock::now();
@@ -107,9 +116,10 @@ int runOne(const fs::path& drives, const fs::path& pdfPath, bool drawNothing) {
   return 0;
 }
 
-Result measure(const char* self, const fs::path& drives, bool drawNothing) {
+Result measure(const char* self, const fs::path& drives, bool drawNothing, int setNo) {
   const std::string command = std::string("'") + self + "' " + (drawNothing ? "--alone" : "--pdf") + " '" +
-                              drives.string() + "' '" + (drives / "cards.pdf").string() + "'";
+                              drives.string() + "' '" + (drives / "cards.pdf").string() + "' " +
+                              std::to_string(setNo);
   Result r;
   FILE* pipe = popen(command.c_str(), "r");
   const bool ok = pipe && std::fscanf(pipe, "%d %lf %lf %lf %ld", &r.pages, &r.wall, &r.cpu, &r.engine,
@@ -127,15 +137,21 @@ double median(std::vector<double> v) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && (std::string(argv[1]) == "--pdf" || std::string(argv[1]) == "--alone")) {
+  if (argc == 5 && (std::string(argv[1]) == "--pdf" || std::string(argv[1]) == "--alone")) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    return runOne(argv[2], argv[3], std::string(argv[1]) == "--alone");
+    return runOne(argv[2], argv[3], std::string(argv[1]) == "--alone", std::atoi(argv[4]));
+  }
+  int setNo = 0;
+  int first = 1;
+  if (argc > 2 && std::string(argv[1]) == "--set") {
+    setNo = std::clamp(std::atoi(argv[2]), 1, 6);
+    first = 3;
   }
   int units = 10;
   std::vector<int> sizes;
-  if (argc > 1) units = std::max(1, std::atoi(argv[1]));
-  for (int i = 2; i < argc; ++i) sizes.push_back(std::max(1, std::atoi(argv[i])));
+  if (argc > first) units = std::max(1, std::atoi(argv[first]));
+  for (int i = first + 1; i < argc; ++i) sizes.push_back(std::max(1, std::atoi(argv[i])));
   if (sizes.empty()) sizes = {25, 50, 100};
   constexpr int kRepeats = 3;
 
@@ -152,8 +168,8 @@ int main(int argc, char** argv) {
     Result last;
     long peakKb = 0;
     for (int i = 0; i < kRepeats; ++i) {
-      const Result pdf = measure(argv[0], drives, false);
-      const Result alone = measure(argv[0], drives, true);
+      const Result pdf = measure(argv[0], drives, false, setNo);
+      const Result alone = measure(argv[0], drives, true, setNo);
       if (pdf.wall <= 0 || alone.wall < 0) {
         std::fprintf(stderr, "bench_print_run: the run over %d residents failed\n", units * perUnit);
         return 1;

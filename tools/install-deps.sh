@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins
   libzint-dev libqpdf-dev qpdf libtiff-dev libtiff-tools
   libgtest-dev libbenchmark-dev
-  fonts-liberation fonts-liberation2 fontconfig
+  fonts-liberation fonts-liberation2 fontconfig librsvg2-bin desktop-file-utils man-db
   xvfb xauth poppler-utils zbar-tools cups printer-driver-cups-pdf jq
 )
 

@@ -27,15 +27,6 @@ constexpr HeadingRow kHeadingRows[] = {
     {"BREAD", "BREADS"},     {"DESSER", "Desserts"},   {"BEVERA", "Beverages"},
 };
 
-void font(Surface& s, double size, bool bold) {
-  s.FontName = kCardFont;
-  s.FontSize = size;
-  s.FontBold = bold;
-  s.FontItalic = false;
-  s.FontUnderline = false;
-  s.ForeColor = colour::Black;
-}
-
 void printAt(Surface& s, double x, double y, std::string_view text) {
   s.CurrentX = x;
   s.CurrentY = y;
@@ -44,7 +35,7 @@ void printAt(Surface& s, double x, double y, std::string_view text) {
 
 // 12 point, one point smaller at a time while wider than the room.
 void fitted(Surface& s, double x, double y, const std::string& text, double room) {
-  font(s, 12, true);
+  uprightFont(s, 12, true);
   while (s.FontSize > 6 && s.TextWidth(text) > room) s.FontSize -= 1;
   printAt(s, x, y, text);
 }
@@ -65,8 +56,8 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
   const double size = g.Legal ? 12 : 10;
 
   // The title over the whole week.
-  const std::string title = page.facility.setupFound ? page.facility.FacilityName : "Cannot Find Setup File";
-  font(s, std::max(1.0, 16 + wholeFieldNumber(page.model.Text[34])), true);
+  const std::string title = page.title();
+  uprightFont(s, std::max(1.0, 16 + wholeFieldNumber(page.model.Text[34])), true);
   s.FontItalic = true;
   printAt(s, g.C[1] + (g.Right - g.C[1] - s.TextWidth(title)) / 2, wholeFieldNumber(page.model.Text[32]), title);
   s.FontItalic = false;
@@ -80,7 +71,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
 
   for (int d = 1; d <= kDays; ++d) {
     const double left = g.C[1] + (d - 1) * p;
-    font(s, 12, true);
+    uprightFont(s, 12, true);
     printAt(s, left + 570, 760, kWeekdayNames[(firstWeekday - 1 + d - 1) % 7 + 1]);
     fitted(s, left + 70, 1000, page.resident.NameLine, p - 100);
     fitted(s, left + 70, 1250, rtrim(page.resident.Diet), p - 100);
@@ -88,7 +79,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
     int row = 0;
     const auto line = [&](const std::string& text, bool heading) {
       if (row >= kLinesPerDay) return;
-      font(s, size, heading);
+      uprightFont(s, size, heading);
       s.FontUnderline = heading;
       // A food wider than its day is printed up to three points smaller.
       for (int step = 0; step < 3 && s.TextWidth(text) > p - 150; ++step) s.FontSize -= 1;

@@ -33,6 +33,15 @@ double CardPage::topTextX(int k) const {
   return geo.C[3] + (screen ? 70 : 50);
 }
 
+void uprightFont(Surface& s, double size, bool bold) {
+  s.FontName = kCardFont;
+  s.FontSize = size;
+  s.FontBold = bold;
+  s.FontItalic = false;
+  s.FontUnderline = false;
+  s.ForeColor = colour::Black;
+}
+
 const char* mealName(int meal) { return kMealNames[meal >= 1 && meal <= 3 ? meal : kSupper]; }
 
 }  // namespace mc

@@ -56,12 +56,19 @@ struct CardPage {
   // The letter of the meal column k shows ("B", "L", "S") and its number 1..3.
   char columnLetter(int k) const;
   int columnMeal(int k) const;
+  // The title over the cards: the facility's name, or that there is none.
+  std::string title() const {
+    return facility.setupFound ? facility.FacilityName : "Cannot Find Setup File";
+  }
   // The assisted-living meal drawn: the run's, else the settings' last
   // ticked meal box, else breakfast.
   int alfMeal() const;
   // X of the top name and diet lines in column k.
   double topTextX(int k) const;
 };
+
+// The card's font in an upright face, black, not underlined.
+void uprightFont(Surface& s, double size, bool bold);
 
 // "Breakfast", "Lunch", "Supper" for meal 1..3.
 const char* mealName(int meal);

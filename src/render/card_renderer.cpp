@@ -132,7 +132,7 @@ void CardRenderer::startPage(const CardPage& page) {
 
   s.ForeColor = colour::Black;
   if (page.type != CardType::Alf) {
-    const std::string title = facility_.setupFound ? facility_.FacilityName : "Cannot Find Setup File";
+    const std::string title = page.title();
     s.FontSize = std::max(1.0, 16 + wholeFieldNumber(model_.Text[34]));
     s.FontBold = false;
     for (int k = 1; k <= 3; ++k) centred(s, g, k, wholeFieldNumber(model_.Text[32]), title);
@@ -191,12 +191,7 @@ void CardRenderer::endPage(const CardPage& page) {
 void CardRenderer::printError(const CardPage& page) {
   try {
     Surface& s = page.s;
-    s.FontName = kCardFont;
-    s.FontSize = 12;
-    s.FontBold = true;
-    s.FontItalic = false;
-    s.FontUnderline = false;
-    s.ForeColor = colour::Black;
+    uprightFont(s, 12, true);
     s.CurrentX = 200;
     s.CurrentY = 250;
     s.Print(std::string(kPrintErrorText) + " for " + resident_.NameLine);

@@ -73,12 +73,7 @@ void drawHeading(const CardPage& page, const Heading& h, double c) {
   s.Line(c + h.outerLeft + 10, y - 160, c + h.outerRight - 10, y + 20, kHeadingFill, LineMode::Fill);
   s.Line(c + h.outerLeft, y - 170, c + h.outerRight, y + 30, colour::Black, LineMode::Box);
   // The heading's size is the one whose line fits its 200-twip box.
-  s.FontName = kCardFont;
-  s.FontSize = 8;
-  s.FontBold = true;
-  s.FontItalic = false;
-  s.FontUnderline = false;
-  s.ForeColor = colour::Black;
+  uprightFont(s, 8, true);
   s.CurrentX = c + h.textX;
   s.CurrentY = y - 195;
   s.Print(h.text);
