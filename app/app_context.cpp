@@ -15,8 +15,10 @@ namespace fs = std::filesystem;
 
 AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* shown)
     : options(opts),
+      problems(std::cerr),
       dialogs(&std::cerr),
       controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
+  controller.drives.setProblems(&problems);
   controller.barCoder = &barCoder;
   controller.launcher = &launcher;
 }

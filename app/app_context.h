@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "command.h"
+#include "file_problem_log.h"
 #include "platform/qt_printer_list.h"
 #include "platform/qt_program_launcher.h"
 #include "platform/system_clock.h"
@@ -31,6 +32,8 @@ class AppContext {
   int reportStop(StartupOutcome outcome) const;
 
   const GlobalOptions& options;
+  // Declared before the controller, whose drive map reports into it.
+  FileProblemLog problems;
   ScriptedDialogs dialogs;
   QtPrinterList printers;
   SystemClock clock;

@@ -13,6 +13,8 @@
 #include "data/meal_slots.h"
 #include "data/text.h"
 #include "offscreen_application.h"
+#include "platform/qpdf_merger.h"
+#include "platform/qt_picture_store.h"
 #include "print_output.h"
 #include "printrun/print_run.h"
 #include "terminal_progress.h"
@@ -27,7 +29,9 @@ namespace {
 // The run's summary on stderr, and the exit code it calls for: residents
 // left out for a fault are named but the run went through (0); a run that
 // printed nothing, or an output not written completely, is a failure (1).
-int reportRun(const RunReport& report, const PrintOutput& output) {
+// The files of ours that could not be written count as failed outputs.
+int reportRun(RunReport& report, const PrintOutput& output, FileProblemLog& problems) {
+  problems.moveFailedWrites(report);
   for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
   if (!report.failedOutputs.empty()) return kExitFailed;
   if (report.end == RunEnd::NotStarted) return fail("the run was not started: a question was answered No");
@@ -56,6 +60,7 @@ struct PrintChoice {
   enum Kind { All, SettingsButton, OneUnit, OneLocation, Just } kind = All;
   int setNo = 0;
   std::string answer;  // the input box's answer for OneUnit and OneLocation
+  bool backup = false;  // "Make PDF Backup" ticked for this run
 };
 
 int runPrint(const GlobalOptions& options, const std::vector<std::string>& args) {
@@ -63,8 +68,13 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   bool chosen = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
+    if (arg == "--backup") {
+      choice.backup = true;
+      continue;
+    }
     const bool takesValue = arg == "--set" || arg == "--unit" || arg == "--location";
-    if (!takesValue && arg != "--just") return usageError("print takes --set N, --unit N, --location ABBR or --just");
+    if (!takesValue && arg != "--just")
+      return usageError("print takes --set N, --unit N, --location ABBR or --just, and --backup");
     if (chosen) return usageError("print takes only one of --set, --unit, --location and --just");
     chosen = true;
     if (takesValue && i + 1 >= args.size()) return usageError(arg + " needs a value");
@@ -86,14 +96,10 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
       choice.kind = PrintChoice::Just;
     }
   }
-  if (options.date) {
-    std::string date = utf8ToCp1252(*options.date);
-    if (!CheckDate(date)) return usageError("--date " + *options.date + " is not a date MM-DD-YY");
-  }
-
   const auto gui = offscreenApplication();
   auto context = AppContext::create(options);
   if (!context) return kExitFailed;
+  context->problems.keepFailedWrites();
   Controller& c = context->controller;
   if (options.printer) {
     const std::vector<std::string> installed = context->printers.names();
@@ -113,23 +119,29 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   c.screen = screen.get();
   TerminalProgress progress;
   c.hooks = &progress;
+  QtPictureStore pictures;
+  QpdfMerger merger;
+  c.pictures = &pictures;
+  c.pdfMerger = &merger;
 
   PrintSteps steps(output);
   const StartupOutcome outcome = context->startUp(steps);
-  if (steps.failed) return kExitFailed;
+  if (steps.failed) return context->problems.exitCode(kExitFailed);
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
-    return context->reportStop(outcome);
+    return context->problems.exitCode(context->reportStop(outcome));
   if (!c.printer)
-    return fail(c.model.NoPrinters ? "no printer is installed: give --pdf FILE or --printer NAME"
+    return context->problems.exitCode(kExitFailed), fail(c.model.NoPrinters ? "no printer is installed: give --pdf FILE or --printer NAME"
                                    : "the settings name no printer: give --pdf FILE or --printer NAME");
   if (outcome == StartupOutcome::Ended) {
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";
     RunReport report = c.lastReport();
     output.finish(report);
-    return reportRun(report, output);
+    return reportRun(report, output, context->problems);
   }
 
+  // Ticked for this run only: the settings keep the stored Check40.
+  c.run.BackupForced = choice.backup;
   bool started = true;
   switch (choice.kind) {
     case PrintChoice::All:
@@ -165,7 +177,7 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     // what was printed so far is finished properly.
     EndWithSave(c);
     output.finish(report);
-    const int code = reportRun(report, output);
+    const int code = reportRun(report, output, context->problems);
     fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
          output.description());
     return code == kExitOk ? kExitInterrupted : code;
@@ -173,13 +185,14 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   if (!c.Ended) Command2_Click(c);
   if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");
   output.finish(report);
-  return reportRun(report, output);
+  return reportRun(report, output, context->problems);
 }
 
 const CommandRegistration print("print",
-                                "print [--set N | --unit N | --location ABBR | --just]\n"
+                                "print [--set N | --unit N | --location ABBR | --just] [--backup]\n"
                                 "                       start-up, then Print ALL Tray Cards (or settings button N, then\n"
-                                "                       Print; or Print One NUnit, Print One DLoc, Print Just)",
+                                "                       Print; or Print One NUnit, Print One DLoc, Print Just);\n"
+                                "                       --backup: with Make PDF Backup ticked for this run",
                                 &runPrint);
 
 }  // namespace

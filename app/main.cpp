@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "command.h"
+#include "data/card_date.h"
 #include "help_text.h"
 
 namespace mc::app {
@@ -92,6 +93,8 @@ int main(int argc, char** argv) {
     for (; i < argc; ++i) rest.emplace_back(argv[i]);
   }
   if (options.pdf && options.printer) return usageError("--pdf and --printer exclude each other");
+  if (options.date && !mc::parseStrictMmDdYy(*options.date))
+    return usageError("--date " + *options.date + " is not a date MM-DD-YY (eight characters, - or / between)");
   if (rest.empty()) {
     // The window is the default where there is a display to show it on.
     if (hasDisplay() && registry().count("gui")) {

@@ -20,12 +20,27 @@ bool PrintOutput::open(std::unique_ptr<QtSurface> device, std::string descriptio
 
 bool PrintOutput::openFromOptions(RunState& run) {
   if (options_.pdf) {
-    // The file is removed first: a PDF left from an earlier run must not
-    // pass for this run's output when it prints nothing.
+    // Nothing at the path is deleted: the new document replaces a file
+    // there only once it is complete. Only a file can be replaced so: a
+    // folder, a pipe or a device named by mistake is left alone.
+    namespace fs = std::filesystem;
     std::error_code ec;
-    std::filesystem::remove(*options_.pdf, ec);
+    fs::path target = *options_.pdf;
+    const fs::file_status st = fs::status(target, ec);
+    if (fs::exists(st) && !fs::is_regular_file(st)) {
+      fail("--pdf " + *options_.pdf + " is not a regular file (" +
+           (fs::is_directory(st) ? "a folder" : "a device or pipe") + "): nothing was written to it");
+      return false;
+    }
+    // A link to a file is kept: the document replaces the file it names.
+    if (fs::is_symlink(fs::symlink_status(target, ec))) target = fs::weakly_canonical(target, ec);
     run.PdfDriverForced = true;
-    return open(QtSurface::pdf(*options_.pdf), *options_.pdf);
+    auto device = QtSurface::pdf(target.string());
+    if (!device->pdfError().empty()) {
+      fail("cannot write " + *options_.pdf + ": " + device->pdfError());
+      return false;
+    }
+    return open(std::move(device), *options_.pdf);
   }
   if (options_.printer) {
     run.PrinterOverride = utf8ToCp1252(*options_.printer);
@@ -43,12 +58,15 @@ bool PrintOutput::openSettingsPrinter(const SettingsModel& model) {
 void PrintOutput::finish(RunReport& report) {
   if (!device_) return;
   const bool ok = device_->finish();
-  if (traced_ && !traced_->ok()) report.outputFailed(*options_.trace, "the trace could not be written completely");
+  // The trace is completed whatever became of the device: it shows what
+  // the run drew.
+  std::string traceError;
+  if (traced_ && !traced_->finish(&traceError))
+    report.outputFailed(*options_.trace, "cannot write the trace file (" + traceError + "); the file is left as it was");
   if (device_->device() == QtSurface::Device::Pdf) {
-    std::error_code ec;
     if (!ok)
-      report.outputFailed(description_, "cannot write the file");
-    else if (!std::filesystem::exists(*options_.pdf, ec) && report.cards() > 0)
+      report.outputFailed(description_, "cannot write the file (" + device_->pdfError() + "); the file is left as it was");
+    else if (!device_->pdfWritten() && report.cards() > 0)
       report.outputFailed(description_, "the file was not written: no card reached it");
     return;
   }

@@ -74,6 +74,13 @@ std::optional<Date> parseMmDdYy(std::string_view text) {
   return Date{year, m, d};
 }
 
+std::optional<Date> parseStrictMmDdYy(std::string_view text) {
+  if (text.size() != 8) return std::nullopt;
+  for (size_t at : {2, 5})
+    if (text[at] != '-' && text[at] != '/') return std::nullopt;
+  return parseMmDdYy(text);
+}
+
 std::string formatMmDdYy(const Date& date) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d-%02d-%02d", date.month % 100, date.day % 100,

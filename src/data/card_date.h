@@ -40,6 +40,11 @@ std::optional<Date> parseMmDdYy(std::string_view text);
 
 std::string formatMmDdYy(const Date& date);
 
+// A date as the command line takes it: exactly "mm-dd-yy" or "mm/dd/yy",
+// two digits each, and a real date. Nothing for anything else ("03-15-2027"
+// would otherwise print as 2020 on the wrong weekday).
+std::optional<Date> parseStrictMmDdYy(std::string_view text);
+
 Date addDays(const Date& date, int days);
 
 // The weekday names by weekday number 1..7; "" at 0.

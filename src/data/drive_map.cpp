@@ -6,6 +6,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "data/atomic_file.h"
 #include "data/text.h"
 
 namespace fs = std::filesystem;
@@ -211,16 +212,35 @@ std::vector<char> DriveMap::drives() const {
   return out;
 }
 
+void DriveMap::report(FileFault fault, std::string_view windowsPath, std::string detail) const {
+  if (!problems_) return;
+  std::string path(windowsPath);
+  if (auto host = hostPath(windowsPath); host && host->string() != path) path += " (" + host->string() + ")";
+  problems_->report({fault, std::move(path), std::move(detail)});
+}
+
+void DriveMap::reportWrite(std::string_view windowsPath, const std::string& error) const {
+  report(FileFault::WriteFailed, windowsPath,
+         "could not be written (" + error + "); the file is left as it was");
+}
+
 RecordFile DriveMap::readRecords(std::string_view windowsPath, int recordLength) const {
   auto p = hostPath(windowsPath);
   if (!p) return RecordFile({}, recordLength, false);
-  return RecordFile::read(*p, recordLength);
+  RecordFile file = RecordFile::read(*p, recordLength);
+  if (file.tooLarge())
+    report(FileFault::TooLarge, windowsPath,
+           "is larger than any data file (" + std::to_string(kMaxDataFileBytes >> 20) + " MB): not read");
+  return file;
 }
 
 bool DriveMap::writeRecord(std::string_view windowsPath, int recordLength, long n,
                            std::string_view record) const {
   auto p = hostPath(windowsPath);
-  return p && mc::writeRecord(*p, recordLength, n, record);
+  std::string error = "the drive is not mapped";
+  if (p && mc::writeRecord(*p, recordLength, n, record, &error)) return true;
+  reportWrite(windowsPath, error);
+  return false;
 }
 
 std::string DriveMap::readAll(std::string_view windowsPath) const {
@@ -229,18 +249,21 @@ std::string DriveMap::readAll(std::string_view windowsPath) const {
 
 bool DriveMap::writeAll(std::string_view windowsPath, std::string_view bytes) const {
   auto p = hostPath(windowsPath);
-  if (!p) return false;
-  std::ofstream out(*p, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
+  std::string error = "the drive is not mapped";
+  if (p && writeFileAtomically(*p, bytes, &error)) return true;
+  reportWrite(windowsPath, error);
+  return false;
 }
 
 bool DriveMap::copyFile(std::string_view from, std::string_view to) const {
-  auto src = hostPath(from), dst = hostPath(to);
+  auto src = hostPath(from);
   std::error_code ec;
-  if (!src || !dst || !fs::is_regular_file(*src, ec)) return false;
-  fs::copy_file(*src, *dst, fs::copy_options::overwrite_existing, ec);
-  return !ec;
+  if (!src || !fs::is_regular_file(*src, ec)) return false;
+  // The copy is made like every other write of ours, so that a copy cut
+  // short never replaces a good one.
+  const RecordFile bytes = readRecords(from, 1);
+  if (!bytes.exists()) return false;
+  return writeAll(to, bytes.bytes());
 }
 
 bool DriveMap::removeFile(std::string_view windowsPath) const {

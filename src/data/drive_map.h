@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "data/file_problems.h"
 #include "data/record_file.h"
 
 namespace mc {
@@ -41,8 +42,18 @@ class DriveMap {
   // Drive letters that are mapped, lower case, in alphabetical order.
   std::vector<char> drives() const;
 
+  // Where the problems met below are reported; none by default. The sink
+  // must outlive the map.
+  void setProblems(FileProblems* problems) { problems_ = problems; }
+  // Reports a problem with a file (readers name damage here); the path as
+  // the data names it, shown with its place on this machine.
+  void report(FileFault fault, std::string_view windowsPath, std::string detail) const;
+
+  // A file too large to be a data file reads as missing and is reported.
   RecordFile readRecords(std::string_view windowsPath, int recordLength) const;
-  // One record written in place (see writeRecord in record_file.h).
+  // One record replaced (see writeRecord in record_file.h). Every write
+  // below goes through a temporary file: a failure leaves the old file,
+  // is reported, and returns false.
   bool writeRecord(std::string_view windowsPath, int recordLength, long n,
                    std::string_view record) const;
   std::string readAll(std::string_view windowsPath) const;
@@ -76,7 +87,10 @@ class DriveMap {
   // listing; null when there is none.
   const std::string* listedName(const std::filesystem::path& dir, const std::string& part) const;
 
+  void reportWrite(std::string_view windowsPath, const std::string& error) const;
+
   std::filesystem::path root_;
+  FileProblems* problems_ = nullptr;
   // Folders already found on disk, by their upper-cased Windows path
   // ("C\DNV\RES"). An entry whose folder has gone (renamed, or made again
   // in another case) is dropped by the next lookup that misses in it.

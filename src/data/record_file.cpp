@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <fstream>
+#include <string>
 #include <system_error>
 
+#include "data/atomic_file.h"
+#include "data/file_problems.h"
 #include "data/text.h"
 
 namespace mc {
@@ -25,13 +28,27 @@ RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLen
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   in.seekg(0, std::ios::beg);
+  if (size > static_cast<std::streamoff>(kMaxDataFileBytes)) {
+    RecordFile refused({}, recordLength, false);
+    refused.tooLarge_ = true;
+    return refused;
+  }
   if (size > 0 && in) {
     bytes.resize(static_cast<size_t>(size));
     in.read(bytes.data(), size);
     bytes.resize(static_cast<size_t>(in.gcount()));
   } else {
+    // A file that tells no size (a pipe, a device) is read up to the limit.
     in.clear();
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string chunk(64 * 1024, '\0');
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+      bytes.append(chunk.data(), static_cast<size_t>(in.gcount()));
+      if (bytes.size() > kMaxDataFileBytes) {
+        RecordFile refused({}, recordLength, false);
+        refused.tooLarge_ = true;
+        return refused;
+      }
+    }
   }
   return RecordFile(std::move(bytes), recordLength, true);
 }
@@ -70,26 +87,26 @@ Rec& Rec::byte(int col, unsigned char code) {
 }
 
 bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
-                 std::string_view record) {
-  if (n < 1 || recordLength < 1) return false;
-  std::error_code ec;
-  const bool existed = std::filesystem::exists(hostPath, ec);
-  std::fstream f(hostPath, std::ios::binary | std::ios::in | std::ios::out |
-                               (existed ? std::ios::openmode{} : std::ios::trunc));
-  if (!f) return false;
-  f.seekg(0, std::ios::end);
-  const auto size = static_cast<std::uintmax_t>(f.tellg());
-  const std::uintmax_t start = static_cast<std::uintmax_t>(n - 1) * recordLength;
-  if (size < start) {
-    f.seekp(0, std::ios::end);
-    const std::string blanks(start - size, ' ');
-    f.write(blanks.data(), static_cast<std::streamsize>(blanks.size()));
+                 std::string_view record, std::string* error) {
+  if (n < 1 || recordLength < 1) {
+    if (error) *error = "no such record";
+    return false;
   }
-  const std::string bytes = padCut(record, recordLength);
-  f.seekp(static_cast<std::streamoff>(start));
-  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  f.flush();
-  return static_cast<bool>(f);
+  std::error_code ec;
+  std::string bytes;
+  if (std::filesystem::exists(hostPath, ec)) {
+    const RecordFile old = RecordFile::read(hostPath, 1);
+    if (!old.exists()) {
+      if (error) *error = old.tooLarge() ? "too large to be rewritten" : "cannot be read";
+      return false;
+    }
+    bytes = std::string(old.bytes());
+  }
+  const size_t start = static_cast<size_t>(n - 1) * static_cast<size_t>(recordLength);
+  if (bytes.size() < start + recordLength) bytes.resize(std::max(bytes.size(), start), ' ');
+  const std::string rec = padCut(record, recordLength);
+  bytes.replace(start, std::min(bytes.size() - start, rec.size()), rec);
+  return writeFileAtomically(hostPath, bytes, error);
 }
 
 }  // namespace mc

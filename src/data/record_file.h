@@ -12,9 +12,11 @@ namespace mc {
 
 // The whole file in memory, read once. A missing or unreadable file reads as
 // an empty file (exists() tells the two apart); a record beyond the end, or
-// the missing tail of a short last record, reads as blanks. Records can be
-// replaced in memory, for a file that is assembled and then written whole,
-// or kept in step with records written on disk.
+// the missing tail of a short last record, reads as blanks. A file larger
+// than kMaxDataFileBytes is not read at all: it reads as missing, and
+// tooLarge() says why. Records can be replaced in memory, for a file that
+// is assembled and then written whole, or kept in step with records
+// written on disk.
 class RecordFile {
  public:
   RecordFile() = default;
@@ -23,6 +25,7 @@ class RecordFile {
   static RecordFile read(const std::filesystem::path& hostPath, int recordLength);
 
   bool exists() const { return exists_; }
+  bool tooLarge() const { return tooLarge_; }
   int recordLength() const { return length_; }
   // Number of records that the file holds, counting a short last one.
   long recordCount() const;
@@ -48,6 +51,7 @@ class RecordFile {
   int length_ = 1;
   bool exists_ = false;
   bool changed_ = false;
+  bool tooLarge_ = false;
   std::string blank_;
 };
 
@@ -70,12 +74,14 @@ class Rec {
   std::string bytes_;
 };
 
-// Writes one record in place: the bytes of other records stay as they are. A
+// Replaces one record: the bytes of other records stay as they are. A
 // record past the end extends the file; records in between are filled with
 // blanks, which every reader takes as an empty record. The record is padded
-// with blanks or cut to the record length. Returns false when the file could
-// not be written (a missing folder, no permission).
+// with blanks or cut to the record length. The file is rewritten whole
+// through a temporary file, so that a failed write (a missing folder, no
+// permission, a full disk) leaves every byte as it was; then the result is
+// false and `error` says why.
 bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
-                 std::string_view record);
+                 std::string_view record, std::string* error = nullptr);
 
 }  // namespace mc

@@ -65,9 +65,14 @@ std::unique_ptr<QtSurface> QtSurface::printer(const std::string& queueName) {
 std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi) {
   std::unique_ptr<QtSurface> s(new QtSurface(Device::Pdf, dpi));
   s->path_ = path;
+  s->pdfFile_ = std::make_unique<AtomicFile>(path);
+  if (s->pdfFile_->failed()) {
+    s->failed_ = true;
+    s->pdfError_ = s->pdfFile_->error();
+  }
   s->printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   s->printer_->setOutputFormat(QPrinter::PdfFormat);
-  s->printer_->setOutputFileName(QFile::decodeName(QByteArray::fromStdString(path)));
+  s->printer_->setOutputFileName(QFile::decodeName(QByteArray::fromStdString(s->pdfFile_->temporary().string())));
   s->printer_->setResolution(dpi);
   s->printer_->setFullPage(true);
   s->printer_->setDocName("Meal Cards");
@@ -78,6 +83,7 @@ std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi) {
 
 std::unique_ptr<QtSurface> QtSurface::screen(double dpi) {
   std::unique_ptr<QtSurface> s(new QtSurface(Device::Screen, dpi));
+  s->paperPens_ = false;
   s->applyPaper();
   return s;
 }
@@ -119,8 +125,10 @@ bool QtSurface::ready() {
   if (!painter_.begin(target)) {
     failed_ = true;
     ++refused_;
+    if (device_ == Device::Pdf && pdfError_.empty()) pdfError_ = "the PDF engine could not open the file";
     return false;
   }
+  if (device_ == Device::Pdf) drewPdf_ = true;
   pagePending_ = false;
   pageHasInk_ = false;
   painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
@@ -150,7 +158,7 @@ const QFont& QtSurface::font() {
 }
 
 QPen QtSurface::pen(int32_t color) const {
-  const double pixel = device_ == Device::Screen ? kScreenPixelTwips : kPaperPixelTwips;
+  const double pixel = paperPens_ ? kPaperPixelTwips : kScreenPixelTwips;
   return QPen(qColor(color), std::max(1, DrawWidth) * pixel, Qt::SolidLine, Qt::RoundCap,
               Qt::RoundJoin);
 }
@@ -295,6 +303,7 @@ void QtSurface::clearIfPending() {
 
 bool QtSurface::finish() {
   // A second start would write the PDF file anew, without what it holds.
+  const bool firstFinish = !finished_;
   if (device_ == Device::Pdf) finished_ = true;
   if (painter_.isActive()) {
     painter_.end();
@@ -302,7 +311,30 @@ bool QtSurface::finish() {
     pagePending_ = false;
     pageHasInk_ = false;
   }
+  if (device_ == Device::Pdf && firstFinish && drewPdf_ && !failed_) commitPdf();
   return !failed_ && refused_ == 0;
+}
+
+void QtSurface::commitPdf() {
+  // The PDF engine does not say when the disk refused its bytes; a
+  // document written whole ends with its end-of-file marker.
+  QFile written(QFile::decodeName(QByteArray::fromStdString(pdfFile_->temporary().string())));
+  bool complete = false;
+  if (written.open(QIODevice::ReadOnly) && written.size() >= 6) {
+    written.seek(written.size() - 7);
+    complete = written.read(7).contains("%%EOF");
+  }
+  if (!complete) {
+    failed_ = true;
+    pdfError_ = "the document was cut short (is the disk full?)";
+    return;
+  }
+  if (!pdfFile_->commit()) {
+    failed_ = true;
+    pdfError_ = pdfFile_->error();
+    return;
+  }
+  pdfWritten_ = true;
 }
 
 QImage QtSurface::image() {

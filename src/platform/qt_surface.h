@@ -29,6 +29,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "data/atomic_file.h"
 #include "render/surface.h"
 
 namespace mc {
@@ -49,7 +50,10 @@ class QtSurface final : public Surface {
   // One PDF file for everything drawn, as a PDF printer driver makes it.
   // EndDoc ends the page but not the file: the program's output is one
   // document, completed by finish() (or the destructor). `dpi` is the
-  // resolution of the drawing; the file is the same at any of them.
+  // resolution of the drawing; the file is the same at any of them. The
+  // document is written beside the path under a temporary name and takes
+  // its place only once complete: a file already at the path stays until
+  // then, and stays for good when nothing was drawn or the write failed.
   static std::unique_ptr<QtSurface> pdf(const std::string& path, int dpi = 1200);
   // The screen preview: a white page image.
   static std::unique_ptr<QtSurface> screen(double dpi = kScreenDpi);
@@ -73,10 +77,19 @@ class QtSurface final : public Surface {
   bool isPrinter() const override { return device_ != Device::Screen; }
 
   Device device() const { return device_; }
+  // Pens of the device the page was laid out for, whatever draws it now: a
+  // printed page drawn again as a picture keeps its paper weights, a
+  // screen page drawn into a PDF its screen weights.
+  void usePaperPens(bool paper) { paperPens_ = paper; }
   // Ends what is open: the PDF file is written (and nothing more is drawn
   // into it), an open print job sent. False when the device could not be
-  // opened, or refused a job of the run.
+  // opened, refused a job of the run, or the PDF file could not be written
+  // completely.
   bool finish();
+  // The PDF file was completed and put in place by finish().
+  bool pdfWritten() const { return pdfWritten_; }
+  // Why the PDF file could not be written; "" when it could.
+  const std::string& pdfError() const { return pdfError_; }
   // False once the device refused to start a page (no such queue, a PDF
   // file that cannot be written).
   bool ok() const { return !failed_; }
@@ -93,6 +106,8 @@ class QtSurface final : public Surface {
   QtSurface(Device device, double dpi);
   // Starts painting (a job, a page) when needed; false when the device fails.
   bool ready();
+  // Puts the finished PDF file in place, or notes why it cannot be.
+  void commitPdf();
   // Fills the screen page white when a Cls is still owed.
   void clearIfPending();
   void applyPaper();
@@ -118,8 +133,13 @@ class QtSurface final : public Surface {
   double dpi_;
   std::unique_ptr<QPrinter> printer_;
   std::string path_;
+  std::unique_ptr<AtomicFile> pdfFile_;
+  bool drewPdf_ = false;
+  bool pdfWritten_ = false;
+  std::string pdfError_;
   QImage image_;
   QPainter painter_;
+  bool paperPens_ = true;
   int paper_ = kPaperLetter;
   int orientation_ = kLandscape;
   bool paperChanged_ = true;

@@ -94,7 +94,9 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     const std::string roster = rosterPath(facility, u);
     if (!drives.fileExists(roster)) continue;
     const std::string copy = workingRosterPath(facility, u);
-    if (!drives.copyFile(roster, copy)) continue;
+    // A copy that cannot be made would leave the unit off the tray line
+    // unseen: the assembly stops here (the drive map named the file).
+    if (!drives.copyFile(roster, copy)) return {1, 1, false};
     if (u < request.firstUnit || u > request.lastUnit) continue;
     std::string bytes = drives.readAll(copy);
     // Records past the end of the roster are blank and would change nothing.
@@ -104,8 +106,8 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     units.push_back({copy, RecordFile(std::move(bytes), roster::kRecordLength, true), last});
   }
 
+  // The old meal-order file stays until the new one replaces it whole.
   const std::string mealOrderPath = mealOrderFilePath(facility);
-  drives.removeFile(mealOrderPath);
   RecordFile mealOrder({}, kMealOrderRecordLength, false);
 
   // A missing dining location file reads as empty records rather than being
@@ -183,11 +185,12 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     pass(kPlaced, true);
   }
 
+  bool written = true;
   for (const WorkingRoster& unit : units)
-    if (unit.copy.changed()) drives.writeAll(unit.path, unit.copy.bytes());
-  drives.writeAll(mealOrderPath, mealOrder.bytes());
+    if (unit.copy.changed()) written = drives.writeAll(unit.path, unit.copy.bytes()) && written;
+  written = written && drives.writeAll(mealOrderPath, mealOrder.bytes());
 
-  return {1, static_cast<int>(*std::max_element(counter.begin(), counter.end()))};
+  return {1, static_cast<int>(*std::max_element(counter.begin(), counter.end())), written};
 }
 
 }  // namespace mc

@@ -65,6 +65,10 @@ struct MealOrderRequest {
 struct ResidentRange {
   int first = 1;
   int last = 1;
+  // False when a working roster copy or the meal-order file could not be
+  // written (reported through the drive map): the tray line on disk is not
+  // this request's, and nothing may be printed from it.
+  bool written = true;
 };
 
 // Builds the meal-order file (and the working roster copies) for the

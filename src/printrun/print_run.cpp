@@ -10,11 +10,13 @@
 #include "printrun/dining_locations.h"
 #include "printrun/meal_order_file.h"
 #include "printrun/menu_loader.h"
+#include "printrun/pdf_backup.h"
 #include "printrun/resident_selection.h"
 #include "printrun/run_paths.h"
 #include "printrun/text_export.h"
 #include "printrun/window_caption.h"
 #include "render/card_renderer.h"
+#include "render/page_recorder.h"
 #include "render/user_card.h"
 #include "settings/resident_load_options.h"
 
@@ -36,12 +38,6 @@ constexpr const char* kPdfDrivers[] = {"DOCUPRINTER", "ADOBE PDF", "PDF995"};
 constexpr NextResPlace kNextResStyle1{5600, 8100};
 constexpr NextResPlace kNextResOther{7600, 10200};
 
-// The PDF backup and the TIF picture store (Check40) are not made yet: a
-// run with the box ticked prints as without it.
-void PrepareTIF(RunEnvironment&) {}
-void MergeBackupPages(RunEnvironment&) {}
-void FinishBackup(RunEnvironment&) {}
-
 int16_t clamp16(int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); }
 
 // The eight range fields as the run reads them.
@@ -58,7 +54,13 @@ class PrintRun {
       : env_(env),
         run_(env.run),
         model_(env.model),
-        renderer_(env.facility, env.model, env.resident, env.printer, env.screen),
+        backupOn_(env.model.Check[40] == 1 || env.run.BackupForced),
+        backup_(env.drives, env.facility, env.pictures, env.merger, report_),
+        printerPages_(recorder(env.printer)),
+        screenPages_(recorder(&env.screen)),
+        renderer_(env.facility, env.model, env.resident,
+                  printerPages_ ? printerPages_.get() : env.printer,
+                  screenPages_ ? *screenPages_ : env.screen),
         selection_(env, dining_, report_) {
     renderer_.barCoder = env.barCoder;
     renderer_.LoadResident = [this] {
@@ -73,6 +75,16 @@ class PrintRun {
   RunReport go();
 
  private:
+  // With the backup on, the surfaces the cards go to are recorded, so that
+  // each finished page can be stored: the pages sent to the printer as well
+  // as those printed to the screen, since a backup of the blank preview
+  // would be worthless. Walk-throughs and user cards store nothing.
+  std::unique_ptr<RecordingSurface> recorder(Surface* surface) const {
+    if (!surface || !backupOn_ || run_.PreviewFlag != 0 || model_.Option[3]) return nullptr;
+    return std::make_unique<RecordingSurface>(*surface);
+  }
+  void storePage();
+  int pageMeal() const;
   bool start();
   bool confirmCardDate();
   void passes();
@@ -103,6 +115,10 @@ class PrintRun {
   RunReport report_;
   RunState& run_;
   SettingsModel& model_;
+  const bool backupOn_;
+  PdfBackup backup_;
+  std::unique_ptr<RecordingSurface> printerPages_;
+  std::unique_ptr<RecordingSurface> screenPages_;
   DiningLocations dining_;
   CardRenderer renderer_;
   ResidentSelection selection_;
@@ -110,6 +126,9 @@ class PrintRun {
 
   Ranges read_;
   bool singleResident_ = false;  // one unit and one resident
+  // The run ends with the merged backup and the TIF files: it covers more
+  // than one resident and more than one unit.
+  bool runFiles_ = false;
   bool byDiningLocation_ = false;
   int workingResidentFirst_ = 1, workingResidentLast_ = 1;
   // A page on the printer that a card was drawn on and no DrawMenu ended.
@@ -130,6 +149,8 @@ RunReport PrintRun::go() {
     passes();
     if (stopped()) {
       report_.end = RunEnd::Cancelled;
+      // The pages stored so far are written, and their failures named.
+      backup_.finishPages();
       return std::move(report_);
     }
     const std::string rest = run_.MealOrderRest;
@@ -143,7 +164,6 @@ RunReport PrintRun::go() {
 }
 
 bool PrintRun::start() {
-  if (model_.Check[40] == 1) PrepareTIF(env_);
   run_.MealOrder = parseMealOrder(model_.Text[20]);
   run_.TextCardFile = textCardFilePath(env_.facility);
   if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
@@ -161,6 +181,8 @@ bool PrintRun::start() {
   read_ = {field(1), field(2), field(3), field(4), field(5), field(6), field(7), field(8)};
   singleResident_ = read_.unitFirst == read_.unitLast && read_.residentFirst == read_.residentLast;
   const bool severalDays = read_.dayFirst != read_.dayLast;
+  runFiles_ = !singleResident_ && read_.unitFirst != read_.unitLast;
+  if (backupOn_) backup_.PrepareTIF(model_.CardKind, model_.CallMode == callmode::QuickRun, runFiles_);
 
   if (model_.CallMode == callmode::QuickRun) {
     model_.CallMode = callmode::None;
@@ -241,6 +263,12 @@ void PrintRun::passes() {
     request.lastResident = read_.residentLast;
     request.showCaption = [this] { env_.hooks.progress({model_.Caption, 0, 0, 0, 0}); };
     const ResidentRange range = MakeDLF(env_.drives, env_.facility, model_, request);
+    // A tray line that could not be written whole would print the old one,
+    // or a short one: nothing is printed (the drive map named the file).
+    if (!range.written) {
+      cancelled_ = true;
+      return;
+    }
     // The assembly's range ends one past the last tray; the run stops at
     // the last one, so that back to front the first page is a full one.
     residentFirst = range.first;
@@ -390,8 +418,6 @@ void PrintRun::residentStep(const PassRules& rules) {
           dayLoop();
       }
       if (stopped()) return;
-      if (position <= 3 && model_.Check[40] == 1 && !singleResident_ && read_.unitFirst != read_.unitLast)
-        MergeBackupPages(env_);
     }
     if (positions.size() > 1) endOpenPage();
     if (!alf || walkThrough()) return;
@@ -441,6 +467,7 @@ void PrintRun::drawCard() {
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);
   }
   if (!renderer_.drawsOnScreen(ctx) && env_.printer) pageOpen_ = !endedPage;
+  if (endedPage) storePage();
   if (endedPage && !walkThrough())
     MakeTxt(env_.drives, env_.facility, run_.TextCardFile, env_.resident, run_.MealLocations);
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
@@ -473,9 +500,29 @@ void PrintRun::printUserCard() {
 void PrintRun::endOpenPage() {
   if (!pageOpen_) return;
   pageOpen_ = false;
+  storePage();
   countPage();
   jobBreak();
   if (run_.CardCount < 32767) ++run_.CardCount;
+}
+
+// MakeTIF for the page just finished, under the name of the resident
+// drawn last on it.
+void PrintRun::storePage() {
+  for (RecordingSurface* pages : {printerPages_.get(), screenPages_.get()}) {
+    if (!pages || !pages->hasDrawing()) continue;
+    backup_.MakeTIF(pages->takePage(), env_.resident.ResidentFile, pageMeal());
+  }
+}
+
+// The meal every card of the page is of: the one-meal orders and the
+// assisted-living meals; 0 for pages that carry several meals.
+int PrintRun::pageMeal() const {
+  if (model_.AlfMenus) return run_.AlfMealNo;
+  if (run_.MealOrder == "BBB") return 1;
+  if (run_.MealOrder == "LLL") return 2;
+  if (run_.MealOrder == "SSS") return 3;
+  return 0;
 }
 
 void PrintRun::jobBreak() {
@@ -506,7 +553,9 @@ void PrintRun::warnCard(const std::string& warning) {
 
 void PrintRun::finish() {
   const bool severalResidents = !singleResident_;
-  if (model_.Check[40] == 1 && severalResidents && read_.unitFirst != read_.unitLast) FinishBackup(env_);
+  if (backupOn_ && runFiles_) backup_.FinishBackup(env_.dialogs);
+  // Every page handed to the store is written before the run ends.
+  backup_.finishPages();
   // The document of a PDF driver is ended before the program may end, so
   // that it is complete however the program goes on.
   if (run_.PdfDriver && env_.printer && !onScreen()) env_.printer->EndDoc();

@@ -14,6 +14,7 @@
 #include "data/fixed_tables.h"
 #include "data/resident_record.h"
 #include "printrun/dialogs.h"
+#include "printrun/picture_store.h"
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
 #include "render/bar_code.h"
@@ -47,6 +48,10 @@ struct RunEnvironment {
   // The fixed tables start-up built; null: the run builds its own.
   const FixedTables* tables = nullptr;
   const BarCoder* barCoder = nullptr;  // null: bar codes print their text only
+  // What keeps the pages of a backup run and merges them; null when this
+  // program has none (the backup then fails by name).
+  PictureStore* pictures = nullptr;
+  PdfMerger* merger = nullptr;
 };
 
 }  // namespace mc

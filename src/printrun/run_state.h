@@ -49,6 +49,9 @@ struct RunState {
   // The queue this program run prints to when it is not the settings'
   // printer (--printer); PrinterName itself is left as stored.
   std::string PrinterOverride;
+  // "Make PDF Backup" for this program run whatever Check40 says (--backup);
+  // the stored settings are left as they are.
+  bool BackupForced = false;
 
   // ---- What selection prepared for the current resident ----
   // By meal 1..3: dining location description, three blanks when unknown.

@@ -1,8 +1,13 @@
 #include "printrun/text_export.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 
+#include "data/atomic_file.h"
 #include "data/text.h"
 
 namespace mc {
@@ -61,16 +66,41 @@ bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string
   block.reserve(static_cast<size_t>(kTextCardLineLength) * kTextCardLines);
   for (const std::string& text : textCardLines(facility, resident, MealLocations)) block += text + "\r\n";
 
-  std::fstream f(*host, std::ios::binary | std::ios::in | std::ios::out);
-  if (!f) f.open(*host, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
-  if (!f) return false;
+  // The file only ever grows, card by card, so it is not rewritten
+  // through a temporary file like our other files: the card is written
+  // after the last whole line and flushed, and a card that does not fit
+  // (a full disk) is cut off again, leaving the file as it was.
+  const int fd = ::open(host->c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    drives.report(FileFault::WriteFailed, textFile, "could not be opened (" + systemError(errno) + ")");
+    return false;
+  }
+  struct stat st {};
+  const off_t length = ::fstat(fd, &st) == 0 ? st.st_size : 0;
   // The next line follows the last whole line; a torn tail is overwritten.
-  f.seekg(0, std::ios::end);
-  const auto length = static_cast<std::streamoff>(f.tellg());
-  f.seekp(length / kTextCardLineLength * kTextCardLineLength);
-  f.write(block.data(), static_cast<std::streamsize>(block.size()));
-  f.flush();
-  return static_cast<bool>(f);
+  off_t at = length / kTextCardLineLength * kTextCardLineLength;
+  std::string_view rest = block;
+  int error = 0;
+  while (!rest.empty() && error == 0) {
+    const ssize_t n = ::pwrite(fd, rest.data(), rest.size(), at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      error = n == 0 ? ENOSPC : errno;
+    } else {
+      rest.remove_prefix(static_cast<size_t>(n));
+      at += n;
+    }
+  }
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (error != 0) (void)::ftruncate(fd, length);
+  ::close(fd);
+  if (error != 0) {
+    drives.report(FileFault::WriteFailed, textFile,
+                  "could not take the card of " + trim(resident.NameLine) + " (" + systemError(error) +
+                      "); the file is left as it was");
+    return false;
+  }
+  return true;
 }
 
 }  // namespace mc

@@ -29,8 +29,8 @@ void PrepareTextCardFolder(const DriveMap& drives, const std::string& textFile);
 // Appends one card for the resident to textFile (a Windows path), starting
 // at line (file length \ 62) + 1. Nothing is written when textFile is empty
 // or the facility's marker switched the export off; whether the run is a
-// walk-through is the caller's test. Failures are not reported to the user;
-// the result says whether the card was written.
+// walk-through is the caller's test. A card that cannot be written is
+// reported through the drive map; the file keeps what it held.
 bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string& textFile,
              const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations);
 

@@ -60,10 +60,26 @@ std::string traceNumber(double value) {
 TraceSurface::TraceSurface(Surface& inner, std::ostream& out) : inner_(inner), out_(&out) {}
 
 TraceSurface::TraceSurface(Surface& inner, const std::string& path)
-    : inner_(inner), file_(std::make_unique<std::ofstream>(path, std::ios::binary | std::ios::trunc)),
-      out_(file_.get()) {}
+    : inner_(inner), file_(std::make_unique<AtomicFile>(path)), stream_(std::make_unique<std::ofstream>()),
+      out_(stream_.get()) {
+  if (!file_->failed()) stream_->open(file_->temporary(), std::ios::binary | std::ios::trunc);
+  else stream_->setstate(std::ios::failbit);
+}
 
-TraceSurface::~TraceSurface() { out_->flush(); }
+TraceSurface::~TraceSurface() { finish(); }
+
+bool TraceSurface::finish(std::string* error) {
+  out_->flush();
+  if (!file_ || finished_) return out_->good();
+  finished_ = true;
+  // The stream writes through its own buffer: a full disk shows as a bad
+  // stream, or at the latest when the data is flushed to the disk.
+  const bool written = stream_->good();
+  stream_->close();
+  if (written && file_->commit()) return true;
+  if (error) *error = written ? file_->error() : std::string("a write failed");
+  return false;
+}
 
 void TraceSurface::sync() { copyStateTo(inner_); }
 

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "data/atomic_file.h"
 #include "render/surface.h"
 
 namespace mc {
@@ -16,11 +17,17 @@ class TraceSurface : public Surface {
  public:
   // Traces to `out`; the stream must outlive the surface.
   TraceSurface(Surface& inner, std::ostream& out);
-  // Traces to a file, created (or emptied) now; ok() tells whether it opened.
+  // Traces to a file, written beside it under a temporary name and put in
+  // its place by finish() (or the destructor); ok() tells whether the
+  // temporary file opened. An old file at the path stays until then.
   TraceSurface(Surface& inner, const std::string& path);
   ~TraceSurface() override;
 
-  bool ok() const { return out_->good(); }
+  bool ok() const { return out_->good() && !(file_ && file_->failed()); }
+  // Completes the trace file: false, with the old file left and `error`
+  // saying why, when a write failed (a full disk). Nothing to do when
+  // tracing to a stream.
+  bool finish(std::string* error = nullptr);
 
   void Print(std::string_view text, bool endLine = false) override;
   void Line(double x1, double y1, double x2, double y2, int32_t color,
@@ -42,8 +49,10 @@ class TraceSurface : public Surface {
   void write(const std::string& record);
 
   Surface& inner_;
-  std::unique_ptr<std::ofstream> file_;
+  std::unique_ptr<AtomicFile> file_;
+  std::unique_ptr<std::ofstream> stream_;
   std::ostream* out_;
+  bool finished_ = false;
 };
 
 // JSON text of a number as the trace writes it: whole numbers without a

@@ -63,6 +63,10 @@ class Controller {
   // Starts the sibling programs, the menu-day picker and the PDF reader
   // (null: none can be started, and a button that needs one says so).
   ProgramLauncher* launcher = nullptr;
+  // The PDF backup's picture store and merge (null: a backup run names
+  // the files it could not make).
+  PictureStore* pictures = nullptr;
+  PdfMerger* pdfMerger = nullptr;
 
   // ---- Values start-up leaves for the window and the runs ----
   std::string IconPath;         // the window icon's file, "" when there is none

@@ -19,16 +19,7 @@ using test::runMealcards;
 using test::runShell;
 using test::shellQuote;
 
-// The text of each page (pdftotext ends every page with a form feed).
-std::vector<std::string> pages(const fs::path& pdf) {
-  std::vector<std::string> out(1);
-  for (char ch : runShell("pdftotext " + shellQuote(pdf.string()) + " -").out) {
-    if (ch == '\f') out.emplace_back();
-    else out.back() += ch;
-  }
-  out.pop_back();
-  return out;
-}
+using test::pdfPages;
 
 TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
   test::TempDrives scratch;
@@ -53,7 +44,7 @@ TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
                            "Young, Betty" /* no breakfast tray, the other meals printed */};
   const char* left[] = {"Ito, Kenji" /* tube feeding, 98 */, "Nakamura, Yuki" /* NPO, 99 */,
                         "Petrov, Ivan" /* hospital */, "Weber, Hans" /* out on pass */};
-  const std::vector<std::string> text = pages(pdf);
+  const std::vector<std::string> text = pdfPages(pdf);
   ASSERT_EQ(text.size(), std::size(printed));
   for (size_t i = 0; i < text.size(); ++i) {
     EXPECT_NE(text[i].find(printed[i]), std::string::npos) << "page " << i + 1 << ": " << text[i];
@@ -92,7 +83,7 @@ std::vector<std::string> residentsOf(const fs::path& pdf) {
       "Petrov, Ivan",    "Quinn, Abigail",  "Rossi, Marco",     "S\xc3\xa1nchez, Jos\xc3\xa9", "Thompson, Walter",
       "Underwood, Ada",  "Vasquez, Maria",  "Weber, Hans",      "Xu, Li",            "Young, Betty"};
   std::vector<std::string> out;
-  for (const std::string& page : pages(pdf))
+  for (const std::string& page : pdfPages(pdf))
     for (const char* name : demoResidents)
       if (page.find(name) != std::string::npos && (out.empty() || out.back() != name)) out.push_back(name);
   return out;
@@ -158,16 +149,17 @@ TEST(PrintCommand, CtrlCStopsAfterThePageInProgressWithAFinishedPdf) {
   test::TempDrives scratch;
   const fs::path demo = test::makeDemoFacility(scratch.root() / "demo", "--units 4 --residents 60");
   const fs::path pdf = scratch.root() / "cards.pdf", trace = scratch.root() / "trace.jsonl";
-  // The signal goes out once the trace shows the run drawing.
+  // The signal goes out once the trace, still under its temporary name,
+  // shows the run drawing.
   const CommandResult r = runShell(
       "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " --drives " +
       shellQuote(demo.string()) + " --pdf " + shellQuote(pdf.string()) + " --trace " + shellQuote(trace.string()) +
-      " print & pid=$!; for i in $(seq 600); do [ -s " + shellQuote(trace.string()) +
-      " ] && break; sleep 0.05; done; kill -INT $pid; wait $pid");
+      " print & pid=$!; for i in $(seq 600); do [ -n \"$(find " + shellQuote(scratch.root().string()) +
+      " -maxdepth 1 -name '.trace.jsonl.*' -size +0)\" ] && break; sleep 0.05; done; kill -INT $pid; wait $pid");
   EXPECT_EQ(r.exitCode, 130) << r.err;
   EXPECT_NE(r.err.find("stopped by Ctrl-C"), std::string::npos) << r.err;
   EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
-  const size_t printed = pages(pdf).size();
+  const size_t printed = pdfPages(pdf).size();
   EXPECT_GE(printed, 1u);
   EXPECT_LT(printed, 150u);  // far from the whole facility
 }

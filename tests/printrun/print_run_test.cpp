@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <sstream>
 
 #include "data/text.h"
+#include "printrun/pdf_backup.h"
 #include "printrun/print_run.h"
 #include "printrun/run_paths.h"
 #include "printrun/scripted_dialogs.h"
@@ -90,6 +92,8 @@ class PrintRunTest : public ::testing::Test {
     screenTrace.str("");
     RunEnvironment env{t.drives(), facility, m, settingsFile, resident, dietFile, dialogs, clock, run,
                        &printer, screen, hooks, [this] { ++exits; ended = true; }, ended, cancel};
+    env.pictures = store;
+    env.merger = merger;
     report = Command1_Click(env);
     std::string out;
     char last = 0;
@@ -129,6 +133,8 @@ class PrintRunTest : public ::testing::Test {
   bool cancel = false;
   RunReport report;
   int exits = 0;
+  PictureStore* store = nullptr;
+  PdfMerger* merger = nullptr;
 };
 
 TEST_F(PrintRunTest, MealOrderIsTakenAsTypedAndResetOverSeveralDays) {
@@ -355,6 +361,149 @@ TEST_F(PrintRunTest, TheReportNamesWhoWasLeftOutAndWhyAndCountsTheCards) {
   dialogs.answerQuestions(Answer::No);
   EXPECT_EQ(print(), "");
   EXPECT_EQ(report.end, RunEnd::NotStarted);
+}
+
+// ---- The PDF backup ----
+
+// Writes each page as the surnames printed on it ("Alpha+Bravo"), and the
+// TIF files as their page count; merges by joining the files' contents.
+class TextPictureStore : public PictureStore, public PdfMerger {
+ public:
+  void clear(bool files) override {
+    runFiles = files;
+    tifPages = 0;
+  }
+  void addPage(std::shared_ptr<const RecordedPage> page, const std::filesystem::path& jpg,
+               const std::filesystem::path& pdf) override {
+    std::string names;
+    for (const RecordedPage::Item& it : page->items) {
+      const size_t comma = it.text.find(", Pat");
+      if (it.op != RecordedPage::Op::Text || comma == std::string::npos) continue;
+      const std::string name = it.text.substr(it.text.rfind(' ', comma) + 1, comma - it.text.rfind(' ', comma) - 1);
+      if (!contains(names, name)) names += (names.empty() ? "" : "+") + name;
+    }
+    write(pdf, names);
+    write(jpg, "picture of " + names);
+    if (runFiles) ++tifPages;
+  }
+  void wait() override {}
+  bool saveTifs(const std::filesystem::path& colour, const std::filesystem::path& blackWhite) override {
+    write(colour, std::to_string(tifPages));
+    write(blackWhite, std::to_string(tifPages));
+    return true;
+  }
+  std::vector<StoreFailure> takeFailures() override { return {}; }
+  std::string merge(const std::vector<std::filesystem::path>& inputs, const std::filesystem::path& target) override {
+    if (failMerge) return "disk full";
+    std::string all;
+    for (const auto& in : inputs) {
+      std::ifstream f(in);
+      all += (all.empty() ? "" : "|") + std::string(std::istreambuf_iterator<char>(f), {});
+    }
+    write(target, all);
+    return {};
+  }
+
+  bool runFiles = false;
+  int tifPages = 0;
+  bool failMerge = false;
+
+ private:
+  static void write(const std::filesystem::path& path, const std::string& text) { std::ofstream(path) << text; }
+};
+
+class BackupTest : public PrintRunTest {
+ protected:
+  BackupTest() {
+    facility.SiteCode = "K8Q";
+    store = &pictures;
+    merger = &pictures;
+    m.Check[40] = 1;
+    t.putFile(cards + "\\keep", "");
+  }
+  const std::string cards = "c:\\dnv\\cards";
+  TextPictureStore pictures;
+};
+
+TEST_F(BackupTest, HoldsEveryPageInPrintOrderAndCopiesItToThePdfFolder) {
+  add(1, 1, {"Alpha"});
+  add(1, 2, {"Bravo"});
+  add(2, 1, {"Charlie"});
+  m.Text[2] = "2";
+  t.putFile(cards + "\\K8Q_R999XYZ.pdf", "Gone");  // a page of an earlier run
+  EXPECT_EQ(print(), "A#B#C#");
+  EXPECT_EQ(t.read(cards + "\\TC.pdf"), "Alpha|Bravo|Charlie");
+  EXPECT_EQ(t.read(cards + "\\K8Q_R101XYZ.pdf"), "Alpha");
+  EXPECT_EQ(t.read(cards + "\\K8Q_R201XYZ.jpg"), "picture of Charlie");
+  EXPECT_EQ(t.read(cards + "\\K8Q_TIFCards.tif"), "3");
+  EXPECT_EQ(t.read(cards + "\\K8Q_TIFBWCards.tif"), "3");
+  EXPECT_EQ(t.read("c:\\dnv\\PDF\\TC.PDF"), "Alpha|Bravo|Charlie");
+  EXPECT_FALSE(t.exists(cards + "\\TCB.pdf"));  // each page carries all three meals
+  ASSERT_FALSE(dialogs.shown().empty());
+  EXPECT_EQ(dialogs.shown().back().text,
+            "c:\\dnv\\cards\\TC.pdf\r\nPDF File of Tray Cards Created Successfully.\r\n\r\n"
+            "This File will now be Copied to the c:\\dnv\\PDF folder.");
+  EXPECT_TRUE(report.failedOutputs.empty());
+
+  // A quick run keeps the pages it finds; merged documents are not pages,
+  // and this run's pages replace those of the same residents.
+  t.putFile(cards + "\\K8Q_R000OLD.pdf", "Old");
+  t.putFile(cards + "\\MCB.pdf", "Merged earlier");
+  m.CallMode = callmode::QuickRun;
+  add(1, 2, {"Bert"});
+  EXPECT_EQ(print(), "A#B#C#");
+  EXPECT_EQ(t.read(cards + "\\TC.pdf"), "Old|Alpha|Bert|Charlie");
+
+  // Meal cards get their own backup name; a merge that fails is named and
+  // nothing is announced or copied.
+  m.Option[1] = false;
+  m.Option[2] = true;
+  m.CardKind = 2;
+  pictures.failMerge = true;
+  dialogs = ScriptedDialogs();
+  print();
+  EXPECT_FALSE(t.exists(cards + "\\MC.pdf"));
+  EXPECT_FALSE(t.exists("c:\\dnv\\PDF\\MC.PDF"));
+  ASSERT_FALSE(report.failedOutputs.empty());
+  EXPECT_EQ(report.failedOutputs[0].output, "c:\\dnv\\cards\\MC.pdf");
+  EXPECT_EQ(report.failedOutputs[0].reason, "disk full");
+  for (const auto& shown : dialogs.shown()) EXPECT_EQ(shown.text.find("Created Successfully"), std::string::npos);
+}
+
+TEST_F(BackupTest, OneUnitKeepsThePagesButMakesNoMergeNoTifsAndNoCopies) {
+  addAll({"Alpha", "Bravo"});
+  EXPECT_EQ(print(), "A#B#");
+  EXPECT_FALSE(pictures.runFiles);
+  EXPECT_EQ(t.read(cards + "\\K8Q_R102XYZ.pdf"), "Bravo");
+  EXPECT_FALSE(t.exists(cards + "\\TC.pdf"));
+  EXPECT_FALSE(t.exists(cards + "\\K8Q_TIFCards.tif"));
+  EXPECT_FALSE(t.exists("c:\\dnv\\PDF\\TC.PDF"));
+  EXPECT_TRUE(dialogs.shown().empty());
+
+  // A walk-through shows cards on the screen and stores nothing.
+  std::filesystem::remove(*t.drives().hostPath(cards + "\\K8Q_R102XYZ.pdf"));
+  run.PreviewFlag = 1;
+  print();
+  EXPECT_FALSE(t.exists(cards + "\\K8Q_R102XYZ.pdf"));
+}
+
+TEST_F(BackupTest, EveryPageOfAResidentIsKeptAndByMealGivesADocumentPerMeal) {
+  add(1, 1, {"Alpha"});
+  add(2, 1, {"Bravo"});
+  m.Text[2] = "2";
+  m.Text[6] = "2";  // two menu days: two pages each
+  EXPECT_EQ(print(), "A#A#B#B#");
+  EXPECT_EQ(t.read(cards + "\\TC.pdf"), "Alpha|Alpha|Bravo|Bravo");
+  EXPECT_TRUE(t.exists(cards + "\\K8Q_R101XYZ_2.pdf"));
+
+  m.Text[6] = "1";
+  m.Text[20] = "BYM";
+  EXPECT_EQ(print(), "AB##AB##AB#");
+  EXPECT_EQ(t.read(cards + "\\TC.pdf"), "Alpha+Bravo|Alpha+Bravo|Alpha+Bravo");
+  for (const char* meal : {"B", "L", "S"}) {
+    EXPECT_EQ(t.read(cards + "\\TC" + meal + ".pdf"), "Alpha+Bravo") << meal;
+    EXPECT_EQ(t.read(std::string("c:\\dnv\\PDF\\TC") + meal + ".PDF"), "Alpha+Bravo") << meal;
+  }
 }
 
 }  // namespace

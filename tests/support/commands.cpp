@@ -57,6 +57,17 @@ fs::path makeDemoFacility(const fs::path& dir, const std::string& options) {
   return dir;
 }
 
+std::vector<std::string> pdfPages(const std::filesystem::path& pdf) {
+  // pdftotext ends every page with a form feed.
+  std::vector<std::string> out(1);
+  for (char ch : runShell("pdftotext " + shellQuote(pdf.string()) + " -").out) {
+    if (ch == '\f') out.emplace_back();
+    else out.back() += ch;
+  }
+  out.pop_back();
+  return out;
+}
+
 bool hasLine(const std::string& text, const std::string& line) {
   std::istringstream in(text);
   for (std::string l; std::getline(in, l);)

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace mc::test {
 
@@ -29,6 +30,9 @@ CommandResult runMealcards(const std::string& args, const std::string& environme
 // the generator fails.
 std::filesystem::path makeDemoFacility(const std::filesystem::path& dir,
                                        const std::string& options = "");
+
+// The text of each page of a PDF file, read with pdftotext.
+std::vector<std::string> pdfPages(const std::filesystem::path& pdf);
 
 // True when text holds exactly this line.
 bool hasLine(const std::string& text, const std::string& line);

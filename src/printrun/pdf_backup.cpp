@@ -1,0 +1,230 @@
+#include "printrun/pdf_backup.h"
+
+#include <algorithm>
+#include <set>
+#include <system_error>
+
+#include "data/text.h"
+#include "printrun/text_export.h"
+
+namespace mc {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kMealLetters = " BLS";
+
+std::string cardsFolder(const Facility& facility) { return facility.folder(42) + "\\cards"; }
+
+}  // namespace
+
+std::string backupPrefix(int cardKind) {
+  switch (cardKind) {
+    case 2:
+      return "MC";
+    case 1:
+      return "SM";
+    default:
+      // Any other kind is printed as tray cards.
+      return "TC";
+  }
+}
+
+std::string backupFileName(const Facility& facility, int cardKind) {
+  return cardsFolder(facility) + "\\" + backupPrefix(cardKind) + ".pdf";
+}
+
+std::string backupCopyName(int cardKind) { return std::string(kPdfFolder) + "\\" + backupPrefix(cardKind) + ".PDF"; }
+
+// The per-meal documents take the card kind's letters, as their copies do,
+// so that what the run writes is what the copy step looks for.
+std::string perMealFileName(const Facility& facility, int cardKind, int meal) {
+  return cardsFolder(facility) + "\\" + backupPrefix(cardKind) + kMealLetters[meal] + ".pdf";
+}
+
+std::string perMealCopyName(int cardKind, int meal) {
+  return std::string(kPdfFolder) + "\\" + backupPrefix(cardKind) + kMealLetters[meal] + ".PDF";
+}
+
+std::string pictureBaseName(const Facility& facility, const std::string& residentFile) {
+  return cardsFolder(facility) + "\\" + facility.SiteCode + "_" + trim(residentFile);
+}
+
+std::string colourTifName(const Facility& facility) {
+  return facility.folder(42) + "\\CARDS\\" + facility.SiteCode + "_TIFCards.tif";
+}
+
+std::string blackWhiteTifName(const Facility& facility) {
+  return facility.folder(42) + "\\CARDS\\" + facility.SiteCode + "_TIFBWCards.tif";
+}
+
+void KillPDFs(const DriveMap& drives, const Facility& facility) {
+  drives.removeFiles(cardsFolder(facility) + "\\*.pdf");
+}
+
+PdfBackup::PdfBackup(const DriveMap& drives, const Facility& facility, PictureStore* store, PdfMerger* merger,
+                     RunReport& report)
+    : drives_(drives), facility_(facility), store_(store), merger_(merger), report_(report) {}
+
+PdfBackup::~PdfBackup() {
+  // Whatever way the run ended, no page is left half written.
+  if (store_ && active_) store_->wait();
+}
+
+void PdfBackup::failed(const std::string& file, const std::string& reason) { report_.outputFailed(file, reason); }
+
+void PdfBackup::takeStoreFailures() {
+  if (!store_) return;
+  for (StoreFailure& f : store_->takeFailures()) report_.outputFailed(std::move(f.file), std::move(f.reason));
+}
+
+void PdfBackup::PrepareTIF(int cardKind, bool quickRun, bool runFiles) {
+  active_ = true;
+  cardKind_ = cardKind;
+  pages_.clear();
+  pagesByName_.clear();
+  if (store_) store_->clear(runFiles);
+  if (!quickRun) KillPDFs(drives_, facility_);
+  // The pages need their folder; it is made inside an output folder that
+  // exists, as the text export makes it.
+  PrepareTextCardFolder(drives_, backupFileName(facility_, cardKind));
+}
+
+void PdfBackup::MakeTIF(RecordedPage page, const std::string& residentFile, int meal) {
+  if (!active_ || page.empty()) return;
+  std::string base = pictureBaseName(facility_, residentFile);
+  // A resident with several pages in one run (several menu days, the
+  // assisted-living meals) keeps each of them: the backup must hold every
+  // card, so later pages of the same name are numbered.
+  const int sameName = ++pagesByName_[upper(base)];
+  if (sameName > 1) base += "_" + std::to_string(sameName);
+  const auto jpg = drives_.hostPath(base + ".jpg");
+  const auto pdf = drives_.hostPath(base + ".pdf");
+  if (!jpg || !pdf || !drives_.folderExists(cardsFolder(facility_))) {
+    failed(base + ".pdf", "the cards folder " + cardsFolder(facility_) + " does not exist");
+    return;
+  }
+  if (!store_) {
+    failed(base + ".pdf", "this program has no picture store");
+    return;
+  }
+  store_->addPage(std::make_shared<const RecordedPage>(std::move(page)), *jpg, *pdf);
+  pages_.push_back({*pdf, meal});
+}
+
+void PdfBackup::FinishBackup(Dialogs& dialogs) {
+  finishPages();
+  if (const auto message = mergeAndSave()) dialogs.message(*message, Buttons::Ok);
+  copyToPdfFolder();
+}
+
+void PdfBackup::finishPages() {
+  if (!store_ || !active_) return;
+  store_->wait();
+  takeStoreFailures();
+}
+
+std::vector<fs::path> PdfBackup::earlierPages() const {
+  std::vector<fs::path> found;
+  const auto dir = drives_.hostPath(cardsFolder(facility_));
+  if (!dir) return found;
+  // Merged documents lie beside the pages and match the same wildcard;
+  // taken in as pages they would put every card into the backup twice, so
+  // they are left out, for every card kind.
+  std::set<std::string> merged;
+  for (int kind = 1; kind <= 3; ++kind) {
+    merged.insert(upper(backupPrefix(kind) + ".PDF"));
+    for (int meal = 1; meal <= 3; ++meal) merged.insert(upper(backupPrefix(kind) + kMealLetters[meal] + ".PDF"));
+  }
+  std::set<fs::path> ours;
+  for (const Page& p : pages_) ours.insert(p.pdf);
+  std::error_code ec;
+  for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = upper(it->path().filename().string());
+    if (name.size() < 4 || name.substr(name.size() - 4) != ".PDF" || merged.count(name)) continue;
+    if (!it->is_regular_file(ec) || ours.count(it->path())) continue;
+    found.push_back(it->path());
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+bool PdfBackup::mergeInto(const std::vector<fs::path>& pages, const std::string& target) {
+  const auto host = drives_.hostPath(target);
+  if (!host) {
+    failed(target, "no such drive");
+    return false;
+  }
+  if (!merger_) {
+    failed(target, "this program cannot merge PDF files");
+    return false;
+  }
+  const std::string error = merger_->merge(pages, *host);
+  if (!error.empty()) failed(target, error);
+  return error.empty();
+}
+
+std::optional<std::string> PdfBackup::mergeAndSave() {
+  // The run's pages in the order they were printed, after the pages a
+  // quick run kept from the run before.
+  std::vector<fs::path> all = earlierPages();
+  for (const Page& p : pages_) all.push_back(p.pdf);
+  const std::string backup = backupFileName(facility_, cardKind_);
+  drives_.removeFile(backup);
+  const bool merged = !all.empty() && mergeInto(all, backup);
+  if (all.empty()) failed(backup, "no page was stored");
+
+  // A document per meal, for the runs whose pages each carry one meal
+  // (by meal, one-meal orders, assisted-living meals).
+  for (int meal = 1; meal <= 3; ++meal) {
+    const std::string file = perMealFileName(facility_, cardKind_, meal);
+    drives_.removeFile(file);
+    std::vector<fs::path> pages;
+    for (const Page& p : pages_)
+      if (p.meal == meal) pages.push_back(p.pdf);
+    if (!pages.empty()) mergeInto(pages, file);
+  }
+
+  if (store_) {
+    const auto colour = drives_.hostPath(colourTifName(facility_));
+    const auto blackWhite = drives_.hostPath(blackWhiteTifName(facility_));
+    if (colour && blackWhite) store_->saveTifs(*colour, *blackWhite);
+    takeStoreFailures();
+  }
+  if (!merged) return std::nullopt;
+  return backup + "\r\n" + kBackupCreated + "\r\n\r\n" + kBackupCopied;
+}
+
+void PdfBackup::copy(const std::string& from, const std::string& to) {
+  const auto src = drives_.hostPath(from);
+  const auto dst = drives_.hostPath(to);
+  std::error_code ec;
+  if (!src || !fs::is_regular_file(*src, ec)) return;
+  if (!dst) {
+    failed(to, "no such drive");
+    return;
+  }
+  // Readers pick the copy up at any time: it appears whole or not at all.
+  fs::path temp = *dst;
+  temp += ".part";
+  fs::copy_file(*src, temp, fs::copy_options::overwrite_existing, ec);
+  if (!ec) fs::rename(temp, *dst, ec);
+  if (ec) {
+    const std::string reason = ec.message();
+    fs::remove(temp, ec);
+    failed(to, "cannot copy " + cp1252ToUtf8(from) + ": " + reason);
+  }
+}
+
+void PdfBackup::copyToPdfFolder() {
+  if (!drives_.folderExists(kPdfFolder) && !drives_.createFolder(kPdfFolder)) {
+    failed(kPdfFolder, "cannot create the folder");
+    return;
+  }
+  copy(backupFileName(facility_, cardKind_), backupCopyName(cardKind_));
+  for (int meal = 1; meal <= 3; ++meal)
+    copy(perMealFileName(facility_, cardKind_, meal), perMealCopyName(cardKind_, meal));
+}
+
+}  // namespace mc

@@ -1,0 +1,141 @@
+// print --backup on the demo facility, checked with the real tools: the
+// merged backup with qpdf and pdftotext, the per-page files, the two TIF
+// files with tiffinfo, the copies in the PDF folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/commands.h"
+#include "support/test_drives.h"
+
+namespace mc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CommandResult;
+using test::pdfPages;
+using test::runMealcards;
+using test::runShell;
+using test::shellQuote;
+
+// Files of the cards folder by extension, and the page files by name.
+struct CardsFolder {
+  std::map<std::string, int> byExtension;
+  std::vector<fs::path> pagePdfs;
+  fs::path colourTif, blackWhiteTif;
+};
+
+CardsFolder look(const fs::path& cards) {
+  CardsFolder f;
+  for (const auto& entry : fs::directory_iterator(cards)) {
+    const std::string name = entry.path().filename().string();
+    ++f.byExtension[entry.path().extension().string()];
+    if (name.size() > 13 && name.substr(name.size() - 13) == "_TIFCards.tif") f.colourTif = entry.path();
+    if (name.size() > 15 && name.substr(name.size() - 15) == "_TIFBWCards.tif") f.blackWhiteTif = entry.path();
+    if (entry.path().extension() == ".pdf" && name != "TC.pdf") f.pagePdfs.push_back(entry.path());
+  }
+  return f;
+}
+
+// tiffinfo's value of a field, once per page.
+std::vector<std::string> tiffField(const fs::path& tif, const std::string& field) {
+  std::vector<std::string> out;
+  const std::string info = runShell("tiffinfo " + shellQuote(tif.string()) + " 2>&1").out;
+  for (size_t at = info.find(field); at != std::string::npos; at = info.find(field, at + 1))
+    out.push_back(info.substr(at + field.size(), info.find('\n', at) - at - field.size()));
+  return out;
+}
+
+class BackupCommand : public ::testing::Test {
+ protected:
+  CommandResult print(const fs::path& demo, const std::string& name = "cards.pdf") {
+    return runMealcards("--drives " + shellQuote(demo.string()) + " --date 07-04-27 --pdf " +
+                        shellQuote((scratch.root() / name).string()) + " print --backup");
+  }
+  test::TempDrives scratch;
+};
+
+TEST_F(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const fs::path cards = demo / "c" / "dnv" / "output" / "cards";
+  const CommandResult r = print(demo);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.err.find("c:\\dnv\\output\\cards\\TC.pdf \nPDF File of Tray Cards Created Successfully. \n \n"
+                       "This File will now be Copied to the c:\\dnv\\PDF folder."),
+            std::string::npos)
+      << r.err;
+
+  // The backup holds every printed card, in the order printed.
+  const fs::path backup = cards / "TC.pdf";
+  EXPECT_EQ(runShell("qpdf --check " + shellQuote(backup.string())).exitCode, 0);
+  const std::vector<std::string> printed = pdfPages(scratch.root() / "cards.pdf");
+  ASSERT_EQ(printed.size(), 21u);
+  EXPECT_EQ(pdfPages(backup), printed);
+  const fs::path copy = demo / "c" / "dnv" / "PDF" / "TC.PDF";
+  ASSERT_TRUE(fs::exists(copy));
+  EXPECT_EQ(runShell("cmp " + shellQuote(backup.string()) + " " + shellQuote(copy.string())).exitCode, 0);
+
+  // A JPG and a one-page PDF per page, the PDF drawn in vectors: its text
+  // reads back.
+  const CardsFolder f = look(cards);
+  EXPECT_EQ(f.byExtension.at(".jpg"), 21);
+  ASSERT_EQ(f.pagePdfs.size(), 21u);
+  for (const fs::path& page : f.pagePdfs) {
+    const std::vector<std::string> text = pdfPages(page);
+    ASSERT_EQ(text.size(), 1u) << page;
+    EXPECT_NE(std::find(printed.begin(), printed.end(), text[0]), printed.end()) << page;
+    fs::path jpg = page;
+    EXPECT_EQ(runShell("head -c 3 " + shellQuote(jpg.replace_extension(".jpg").string())).out, "\xff\xd8\xff");
+  }
+  EXPECT_EQ(runShell("qpdf --check " + shellQuote(f.pagePdfs[0].string())).exitCode, 0);
+
+  // Two TIF files with a page per card: colour LZW, black and white G4.
+  ASSERT_FALSE(f.colourTif.empty());
+  ASSERT_FALSE(f.blackWhiteTif.empty());
+  EXPECT_EQ(tiffField(f.colourTif, "Compression Scheme: "), std::vector<std::string>(21, "LZW"));
+  EXPECT_EQ(tiffField(f.colourTif, "Bits/Sample: "), std::vector<std::string>(21, "8"));
+  EXPECT_EQ(tiffField(f.blackWhiteTif, "Compression Scheme: "), std::vector<std::string>(21, "CCITT Group 4"));
+  EXPECT_EQ(tiffField(f.blackWhiteTif, "Bits/Sample: "), std::vector<std::string>(21, "1"));
+  EXPECT_EQ(f.byExtension.count(".part"), 0u);  // nothing left half written
+
+  // A second run writes over the same page files and merges only its own
+  // pages, not the backup the first run left beside them.
+  const auto firstWritten = fs::last_write_time(f.pagePdfs[0]);
+  const CommandResult again = print(demo, "again.pdf");
+  ASSERT_EQ(again.exitCode, 0) << again.err;
+  const CardsFolder g = look(cards);
+  EXPECT_EQ(g.pagePdfs, f.pagePdfs);
+  EXPECT_GT(fs::last_write_time(g.pagePdfs[0]), firstWritten);
+  EXPECT_EQ(pdfPages(backup).size(), 21u);
+  EXPECT_EQ(tiffField(g.colourTif, "Compression Scheme: ").size(), 21u);
+}
+
+TEST_F(BackupCommand, OneUnitKeepsThePagesWithoutMergeTifsOrCopies) {
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo", "--units 1 --residents 3");
+  const CommandResult r = print(demo);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const CardsFolder f = look(demo / "c" / "dnv" / "output" / "cards");
+  EXPECT_EQ(f.pagePdfs.size(), 3u);
+  EXPECT_EQ(f.byExtension.at(".jpg"), 3);
+  EXPECT_FALSE(fs::exists(demo / "c" / "dnv" / "output" / "cards" / "TC.pdf"));
+  EXPECT_TRUE(f.colourTif.empty());
+  EXPECT_FALSE(fs::exists(demo / "c" / "dnv" / "PDF"));
+  EXPECT_EQ(r.err.find("Created Successfully"), std::string::npos);
+}
+
+TEST_F(BackupCommand, AnOutputThatCannotBeWrittenIsNamedAndFailsTheRun) {
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  // A folder where the copy should go: the PDF folder cannot be made.
+  std::ofstream(demo / "c" / "dnv" / "PDF") << "in the way";
+  const CommandResult r = print(demo);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("mealcards: output failed: c:\\dnv\\PDF: cannot create the folder"), std::string::npos) << r.err;
+  EXPECT_TRUE(fs::exists(demo / "c" / "dnv" / "output" / "cards" / "TC.pdf"));
+}
+
+}  // namespace
+}  // namespace mc

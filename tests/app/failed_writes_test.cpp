@@ -1,0 +1,189 @@
+// Outputs and files of ours that cannot be written: the run says so by
+// name, ends with exit 1, and whatever was at the path before is still
+// there, whole. A full disk is a small tmpfs, which needs root; those cases
+// are skipped elsewhere.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "support/commands.h"
+#include "support/test_drives.h"
+
+namespace mc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CommandResult;
+using test::runMealcards;
+using test::runShell;
+using test::shellQuote;
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A tmpfs of `kib` KiB over `dir` (its files copied in), filled to the brim
+// but for `spare` bytes; unmounted at the end.
+class SmallDisk {
+ public:
+  SmallDisk(const fs::path& dir, int kib, long spare = 0) : dir_(dir) {
+    if (geteuid() != 0) return;
+    const fs::path keep = dir.string() + ".before";
+    fs::create_directories(dir);
+    fs::rename(dir, keep);
+    fs::create_directories(dir);
+    if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, ("size=" + std::to_string(kib) + "k").c_str()) != 0) {
+      fs::remove(dir);
+      fs::rename(keep, dir);
+      return;
+    }
+    mounted_ = true;
+    fs::copy(keep, dir, fs::copy_options::recursive);
+    fs::remove_all(keep);
+    runShell("dd if=/dev/zero of=" + shellQuote((dir / "filler").string()) + " bs=1k 2>/dev/null");
+    if (spare > 0) {
+      const auto size = fs::file_size(dir / "filler");
+      fs::resize_file(dir / "filler", size > static_cast<uintmax_t>(spare) ? size - spare : 0);
+    }
+  }
+  ~SmallDisk() {
+    if (mounted_) ::umount2(dir_.c_str(), MNT_DETACH);
+  }
+  bool mounted() const { return mounted_; }
+  // Files in the folder whose names start with a dot: temporary files left.
+  int leftovers() const {
+    int n = 0;
+    for (const auto& e : fs::directory_iterator(dir_)) n += e.path().filename().string()[0] == '.';
+    return n;
+  }
+
+ private:
+  fs::path dir_;
+  bool mounted_ = false;
+};
+
+#define SKIP_UNLESS_MOUNTED(disk) \
+  if (!(disk).mounted()) GTEST_SKIP() << "a small tmpfs needs root"
+
+struct Demo {
+  test::TempDrives scratch;
+  fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  std::string drives = "--drives " + shellQuote(demo.string()) + " --date 12-06-26 ";
+  fs::path setup = demo / "c" / "dnv" / "setup";
+  fs::path rosters = demo / "c" / "dnv" / "Rosters";
+  fs::path pdf = scratch.root() / "cards.pdf";
+  CommandResult print(const std::string& extra = "", const std::string& args = "print") const {
+    return runMealcards(drives + extra + " " + args);
+  }
+  std::string toPdf() const { return "--pdf " + shellQuote(pdf.string()); }
+};
+
+TEST(CommandLine, DateIsExactlyEightCharactersOfARealDate) {
+  Demo d;
+  for (const char* bad : {"03-15-2027", "12-06-26xyz", "12.06.26", "02-30-27", "1-6-2026", "12-06-2"}) {
+    const CommandResult r = runMealcards("--drives " + shellQuote(d.demo.string()) + " --date " +
+                                         shellQuote(bad) + " info");
+    EXPECT_EQ(r.exitCode, 2) << bad;
+    EXPECT_NE(r.err.find(std::string("--date ") + bad), std::string::npos) << r.err;
+  }
+  const CommandResult slashes = d.print(d.toPdf(), "print");
+  ASSERT_EQ(slashes.exitCode, 0) << slashes.err;
+  EXPECT_EQ(runMealcards("--drives " + shellQuote(d.demo.string()) + " --date 12/06/26 info").exitCode, 0);
+}
+
+TEST(FailedWrites, PdfTargetThatIsNoFileIsRefusedAndNothingIsDeletedFirst) {
+  Demo d;
+  const fs::path fifo = d.scratch.root() / "pipe", folder = d.scratch.root() / "empty";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directory(folder);
+  for (const fs::path& target : {fifo, folder, fs::path("/dev/null")}) {
+    const CommandResult r = d.print("--pdf " + shellQuote(target.string()));
+    EXPECT_EQ(r.exitCode, 1) << target;
+    EXPECT_NE(r.err.find(target.string() + " is not a regular file"), std::string::npos) << r.err;
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+  // A start-up that fails leaves the file from the last run in place.
+  std::ofstream(d.pdf) << "yesterday's cards";
+  fs::rename(d.setup / "F.kvt", d.setup / "F.old");
+  EXPECT_EQ(d.print(d.toPdf()).exitCode, 1);
+  EXPECT_EQ(slurp(d.pdf), "yesterday's cards");
+  // A run that prints replaces it whole.
+  fs::rename(d.setup / "F.old", d.setup / "F.kvt");
+  ASSERT_EQ(d.print(d.toPdf()).exitCode, 0);
+  EXPECT_EQ(runShell("qpdf --check " + shellQuote(d.pdf.string())).exitCode, 0);
+}
+
+TEST(FailedWrites, TrayLineThatCannotBeWrittenPrintsNothing) {
+  // As root no permission stops a write: a folder where the file goes does.
+  for (const char* blocked : {"mealo.MGC", "xsfl2.MGC"}) {
+    Demo d;
+    // Settings button 2 prints by the tray line's meal order "BLS".
+    {
+      std::fstream settings(d.setup / "Mcardset.MGC", std::ios::in | std::ios::out | std::ios::binary);
+      settings.seekp(300 + 113);
+      settings << "BLS";
+    }
+    fs::remove(d.rosters / blocked);
+    fs::create_directory(d.rosters / blocked);
+    const CommandResult r = d.print(d.toPdf(), "print --set 2");
+    EXPECT_EQ(r.exitCode, 1) << blocked;
+    EXPECT_NE(r.err.find(std::string(blocked) + "): could not be written"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(d.pdf)) << "a stale or short tray line was printed";
+  }
+}
+
+TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettings) {
+  Demo d;
+  const fs::path out = d.scratch.root() / "out";
+  const fs::path old = out / "cards.pdf", trace = out / "trace.jsonl";
+  fs::create_directory(out);
+  std::ofstream(old) << "yesterday's cards";
+  std::ofstream(trace) << "yesterday's trace";
+  SmallDisk disk(out, 64);
+  SKIP_UNLESS_MOUNTED(disk);
+
+  const CommandResult pdf = d.print("--pdf " + shellQuote(old.string()));
+  EXPECT_EQ(pdf.exitCode, 1);
+  EXPECT_NE(pdf.err.find(old.string() + ": cannot write the file"), std::string::npos) << pdf.err;
+  EXPECT_EQ(slurp(old), "yesterday's cards");
+
+  const CommandResult traced = d.print(d.toPdf() + " --trace " + shellQuote(trace.string()));
+  EXPECT_EQ(traced.exitCode, 1);
+  EXPECT_NE(traced.err.find(trace.string() + ": cannot write the trace file"), std::string::npos) << traced.err;
+  EXPECT_EQ(slurp(trace), "yesterday's trace");
+  EXPECT_EQ(disk.leftovers(), 0);
+
+  // The settings are saved as the run starts and again on Exit.
+  const fs::path settings = d.setup / "Mcardset.MGC";
+  const std::string before = slurp(settings);
+  SmallDisk setupDisk(d.setup, 256);
+  const CommandResult saved = d.print(d.toPdf());
+  EXPECT_EQ(saved.exitCode, 1);
+  EXPECT_NE(saved.err.find("Mcardset.MGC): could not be written"), std::string::npos) << saved.err;
+  EXPECT_EQ(slurp(settings), before);
+}
+
+TEST(FailedWrites, TextCardsThatDoNotFitLeaveWholeCardsOnly) {
+  Demo d;
+  const fs::path cards = d.demo / "c" / "dnv" / "output" / "cards";
+  SmallDisk disk(cards, 16);  // room for three cards of 68 lines
+  SKIP_UNLESS_MOUNTED(disk);
+  fs::remove(cards / "filler");
+  const CommandResult r = d.print(d.toPdf());
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("TC.txt): could not take the card of"), std::string::npos) << r.err;
+  EXPECT_EQ(fs::file_size(cards / "TC.txt") % (68 * 62), 0u);
+  EXPECT_GT(fs::file_size(cards / "TC.txt"), 0u);
+}
+
+}  // namespace
+}  // namespace mc

@@ -1,0 +1,60 @@
+// A recorded page drawn again gives the same drawing as the page itself:
+// the backup's copies are the printed card, not an approximation.
+#include "render/page_recorder.h"
+
+#include "card_fixture.h"
+
+namespace mc {
+namespace {
+
+std::string withoutPageEnds(const std::string& trace) {
+  std::istringstream in(trace);
+  std::string out, line;
+  while (std::getline(in, line))
+    if (line.find("\"newpage\"") == std::string::npos && line.find("\"enddoc\"") == std::string::npos)
+      out += line + "\n";
+  return out;
+}
+
+class PageRecorderTest : public test::CardFixture {
+ protected:
+  RecordingSurface recorder{printer};
+  CardRenderer recorded{facility, model, resident, &recorder, screen};
+};
+
+TEST_F(PageRecorderTest, AReplayedPageDrawsWhatThePrinterGot) {
+  resident.Likes[1][1] = "Orange Juice";
+  model.Check[12] = 1;
+  ctx.MealToDraw = 4;
+  ASSERT_TRUE(recorded.DrawMenu(ctx));
+  const std::string printed = withoutPageEnds(printerTrace.str());
+  ASSERT_NE(printed.find("Orange Juice"), std::string::npos);
+
+  const RecordedPage page = recorder.takePage();
+  EXPECT_EQ(page.orientation, kLandscape);
+  EXPECT_TRUE(page.printer);
+  EXPECT_FALSE(recorder.hasDrawing());  // the next page starts empty
+  std::ostringstream again;
+  CountingSurface device;
+  TraceSurface target(device, again);
+  replayPage(page, target);
+  EXPECT_EQ(withoutPageEnds(again.str()), printed);
+}
+
+TEST_F(PageRecorderTest, AClearedScreenForgetsItsDrawing) {
+  RecordingSurface onScreen(screen);
+  onScreen.Print("lost");
+  onScreen.Cls();
+  onScreen.Print("kept");
+  const RecordedPage page = onScreen.takePage();
+  ASSERT_EQ(page.items.size(), 1u);
+  EXPECT_EQ(page.items[0].text, "kept");
+  EXPECT_FALSE(page.printer);
+
+  recorder.Print("on paper");
+  recorder.Cls();  // the printer ignores a clear
+  EXPECT_TRUE(recorder.hasDrawing());
+}
+
+}  // namespace
+}  // namespace mc
