@@ -20,6 +20,7 @@ AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* show
       controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
   controller.drives.setProblems(&problems);
   controller.barCoder = &barCoder;
+  controller.pictureLoader = &QtPictures::shared();
   controller.launcher = &launcher;
 }
 

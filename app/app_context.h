@@ -7,6 +7,7 @@
 
 #include "command.h"
 #include "file_problem_log.h"
+#include "platform/qt_pictures.h"
 #include "platform/qt_printer_list.h"
 #include "platform/qt_program_launcher.h"
 #include "platform/system_clock.h"

@@ -23,25 +23,14 @@ namespace mc::app {
 
 namespace {
 
-// Start-up as the program runs it; the printer is opened once the settings
-// name it.
-class WindowSteps : public ProgramStartupSteps {
+// Start-up (as the program runs it, or as the preview runs it for the
+// pictures) with the printer opened once the settings name it.
+template <typename Steps>
+class OpeningPrinter : public Steps {
  public:
-  explicit WindowSteps(std::function<void(Controller&)> afterLoad) : afterLoad_(std::move(afterLoad)) {}
+  explicit OpeningPrinter(std::function<void(Controller&)> afterLoad) : afterLoad_(std::move(afterLoad)) {}
   void GetSet(Controller& c) override {
-    ProgramStartupSteps::GetSet(c);
-    afterLoad_(c);
-  }
-
- private:
-  std::function<void(Controller&)> afterLoad_;
-};
-
-class ScreenshotSteps : public PreviewSteps {
- public:
-  explicit ScreenshotSteps(std::function<void(Controller&)> afterLoad) : afterLoad_(std::move(afterLoad)) {}
-  void GetSet(Controller& c) override {
-    PreviewSteps::GetSet(c);
+    Steps::GetSet(c);
     afterLoad_(c);
   }
 
@@ -111,6 +100,8 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   const bool fixedOutput = options.pdf || options.printer;
   std::string openedFor;
   auto openPrinter = [&](Controller& ctl) {
+    // A printer chosen during a run takes over after it.
+    if (ctl.running()) return;
     if (fixedOutput || ctl.model.PrinterName == openedFor) {
       ctl.printer = output->surface();
       return;
@@ -131,9 +122,9 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
 
   std::unique_ptr<StartupSteps> steps;
   if (screenshots.empty())
-    steps = std::make_unique<WindowSteps>(openPrinter);
+    steps = std::make_unique<OpeningPrinter<ProgramStartupSteps>>(openPrinter);
   else
-    steps = std::make_unique<ScreenshotSteps>(openPrinter);
+    steps = std::make_unique<OpeningPrinter<PreviewSteps>>(openPrinter);
   if (screenshots.empty()) form1.show();
   const StartupOutcome outcome = context->startUp(*steps);
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)

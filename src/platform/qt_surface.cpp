@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "data/text.h"
+#include "platform/qt_pictures.h"
 
 namespace mc {
 
@@ -217,27 +218,11 @@ void QtSurface::Circle(double x, double y, double radius, int32_t color, bool fi
   pageHasInk_ = true;
 }
 
-const QImage* QtSurface::picture(const std::string& source) {
-  // One QImage per file for the whole output: the PDF engine stores an
-  // image once however often it is painted, so 500 cards with the same
-  // symbol carry it once. A file that changes is read again.
-  std::error_code ec;
-  const std::filesystem::path path(source);
-  const auto size = std::filesystem::file_size(path, ec);
-  const bool exists = !ec;
-  const auto modified = exists ? std::filesystem::last_write_time(path, ec) : decltype(Picture::modified){};
-  auto it = pictures_.find(source);
-  if (it != pictures_.end() && (!exists || (it->second.size == size && it->second.modified == modified)))
-    return it->second.image.isNull() ? nullptr : &it->second.image;
-  if (!exists) return nullptr;
-  Picture loaded{QImage(QFile::decodeName(QByteArray::fromStdString(source))), size, modified};
-  auto& slot = pictures_[source] = std::move(loaded);
-  return slot.image.isNull() ? nullptr : &slot.image;
-}
-
 void QtSurface::PaintPicture(const std::string& source, double x, double y, double width,
                              double height) {
-  const QImage* image = picture(source);
+  // Painted from the program's one store: every surface and every page
+  // use the same QImage of a picture.
+  const QImage* image = QtPictures::shared().image(source);
   if (!image || width == 0 || height == 0 || !ready()) return;
   // Flipped by the painter, not by a flipped copy, so the one image is reused.
   painter_.save();

@@ -115,13 +115,6 @@ class QtSurface final : public Surface {
   // Metrics of the current font.
   const QFontMetricsF& metrics();
   QPen pen(int32_t color) const;
-  const QImage* picture(const std::string& source);
-
-  struct Picture {
-    QImage image;
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type modified;
-  };
   struct FontKey {
     std::string name;
     double size = 0;
@@ -157,7 +150,6 @@ class QtSurface final : public Surface {
   };
   std::vector<FontEntry> fonts_;
   size_t current_ = 0;  // index of the font in force
-  std::unordered_map<std::string, Picture> pictures_;
 };
 
 // The face that stands in for a font name on this machine.

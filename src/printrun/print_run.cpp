@@ -63,6 +63,7 @@ class PrintRun {
                   screenPages_ ? *screenPages_ : env.screen),
         selection_(env, dining_, report_) {
     renderer_.barCoder = env.barCoder;
+    if (env.pictureLoader) renderer_.usePictures(env.drives, *env.pictureLoader);
     renderer_.LoadResident = [this] {
       loadResidentAsSet(env_.resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
     };

@@ -140,8 +140,8 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
     if (model.Check[21] == 1 && !resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
     if (model.Check[22] == 1 && resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
   }
-  LoadThick(resident);
-  LOADPUR(resident);
+  // The card's pictures (thick-liquid and texture symbols among them) are
+  // loaded by the renderer for each card it draws.
 
   // LoadResident chose and read the diet file; the patterns come from the
   // same records.
@@ -201,8 +201,5 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   return dietCategoryHolds(run.CategoryNo, {d, thickened, run.Enhanced}) ||
          leaveOut(LeftOutReason::NotInPasses, file);
 }
-
-void LoadThick(const ResidentRecord&) {}
-void LOADPUR(const ResidentRecord&) {}
 
 }  // namespace mc

@@ -64,9 +64,4 @@ class ResidentSelection {
   std::string record_;
 };
 
-// The thickened-liquid and pureed-food symbol pictures of the resident's
-// card. Pictures are not drawn yet: these load nothing until they are.
-void LoadThick(const ResidentRecord& resident);
-void LOADPUR(const ResidentRecord& resident);
-
 }  // namespace mc

@@ -18,6 +18,7 @@
 #include "printrun/run_hooks.h"
 #include "printrun/run_state.h"
 #include "render/bar_code.h"
+#include "render/picture_loader.h"
 #include "render/surface.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
@@ -52,6 +53,7 @@ struct RunEnvironment {
   // program has none (the backup then fails by name).
   PictureStore* pictures = nullptr;
   PdfMerger* merger = nullptr;
+  PictureLoader* pictureLoader = nullptr;  // null: cards print without pictures
 };
 
 }  // namespace mc

@@ -5,6 +5,7 @@
 #include "data/text.h"
 #include "render/alf_menu.h"
 #include "render/diet_markers.h"
+#include "render/pictures.h"
 #include "render/meal_card.h"
 #include "render/tray_card.h"
 #include "settings/field_encoding.h"
@@ -37,6 +38,10 @@ CardRenderer::CardRenderer(const Facility& facility, const SettingsModel& model,
                            ResidentRecord& resident, Surface* printer, Surface& screen)
     : facility_(facility), model_(model), resident_(resident), printer_(printer), screen_(screen) {}
 
+void CardRenderer::usePictures(const DriveMap& drives, PictureLoader& store) {
+  pictures_.emplace(drives, facility_, store);
+}
+
 bool CardRenderer::drawsOnScreen(const DrawContext& ctx) const {
   return ctx.PreviewFlag || model_.Check[5] == 1;
 }
@@ -58,6 +63,8 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx) {
     if (needsReview(meals) && Warn) Warn(kReviewWarning);
   }
   const bool endsPage = type == CardType::Alf || ctx.MealToDraw == 3 || ctx.MealToDraw == 4;
+  // The pictures of this call's resident, as the loaders find them now.
+  if (pictures_) pictures_->LoadAll(resident_, model_);
   // One bad card must never stop a run: the page says which card failed
   // and the run goes on with the next one.
   try {
@@ -221,10 +228,21 @@ void CardRenderer::drawMenuLines(const CardPage& page, int k) {
   DrawSelectMenu(page, k);
 }
 
-void CardRenderer::paintWatermarks(const CardPage&) {}
-void CardRenderer::paintColumnBackground(const CardPage&, int) {}
-void CardRenderer::paintColumnPictures(const CardPage&, int) {}
-void CardRenderer::paintAlfPictures(const CardPage&) {}
+void CardRenderer::paintWatermarks(const CardPage& page) {
+  if (pictures_) PaintWatermarks(page, *pictures_);
+}
+
+void CardRenderer::paintColumnBackground(const CardPage& page, int k) {
+  PaintColumnBackground(page, pictures_ ? &*pictures_ : nullptr, k);
+}
+
+void CardRenderer::paintColumnPictures(const CardPage& page, int k) {
+  if (pictures_) PaintColumnPictures(page, *pictures_, k);
+}
+
+void CardRenderer::paintAlfPictures(const CardPage& page) {
+  if (pictures_) PaintAlfPictures(page, *pictures_);
+}
 void CardRenderer::drawBarCodes(const CardPage& page) {
   if (page.on(20)) DrawBarCodes(page, barCoder);
 }

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "data/facility.h"
 #include "data/meal_lines.h"
 #include "data/resident_record.h"
 #include "render/bar_code.h"
+#include "render/card_pictures.h"
 #include "render/card_page.h"
 #include "render/draw_context.h"
 #include "render/surface.h"
@@ -23,7 +25,8 @@ inline constexpr const char* kPrintErrorText = "ERROR Printing Tray Card";
 class CardRenderer {
  public:
   // The renderer reads the facility, the settings and the resident record
-  // as they stand at each call; it keeps no state of its own between calls.
+  // as they stand at each call; it keeps no state of its own between calls
+  // but the pictures it has loaded, which the loaders refresh at each call.
   // `printer` may be null when the machine has no printer: printing then
   // draws nothing.
   CardRenderer(const Facility& facility, const SettingsModel& model, ResidentRecord& resident,
@@ -34,6 +37,9 @@ class CardRenderer {
   std::function<void()> LoadResident;
   // Draws the symbols of the bar codes; without one, only their texts print.
   const BarCoder* barCoder = nullptr;
+  // Where the card's pictures are found and decoded; without both, cards
+  // carry no pictures.
+  void usePictures(const DriveMap& drives, PictureLoader& store);
   // Hears of every card drawn with a warning on it (a card whose drawing
   // failed and says so); may be empty.
   std::function<void(const std::string&)> Warn;
@@ -85,6 +91,7 @@ class CardRenderer {
   ResidentRecord& resident_;
   Surface* printer_;
   Surface& screen_;
+  std::optional<CardPictures> pictures_;
 };
 
 }  // namespace mc

@@ -18,7 +18,8 @@ RunEnvironment Controller::runEnvironment() {
                         // The run leaves through Exit once its work is done:
                         // nothing is left to cancel, so Exit asks nothing.
                         [this] { EndWithSave(*this); }, Ended, cancelRequested_, &tables,
-                        barCoder, pictures, pdfMerger};
+                        barCoder, pictures, pdfMerger,
+                        pictureLoader};
 }
 
 void Controller::loadResident(std::string_view mealOrder) {

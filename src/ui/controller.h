@@ -22,6 +22,7 @@
 #include "printrun/run_report.h"
 #include "printrun/run_state.h"
 #include "render/bar_code.h"
+#include "render/picture_loader.h"
 #include "render/counting_surface.h"
 #include "render/surface.h"
 #include "settings/printer_list.h"
@@ -60,6 +61,8 @@ class Controller {
   RunHooks* hooks = nullptr;
   // The bar-code maker of the cards (null: bar codes print their text only).
   const BarCoder* barCoder = nullptr;
+  // Decodes the cards' pictures (null: cards print without pictures).
+  PictureLoader* pictureLoader = nullptr;
   // Starts the sibling programs, the menu-day picker and the PDF reader
   // (null: none can be started, and a button that needs one says so).
   ProgramLauncher* launcher = nullptr;

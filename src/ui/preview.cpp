@@ -11,6 +11,7 @@ void RedrawPreview(Controller& c) {
   const std::string order = singleResidentMealOrder(c.model);
   CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
   renderer.barCoder = c.barCoder;
+  if (c.pictureLoader) renderer.usePictures(c.drives, *c.pictureLoader);
   renderer.LoadResident = [&] { c.loadResident(order); };
   renderer.LoadMealLines = mealLineLoader(c.drives, c.facility, c.tables, c.resident, c.dietFile);
   c.run.MealToDraw = 4;

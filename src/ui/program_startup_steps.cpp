@@ -20,8 +20,6 @@ void ProgramStartupSteps::LoadResident(Controller& c) {
   c.loadResident(singleResidentMealOrder(c.model));
 }
 
-void ProgramStartupSteps::LoadThick(Controller& c) { mc::LoadThick(c.resident); }
-void ProgramStartupSteps::LOADPUR(Controller& c) { mc::LOADPUR(c.resident); }
 void ProgramStartupSteps::SetForAll(Controller& c) { Command4_Click(c); }
 void ProgramStartupSteps::PrintRun(Controller& c) { Command1_Click(c); }
 void ProgramStartupSteps::ShowForm2(Controller& c) { mc::ShowForm2(c); }

@@ -148,6 +148,17 @@ TEST(QtSurfaceTest, PicturesAreStoredOnceAndFlipped) {
   screen->PaintPicture(source, 2880, 1440, -1440, 720);  // spans 1440..2880
   EXPECT_GT(colourAt(screen->image(), 1600, 1800).blue(), 200);
   EXPECT_GT(colourAt(screen->image(), 2700, 1800).red(), 200);
+  // A negative height turns it upside down into the rectangle above Y: a
+  // picture red on top and blue below shows blue on top.
+  QImage topBottom(20, 40, QImage::Format_RGB32);
+  topBottom.fill(Qt::red);
+  QPainter(&topBottom).fillRect(0, 20, 20, 20, Qt::blue);
+  const std::string upright = tmp.file("top-bottom.png");
+  ASSERT_TRUE(topBottom.save(QString::fromStdString(upright)));
+  screen->PaintPicture(upright, 5000, 4000 + 2880, 1440, -2880);  // spans 4000..6880
+  EXPECT_GT(colourAt(screen->image(), 5700, 4300).blue(), 200);
+  EXPECT_GT(colourAt(screen->image(), 5700, 6500).red(), 200);
+  EXPECT_EQ(colourAt(screen->image(), 5700, 7200), Qt::white);
 }
 
 TEST(QtSurfaceTest, UnknownPrintQueueDrawsNothingAndSaysSo) {

@@ -264,10 +264,19 @@ TEST_F(Window, ProgramButtonsStartTheirProgramsAndThePickerFillsTheOverlay) {
                                                       "c:\\dnv\\kestrin.exe &"}));
 }
 
+TEST_F(Window, TheNoteIsSavedAtEveryKeyAndTypingGoesOn) {
+  auto* note = child<QLineEdit>("Text36");
+  note->setFocus();
+  note->selectAll();
+  QTest::keyClicks(note, "Soft foods");
+  EXPECT_EQ(note->text().trimmed(), "Soft foods");
+  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 21), 1, 60), padCut("Soft foods", 60));
+}
+
 TEST_F(Window, EscapeSavesAndEnds) {
   c->model.Check[21] = 1;
   form1->refresh();
-  QTest::keyClick(form1.get(), Qt::Key_Escape);
+  QTest::keyClick(child<QLineEdit>("Text16"), Qt::Key_Escape);  // from a field too
   EXPECT_TRUE(c->Ended);
   EXPECT_EQ(set(1)[143], '0');
 }

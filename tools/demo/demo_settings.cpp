@@ -47,11 +47,19 @@ void writeSettings(const DriveMap& drives, const DemoOptions& options) {
   all.at(94, "1");          // colour strips
   all.at(117, "1");         // number the pages
   all.at(292, "1");         // diet dots as shapes
+  all.at(96, "1");          // diet symbols
+  all.at(105, "1");         // resident pictures
+  all.field(228, 230, "1"); // watermark 1 over the page
   putRecord(drives, path, kLength, 1, all);
 
   // Meal cards, with the meal letter and file name as a Code 39 bar code
   // under every card, for the tray line's scanner.
-  putRecord(drives, path, kLength, 2, baseSet(unitCount).at(23, "X").at(120, "1"));
+  // Clip art in place of the photographs, and watermark 2 upside down on
+  // each card's lower half.
+  putRecord(drives, path, kLength, 2,
+            baseSet(unitCount).at(23, "X").at(120, "1").field(228, 230, "2").at(90, "1").at(231, "1")
+                .field(240, 259, "Birthday").field(260, 289, "Happy Birthday!"));
+
   // Select menus (traditional and pseudo) for the residents marked for
   // them, and the assisted-living weekly lunch menu.
   putRecord(drives, path, kLength, 3, baseSet(unitCount).at(24, "X").at(144, "1"));

@@ -9,7 +9,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "data/text.h"
+
 namespace mc::window {
+
+QString shownText(std::string_view cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
+std::string typedText(const QString& text) { return utf8ToCp1252(text.toStdString()); }
 
 QColor toQColor(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 

@@ -9,10 +9,16 @@
 #include <QObject>
 #include <QWidget>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 class QToolButton;
 
 namespace mc::window {
+
+// Windows-1252 text, as the program holds it, on a widget and back.
+QString shownText(std::string_view cp1252);
+std::string typedText(const QString& text);
 
 // 0x00BBGGRR, as the settings file holds colours, to and from Qt.
 QColor toQColor(int32_t bgr);

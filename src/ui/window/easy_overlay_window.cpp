@@ -20,7 +20,6 @@ namespace mc::window {
 
 namespace {
 
-QString shown(std::string_view cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
 
 struct ButtonSpec {
   int number;
@@ -116,7 +115,7 @@ QLineEdit* EasyOverlayWindow::field(int n, const char* label, int labelNo, const
     if (refreshing_) return;
     EasyOverlayState& o = c.model.Overlay;
     std::string& target = n == 1 ? o.Text1 : n == 15 ? o.Text15 : n == 2 ? o.Text2 : o.Text3;
-    target = utf8ToCp1252(text.toStdString());
+    target = typedText(text);
   });
   connect(edit, &QLineEdit::returnPressed, this, [this, n, &c] { main_.act([n, &c] { easy::Text_Commit(c, n, false); }); });
   return edit;
@@ -126,13 +125,13 @@ void EasyOverlayWindow::refresh() {
   const EasyOverlayState& o = main_.controller().model.Overlay;
   const SettingsModel& m = main_.controller().model;
   refreshing_ = true;
-  setWindowTitle(shown(o.Caption));
+  setWindowTitle(shownText(o.Caption));
   // Wide enough for its caption, which says which facility and set print.
   setMinimumWidth(std::max(460, fontMetrics().horizontalAdvance(windowTitle()) + 60));
-  command_[3]->setText(shown(o.Command3Caption.empty() ? std::string("&Print Just") : o.Command3Caption));
+  command_[3]->setText(shownText(o.Command3Caption.empty() ? std::string("&Print Just") : o.Command3Caption));
   const std::pair<int, const std::string*> values[] = {{1, &o.Text1}, {15, &o.Text15}, {2, &o.Text2}, {3, &o.Text3}};
   for (auto [n, value] : values)
-    if (text_[n]->text() != shown(*value)) text_[n]->setText(shown(*value));
+    if (text_[n]->text() != shownText(*value)) text_[n]->setText(shownText(*value));
   text_[1]->setVisible(o.MealOrderVisible);
   label_[2]->setVisible(o.MealOrderVisible);
   text_[15]->setVisible(o.DateVisible);

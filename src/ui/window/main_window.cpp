@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/text.h"
 #include "platform/qt_surface.h"
@@ -35,12 +37,9 @@ namespace mc::window {
 
 namespace {
 
-QString shown(std::string_view cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
-std::string typed(const QString& text) { return utf8ToCp1252(text.toStdString()); }
 
-// The preview is shown at the screen's 96 dots to the inch, as the page
-// would be drawn on Picture1; the surface draws it finer for the picture
-// file.
+// At most the screen's 96 dots to the inch, as the page would be drawn on
+// Picture1; the surface draws it finer for the picture file.
 constexpr double kPreviewScale = 96.0 / QtSurface::kScreenDpi;
 
 // Characters a text field shows, by the length of what it holds.
@@ -62,9 +61,11 @@ int setOfButton(int n) { return n == 4 ? 1 : n - 5; }
 class MainWindow::Hooks : public RunHooks {
  public:
   explicit Hooks(MainWindow& w) : w_(w) {}
+  // Only the captions: a run over hundreds of residents must not redraw
+  // the whole window for each of them.
   void progress(const RunProgress& p) override {
-    w_.setWindowTitle(shown(p.caption));
-    w_.refresh();
+    w_.setWindowTitle(shownText(p.caption));
+    w_.overlay_->setWindowTitle(shownText(p.caption));
   }
   void processEvents() override { QCoreApplication::processEvents(); }
   void waitNextRes(const NextResPlace&) override {
@@ -261,7 +262,7 @@ void MainWindow::wire(const ControlSpec& entry) {
       QLineEdit* edit = text_[n];
       connect(edit, &QLineEdit::textChanged, this, [this, n, edit](const QString& text) {
         if (refreshing_) return;
-        c_.model.Text[n] = typed(text);
+        c_.model.Text[n] = typedText(text);
         if (n == 36) act([this] { Text36_Change(c_); });
       });
       connect(edit, &QLineEdit::returnPressed, this, [this, n] { act([this, n] { Text_KeyEnter(c_, n); }); });
@@ -373,20 +374,31 @@ void MainWindow::refresh() {
   refreshing_ = true;
   // Change events of the fields filled here are not the user's changes.
   m.LoadingGuard = -909;
-  setWindowTitle(shown(m.Caption));
-  for (int n = 1; n <= 36; ++n)
-    if (text_[n] && text_[n]->text() != shown(m.Text[n])) text_[n]->setText(shown(m.Text[n]));
+  setWindowTitle(shownText(m.Caption));
+  if (!iconSet_ && !c_.IconPath.empty()) {
+    if (const auto icon = c_.drives.hostPath(c_.IconPath)) setWindowIcon(QIcon(QString::fromStdString(icon->string())));
+    iconSet_ = true;
+  }
+  for (int n = 1; n <= 36; ++n) {
+    QLineEdit* edit = text_[n];
+    if (!edit || edit->text() == shownText(m.Text[n])) continue;
+    // A field reloaded while it is typed in (the note saves at every key)
+    // keeps its caret where the typing goes on.
+    const int caret = edit->cursorPosition();
+    edit->setText(shownText(m.Text[n]));
+    edit->setCursorPosition(std::min(caret, static_cast<int>(edit->text().size())));
+  }
   for (int n = 1; n <= 43; ++n)
     if (check_[n]) check_[n]->setChecked(m.Check[n] == 1);
   for (int n = 1; n <= 6; ++n)
     if (option_[n]) option_[n]->setChecked(m.Option[n]);
   for (int n = 1; n <= 21; ++n) {
     if (!label_[n] || n == 10) continue;
-    label_[n]->setText(shown(m.Label[n].Caption));
+    label_[n]->setText(shownText(m.Label[n].Caption));
     if (isDotLabel(n) || (n >= 13 && n <= 16)) paintBackground(label_[n], m.Label[n].BackColor);
   }
-  label_[10]->setText(shown(c_.resident.NameLine + " "));
-  for (int n : {4, 7, 8, 9, 10, 11}) command_[n]->setText(shown(m.SetButtonCaption[setOfButton(n)]));
+  label_[10]->setText(shownText(c_.resident.NameLine + " "));
+  for (int n : {4, 7, 8, 9, 10, 11}) command_[n]->setText(shownText(m.SetButtonCaption[setOfButton(n)]));
   command_[5]->setVisible(c_.NextResVisible || waitingNextRes_);
   list2_->setCurrentRow(m.List2 >= 0 && m.List2 < list2_->count() ? m.List2 : -1);
 
@@ -428,9 +440,18 @@ void MainWindow::applyColors() {
 void MainWindow::showPreview() {
   const QImage page = screen_.image();
   if (page.isNull()) return;
-  const QSize size(qRound(page.width() * kPreviewScale), qRound(page.height() * kPreviewScale));
+  // The page's whole width where the window leaves room for it; never
+  // larger than the screen's own size of the page.
+  const int room = picture2_->width() - picture2_->verticalScrollBar()->sizeHint().width() - 2 * picture2_->frameWidth();
+  const double scale = std::clamp(room / static_cast<double>(page.width()), 0.4, kPreviewScale);
+  const QSize size(qRound(page.width() * scale), qRound(page.height() * scale));
   picture1_->setPixmap(QPixmap::fromImage(page.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
   picture1_->resize(size);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  showPreview();
 }
 
 QImage MainWindow::previewImage() const { return screen_.image(); }

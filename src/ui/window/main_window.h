@@ -70,6 +70,7 @@ class MainWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -99,6 +100,7 @@ class MainWindow : public QWidget {
   bool refreshing_ = false;
   bool endAnnounced_ = false;
   bool waitingNextRes_ = false;
+  bool iconSet_ = false;
 };
 
 }  // namespace mc::window

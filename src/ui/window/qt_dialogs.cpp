@@ -12,10 +12,8 @@ namespace mc::window {
 
 namespace {
 
-QString shown(std::string_view cp1252) {
-  // The boxes break lines themselves; a CR LF of the program's texts is one break.
-  return QString::fromStdString(cp1252ToUtf8(cp1252)).replace("\r\n", "\n");
-}
+// The boxes break lines themselves; a CR LF of the program's texts is one break.
+QString shown(std::string_view cp1252) { return shownText(cp1252).replace("\r\n", "\n"); }
 
 QWidget* owner() { return QApplication::activeWindow(); }
 
@@ -48,7 +46,7 @@ std::optional<std::string> QtDialogs::input(std::string_view prompt, std::string
   box.setLabelText(shown(prompt));
   box.setTextValue(shown(defaultAnswer));
   if (box.exec() != QDialog::Accepted || box.textValue().isEmpty()) return std::nullopt;
-  return utf8ToCp1252(box.textValue().toStdString());
+  return typedText(box.textValue());
 }
 
 std::optional<int32_t> QtDialogs::color(int32_t initial) {

@@ -1,0 +1,66 @@
+#include "platform/qt_pictures.h"
+
+#include <QFile>
+#include <iostream>
+#include <system_error>
+
+#include "data/text.h"
+
+namespace mc {
+
+namespace {
+
+QString qPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+}  // namespace
+
+QtPictures::QtPictures(std::ostream& warnings) : warnings_(warnings) {}
+
+QtPictures& QtPictures::shared() {
+  static QtPictures store(std::cerr);
+  return store;
+}
+
+bool QtPictures::stamp(const std::string& name, Entry& entry) {
+  std::error_code ec;
+  const std::filesystem::path path(name);
+  entry.size = std::filesystem::file_size(path, ec);
+  if (ec) return false;
+  entry.modified = std::filesystem::last_write_time(path, ec);
+  return !ec;
+}
+
+std::optional<bool> QtPictures::Loaded(const std::string& name) {
+  auto it = entries_.find(name);
+  if (it == entries_.end()) return std::nullopt;
+  Entry now;
+  if (!stamp(name, now) || now.size != it->second.size || now.modified != it->second.modified) {
+    entries_.erase(it);
+    return std::nullopt;
+  }
+  return !it->second.image.isNull();
+}
+
+bool QtPictures::Load(const std::string& name, const std::string& from) {
+  Entry entry;
+  stamp(name, entry);
+  entry.image = QImage(qPath(from));
+  const bool ok = !entry.image.isNull();
+  if (!ok) warnings_ << "mealcards: the picture " << cp1252ToUtf8(name) << " cannot be read; the cards print without it\n";
+  entries_[name] = std::move(entry);
+  return ok;
+}
+
+void QtPictures::Warn(const std::string& message) { warnings_ << "mealcards: " << cp1252ToUtf8(message) << "\n"; }
+
+const QImage* QtPictures::image(const std::string& name) {
+  std::optional<bool> loaded = Loaded(name);
+  if (!loaded) {
+    Entry probe;
+    if (!stamp(name, probe)) return nullptr;
+    loaded = Load(name, name);
+  }
+  return *loaded ? &entries_[name].image : nullptr;
+}
+
+}  // namespace mc

@@ -1,0 +1,48 @@
+// The picture store of the program run: every picture decoded once into one
+// QImage, which every surface paints. The PDF engine keeps one copy of an
+// image per QImage, so 500 cards with the same symbol carry it once.
+// Pictures are kept by name (the host path of their file) and read again
+// when that file changes. A picture that does not decode is named once on
+// stderr; the cards print without it.
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <unordered_map>
+
+#include "render/picture_loader.h"
+
+namespace mc {
+
+class QtPictures final : public PictureLoader {
+ public:
+  // Warnings go to `warnings` (stderr for the program).
+  explicit QtPictures(std::ostream& warnings);
+
+  // The store every surface of the program paints from.
+  static QtPictures& shared();
+
+  std::optional<bool> Loaded(const std::string& name) override;
+  bool Load(const std::string& name, const std::string& from) override;
+  void Warn(const std::string& message) override;
+
+  // The picture kept under `name`; a name never loaded is taken for a
+  // picture file's path and read now. Null when there is no picture.
+  const QImage* image(const std::string& name);
+
+ private:
+  struct Entry {
+    QImage image;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+  };
+  // The file's size and time, or false when it is gone.
+  static bool stamp(const std::string& name, Entry& entry);
+
+  std::ostream& warnings_;
+  std::unordered_map<std::string, Entry> entries_;
+};
+
+}  // namespace mc

@@ -1,0 +1,222 @@
+#include "render/card_pictures.h"
+
+#include "data/text.h"
+#include "render/page_geometry.h"
+#include "render/picture_files.h"
+
+namespace mc {
+
+namespace {
+
+// The HIPAA setting (Text35): 2 and 3 show no resident pictures, 4 and 5
+// only their filtered view.
+int hipaa(const SettingsModel& model) { return static_cast<int>(fieldNumber(model.Text[35])); }
+
+std::string withDrive(const std::string& path, char drive) {
+  if (path.size() < 2 || path[1] != ':') return {};
+  std::string p = path;
+  p[0] = drive;
+  return p;
+}
+
+}  // namespace
+
+CardPictures::CardPictures(const DriveMap& drives, const Facility& facility, PictureLoader& store)
+    : drives_(drives), facility_(facility), store_(store) {}
+
+std::string CardPictures::vod() const { return facility_.folder(35) + "\\vod\\"; }
+
+std::string CardPictures::symbolStem(const SettingsModel& model, const std::string& name) const {
+  return vod() + model.SymbolSuffix + name;
+}
+
+std::string CardPictures::Load(const std::string& windowsStem) {
+  const std::string jpg = windowsStem + ".jpg";
+  if (drives_.fileExists(jpg)) {
+    const auto host = drives_.hostPath(jpg);
+    if (host && ConvertJPG(host->string()).empty()) {
+      // A read-only pictures folder keeps its ".jpg": show it as it is.
+      store_.Warn("cannot convert the picture " + host->string() + " to its .asz form; using it as it is");
+      const std::optional<bool> loaded = store_.Loaded(host->string());
+      if (loaded) return *loaded ? host->string() : std::string();
+      return store_.Load(host->string(), host->string()) ? host->string() : std::string();
+    }
+  }
+  const std::string asz = windowsStem + ".asz";
+  if (!drives_.fileExists(asz)) return {};
+  const auto host = drives_.hostPath(asz);
+  if (!host) return {};
+  const std::string name = host->string();
+  // Loaded once for the run: later cards paint the picture already held.
+  if (const std::optional<bool> loaded = store_.Loaded(name)) return *loaded ? name : std::string();
+  const std::string copy = ConvertASZ(name);
+  if (copy.empty()) {
+    store_.Warn("cannot make a working copy of the picture " + name + "; the cards print without it");
+    return {};
+  }
+  const bool ok = store_.Load(name, copy);
+  KCFil(copy);
+  return ok ? name : std::string();
+}
+
+void CardPictures::LoadAll(const ResidentRecord& resident, const SettingsModel& model) {
+  LoadSettingsPictures(model);
+  LoadPhoto(resident, model);
+  loadclip(resident);
+  LoadThick(resident, model);
+  LOADPUR(resident, model);
+  LOADsugar(resident, model);
+  LoadSalt(resident, model);
+  LoadFF(resident, model);
+  LoadBland(resident, model);
+  LoadNoMilk(resident, model);
+  LoadPor(resident, model);
+  LoadPaste(resident, model);
+  LoadSWm(model);
+}
+
+void CardPictures::LoadSettingsPictures(const SettingsModel& model) {
+  // The settings load found ".jpg" or ".asz" names; the stem serves both.
+  const auto stem = [](const std::string& path) { return path.size() > 4 ? path.substr(0, path.size() - 4) : std::string(); };
+  Image[10] = model.WatermarkPicture.empty() ? "" : Load(stem(model.WatermarkPicture));
+  Image[11] = model.BannerPicture.empty() ? "" : Load(stem(model.BannerPicture));
+  Image[12] = model.BorderPicture.empty() ? "" : Load(stem(model.BorderPicture));
+}
+
+void CardPictures::LoadThick(const ResidentRecord& r, const SettingsModel& model) {
+  // A missing symbol leaves the resident's thick-liquid flag as it is: the
+  // dots and the hydration box must still say the liquids are thick.
+  const DietFlags& d = r.diet;
+  const char* name = d.Pudding > 0 ? "pudding" : d.Honey > 0 ? "Honey" : d.Nectar > 0 ? "Nectar" : nullptr;
+  Image[3] = name ? Load(symbolStem(model, name)) : "";
+}
+
+void CardPictures::LOADPUR(const ResidentRecord& r, const SettingsModel& model) {
+  const DietFlags& d = r.diet;
+  std::string name;
+  if (d.Liquid > 0)
+    name = "LIQ";
+  else if (d.Dysphagia != 0)
+    name = d.Dysphagia == 1 ? "DysphagiaI" : d.Dysphagia == 2 ? "DysphagiaII" : d.Dysphagia == 3 ? "DysphagiaIII" : "Dysphagia";
+  else if (d.MechSoft > 0 && d.Puree > 0)
+    name = "MP";
+  else if (d.Puree > 0)
+    name = "PUREE";
+  else if (d.MechSoft > 0)
+    name = "MECH";
+  else
+    name = "Regular";
+  Image[4] = Load(symbolStem(model, name));
+}
+
+void CardPictures::LOADsugar(const ResidentRecord& r, const SettingsModel& model) {
+  Image[5] = r.diet.CalorieControl > 0 ? Load(symbolStem(model, "nosugar")) : "";
+}
+
+void CardPictures::LoadSalt(const ResidentRecord& r, const SettingsModel& model) {
+  const DietFlags& d = r.diet;
+  Image[6] = d.Renal > 0 ? Load(symbolStem(model, "renal")) : d.LowSodium > 0 ? Load(symbolStem(model, "nosalt")) : "";
+}
+
+void CardPictures::LoadFF(const ResidentRecord& r, const SettingsModel& model) {
+  Image[7] = r.diet.Fortified > 0 ? Load(symbolStem(model, "muscle")) : "";
+}
+
+void CardPictures::LoadBland(const ResidentRecord& r, const SettingsModel& model) {
+  Image[14] = r.diet.Bland > 0 ? Load(symbolStem(model, "bland")) : "";
+}
+
+void CardPictures::LoadNoMilk(const ResidentRecord& r, const SettingsModel& model) {
+  Image[15] = r.diet.NoMilk > 0 ? Load(symbolStem(model, "nomilk")) : "";
+}
+
+void CardPictures::LoadPor(const ResidentRecord& r, const SettingsModel& model) {
+  const DietFlags& d = r.diet;
+  Image[9] = d.DoublePortion > 0 ? Load(symbolStem(model, "dpor")) : d.LargePortion > 0 ? Load(symbolStem(model, "Lpor")) : "";
+}
+
+void CardPictures::LoadPaste(const ResidentRecord& r, const SettingsModel& model) {
+  // The scanned card is a plain JPEG beside the facility's other cards; it
+  // goes through the same conversion as every picture.
+  Image[8] = model.Check[23] == 1 && !trim(r.ResidentFile).empty()
+                 ? Load(facility_.folder(35) + "\\cards\\" + trim(r.ResidentFile) + "U1_")
+                 : "";
+}
+
+void CardPictures::LoadSWm(const SettingsModel& model) {
+  const int mode = model.SelectWatermarkMode;
+  Image[18] = mode == 1 ? Load(vod() + "SelectM1") : mode == 2 ? Load(vod() + "SelectM2") : "";
+}
+
+void CardPictures::loadclip(const ResidentRecord& r) {
+  for (int i = 1; i <= 4; ++i)
+    Equipment[i] = r.ClipArt[i] > 0 ? Load(vod() + "ADE" + bareNumber(r.ClipArt[i])) : "";
+  Image[2] = Equipment[1];
+}
+
+std::string CardPictures::findPhoto(const std::string& file, const SettingsModel& model) {
+  const std::string folder = facility_.folder(35);
+  // A ".vly" beside the photographs says this resident's picture is not
+  // to be shown.
+  if (drives_.fileExists(folder + "\\" + file + ".vly")) return {};
+  const std::string given = folder + "\\" + file;
+  const std::string dataFolder = facility_.folder(2);
+  const std::string tries[] = {given, withDrive(given, 'c'),
+                               dataFolder.empty() ? std::string() : withDrive(given, dataFolder[0])};
+  for (const std::string& stem : tries) {
+    if (stem.empty()) continue;
+    const std::string name = Load(stem);
+    if (name.empty()) continue;
+    FilterStrength = hipaa(model) >= 4 ? 5 : 0;
+    const std::string flt = stem + ".flt";
+    if (drives_.fileExists(flt)) {
+      const int strength = static_cast<int>(leadingNumber(drives_.readAll(flt).substr(0, 2)));
+      FilterStrength = strength >= 1 && strength <= 10 ? strength : 1;
+    }
+    return name;
+  }
+  return {};
+}
+
+void CardPictures::LoadPhoto(const ResidentRecord& r, const SettingsModel& model) {
+  Image[1].clear();
+  Image[16].clear();
+  Image[17].clear();
+  FilterStrength = 0;
+  ClipArtCaption.clear();
+  const std::string clipArt = trim(model.Text[28]);
+  if ((model.feature(16) != 1 && clipArt.empty()) || hipaa(model) == 2 || hipaa(model) == 3) return;
+  if (!clipArt.empty()) {
+    // The clip art file may be named with or without its extension.
+    std::string stem = clipArt;
+    const std::string ext = stem.size() > 4 ? upper(stem.substr(stem.size() - 4)) : "";
+    if (ext == ".JPG" || ext == ".ASZ") stem.resize(stem.size() - 4);
+    Image[1] = Load(vod() + stem);
+    ClipArtCaption = rtrim(model.Text[29]);
+  } else {
+    const std::string file = trim(r.ResidentFile);
+    if (!file.empty()) Image[1] = findPhoto(file, model);
+  }
+  if (r.StiPicture >= 1 && r.StiPicture <= 99) {
+    Image[16] = Load(vod() + "STi" + bareNumber(r.StiPicture));
+    Image[17] = Load(vod() + "STi_L" + bareNumber(r.StiPicture));
+  }
+}
+
+const char* TextureCaption(const DietFlags& d, bool small) {
+  if (d.Liquid > 0) return "";
+  if (d.Dysphagia != 0) {
+    switch (d.Dysphagia) {
+      case 1: return small ? "DYS I" : "Dysphagia I";
+      case 2: return small ? "DYS II" : "Dysphagia II";
+      case 3: return small ? "DYS III" : "Dysphagia III";
+      default: return small ? "DYS" : "Dysphagia";
+    }
+  }
+  if (d.MechSoft > 0 && d.Puree > 0) return "Mch/Pur";
+  if (d.Puree > 0) return "Puree";
+  if (d.MechSoft > 0) return small ? "Mech" : "Mech Soft";
+  return "";
+}
+
+}  // namespace mc

@@ -1,0 +1,79 @@
+// The pictures of a card, as the main window's image controls hold them:
+// which picture each control shows for the resident being drawn. The
+// loaders find the files (".jpg" or ".asz", the small versions with the
+// prefix "S"), have them decoded once by the picture store and record the
+// name they are kept under; a control whose file is missing or does not
+// decode stays empty, and the card prints without that picture.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "data/drive_map.h"
+#include "data/facility.h"
+#include "data/resident_record.h"
+#include "render/picture_loader.h"
+#include "settings/settings_model.h"
+
+namespace mc {
+
+class CardPictures {
+ public:
+  CardPictures(const DriveMap& drives, const Facility& facility, PictureLoader& store);
+
+  // Image1 .. Image18: the name of the picture each control holds, "" when
+  // empty. Image2 holds the first adaptive-equipment picture; all four are
+  // in Equipment.
+  std::array<std::string, 19> Image{};
+  std::array<std::string, 5> Equipment{};  // 1..4
+  // Strength of the filtered view over the resident's picture, 0 for none.
+  int FilterStrength = 0;
+  // Caption under the clip art that stands for the resident's picture; ""
+  // when Image1 is the resident's own photograph.
+  std::string ClipArtCaption;
+
+  // Every loader, for the resident and settings as they stand.
+  void LoadAll(const ResidentRecord& resident, const SettingsModel& model);
+
+  // The loaders, one per picture kind.
+  void LoadThick(const ResidentRecord& resident, const SettingsModel& model);
+  void LOADPUR(const ResidentRecord& resident, const SettingsModel& model);
+  void LOADsugar(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadSalt(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadFF(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadBland(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadNoMilk(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadPor(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadPaste(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadSWm(const SettingsModel& model);
+  void loadclip(const ResidentRecord& resident);
+  // The resident's photograph or the clip art that replaces it (Image1),
+  // its filtered view, and the special tray indicator (Image16, Image17).
+  void LoadPhoto(const ResidentRecord& resident, const SettingsModel& model);
+  // Watermark, banner and border (Image10 .. Image12), as the settings
+  // load found them.
+  void LoadSettingsPictures(const SettingsModel& model);
+
+  // The four steps every loader takes for a picture file of this Windows
+  // path without its extension: a ".jpg" is turned into its ".asz"; the
+  // ".asz" is read through a working copy, deleted afterwards. Returns the
+  // name the picture is kept under, "" when there is none.
+  std::string Load(const std::string& windowsStem);
+
+  // The name of a symbol file of the pictures folder, with the "S" of the
+  // small versions when the settings ask for them.
+  std::string symbolStem(const SettingsModel& model, const std::string& name) const;
+
+ private:
+  std::string vod() const;
+  std::string findPhoto(const std::string& file, const SettingsModel& model);
+
+  const DriveMap& drives_;
+  const Facility& facility_;
+  PictureLoader& store_;
+};
+
+// Diet symbol captions, normal and small.
+const char* TextureCaption(const DietFlags& diet, bool small);
+
+}  // namespace mc

@@ -1,0 +1,101 @@
+#include "render/picture_files.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <system_error>
+
+#include "data/text.h"
+
+namespace mc {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kLastBlock = 19;
+
+// Moves whole blocks: the block numbered to[i] receives what block from[i]
+// held.
+void moveBlocks(std::string& bytes, const size_t (&from)[3], const size_t (&to)[3]) {
+  if (bytes.size() < kLastBlock * kScrambleBlock) return;
+  std::string old[3];
+  for (int i = 0; i < 3; ++i) old[i] = bytes.substr((from[i] - 1) * kScrambleBlock, kScrambleBlock);
+  for (int i = 0; i < 3; ++i) bytes.replace((to[i] - 1) * kScrambleBlock, kScrambleBlock, old[i]);
+}
+
+std::optional<std::string> readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+// Written under a temporary name and renamed when complete, so that a
+// failure leaves no half picture behind.
+bool writeFile(const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".part";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::error_code ec;
+      fs::remove(temporary, ec);
+      return false;
+    }
+  }
+  std::error_code ec;
+  fs::rename(temporary, path, ec);
+  if (ec) fs::remove(temporary, ec);
+  return !ec;
+}
+
+// Position of the three-letter extension `ext` (upper case) of the file
+// name in `path`, or npos. Only the extension counts: a folder whose name
+// holds the letters must not be renamed with it.
+size_t extensionAt(const std::string& path, const char* ext) {
+  const size_t dot = path.rfind('.');
+  const size_t slash = path.find_last_of("\\/");
+  if (dot == std::string::npos || dot < 1 || (slash != std::string::npos && dot < slash)) return std::string::npos;
+  return upper(path.substr(dot + 1)) == ext ? dot + 1 : std::string::npos;
+}
+
+}  // namespace
+
+void ScrambleBytes(std::string& bytes) { moveBlocks(bytes, {19, 1, 15}, {1, 15, 19}); }
+void UnscrambleBytes(std::string& bytes) { moveBlocks(bytes, {15, 19, 1}, {1, 15, 19}); }
+
+std::string ConvertJPG(const std::string& path) {
+  const size_t at = extensionAt(path, "JPG");
+  if (at == std::string::npos) return {};
+  auto bytes = readFile(path);
+  if (!bytes) return {};
+  std::string target = path;
+  target.replace(at, 3, "ASZ");
+  ScrambleBytes(*bytes);
+  if (!writeFile(target, *bytes)) return {};
+  std::error_code ec;
+  fs::remove(path, ec);
+  return target;
+}
+
+std::string ConvertASZ(const std::string& path) {
+  if (extensionAt(path, "ASZ") == std::string::npos) return {};
+  auto bytes = readFile(path);
+  if (!bytes) return {};
+  std::string copy = path;
+  copy.back() = '2';
+  UnscrambleBytes(*bytes);
+  if (!writeFile(copy, *bytes)) return {};
+  return copy;
+}
+
+void KCFil(const std::string& path) {
+  std::error_code ec;
+  if (!path.empty()) fs::remove(path, ec);
+}
+
+}  // namespace mc

@@ -1,0 +1,193 @@
+// The pictures on a card: which files the loaders find, how often they are
+// decoded, and where the resident's picture, its filtered view and the
+// symbols are painted. The picture store here decodes any file but those
+// it is told are broken.
+#include <map>
+#include <set>
+
+#include "card_fixture.h"
+#include "data/text.h"
+#include "render/pictures.h"
+#include "support/test_drives.h"
+
+namespace mc::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FakeStore : PictureLoader {
+  std::optional<bool> Loaded(const std::string& name) override {
+    auto it = loaded.find(name);
+    if (it == loaded.end()) return std::nullopt;
+    return it->second;
+  }
+  bool Load(const std::string& name, const std::string& from) override {
+    ++loads[name];
+    // The working copy must exist while it is read.
+    const bool ok = fs::exists(from) && broken.count(fs::path(name).stem().string()) == 0;
+    loaded[name] = ok;
+    return ok;
+  }
+  void Warn(const std::string& message) override { warnings.push_back(message); }
+
+  std::map<std::string, bool> loaded;
+  std::map<std::string, int> loads;
+  std::set<std::string> broken;
+  std::vector<std::string> warnings;
+};
+
+class CardPicturesTest : public CardFixture {
+ protected:
+  CardPicturesTest() {
+    facility.Folders.assign(40, "");
+    facility.Folders[1] = "c:\\dnv\\res";
+    facility.Folders[34] = "c:\\dnv\\pics";
+    resident.ResidentFile = "RS00101";
+    model.Check[16] = 1;
+    renderer.usePictures(drives.drives(), store);
+  }
+  void picture(const std::string& windowsPath) { drives.putFile(windowsPath, "any picture bytes"); }
+  std::vector<TraceOp> pictures(const std::string& stem) {
+    return only(opsOf(draw(), "picture"), [&](const TraceOp& op) {
+      return fs::path(op.str("src")).stem().string() == stem;
+    });
+  }
+
+  TempDrives drives;
+  FakeStore store;
+};
+
+TEST_F(CardPicturesTest, ThePhotographIsConvertedOnceAndFramedAtTheTopRightOfEachColumn) {
+  picture("c:\\dnv\\pics\\RS00101.jpg");
+  const auto photos = pictures("RS00101");
+  ASSERT_EQ(photos.size(), 3u);
+  EXPECT_EQ(fs::path(photos[0].str("src")).filename(), "RS00101.ASZ");
+  const double rightEnds[] = {5200, 10020, 15010};
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_AT(photos[k], rightEnds[k] - 2650, 700 + 200);
+    EXPECT_EQ(photos[k]["w"], 2400);
+    EXPECT_EQ(photos[k]["h"], 1800);
+  }
+  EXPECT_FALSE(drives.exists("c:\\dnv\\pics\\RS00101.jpg"));  // now kept scrambled
+  pictures("RS00101");
+  pictures("RS00101");
+  ASSERT_EQ(store.loads.size(), 1u);
+  EXPECT_EQ(store.loads.begin()->second, 1) << "decoded once for all cards";
+  for (const auto& entry : fs::recursive_directory_iterator(drives.root()))
+    EXPECT_NE(entry.path().extension(), ".AS2") << "working copy left behind";
+
+  // Small pictures.
+  model.Check[24] = 1;
+  const auto small = pictures("RS00101");
+  ASSERT_EQ(small.size(), 3u);
+  EXPECT_AT(small[2], 15010 - 1650, 900);
+  EXPECT_EQ(small[2]["w"], 1000);
+  EXPECT_EQ(small[2]["h"], 800);
+}
+
+TEST_F(CardPicturesTest, PrivacySettingsHideOrFilterThePhotograph) {
+  picture("c:\\dnv\\pics\\RS00101.jpg");
+  model.Text[35] = "2";
+  EXPECT_TRUE(pictures("RS00101").empty());
+  model.Text[35] = "3";
+  EXPECT_TRUE(pictures("RS00101").empty());
+
+  model.Text[35] = "4";
+  auto ops = draw();
+  ASSERT_EQ(textsOf(ops, " Filtered View ").size(), 3u);
+  EXPECT_AT(textsOf(ops, " Filtered View ")[1], 5200 + 3000, 2800);
+  // Lines 30 twips apart across the picture, in a pen of strength 5.
+  const auto across = only(opsOf(ops, "line"), [](const TraceOp& op) {
+    return op["x1"] == 15010 - 2650 && op["x2"] == 15010 - 250 && op["y1"] == op["y2"];
+  });
+  ASSERT_EQ(across.size(), 61u);  // 900 .. 2700
+  EXPECT_EQ(across[1]["y1"] - across[0]["y1"], 30);
+  EXPECT_EQ(across[0]["width"], 5);
+
+  // A ".flt" beside the photograph asks for its own strength.
+  model.Text[35] = "0";
+  drives.putFile("c:\\dnv\\pics\\RS00101.flt", "07");
+  ops = draw();
+  EXPECT_EQ(textsOf(ops, " Filtered View ").size(), 3u);
+  EXPECT_EQ(only(opsOf(ops, "line"), [](const TraceOp& op) {
+              return op["x1"] == 15010 - 2650 && op["y1"] == op["y2"] && op.str("mode") == "line";
+            }).at(0)["width"],
+            7);
+
+  // A ".vly" stops the search: no photograph at all.
+  drives.putFile("c:\\dnv\\pics\\RS00101.vly", "");
+  EXPECT_TRUE(pictures("RS00101").empty());
+}
+
+TEST_F(CardPicturesTest, ThePhotographIsSoughtOnDriveCWhenTheFolderNamesAnother) {
+  facility.Folders[34] = "d:\\dnv\\pics";
+  picture("c:\\dnv\\pics\\RS00101.asz");
+  EXPECT_EQ(pictures("RS00101").size(), 3u);
+}
+
+TEST_F(CardPicturesTest, SymbolsStandAtTheRightInTheirSizesAndABrokenOneIsLeftOut) {
+  resident.diet.Honey = 1;
+  resident.diet.CalorieControl = 1;
+  model.Check[15] = 1;
+  model.Check[28] = 1;
+  store.broken.insert("SHoney");
+  for (const char* name : {"Honey", "nosugar", "SHoney", "Snosugar", "Regular"})
+    picture("c:\\dnv\\pics\\vod\\" + std::string(name) + ".jpg");
+  auto sugar = pictures("nosugar");
+  ASSERT_EQ(sugar.size(), 3u);
+  EXPECT_AT(sugar[0], 5200 - 900, 700 + 3620);
+  EXPECT_EQ(sugar[0]["w"], 850);
+  const auto honey = pictures("Honey");
+  ASSERT_EQ(honey.size(), 3u);
+  EXPECT_AT(honey[1], 10020 - 1300, 10570 - 2000);
+  EXPECT_EQ(honey[1]["w"], 1250);
+  EXPECT_EQ(textsOf(draw(), "Honey Thick").size(), 3u);
+
+  // Small pictures, from the small files.
+  model.Check[26] = 1;
+  model.SymbolSuffix = "S";
+  sugar = pictures("Snosugar");
+  ASSERT_EQ(sugar.size(), 3u);
+  EXPECT_AT(sugar[0], 5200 - 500, 700 + 3620);
+  EXPECT_EQ(sugar[0]["w"], 450);
+  EXPECT_EQ(textsOf(draw(), "NoSug").size(), 3u);
+
+  // A symbol that does not decode is tried once and left off; the card and
+  // the dots still say the liquids are thick.
+  auto ops = draw();
+  EXPECT_TRUE(only(opsOf(ops, "picture"), [](const TraceOp& op) { return contains(op.str("src"), "SHoney"); }).empty());
+  EXPECT_EQ(textsOf(ops, "101-A Anderson, Mary").size(), 6u);
+  EXPECT_EQ(textsOf(ops, "Honey").size(), 3u);  // the dot text
+  int tries = 0;
+  for (const auto& [name, n] : store.loads)
+    if (contains(name, "SHoney")) tries += n;
+  EXPECT_EQ(tries, 1);
+}
+
+TEST_F(CardPicturesTest, TheWatermarkTurnsUpsideDownOnEachCardWhenRotated) {
+  picture("c:\\dnv\\pics\\vod\\wm3.jpg");
+  model.Text[33] = "3";
+  model.WatermarkPicture = "c:\\dnv\\pics\\vod\\wm3.jpg";
+  auto marks = pictures("wm3");
+  ASSERT_EQ(marks.size(), 1u);  // one over the page
+  EXPECT_AT(marks[0], 10, 700);
+  EXPECT_EQ(marks[0]["h"], 10570 - 700);
+  model.Check[33] = 1;
+  model.Check[34] = 1;
+  marks = pictures("wm3");
+  ASSERT_EQ(marks.size(), 3u);
+  EXPECT_AT(marks[1], 5200, 720 + 9780);
+  EXPECT_EQ(marks[1]["w"], 10020 - 5200);
+  EXPECT_EQ(marks[1]["h"], -9780);
+}
+
+TEST_F(CardPicturesTest, AResidentColourCodeTintsTheUpperColumn) {
+  resident.ColorCode = -2;
+  const auto tint = only(opsOf(draw(), "line"), [](const TraceOp& op) { return op["color"] == 8421631; });
+  ASSERT_EQ(tint.size(), 3u);
+  EXPECT_AT(tint[2], 10020 + 100, 750);
+  EXPECT_EQ(tint[2]["y2"], 700 + 3600);
+}
+
+}  // namespace
+}  // namespace mc::test
