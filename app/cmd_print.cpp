@@ -3,8 +3,9 @@
 // ALL Tray Cards"; with --set N, settings button N and then Print; with
 // --unit, --location or --just, the overlay's "Print One NUnit", "Print One
 // DLoc" or "Print Just", their input box answered from the command line.
-// Questions are answered Yes, messages go to stderr, and the program leaves
-// through the Exit action, which saves the settings.
+// --backup ticks "Make PDF Backup" for this run only. Questions are answered
+// Yes, messages go to stderr, and the program leaves through the Exit
+// action, which saves the settings.
 #include <algorithm>
 #include <iostream>
 #include <string>

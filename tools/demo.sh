@@ -19,9 +19,16 @@ echo "== mealcards --drives demo/drives preview --png demo/preview.png"
 build-release/mealcards --drives demo/drives preview --png demo/preview.png
 echo "Preview of the default resident: $(pwd)/demo/preview.png"
 echo
-echo "== mealcards --drives demo/drives --pdf demo/cards.pdf print"
-build-release/mealcards --drives demo/drives --pdf demo/cards.pdf print
+echo "== mealcards --drives demo/drives --pdf demo/cards.pdf print --backup"
+build-release/mealcards --drives demo/drives --pdf demo/cards.pdf print --backup
 echo "Tray cards of every qualifying resident: $(pwd)/demo/cards.pdf"
+cards=demo/drives/c/dnv/output/cards
+echo "PDF backup of the same cards: $(pwd)/$cards/TC.pdf, copied to $(pwd)/demo/drives/c/dnv/PDF/TC.PDF"
+echo "Each page as a JPG and a one-page PDF: $(ls "$cards"/*_*.jpg | wc -l) of each in $(pwd)/$cards"
+for tif in "$cards"/*_TIFCards.tif "$cards"/*_TIFBWCards.tif; do
+  echo "$(pwd)/$tif: $(tiffinfo "$tif" 2>/dev/null | grep -c 'TIFF Directory') pages," \
+       "$(tiffinfo "$tif" 2>/dev/null | grep -m1 'Compression Scheme' | sed 's/^ *//')"
+done
 echo
 # Each print saves its settings into set 1, so the menus come after Print ALL.
 for kind in "2 meal-cards Meal cards" "3 select-menus Select menus" "4 pseudo-select Pseudo select menus" \

@@ -1,5 +1,7 @@
 #include "platform/qpdf_merger.h"
 
+#include "data/atomic_file.h"
+
 #include <qpdf/ClosedFileInputSource.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -7,7 +9,6 @@
 
 #include <exception>
 #include <memory>
-#include <system_error>
 
 namespace mc {
 
@@ -15,9 +16,8 @@ namespace fs = std::filesystem;
 
 std::string QpdfMerger::merge(const std::vector<fs::path>& inputs, const fs::path& target) {
   if (inputs.empty()) return "no pages to merge";
-  fs::path temp = target;
-  temp += ".part";
-  std::error_code ec;
+  AtomicFile file(target);
+  if (file.failed()) return file.error();
   try {
     QPDF out;
     out.emptyPDF();
@@ -34,19 +34,13 @@ std::string QpdfMerger::merge(const std::vector<fs::path>& inputs, const fs::pat
       for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(*pdf).getAllPages()) outPages.addPage(page, false);
       sources.push_back(std::move(pdf));
     }
-    QPDFWriter writer(out, temp.c_str());
+    QPDFWriter writer(out, file.temporary().c_str());
     writer.setStaticID(false);
     writer.write();
   } catch (const std::exception& e) {
-    fs::remove(temp, ec);
     return e.what();
   }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    const std::string reason = ec.message();
-    fs::remove(temp, ec);
-    return reason;
-  }
+  if (!file.commit()) return file.error();
   return {};
 }
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <system_error>
 
+#include "data/atomic_file.h"
 #include "platform/qt_surface.h"
 
 namespace mc {
@@ -10,12 +11,6 @@ namespace mc {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path partPath(const fs::path& path) {
-  fs::path temp = path;
-  temp += ".part";
-  return temp;
-}
 
 // Puts the finished temporary file in place; the reason when it failed.
 std::string putInPlace(const fs::path& temp, const fs::path& path) {
@@ -119,14 +114,13 @@ void QtPictureStore::drawPicture(const RecordedPage& page, const fs::path& jpg) 
   surface->usePaperPens(page.printer);
   replayPage(page, *surface);
   const QImage image = surface->image();
-  const fs::path temp = partPath(jpg);
-  if (!image.save(QFile::decodeName(QByteArray::fromStdString(temp.string())), "JPG", kJpgQuality)) {
-    std::error_code ec;
-    fs::remove(temp, ec);
+  AtomicFile file(jpg);
+  if (file.failed())
+    failed(jpg, file.error());
+  else if (!image.save(QFile::decodeName(QByteArray::fromStdString(file.temporary().string())), "JPG", kJpgQuality))
     failed(jpg, "cannot write the picture");
-  } else if (const std::string reason = putInPlace(temp, jpg); !reason.empty()) {
-    failed(jpg, reason);
-  }
+  else if (!file.commit())
+    failed(jpg, file.error());
   if (!runFiles_) return;
   // The run's TIF files grow beside the pages and get their names at the
   // end of the run.
@@ -139,19 +133,21 @@ void QtPictureStore::drawPicture(const RecordedPage& page, const fs::path& jpg) 
 }
 
 void QtPictureStore::drawPdf(const RecordedPage& page, const fs::path& pdf) {
-  const fs::path temp = partPath(pdf);
+  AtomicFile file(pdf);
+  if (file.failed()) {
+    failed(pdf, file.error());
+    return;
+  }
   {
-    const auto surface = QtSurface::pdf(temp.string());
+    const auto surface = QtSurface::pdf(file.temporary().string());
     surface->usePaperPens(page.printer);
     replayPage(page, *surface);
     if (!surface->finish()) {
-      std::error_code ec;
-      fs::remove(temp, ec);
       failed(pdf, "cannot write the PDF page");
       return;
     }
   }
-  if (const std::string reason = putInPlace(temp, pdf); !reason.empty()) failed(pdf, reason);
+  if (!file.commit()) failed(pdf, file.error());
 }
 
 bool QtPictureStore::saveTifs(const fs::path& colour, const fs::path& blackWhite) {

@@ -4,6 +4,7 @@
 #include <set>
 #include <system_error>
 
+#include "data/atomic_file.h"
 #include "data/text.h"
 #include "printrun/text_export.h"
 
@@ -197,24 +198,16 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
 }
 
 void PdfBackup::copy(const std::string& from, const std::string& to) {
-  const auto src = drives_.hostPath(from);
+  if (!drives_.fileExists(from)) return;
   const auto dst = drives_.hostPath(to);
-  std::error_code ec;
-  if (!src || !fs::is_regular_file(*src, ec)) return;
   if (!dst) {
     failed(to, "no such drive");
     return;
   }
   // Readers pick the copy up at any time: it appears whole or not at all.
-  fs::path temp = *dst;
-  temp += ".part";
-  fs::copy_file(*src, temp, fs::copy_options::overwrite_existing, ec);
-  if (!ec) fs::rename(temp, *dst, ec);
-  if (ec) {
-    const std::string reason = ec.message();
-    fs::remove(temp, ec);
-    failed(to, "cannot copy " + cp1252ToUtf8(from) + ": " + reason);
-  }
+  std::string error;
+  if (!writeFileAtomically(*dst, drives_.readAll(from), &error))
+    failed(to, "cannot copy " + cp1252ToUtf8(from) + ": " + error);
 }
 
 void PdfBackup::copyToPdfFolder() {

@@ -178,6 +178,11 @@ void PaintColumnBackground(const CardPage& page, const CardPictures* pictures, i
   const int32_t tint = ReColor(page.resident.ColorCode);
   if (tint != 0 && page.type != CardType::Alf)
     page.s.Line(g.C[k] + 100, g.Top + 50, g.rightEnd(k) - 100, g.Top + 3600, tint, LineMode::Fill);
+  // The select menu's label lies under the menu, between the diet lines
+  // and the first heading, like a watermark.
+  if (pictures && page.type == CardType::Select && !pictures->Image[18].empty())
+    pap(page, *pictures, 18,
+        {static_cast<int32_t>(g.C[k] + 300), static_cast<int32_t>(g.Top + 1500), static_cast<int32_t>(g.width(k) - 600), 900});
   if (pictures && page.on(23) && !pictures->Image[8].empty() && page.type != CardType::Alf) {
     // The scanned card takes the place of the lists and instructions that
     // are left off when it is pasted.
@@ -192,11 +197,6 @@ void PaintColumnPictures(const CardPage& page, const CardPictures& pictures, int
   paintPhoto(page, pictures, k);
   paintEquipment(page, pictures, k);
   paintSymbols(page, pictures, k);
-  if (page.type == CardType::Select && !pictures.Image[18].empty()) {
-    const PageGeometry& g = page.geo;
-    pap(page, pictures, 18,
-        {static_cast<int32_t>(g.C[k] + 300), static_cast<int32_t>(g.Top + 2000), static_cast<int32_t>(g.width(k) - 600), 900});
-  }
 }
 
 void PaintAlfPictures(const CardPage& page, const CardPictures& pictures) {

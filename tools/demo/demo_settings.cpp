@@ -64,16 +64,18 @@ void writeSettings(const DriveMap& drives, const DemoOptions& options) {
   // them, and the assisted-living weekly lunch menu.
   putRecord(drives, path, kLength, 3, baseSet(unitCount).at(24, "X").at(144, "1"));
   putRecord(drives, path, kLength, 4, baseSet(unitCount).at(25, "X").at(144, "1"));
-  putRecord(drives, path, kLength, 5, baseSet(unitCount).at(296, "X010"));
+  putRecord(drives, path, kLength, 5,
+            baseSet(unitCount).at(296, "X010").field(220, 221, "1").field(222, 223, "1"));  // banner, border
   // Plain-text cards on continuous stock: 4 spaces in, 12 lines of 240
   // twips from line 2, three cards to a page, 12 point.
   putRecord(drives, path, kLength, 6,
             baseSet(unitCount).at(34, "X").at(35, "111").field(38, 41, "4").field(42, 43, "12")
                 .field(44, 47, "240").field(48, 49, "2").field(50, 51, "3").field(52, 53, "12"));
 
-  // Shared options: the window's own colours, feeding skill printed.
+  // Shared options: the window's own colours, feeding skill printed, the
+  // select menus' watermark label.
   putRecord(drives, path, kLength, 8, Rec(kLength).field(1, 10, " 0").field(11, 20, " 0").field(21, 30, " 0")
-                                           .at(31, "00100000"));
+                                           .at(31, "00100010"));
   struct Dot {
     const char* text;
     int color;  // 0x00BBGGRR
