@@ -21,6 +21,8 @@ for run in all 2 3 4 5 6; do
   "$mealcards" --drives "$drives" --date 12-07-26 --pdf "$work/$run.pdf" \
     --trace "$out/$run/trace.jsonl" "${args[@]}" >/dev/null 2>"$work/$run.err" ||
     { echo "run $run failed:"; cat "$work/$run.err"; exit 1; }
+  # Pictures are traced by their host path, which names this run's folder.
+  sed -i "s|$drives|DRIVES|g" "$out/$run/trace.jsonl"
   find "$drives" -type f \( -iname 'TC.txt' -o -iname 'mealo.*' -o -iname 'xsfl*' -o -iname 'Mcardset.*' \) |
     while read -r f; do cp "$f" "$out/$run/$(basename "$f")"; done
 done
