@@ -8,7 +8,10 @@
 #include "app_context.h"
 #include "data/data_file_names.h"
 #include "data/facility_files.h"
+#include "data/roster.h"
 #include "data/text.h"
+#include "printrun/resident_selection.h"
+#include "printrun/roster_check.h"
 #include "printrun/run_paths.h"
 #include "ui/program_startup_steps.h"
 
@@ -69,8 +72,17 @@ void printUnits(std::ostream& out, const Controller& c) {
     name += std::string(name.size() < 22 ? 22 - name.size() : 1, ' ');
     char beds[24];
     std::snprintf(beds, sizeof beds, "max beds %3d  ", unit.maxBeds);
-    out << head << name << beds << "roster "
-        << presence(c.drives, rosterPath(fac, u)) << '\n';
+    const std::string roster = rosterPath(fac, u);
+    std::string state = presence(c.drives, roster);
+    // A roster that is there but damaged is not "present" for printing.
+    if (c.drives.fileExists(roster)) {
+      const auto problems = rosterProblems(c.drives.readRecords(roster, roster::kRecordLength), unit.maxBeds);
+      if (!problems.empty()) {
+        state = shown(roster) + "  damaged: " + shown(problems.front().what);
+        if (problems.size() > 1) state += " (and " + std::to_string(problems.size() - 1) + " more)";
+      }
+    }
+    out << head << name << beds << "roster " << state << '\n';
   }
 }
 

@@ -7,6 +7,7 @@
 // Yes, messages go to stderr, and the program leaves through the Exit
 // action, which saves the settings.
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "platform/qpdf_merger.h"
 #include "platform/qt_picture_store.h"
 #include "print_output.h"
+#include "run_lock.h"
 #include "printrun/print_run.h"
 #include "terminal_progress.h"
 #include "ui/easy_overlay.h"
@@ -42,18 +44,35 @@ int reportRun(RunReport& report, const PrintOutput& output, FileProblemLog& prob
 
 // Start-up as the program runs it; the settings' printer is opened as soon
 // as the settings name it, so that an automatic run at start-up prints.
+// The facility's run lock is taken before the settings are loaded: from
+// there on start-up may save them or print.
 class PrintSteps : public ProgramStartupSteps {
  public:
   explicit PrintSteps(PrintOutput& output) : output_(output) {}
   void GetSet(Controller& c) override {
+    const auto settings = c.drives.hostPath(c.settingsFile.path());
+    std::error_code ec;
+    if (settings && std::filesystem::is_directory(settings->parent_path(), ec) &&
+        !lock_.acquire(settings->string() + ".lock", runLockWaitSeconds())) {
+      failed = true;
+      fail(lock_.error());
+      return;
+    }
     ProgramStartupSteps::GetSet(c);
     if (!output_.openSettingsPrinter(c.model)) failed = true;
     c.printer = output_.surface();
+  }
+  void SetForAll(Controller& c) override {
+    if (!failed) ProgramStartupSteps::SetForAll(c);
+  }
+  void PrintRun(Controller& c) override {
+    if (!failed) ProgramStartupSteps::PrintRun(c);
   }
   bool failed = false;
 
  private:
   PrintOutput& output_;
+  RunLock lock_;
 };
 
 // What print does after start-up.

@@ -179,22 +179,51 @@ std::optional<fs::path> DriveMap::hostPath(std::string_view windowsPath) const {
   return resolve(windowsPath, nullptr);
 }
 
+namespace {
+
+// The case-blind name of a Windows path, as Windows compares names.
+std::string dryKey(std::string_view windowsPath) {
+  const WindowsPath wp = splitWindowsPath(windowsPath);
+  std::string key(1, wp.drive);
+  for (const std::string& part : wp.parts) key += '\\' + upper(part);
+  return key;
+}
+
+}  // namespace
+
+void DriveMap::setDryRun(bool on) {
+  if (!on) dry_.reset();
+  else if (!dry_) dry_ = std::make_shared<DryRun>();
+}
+
+const std::optional<std::string>* DriveMap::dryFile(std::string_view windowsPath) const {
+  if (!dry_) return nullptr;
+  const auto it = dry_->files.find(dryKey(windowsPath));
+  return it == dry_->files.end() ? nullptr : &it->second;
+}
+
 bool DriveMap::fileExists(std::string_view windowsPath) const {
+  if (const auto* dry = dryFile(windowsPath)) return dry->has_value();
   fs::file_status st;
   return resolve(windowsPath, &st) && fs::is_regular_file(st);
 }
 
 bool DriveMap::exists(std::string_view windowsPath) const {
+  if (const auto* dry = dryFile(windowsPath)) return dry->has_value();
+  if (dry_ && dry_->folders.count(dryKey(windowsPath))) return true;
   fs::file_status st;
   return resolve(windowsPath, &st) && fs::exists(st);
 }
 
 bool DriveMap::folderExists(std::string_view windowsPath) const {
+  if (dry_ && dry_->folders.count(dryKey(windowsPath))) return true;
   fs::file_status st;
   return resolve(windowsPath, &st) && fs::is_directory(st);
 }
 
 std::optional<std::uintmax_t> DriveMap::fileSize(std::string_view windowsPath) const {
+  if (const auto* dry = dryFile(windowsPath))
+    return *dry ? std::optional<std::uintmax_t>((*dry)->size()) : std::nullopt;
   std::error_code ec;
   auto p = hostPath(windowsPath);
   if (!p || !fs::is_regular_file(*p, ec)) return std::nullopt;
@@ -225,6 +254,8 @@ void DriveMap::reportWrite(std::string_view windowsPath, const std::string& erro
 }
 
 RecordFile DriveMap::readRecords(std::string_view windowsPath, int recordLength) const {
+  if (const auto* dry = dryFile(windowsPath))
+    return *dry ? RecordFile(**dry, recordLength, true) : RecordFile({}, recordLength, false);
   auto p = hostPath(windowsPath);
   if (!p) return RecordFile({}, recordLength, false);
   RecordFile file = RecordFile::read(*p, recordLength);
@@ -236,6 +267,16 @@ RecordFile DriveMap::readRecords(std::string_view windowsPath, int recordLength)
 
 bool DriveMap::writeRecord(std::string_view windowsPath, int recordLength, long n,
                            std::string_view record) const {
+  if (dry_) {
+    if (n < 1 || recordLength < 1) return false;
+    std::string bytes(readRecords(windowsPath, 1).bytes());
+    const size_t start = static_cast<size_t>(n - 1) * static_cast<size_t>(recordLength);
+    if (bytes.size() < start + recordLength) bytes.resize(std::max(bytes.size(), start), ' ');
+    const std::string rec = padCut(record, recordLength);
+    bytes.replace(start, std::min(bytes.size() - start, rec.size()), rec);
+    dry_->files[dryKey(windowsPath)] = std::move(bytes);
+    return true;
+  }
   auto p = hostPath(windowsPath);
   std::string error = "the drive is not mapped";
   if (p && mc::writeRecord(*p, recordLength, n, record, &error)) return true;
@@ -248,6 +289,10 @@ std::string DriveMap::readAll(std::string_view windowsPath) const {
 }
 
 bool DriveMap::writeAll(std::string_view windowsPath, std::string_view bytes) const {
+  if (dry_) {
+    dry_->files[dryKey(windowsPath)] = std::string(bytes);
+    return true;
+  }
   auto p = hostPath(windowsPath);
   std::string error = "the drive is not mapped";
   if (p && writeFileAtomically(*p, bytes, &error)) return true;
@@ -256,9 +301,7 @@ bool DriveMap::writeAll(std::string_view windowsPath, std::string_view bytes) co
 }
 
 bool DriveMap::copyFile(std::string_view from, std::string_view to) const {
-  auto src = hostPath(from);
-  std::error_code ec;
-  if (!src || !fs::is_regular_file(*src, ec)) return false;
+  if (!fileExists(from)) return false;
   // The copy is made like every other write of ours, so that a copy cut
   // short never replaces a good one.
   const RecordFile bytes = readRecords(from, 1);
@@ -267,6 +310,11 @@ bool DriveMap::copyFile(std::string_view from, std::string_view to) const {
 }
 
 bool DriveMap::removeFile(std::string_view windowsPath) const {
+  if (dry_) {
+    if (!fileExists(windowsPath)) return false;
+    dry_->files[dryKey(windowsPath)] = std::nullopt;
+    return true;
+  }
   auto p = hostPath(windowsPath);
   std::error_code ec;
   return p && fs::is_regular_file(*p, ec) && fs::remove(*p, ec);
@@ -286,11 +334,24 @@ int DriveMap::removeFiles(std::string_view windowsPattern) const {
       doomed.push_back(it->path());
   }
   int removed = 0;
+  if (dry_) {
+    const std::string prefix = dryKey(folder.empty() ? std::string(1, wp.drive) + ":\\" : folder) + '\\';
+    for (const auto& p : doomed) dry_->files.try_emplace(prefix + upper(p.filename().string()), std::string());
+    for (auto& [key, bytes] : dry_->files)
+      if (bytes && key.rfind(prefix, 0) == 0 && key.find('\\', prefix.size()) == std::string::npos &&
+          wildcardMatch(wp.parts.back(), key.substr(prefix.size())))
+        bytes.reset(), ++removed;
+    return removed;
+  }
   for (const auto& p : doomed) removed += fs::remove(p, ec) ? 1 : 0;
   return removed;
 }
 
 bool DriveMap::createFolder(std::string_view windowsPath) const {
+  if (dry_) {
+    dry_->folders[dryKey(windowsPath)] = true;
+    return true;
+  }
   auto p = hostPath(windowsPath);
   std::error_code ec;
   if (!p) return false;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,7 @@ class DriveMap {
   // Where the problems met below are reported; none by default. The sink
   // must outlive the map.
   void setProblems(FileProblems* problems) { problems_ = problems; }
+  FileProblems* problems() const { return problems_; }
   // Reports a problem with a file (readers name damage here); the path as
   // the data names it, shown with its place on this machine.
   void report(FileFault fault, std::string_view windowsPath, std::string detail) const;
@@ -69,6 +71,15 @@ class DriveMap {
   // Creates the folder and any missing folders above it.
   bool createFolder(std::string_view windowsPath) const;
 
+  // A dry run (the pre-flight check): every write, copy, delete and new
+  // folder above is kept in memory instead of on disk, and the reads above
+  // see it. The run's own code runs unchanged, reading back the meal-order
+  // file it just built, and the facility's tree stays byte for byte as it
+  // was. Paths handed out by hostPath() are the disk's: whoever writes
+  // through one asks dryRun() first.
+  void setDryRun(bool on);
+  bool dryRun() const { return dry_ != nullptr; }
+
  private:
   struct Listing {
     std::filesystem::file_time_type modified;
@@ -89,6 +100,15 @@ class DriveMap {
 
   void reportWrite(std::string_view windowsPath, const std::string& error) const;
 
+  // What a dry run wrote, by case-blind Windows path ("C\DNV\RES\X.DM"): the
+  // bytes, or nothing for a deleted file; and the folders it made.
+  struct DryRun {
+    std::unordered_map<std::string, std::optional<std::string>> files;
+    std::unordered_map<std::string, bool> folders;
+  };
+  // The dry run's entry for a path, null when the run did not touch it.
+  const std::optional<std::string>* dryFile(std::string_view windowsPath) const;
+
   std::filesystem::path root_;
   FileProblems* problems_ = nullptr;
   // Folders already found on disk, by their upper-cased Windows path
@@ -97,6 +117,7 @@ class DriveMap {
   mutable std::unordered_map<std::string, std::filesystem::path> folders_;
   // Folder listings for names asked in another case, by host folder path.
   mutable std::unordered_map<std::string, Listing> listings_;
+  std::shared_ptr<DryRun> dry_;
 };
 
 // Splits a Windows path into its drive letter (lower case, 0 when none) and

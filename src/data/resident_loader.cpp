@@ -118,6 +118,31 @@ std::string cleanSpecialInstruction(std::string rec, DietFlags& flags) {
 
 }  // namespace
 
+std::string residentFileDamage(const RecordFile& file) {
+  if (file.tooLarge()) return "is larger than any resident file: not read";
+  const std::string_view bytes = file.bytes();
+  if (bytes.empty()) return "is empty";
+  // Records 1..8 hold the room, name, dining codes and diet.
+  constexpr size_t kDietRecordEnd = static_cast<size_t>(kDietPart[1].record) * kRecordLength;
+  if (bytes.size() < kDietRecordEnd) return "ends before its diet record (" + std::to_string(bytes.size()) + " bytes)";
+  if (bytes.size() % kRecordLength != 0)
+    return "is cut short inside record " + std::to_string(bytes.size() / kRecordLength + 1);
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c >= 32) continue;
+    if (c == 0) return "holds NUL bytes (record " + std::to_string(i / kRecordLength + 1) + ")";
+    // A record may end in CR LF; a line end anywhere else shifts every
+    // field after it.
+    const size_t col = i % kRecordLength;
+    if ((c == '\r' && col == kRecordLength - 2) || (c == '\n' && col == kRecordLength - 1 && bytes[i - 1] == '\r'))
+      continue;
+    if (c == '\n' || c == '\r')
+      return "has line ends inside record " + std::to_string(i / kRecordLength + 1) + " (LF-only line ends?)";
+    return "holds binary data (record " + std::to_string(i / kRecordLength + 1) + ")";
+  }
+  return {};
+}
+
 std::string abbreviatedName(const std::string& name) {
   std::string last = name, first;
   const size_t comma = name.find(',');
@@ -155,12 +180,15 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   }
   r.ResidentPath = path;
 
+  RecordFile file = drives.readRecords(path, kRecordLength);
+  r.Damage = residentFileDamage(file);
+  // The backup is the last good copy: a damaged file must not replace it.
   if (options.Backup) {
-    BackupResidentFile(drives, facility, r.ResidentFile);
+    if (r.Damage.empty()) BackupResidentFile(drives, facility, r.ResidentFile);
     BackupCommentFile(drives, facility, r.ResidentFile);
   }
 
-  const ResidentFileView f(drives.readRecords(path, kRecordLength));
+  const ResidentFileView f(std::move(file));
   const std::string& order = options.MealOrder;
 
   r.FeedingSkill = f.number(kFeedingSkill, r.FeedingSkill);

@@ -40,6 +40,14 @@ struct ResidentLoadOptions {
 void LoadResident(ResidentRecord& record, DietFile& dietFile, const DriveMap& drives,
                   const Facility& facility, const ResidentLoadOptions& options);
 
+// What is wrong with the shape of a resident data file, "" when nothing is:
+// the facility's programs write whole 82-byte records of text, so a file
+// that is empty, ends before the diet record or inside a record, holds NUL
+// or other control bytes, or has line ends where no record ends has been
+// damaged (cut short, converted, overwritten) and its fields cannot be
+// trusted: a pureed diet could read as "Regular".
+std::string residentFileDamage(const RecordFile& file);
+
 // The name as the HIPAA settings 1, 3 and 4 print it: "Smith, John" gives
 // "Smi., Jo.".
 std::string abbreviatedName(const std::string& name);

@@ -41,6 +41,9 @@ struct ResidentRecord {
   std::string ResidentFile;  // 7-character file name, set by the caller before a load
   std::string ResidentPath;  // host-independent Windows path; "" when the file is missing
   bool Loaded = false;
+  // What is wrong with the shape of the data file ("is empty", "holds NUL
+  // bytes" ...); "" for a sound file. Such a record may be wrong anywhere.
+  std::string Damage;
 
   std::string NameLine;
   std::string Room;

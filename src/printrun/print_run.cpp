@@ -54,7 +54,9 @@ class PrintRun {
       : env_(env),
         run_(env.run),
         model_(env.model),
-        backupOn_(env.model.Check[40] == 1 || env.run.BackupForced),
+        // A dry run (the pre-flight check) makes no backup: nothing of it
+        // may reach the disk.
+        backupOn_((env.model.Check[40] == 1 || env.run.BackupForced) && !env.drives.dryRun()),
         backup_(env.drives, env.facility, env.pictures, env.merger, report_),
         printerPages_(recorder(env.printer)),
         screenPages_(recorder(&env.screen)),
@@ -464,7 +466,10 @@ void PrintRun::drawCard() {
   if (!env_.resident.ResidentPath.empty()) {
     countCard();
     if (endedPage) countPage();
-    if (startsWith(env_.resident.Diet, kReviewMark)) warnCard(trim(kReviewMark));
+    if (!env_.resident.Damage.empty())
+      warnCard(trim(kReviewMark) + " the data file " + env_.resident.ResidentPath + " " + env_.resident.Damage);
+    else if (startsWith(env_.resident.Diet, kReviewMark))
+      warnCard(trim(kReviewMark));
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);
   }
   if (!renderer_.drawsOnScreen(ctx) && env_.printer) pageOpen_ = !endedPage;

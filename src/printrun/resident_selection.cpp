@@ -10,6 +10,7 @@
 #include "printrun/diet_category.h"
 #include "printrun/meal_order_file.h"
 #include "printrun/meal_pattern.h"
+#include "printrun/roster_check.h"
 #include "printrun/run_paths.h"
 #include "settings/resident_load_options.h"
 
@@ -52,7 +53,21 @@ bool ResidentSelection::openUnit(int unit) {
   unitPath_ = byMealOrder ? mealOrderFilePath(env_.facility) : rosterPath(env_.facility, unit);
   unit_ = unit;
   unitFile_ = env_.drives.readRecords(unitPath_, byMealOrder ? kMealOrderRecordLength : roster::kRecordLength);
+  if (!unitFile_.exists() && !unitFile_.tooLarge()) return false;
+  if (!byMealOrder) checkRoster();
   return unitFile_.exists();
+}
+
+void ResidentSelection::checkRoster() {
+  if (!checkedUnits_.insert(unit_).second) return;
+  const NursingUnit* unit = env_.facility.unit(unit_);
+  const int beds = unit ? unit->maxBeds : 0;
+  for (const RosterProblem& p : rosterProblems(unitFile_, beds))
+    report_.leaveOut({unit_, p.bed, p.file, "", LeftOutReason::DamagedFile, unitPath_ + " " + p.what});
+  for (long n = 1; n <= std::min<long>(beds, unitFile_.recordCount()); ++n) {
+    const std::string file = rosterResidentFile(unitFile_.view(n));
+    if (!file.empty()) firstBed_.try_emplace(file, unit_, static_cast<int>(n));
+  }
 }
 
 int ResidentSelection::lastResident(int requested) const {
@@ -127,6 +142,14 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   if (file.empty()) return false;
   const auto first = static_cast<unsigned char>(file[0]);
   if (first < 33 || first > 127) return false;
+  if (run.MealOrder.empty()) {
+    // One resident, one tray: a second listing prints nothing and is named.
+    const auto listed = firstBed_.find(file);
+    if (listed != firstBed_.end() && listed->second != std::pair<int, int>(unit_, run.ResidentNo))
+      return leaveOut(LeftOutReason::DamagedFile, file,
+                      unitPath_ + " lists this resident again (first at unit " + std::to_string(listed->second.first) +
+                          " bed " + std::to_string(listed->second.second) + "): printed once");
+  }
 
   // ---- Preparing the resident ----
   if (const std::string path = residentDataPath(env_.facility, file); !env_.drives.fileExists(path))
@@ -136,6 +159,19 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   resident.Loaded = false;
   resident.ResidentFile = file;
   loadResidentAsSet(resident, env_.dietFile, env_.drives, env_.facility, model, run.MealOrder);
+  if (!resident.Damage.empty()) {
+    // A damaged file whose name or diet cannot be read gives no card that
+    // could reach the right tray; one that can carries the review mark.
+    const auto unreadable = [](const std::string& text) {
+      return trim(text).empty() ||
+             std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
+    };
+    if (unreadable(resident.NameLine) || trim(resident.NameLine) == resident.Room || unreadable(resident.Diet)) {
+      resident.NameLine.clear();  // garbage, not a name to show anywhere
+      return leaveOut(LeftOutReason::DamagedFile, file, resident.ResidentPath + " " + resident.Damage);
+    }
+    if (!startsWith(resident.Diet, kReviewMark)) resident.Diet = kReviewMark + resident.Diet;
+  }
   if (!walkThrough) {
     if (model.Check[21] == 1 && !resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
     if (model.Check[22] == 1 && resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
@@ -191,7 +227,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   int d = resident.DietCode[1];
   if (d == 98 || d == 99) return leaveOut(LeftOutReason::NoTray, file);
   if (d < 1 || d > 200) {
-    resident.Diet = kReviewMark + resident.Diet;
+    if (!startsWith(resident.Diet, kReviewMark)) resident.Diet = kReviewMark + resident.Diet;
     d = 3;
   }
   if (!rules.byCategory) return true;

@@ -7,6 +7,10 @@
 // catch-all pass, diet categories.
 #pragma once
 
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "data/record_file.h"
@@ -58,6 +62,12 @@ class ResidentSelection {
   RunEnvironment& env_;
   const DiningLocations& dining_;
   RunReport& report_;
+  // The roster checks, once per unit and run: the roster's own problems
+  // go to the report, and each resident file's first bed is kept so that a
+  // resident listed again (in this unit or another) prints once.
+  void checkRoster();
+  std::set<int> checkedUnits_;
+  std::map<std::string, std::pair<int, int>> firstBed_;  // file -> unit, bed
   int unit_ = 0;
   std::string unitPath_;
   RecordFile unitFile_;

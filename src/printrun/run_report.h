@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mc {
@@ -89,6 +90,8 @@ class RunReport {
   int cards() const;
   int pages() const;
   int faults() const;  // residents left out by fault
+  // The residents that got cards, unit and file, in the order of the run.
+  const std::vector<std::pair<int, std::string>>& printedResidents() const { return printed_; }
   // Anything that made the run less than complete: residents left out by
   // fault, cards with a warning, failed outputs.
   bool hasProblems() const;

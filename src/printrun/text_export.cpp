@@ -60,6 +60,9 @@ void PrepareTextCardFolder(const DriveMap& drives, const std::string& textFile) 
 bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string& textFile,
              const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations) {
   if (textFile.empty() || !facility.MakeTextFile) return false;
+  // The export is appended in place, past the drive map's writes: a dry
+  // run leaves it alone.
+  if (drives.dryRun()) return true;
   const auto host = drives.hostPath(textFile);
   if (!host) return false;
   std::string block;

@@ -32,6 +32,9 @@ std::string CardPictures::symbolStem(const SettingsModel& model, const std::stri
 }
 
 std::string CardPictures::Load(const std::string& windowsStem) {
+  // A dry run (the pre-flight check) draws nothing, so it loads nothing:
+  // loading renames a ".jpg" and writes a working copy.
+  if (drives_.dryRun()) return {};
   const std::string jpg = windowsStem + ".jpg";
   if (drives_.fileExists(jpg)) {
     const auto host = drives_.hostPath(jpg);

@@ -88,5 +88,35 @@ TEST(RecordFile, BlanksBeyondTheEndAndWritesInPlace) {
   EXPECT_FALSE(t.drives().writeRecord("c:\\nofolder\\new.dat", 3, 1, "abc"));
 }
 
+TEST(DriveMap, ADryRunKeepsEveryChangeInMemoryAndReadsItBack) {
+  TempDrives t;
+  t.putFile("c:\\dnv\\out\\Old.txt", "old");
+  t.putFile("c:\\dnv\\out\\Other.pdf", "pdf");
+  DriveMap drives = t.drives();
+  drives.setDryRun(true);
+
+  EXPECT_TRUE(drives.writeAll("c:\\dnv\\out\\OLD.TXT", "new"));
+  EXPECT_TRUE(drives.writeRecord("c:\\dnv\\out\\Rec", 3, 2, "ab"));
+  EXPECT_TRUE(drives.copyFile("c:\\dnv\\out\\old.txt", "c:\\dnv\\copy\\Old.txt"));
+  EXPECT_TRUE(drives.createFolder("c:\\dnv\\made"));
+  EXPECT_EQ(drives.readAll("c:\\dnv\\out\\old.txt"), "new");
+  EXPECT_EQ(drives.readAll("c:\\dnv\\out\\rec"), "   ab ");
+  EXPECT_EQ(drives.readAll("c:\\dnv\\copy\\old.txt"), "new");
+  EXPECT_TRUE(drives.folderExists("c:\\dnv\\made"));
+  // Deleting by wildcard counts the files on disk and those written meanwhile.
+  EXPECT_EQ(drives.removeFiles("c:\\dnv\\out\\*"), 3);
+  EXPECT_FALSE(drives.fileExists("c:\\dnv\\out\\other.pdf"));
+  EXPECT_FALSE(drives.readRecords("c:\\dnv\\out\\old.txt", 1).exists());
+
+  // The disk saw none of it.
+  EXPECT_EQ(t.read("c:\\dnv\\out\\Old.txt"), "old");
+  EXPECT_TRUE(fs::exists(t.root() / "c" / "dnv" / "out" / "Other.pdf"));
+  EXPECT_FALSE(fs::exists(t.root() / "c" / "dnv" / "out" / "Rec"));
+  EXPECT_FALSE(fs::exists(t.root() / "c" / "dnv" / "copy"));
+  EXPECT_FALSE(fs::exists(t.root() / "c" / "dnv" / "made"));
+  drives.setDryRun(false);
+  EXPECT_EQ(drives.readAll("c:\\dnv\\out\\old.txt"), "old");
+}
+
 }  // namespace
 }  // namespace mc

@@ -74,7 +74,8 @@ class DuringRun : public RunHooks {
 TEST_F(MainActions, ExitAsksOnlyWhileARunIsGoingOnAndYesStopsIt) {
   for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
   c.model.Text[4] = "3";
-  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00101").str());
+  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00102").str());
+  test::ResidentFile().room("102").name("Beta, Lee").diet(1, "REGULAR", "1").write(t, c.facility, "RS00102");
   DuringRun window;
   c.hooks = &window;
 
@@ -109,7 +110,8 @@ TEST_F(MainActions, ExitAsksOnlyWhileARunIsGoingOnAndYesStopsIt) {
 TEST_F(MainActions, ACancelledRunLeavesACaptionWithoutDotsAndASecondPrintIsRefused) {
   for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
   c.model.Text[4] = "3";
-  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00101").str());
+  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00102").str());
+  test::ResidentFile().room("102").name("Beta, Lee").diet(1, "REGULAR", "1").write(t, c.facility, "RS00102");
   DuringRun window;
   c.hooks = &window;
   RunEnd second = RunEnd::Finished;

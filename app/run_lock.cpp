@@ -1,0 +1,55 @@
+#include "run_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "data/atomic_file.h"
+
+namespace mc::app {
+
+double runLockWaitSeconds() {
+  const char* text = std::getenv("MEALCARDS_LOCK_WAIT");
+  if (!text || !*text) return 30;
+  char* end = nullptr;
+  const double seconds = std::strtod(text, &end);
+  return *end == '\0' && seconds >= 0 && seconds <= 3600 ? seconds : 30;
+}
+
+RunLock::~RunLock() {
+  // Closing the file releases the lock; the file stays, so that a run
+  // starting now never locks a file that a waiting run still holds open.
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool RunLock::acquire(const std::filesystem::path& path, double waitSeconds) {
+  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0) {
+    error_ = "cannot open the lock file " + path.string() + ": " + systemError(errno);
+    return false;
+  }
+  const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(waitSeconds);
+  for (;;) {
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno != EWOULDBLOCK && errno != EINTR) {
+      error_ = "cannot lock " + path.string() + ": " + systemError(errno);
+      break;
+    }
+    if (std::chrono::steady_clock::now() >= until) {
+      error_ = "another run is printing for this facility (it holds " + path.string() + "); waited " +
+               std::to_string(static_cast<int>(waitSeconds)) + " s, nothing was printed";
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  ::close(fd_);
+  fd_ = -1;
+  return false;
+}
+
+}  // namespace mc::app

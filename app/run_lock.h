@@ -1,0 +1,35 @@
+// One print run per facility at a time. Two runs at once would interleave
+// their cards in the text card file, rebuild each other's tray line under
+// the other's feet and save the settings over each other; so a run holds an
+// advisory lock on a file beside the settings file, and a second run waits
+// a little for the first to finish, then refuses.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace mc::app {
+
+class RunLock {
+ public:
+  RunLock() = default;
+  ~RunLock();
+  RunLock(const RunLock&) = delete;
+  RunLock& operator=(const RunLock&) = delete;
+
+  // Takes the lock on `path` (created when missing), waiting up to
+  // `waitSeconds` for another holder. False, with error() saying why, when
+  // it is held all that time or cannot be made.
+  bool acquire(const std::filesystem::path& path, double waitSeconds);
+  const std::string& error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  std::string error_;
+};
+
+// How long a second run waits for the first: a whole facility prints in a
+// few seconds. $MEALCARDS_LOCK_WAIT (seconds) changes it.
+double runLockWaitSeconds();
+
+}  // namespace mc::app

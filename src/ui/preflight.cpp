@@ -1,0 +1,226 @@
+#include "ui/preflight.h"
+
+#include <algorithm>
+
+#include "data/data_file_names.h"
+#include "data/text.h"
+#include "printrun/run_paths.h"
+#include "render/counting_surface.h"
+#include "ui/controller.h"
+#include "ui/easy_overlay.h"
+#include "ui/main_actions.h"
+
+namespace mc {
+
+namespace {
+
+// Every file problem met during the check, each path and fault once.
+class FileFindings : public FileProblems {
+ public:
+  void report(const FileProblem& problem) override {
+    for (const FileProblem& seen : found)
+      if (seen.path == problem.path && seen.fault == problem.fault) return;
+    found.push_back(problem);
+  }
+  std::vector<FileProblem> found;
+};
+
+// The settings as the run starts with them: Print ALL and the settings
+// buttons load a set and open its ranges first, so the model before the
+// run is not what it prints with.
+class RunStart : public RunHooks {
+ public:
+  explicit RunStart(const SettingsModel& model) : model_(model) {}
+  void progress(const RunProgress&) override {
+    if (!taken) settings = model_, taken = true;
+  }
+  SettingsModel settings;
+  bool taken = false;
+
+ private:
+  const SettingsModel& model_;
+};
+
+std::string range(const SettingsModel& m, int first) {
+  return trim(m.Text[first]) + " - " + trim(m.Text[first + 1]);
+}
+
+std::string onOff(bool on) { return on ? "on" : "off"; }
+
+std::string cardKind(const SettingsModel& m) {
+  if (m.UserCards) return "User Cards";
+  if (m.CardKind == 2) return m.AlfMenus ? "ALF Menus" : "Meal Cards";
+  if (m.CardKind == 1) return m.PseudoSelect ? "Pseudo Select" : "Select Menus";
+  return "Tray Cards";
+}
+
+std::vector<std::pair<std::string, std::string>> settingsInForce(const SettingsModel& m) {
+  std::string filter = "none";
+  if (m.Check[21] == 1) filter = "select residents only";
+  if (m.Check[22] == 1) filter = "non-select residents only";
+  return {
+      {"Card kind", cardKind(m)},
+      {"Nursing units", range(m, 1)},
+      {"Residents", range(m, 3)},
+      {"Menu days", range(m, 5)},
+      {"Dining locations", range(m, 7) + " (by dining location " + onOff(m.ByDiningLocation) + ")"},
+      {"Meal order", m.MealOrder.empty() ? std::string("none (by nursing unit)") : m.MealOrder},
+      {"Select filter", filter},
+      {"Card date", trim(m.Text[15])},
+      {"Make PDF Backup", m.Check[40] == 1 ? "on (the check makes none)" : "off"},
+  };
+}
+
+// The files every card of the kind reads, beyond the resident's own.
+void checkSharedFiles(const Controller& c, const SettingsModel& m, FileFindings& files) {
+  const Facility& f = c.facility;
+  const auto missing = [&](const std::string& path, const std::string& what) {
+    if (!path.empty() && !c.drives.fileExists(path)) files.report({FileFault::Missing, path, what});
+  };
+  missing(nameTablePath(f), "the like and dislike name table");
+  missing(diningFilePath(f), "the dining location file");
+  const DietFileCandidates diet = dietFilePaths(f, m.AltFacCode);
+  if (!c.drives.fileExists(diet.preferred) && !c.drives.fileExists(diet.facility) &&
+      !c.drives.fileExists(diet.fallback))
+    files.report({FileFault::Missing, diet.preferred,
+                  "the diet file; " + diet.facility + " and " + diet.fallback + " are missing too"});
+  if (m.CardKind != 3 && !m.UserCards) missing(menuSetPath(f), "the menu set");
+}
+
+std::string where(int unit, int place, const std::string& file, const std::string& name) {
+  std::string text = unit == 0 ? "tray line" : "unit " + std::to_string(unit);
+  if (place > 0) text += (unit == 0 ? " place " : " bed ") + std::to_string(place);
+  if (!file.empty()) text += " " + file;
+  if (!name.empty()) text += " (" + name + ")";
+  return text;
+}
+
+const char* faultText(FileFault fault) {
+  switch (fault) {
+    case FileFault::Damaged: return "damaged";
+    case FileFault::TooLarge: return "too large";
+    case FileFault::Missing: return "missing";
+    case FileFault::WriteFailed: return "not writable";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::vector<std::string> PreflightReport::residentsOf(int unit) const {
+  std::vector<std::string> out;
+  for (const auto& [u, file] : run.printedResidents())
+    if (u == unit) out.push_back(file);
+  return out;
+}
+
+int PreflightReport::leftOutByRange() const {
+  return static_cast<int>(std::count_if(run.leftOut.begin(), run.leftOut.end(), [](const LeftOutResident& r) {
+    return r.reason == LeftOutReason::NotInPasses;
+  }));
+}
+
+int PreflightReport::findings() const {
+  int n = run.faults() + static_cast<int>(run.warnings.size() + files.size() + run.failedOutputs.size()) +
+          leftOutByRange();
+  if (run.cards() == 0) ++n;
+  return n;
+}
+
+std::vector<std::string> PreflightReport::text() const {
+  std::vector<std::string> out;
+  const int n = findings();
+  out.push_back("Check of " + action + ": " +
+                (n == 0 ? std::string("nothing found") : std::to_string(n) + (n == 1 ? " finding" : " findings")));
+  const auto group = [&](const std::string& title, const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    out.push_back("");
+    out.push_back(title + " (" + std::to_string(lines.size()) + ")");
+    for (const std::string& line : lines) out.push_back("  " + line);
+  };
+
+  std::vector<std::string> faults, rules, ranges, warnings, problems, outputs;
+  for (const LeftOutResident& r : run.leftOut) {
+    std::string line = where(r.unit, r.place, r.file, r.name) + ": " + reasonText(r.reason);
+    if (!r.detail.empty()) line += " " + r.detail;
+    (isFault(r.reason) ? faults : r.reason == LeftOutReason::NotInPasses ? ranges : rules).push_back(line);
+  }
+  for (const CardWarning& w : run.warnings) warnings.push_back(where(w.unit, w.place, w.file, w.name) + ": " + w.warning);
+  for (const FileProblem& p : files) problems.push_back(p.path + ": " + faultText(p.fault) + (p.detail.empty() ? "" : " (" + p.detail + ")"));
+  for (const OutputFailure& f : run.failedOutputs) outputs.push_back(f.output + ": " + f.reason);
+  if (run.cards() == 0) faults.insert(faults.begin(), "no card would be printed");
+
+  group("Residents without a card, by fault", faults);
+  group("Files missing or damaged", problems);
+  group("Cards that would carry a warning", warnings);
+  group("Residents outside the ranges", ranges);
+  group("Outputs that would fail", outputs);
+  group("Residents left out by rule", rules);
+
+  std::vector<std::string> units;
+  for (const UnitTally& t : run.units)
+    units.push_back((t.unit == 0 ? std::string("tray line") : "unit " + std::to_string(t.unit)) + ": " +
+                    std::to_string(residentsOf(t.unit).size()) + " residents, " + std::to_string(t.cards) +
+                    " cards, " + std::to_string(t.pages) + " pages");
+  group("Cards that would print", units);
+
+  std::vector<std::string> in;
+  for (const auto& [label, value] : settings)
+    in.push_back(label + std::string(label.size() < 18 ? 18 - label.size() : 1, ' ') + value);
+  group("Ranges and options in force", in);
+  return out;
+}
+
+PreflightReport Preflight(Controller& c, int setNo) {
+  PreflightReport out;
+  out.action = setNo ? "settings button " + std::to_string(setNo) + ", then Print" : "Print ALL Tray Cards";
+
+  // What the check may change, put back afterwards: a window that checked
+  // goes on as if nothing had happened.
+  const SettingsModel model = c.model;
+  const RunState run = c.run;
+  const ResidentRecord resident = c.resident;
+  const bool ended = c.Ended;
+  Surface* const printer = c.printer;
+  Surface* const screen = c.screen;
+  RunHooks* const hooks = c.hooks;
+  FileProblems* const sink = c.drives.problems();
+  const bool wasDry = c.drives.dryRun();
+
+  FileFindings files;
+  CountingSurface paper(true);
+  RunStart start(c.model);
+  c.drives.setDryRun(true);
+  c.drives.setProblems(&files);
+  c.printer = &paper;
+  c.screen = nullptr;
+  c.hooks = &start;
+  c.run.PreviewFlag = 0;
+  c.run.BackupForced = false;
+
+  if (setNo) {
+    SettingsButton_Click(c, setNo);
+    Command1_MouseDown(c);
+    Command1_Click(c);
+  } else {
+    easy::Command1_Click(c);
+  }
+  out.run = c.lastReport();
+  const SettingsModel& used = start.taken ? start.settings : c.model;
+  out.settings = settingsInForce(used);
+  checkSharedFiles(c, used, files);
+  out.files = std::move(files.found);
+
+  if (!wasDry) c.drives.setDryRun(false);
+  c.drives.setProblems(sink);
+  c.model = model;
+  c.run = run;
+  c.resident = resident;
+  c.Ended = ended;
+  c.printer = printer;
+  c.screen = screen;
+  c.hooks = hooks;
+  return out;
+}
+
+}  // namespace mc

@@ -1,0 +1,45 @@
+// The pre-flight check: what a print would do, found out before the tray
+// line starts. It is the print run itself, walked with the drive map in a
+// dry run (every write kept in memory, the tree left as it was), a printer
+// that draws nothing, no screen and no backup; the run's own report says
+// who would get cards, who would not and why, and which cards would carry
+// a warning. Added to it: the shared files that are missing or damaged.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/file_problems.h"
+#include "printrun/run_report.h"
+
+namespace mc {
+
+class Controller;
+
+struct PreflightReport {
+  std::string action;  // what was checked: "Print ALL Tray Cards", "settings button 2, then Print"
+  // The ranges and options in force when the run started, label and value.
+  std::vector<std::pair<std::string, std::string>> settings;
+  RunReport run;
+  std::vector<FileProblem> files;  // shared or resident files missing, damaged or too large
+
+  // Residents who would get cards, by unit (0: the tray line).
+  std::vector<std::string> residentsOf(int unit) const;
+  // Residents left out by the ranges or passes: the stored ranges may leave
+  // out more than anyone meant, so they count as findings.
+  int leftOutByRange() const;
+  // Everything worth a look before printing: faults, warnings, file
+  // problems, residents outside the ranges, a run that would print nothing.
+  int findings() const;
+  // For people, most serious first.
+  std::vector<std::string> text() const;
+};
+
+// Checks Print ALL (setNo 0) or settings button setNo (1..6) then Print, on
+// a controller that went through start-up. The controller's settings, run
+// state, resident, devices and "ended" flag are as they were afterwards, so
+// a window can check and then print.
+PreflightReport Preflight(Controller& c, int setNo);
+
+}  // namespace mc

@@ -1,0 +1,107 @@
+// check as a supervisor runs it before the tray line: a clean facility
+// reports nothing, a facility with damage names each problem, and neither
+// run leaves a byte of the tree changed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "support/commands.h"
+#include "support/test_drives.h"
+
+namespace mc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CommandResult;
+using test::runMealcards;
+using test::runShell;
+using test::shellQuote;
+
+// Every file and folder of the tree with its bytes and time: what a
+// command that writes nothing must leave exactly as it was.
+std::map<std::string, std::string> snapshot(const fs::path& root) {
+  std::map<std::string, std::string> out;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    std::string value = std::to_string(entry.last_write_time().time_since_epoch().count());
+    if (entry.is_regular_file()) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      value += std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    out[fs::relative(entry.path(), root).string()] = value;
+  }
+  return out;
+}
+
+CommandResult check(const fs::path& demo, const std::string& args = "") {
+  return runMealcards("--drives " + shellQuote(demo.string()) + " check " + args);
+}
+
+TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const auto before = snapshot(demo);
+
+  const CommandResult text = check(demo);
+  EXPECT_EQ(text.exitCode, 0) << text.out << text.err;
+  EXPECT_NE(text.out.find("Check of Print ALL Tray Cards: nothing found"), std::string::npos) << text.out;
+  // The rule-bound absences are told, but are not findings.
+  EXPECT_NE(text.out.find("RS00206 (203-B Petrov, Ivan): hospital or out on pass"), std::string::npos);
+  EXPECT_NE(text.out.find("unit 1: 9 residents, 27 cards, 9 pages"), std::string::npos) << text.out;
+
+  const CommandResult json = check(demo, "--json");
+  EXPECT_EQ(json.exitCode, 0) << json.err;
+  const fs::path out = scratch.root() / "check.json";
+  std::ofstream(out) << json.out;
+  const CommandResult q = runShell("jq -r '[.findings, .cards, (.units | length), .units[0].residents[0]] | @tsv' " +
+                                   shellQuote(out.string()));
+  EXPECT_EQ(q.out, "0\t63\t3\tRS00101\n") << json.out;
+
+  EXPECT_EQ(snapshot(demo), before);
+}
+
+TEST(CheckCommand, NamesEveryProblemOfADamagedFacility) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const fs::path data = demo / "c" / "dnv" / "res" / "dataMGC";
+  fs::remove(data / "RS00102.~MGC");                          // a resident without a data file
+  std::ofstream(data / "RS00203.~MGC", std::ios::trunc);      // a resident file emptied
+  fs::remove(demo / "c" / "dnv" / "res" / "tolnm");          // the like/dislike names gone
+  const auto before = snapshot(demo);
+
+  const CommandResult r = check(demo, "--json");
+  EXPECT_EQ(r.exitCode, 3) << r.out << r.err;
+  const fs::path out = scratch.root() / "check.json";
+  std::ofstream(out) << r.out;
+  const auto jq = [&](const std::string& filter) {
+    return runShell("jq -r " + shellQuote(filter) + " " + shellQuote(out.string())).out;
+  };
+  EXPECT_EQ(jq(".leftOut[] | select(.fault) | \"\\(.file) \\(.reason)\""), "RS00102 no data file\n") << r.out;
+  EXPECT_NE(jq(".leftOut[], .warnings[], .files[] | tostring").find("RS00203"), std::string::npos) << r.out;
+  EXPECT_NE(jq(".files[] | select(.problem == \"missing\") | .path").find("tolnm"), std::string::npos) << r.out;
+
+  // The text groups the faults first.
+  const CommandResult text = check(demo);
+  EXPECT_EQ(text.exitCode, 3);
+  const size_t faults = text.out.find("Residents without a card, by fault");
+  const size_t cards = text.out.find("Cards that would print");
+  ASSERT_NE(faults, std::string::npos) << text.out;
+  EXPECT_LT(faults, cards);
+
+  EXPECT_EQ(snapshot(demo), before);
+}
+
+TEST(CheckCommand, RefusesOutputOptionsAndWrongSets) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  EXPECT_EQ(check(demo, "--set 7").exitCode, 2);
+  EXPECT_EQ(runMealcards("--drives " + shellQuote(demo.string()) + " --pdf x.pdf check").exitCode, 2);
+  const CommandResult set2 = check(demo, "--set 2");
+  EXPECT_TRUE(set2.exitCode == 0 || set2.exitCode == 3) << set2.err;
+  EXPECT_NE(set2.out.find("Check of settings button 2, then Print"), std::string::npos) << set2.out;
+}
+
+}  // namespace
+}  // namespace mc

@@ -1,0 +1,130 @@
+// The demo facility with damaged resident files, and two runs on it at
+// once: the run names every resident it could not trust, marks the cards it
+// printed from a damaged file, and never loses or tears a card.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "support/commands.h"
+#include "support/test_drives.h"
+
+namespace mc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CommandResult;
+using test::runMealcards;
+using test::runShell;
+using test::shellQuote;
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+void spit(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+
+std::string pdfText(const fs::path& pdf) { return runShell("pdftotext -layout " + shellQuote(pdf.string()) + " -").out; }
+int pdfPages(const fs::path& pdf) { return std::stoi("0" + runShell("qpdf --show-npages " + shellQuote(pdf.string())).out); }
+
+TEST(DamagedData, ResidentFilesAreNamedCardsMarkedAndUnreadableOnesLeftOut) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const fs::path data = demo / "c" / "dnv" / "res" / "dataMGC";
+  const std::string baker = slurp(data / "RS00102.~MGC");
+  spit(data / "RS00102.~MGC", baker.substr(0, 100 * 82 + 7));  // cut short
+  std::string lf;  // Dubois: LF-only line ends
+  const std::string dubois = slurp(data / "RS00104.~MGC");
+  for (size_t at = 0; at < dubois.size(); at += 82) lf += dubois.substr(at, 81) + "\n";
+  spit(data / "RS00104.~MGC", lf);
+  spit(data / "RS00103.~MGC", "");                               // Castillo: emptied
+  spit(data / "RS00105.~MGC", std::string(65026, '\0'));         // Eriksen: zeroed
+
+  const fs::path pdf = scratch.root() / "cards.pdf";
+  const CommandResult r = runMealcards("--drives " + shellQuote(demo.string()) + " --date 12-06-26 --pdf " +
+                                       shellQuote(pdf.string()) + " print");
+  EXPECT_EQ(r.exitCode, 0) << r.err;  // the run went through and named what it left out
+  for (const char* named : {"RS00103: damaged file c:\\dnv\\res\\dataMGC\\RS00103.~MGC is empty",
+                            "RS00105: damaged file c:\\dnv\\res\\dataMGC\\RS00105.~MGC holds NUL bytes",
+                            "RS00102.~MGC is cut short inside record 101", "RS00104.~MGC has line ends"})
+    EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
+  EXPECT_NE(r.err.find("2 by fault"), std::string::npos) << r.err;
+
+  const std::string text = pdfText(pdf);
+  EXPECT_EQ(pdfPages(pdf), 19);
+  EXPECT_EQ(text.find("Castillo"), std::string::npos);
+  for (const char* marked : {"Baker, Thomas", "Dubois, Henr"}) {
+    const size_t at = text.find(marked);
+    ASSERT_NE(at, std::string::npos) << marked;
+    const size_t page = text.rfind('\f', at);
+    const std::string onPage = text.substr(page == std::string::npos ? 0 : page, 4000);
+    EXPECT_NE(onPage.find(">>Review<<"), std::string::npos) << marked;
+  }
+}
+
+TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const fs::path rosters = demo / "c" / "dnv" / "Rosters";
+  const std::string unit1 = slurp(rosters / "sfl1.MGC"), unit2 = slurp(rosters / "sfl2.MGC");
+  // Unit 1 cut short in its third record; unit 2 lists Baker (unit 1,
+  // bed 2) again at its first bed and someone at a bed past its last.
+  spit(rosters / "sfl1.MGC", unit1.substr(0, 2 * 122 + 40));
+  std::string twice = unit1.substr(122, 122) + unit2.substr(122);
+  twice += std::string(20 * 122, ' ');
+  twice.replace(twice.size() - 122 + 32, 7, "RS00201");
+  spit(rosters / "sfl2.MGC", twice);
+  const std::string drives = "--drives " + shellQuote(demo.string());
+
+  const CommandResult info = runMealcards(drives + " info");
+  EXPECT_NE(info.out.find("sfl1.MGC  damaged: is cut short inside record 3"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("sfl2.MGC  damaged: is listed at bed"), std::string::npos) << info.out;
+
+  const fs::path pdf = scratch.root() / "cards.pdf";
+  const CommandResult r = runMealcards(drives + " --date 12-06-26 --pdf " + shellQuote(pdf.string()) + " print");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  for (const char* named : {"sfl1.MGC is cut short inside record 3", "beyond the unit's",
+                            "RS00102: damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
+    EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
+  const std::string text = pdfText(pdf);
+  size_t pages = 0;  // pages that carry Baker's cards
+  for (size_t from = 0, end; from < text.size(); from = end + 1) {
+    end = std::min(text.find('\f', from), text.size());
+    pages += text.substr(from, end - from).find("Baker, Thomas") != std::string::npos;
+  }
+  EXPECT_EQ(pages, 1u);
+}
+
+TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const std::string binary = "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " --drives " +
+                             shellQuote(demo.string()) + " --date 12-06-26 --pdf ";
+  const fs::path a = scratch.root() / "a.pdf", b = scratch.root() / "b.pdf";
+  constexpr int kRounds = 6;
+  for (int round = 0; round < kRounds; ++round) {
+    const CommandResult r = runShell(binary + shellQuote(a.string()) + " print 2>/dev/null & first=$!; " + binary +
+                                     shellQuote(b.string()) + " print 2>/dev/null; second=$?; wait $first; " +
+                                     "echo $? $second");
+    EXPECT_EQ(r.out, "0 0\n") << "round " << round;
+    EXPECT_EQ(pdfPages(a), 21) << "round " << round;
+    EXPECT_EQ(pdfPages(b), 21) << "round " << round;
+  }
+  // Every card of every run is in the text card file, block by whole block.
+  const std::string cards = slurp(demo / "c" / "dnv" / "output" / "cards" / "TC.txt");
+  EXPECT_EQ(cards.size(), size_t{kRounds} * 2 * 21 * 68 * 62);
+  for (size_t block = 0; block < cards.size(); block += 68 * 62)
+    ASSERT_EQ(cards.compare(block, 3, " [["), 0) << "a torn card block at byte " << block;
+
+  // A run that holds on past the wait: the second refuses by name.
+  const fs::path lock = demo / "c" / "dnv" / "setup" / "Mcardset.MGC.lock";
+  const CommandResult refused = runShell("flock " + shellQuote(lock.string()) + " -c " +
+                                         shellQuote("MEALCARDS_LOCK_WAIT=1 " + binary + shellQuote(a.string()) + " print"));
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("another run is printing for this facility"), std::string::npos) << refused.err;
+}
+
+}  // namespace
+}  // namespace mc
