@@ -49,16 +49,6 @@ std::string compact(const JsonObject& o) {
   return out;
 }
 
-const char* faultName(FileFault fault) {
-  switch (fault) {
-    case FileFault::Damaged: return "damaged";
-    case FileFault::TooLarge: return "too large";
-    case FileFault::Missing: return "missing";
-    case FileFault::WriteFailed: return "not writable";
-  }
-  return "";
-}
-
 std::string toJson(const PreflightReport& r) {
   JsonObject settings;
   for (const auto& [label, value] : r.settings) settings.text(label, utf8(value));
@@ -94,7 +84,7 @@ std::string toJson(const PreflightReport& r) {
   std::vector<std::string> files;
   for (const FileProblem& p : r.files)
     files.push_back(compact(
-        JsonObject().text("path", utf8(p.path)).text("problem", faultName(p.fault)).text("detail", utf8(p.detail))));
+        JsonObject().text("path", utf8(p.path)).text("problem", faultText(p.fault)).text("detail", utf8(p.detail))));
 
   return JsonObject()
       .text("action", r.action)

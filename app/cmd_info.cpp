@@ -8,6 +8,7 @@
 #include "app_context.h"
 #include "data/data_file_names.h"
 #include "data/facility_files.h"
+#include "data/roster.h"
 #include "data/text.h"
 #include "printrun/resident_selection.h"
 #include "printrun/roster_check.h"
@@ -75,7 +76,7 @@ void printUnits(std::ostream& out, const Controller& c) {
     std::string state = presence(c.drives, roster);
     // A roster that is there but damaged is not "present" for printing.
     if (c.drives.fileExists(roster)) {
-      const auto problems = rosterProblems(c.drives.readRecords(roster, kRosterRecordLength), unit.maxBeds);
+      const auto problems = rosterProblems(c.drives.readRecords(roster, roster::kRecordLength), unit.maxBeds);
       if (!problems.empty()) {
         state = shown(roster) + "  damaged: " + shown(problems.front().what);
         if (problems.size() > 1) state += " (and " + std::to_string(problems.size() - 1) + " more)";

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app_context.h"
+#include "data/meal_slots.h"
 #include "data/text.h"
 #include "offscreen_application.h"
 #include "platform/qpdf_merger.h"
@@ -180,7 +181,7 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
       started = easy::Command7_Click(c);
       // The overlay leaves the by-dining-location switch as it is; without
       // it (and without a meal order) the location range selects nothing.
-      if (started && !c.model.ByDiningLocation && runMealOrder(c.model.Text[20]).empty())
+      if (started && !c.model.ByDiningLocation && parseMealOrder(c.model.Text[20]).empty())
         std::cerr << "mealcards: printing by dining location (Check2) is off in the settings: the cards of "
                      "every dining location were printed\n";
       break;

@@ -38,7 +38,7 @@ NamedResident startWithResident(const GlobalOptions& options, const std::string&
   out.mealOrder = mealOrder ? *mealOrder : singleResidentMealOrder(c.model);
   c.resident.Loaded = false;
   c.resident.ResidentFile = file;
-  LoadResident(c.resident, dietFile, c.drives, c.facility, residentLoadOptions(c.model, c.facility, out.mealOrder));
+  loadResidentAsSet(c.resident, dietFile, c.drives, c.facility, c.model, out.mealOrder);
   if (c.resident.ResidentPath.empty()) {
     const std::string path = residentDataPath(c.facility, file);
     const auto host = c.drives.hostPath(path);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "data/record_file.h"
+#include "data/roster.h"
 #include "printrun/meal_order_file.h"
 #include "printrun/resident_selection.h"
 #include "printrun/roster_check.h"
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const int maxBeds = static_cast<int8_t>(data[0]);
   const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const mc::RecordFile roster(bytes, mc::kRosterRecordLength, true);
+  const mc::RecordFile roster(bytes, mc::roster::kRecordLength, true);
   const auto problems = mc::rosterProblems(roster, maxBeds);
   // A roster with bytes no census program writes is always named.
   for (unsigned char c : bytes)

@@ -41,5 +41,5 @@ for kind in "2 meal-cards Meal cards" "3 select-menus Select menus" "4 pseudo-se
   echo "$*: $(pwd)/demo/$file.pdf"
 done
 echo
-echo "== mealcards --drives demo/drives show-meals RS00106 --day 3"
-build-release/mealcards --drives demo/drives show-meals RS00106 --day 3
+echo "== mealcards --drives demo/drives show-meals RS00106 --day 3 --kind meal"
+build-release/mealcards --drives demo/drives show-meals RS00106 --day 3 --kind meal

@@ -1,6 +1,7 @@
 // Calendar dates as the cards and the setup file write them: "mm-dd-yy".
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,10 @@ std::string formatMmDdYy(const Date& date);
 std::optional<Date> parseStrictMmDdYy(std::string_view text);
 
 Date addDays(const Date& date, int days);
+
+// The weekday names by weekday number 1..7; "" at 0.
+inline constexpr std::array<const char*, 8> kWeekdayNames = {"",          "Sunday",   "Monday", "Tuesday",
+                                                             "Wednesday", "Thursday", "Friday", "Saturday"};
 
 // 1 = Sunday .. 7 = Saturday.
 int weekday(const Date& date);

@@ -135,7 +135,8 @@ std::optional<fs::path> DriveMap::resolve(std::string_view windowsPath, fs::file
   fs::path p;
   size_t next = 0;  // the first part still to resolve
   bool matching = true;
-  if (const auto cached = folders_.find(folderKey); cached != folders_.end() && !wp.parts.empty()) {
+  const auto cached = wp.parts.empty() ? folders_.end() : folders_.find(folderKey);
+  if (cached != folders_.end()) {
     p = cached->second;
     next = wp.parts.size() - 1;
   } else {
@@ -160,6 +161,16 @@ std::optional<fs::path> DriveMap::resolve(std::string_view windowsPath, fs::file
       matching = false;
     }
     p /= wp.parts[i];
+  }
+  // A window stays open all day while folders are renamed or made again in
+  // another case: a cached folder is looked at again whenever the name in it
+  // was not found, and forgotten when it is gone.
+  if (cached != folders_.end() && (!status || !fs::exists(*status))) {
+    std::error_code ec;
+    if (!fs::is_directory(cached->second, ec)) {
+      folders_.erase(cached);
+      return resolve(windowsPath, status);
+    }
   }
   return p;
 }

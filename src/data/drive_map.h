@@ -112,8 +112,8 @@ class DriveMap {
   std::filesystem::path root_;
   FileProblems* problems_ = nullptr;
   // Folders already found on disk, by their upper-cased Windows path
-  // ("C\DNV\RES"); folders are created but never renamed while the program
-  // runs, so a folder found once stays where it was found.
+  // ("C\DNV\RES"). An entry whose folder has gone (renamed, or made again
+  // in another case) is dropped by the next lookup that misses in it.
   mutable std::unordered_map<std::string, std::filesystem::path> folders_;
   // Folder listings for names asked in another case, by host folder path.
   mutable std::unordered_map<std::string, Listing> listings_;

@@ -1,5 +1,6 @@
 #include "data/fixed_tables.h"
 
+#include "data/card_date.h"
 #include "data/data_file_names.h"
 #include "data/text.h"
 
@@ -10,8 +11,6 @@ namespace {
 constexpr int kSetupRecordLength = 100;  // menu-set settings and omit file
 
 constexpr std::array<int, 8> kVariantColumns = {0, 19, 49, 79, 109, 139, 169, 199};
-constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                     "Thursday", "Friday", "Saturday"};
 
 }  // namespace
 
@@ -28,7 +27,7 @@ FixedTables InitTables(const DriveMap& drives, const Facility& facility,
   }
 
   t.DayName[0] = std::string(6, ' ');
-  for (int d = 1; d <= 18; ++d) t.DayName[d] = kWeekdays[(d - 1) % 7];
+  for (int d = 1; d <= 18; ++d) t.DayName[d] = kWeekdayNames[(d - 1) % 7 + 1];
 
   const std::string omit = omitPath(facility);
   if (drives.fileExists(omit)) t.OmitFlags = columns(drives.readRecords(omit, kSetupRecordLength).record(1), 1, 3);

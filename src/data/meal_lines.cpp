@@ -182,19 +182,16 @@ void MealBuilder::build(MealLines& out, int meal) {
       const int markers = mealCard() && starred ? takeReductionMarkers(record) : 0;
 
       const double item = leadingNumber(variantField(record, s2).substr(0, 3));
+      // A select menu keeps the place of a food the resident cannot have,
+      // and goes on to the next diet code, whose variant may offer one.
       if (item == 0 && selectMenu()) {
         put(out, meal, n, out.MealText[meal][n], columns(record, 1, 13));
-        break;
+        continue;
       }
       if (item < 1 || item > kLastItem) continue;
       std::string text = itemText(record, static_cast<int>(item), s2, starred);
       if (blank(text)) {
-        // A select menu keeps the place of a food the resident cannot
-        // choose, so the categories line up; one line per record.
-        if (selectMenu()) {
-          put(out, meal, n, text, columns(record, 1, 13));
-          break;
-        }
+        if (selectMenu()) put(out, meal, n, text, columns(record, 1, 13));
         continue;
       }
       reduction += markers;

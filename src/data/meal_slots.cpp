@@ -14,4 +14,12 @@ int slotMeal(std::string_view mealOrder, int slot) {
   }
 }
 
+std::string parseMealOrder(std::string_view typed) {
+  static constexpr const char* kOrders[] = {"BLS", "LSB", "SBL", "BBB", "LLL", "SSS", "BYM"};
+  const std::string order = trim(upper(ltrim(typed).substr(0, 3)));
+  for (const char* valid : kOrders)
+    if (order == valid) return order;
+  return {};
+}
+
 }  // namespace mc

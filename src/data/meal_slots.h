@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace mc {
@@ -13,6 +14,17 @@ namespace mc {
 inline constexpr int kBreakfast = 1;
 inline constexpr int kLunch = 2;
 inline constexpr int kSupper = 3;
+
+// The meals' names by meal number 1..3; "" at 0.
+inline constexpr std::array<const char*, 4> kMealNames = {"", "Breakfast", "Lunch", "Supper"};
+
+// The meal order a typed text stands for, the one rule for the main
+// window's field, a settings set and the print run: upper-cased, the first
+// three characters after leading blanks ("lsb" -> "LSB", "BLSX" -> "BLS"),
+// if they are one of "BLS", "LSB", "SBL", "BBB", "LLL", "SSS" or "BYM" (by
+// meal: the three one-meal orders in turn); anything else is "", all three
+// meals in their usual order.
+std::string parseMealOrder(std::string_view typed);
 
 // The meal shown in slot 1..3. A missing or unknown letter keeps the slot's
 // own meal, so that a mistyped order never drops a meal's data silently

@@ -62,6 +62,15 @@ std::string_view RecordFile::view(long n) const {
 
 std::string RecordFile::record(long n) const { return std::string(view(n)); }
 
+void RecordFile::put(long n, std::string_view record) {
+  if (n < 1) return;
+  const size_t start = static_cast<size_t>(n - 1) * length_;
+  if (bytes_.size() < start + length_) bytes_.resize(start + length_, ' ');
+  size_ = std::max(size_, start + length_);
+  bytes_.replace(start, length_, padCut(record, length_));
+  changed_ = true;
+}
+
 Rec& Rec::at(int from, std::string_view text) {
   putColumns(bytes_, from, from + static_cast<int>(text.size()) - 1, text);
   return *this;

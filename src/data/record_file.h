@@ -14,7 +14,9 @@ namespace mc {
 // an empty file (exists() tells the two apart); a record beyond the end, or
 // the missing tail of a short last record, reads as blanks. A file larger
 // than kMaxDataFileBytes is not read at all: it reads as missing, and
-// tooLarge() says why.
+// tooLarge() says why. Records can be replaced in memory, for a file that
+// is assembled and then written whole, or kept in step with records
+// written on disk.
 class RecordFile {
  public:
   RecordFile() = default;
@@ -31,8 +33,15 @@ class RecordFile {
   std::string record(long n) const;
   // The same record without a copy, valid as long as this object.
   std::string_view view(long n) const;
-  // The file's bytes as read.
+  // The file's bytes as read, with the records put since.
   std::string_view bytes() const { return std::string_view(bytes_).substr(0, size_); }
+
+  // Replaces record n, padded or cut to the record length. A record past
+  // the end extends the file, the records in between blank, as a record
+  // write on disk does.
+  void put(long n, std::string_view record);
+  // Whether a record was put.
+  bool changed() const { return changed_; }
 
  private:
   // The bytes, with a short last record padded with blanks in memory so
@@ -41,6 +50,7 @@ class RecordFile {
   size_t size_ = 0;
   int length_ = 1;
   bool exists_ = false;
+  bool changed_ = false;
   bool tooLarge_ = false;
   std::string blank_;
 };

@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "data/meal_slots.h"
+#include "data/roster.h"
 #include "data/text.h"
 #include "printrun/run_paths.h"
 
@@ -19,44 +21,7 @@ constexpr char kPlaced[] = "---";
 // A resident without a tray (hospital, tube, TPN, NPO).
 constexpr char kNoTray[] = "XXX";
 
-constexpr int kRosterRecordLength = 122;
 constexpr int kDiningRecordLength = 48;
-
-struct RosterColumns {
-  int hospital = 1;
-  int fileFrom = 33, fileTo = 39;
-  int dietFrom = 41, dietTo = 70;
-};
-constexpr RosterColumns kRoster;
-
-// A fixed-record file held in memory while the tray line is assembled and
-// written once at the end. A record beyond the end reads as blanks; writing
-// one extends the file with blank records, as a record write on disk does.
-class RecordBuffer {
- public:
-  RecordBuffer(std::string bytes, int length) : bytes_(std::move(bytes)), length_(length) {}
-
-  std::string get(long n) const {
-    const size_t start = static_cast<size_t>(n - 1) * length_;
-    if (n < 1 || start >= bytes_.size()) return std::string(length_, ' ');
-    return padCut(std::string_view(bytes_).substr(start), length_);
-  }
-
-  void put(long n, std::string_view record) {
-    const size_t start = static_cast<size_t>(n - 1) * length_;
-    if (bytes_.size() < start + length_) bytes_.resize(start + length_, ' ');
-    bytes_.replace(start, length_, padCut(record, length_));
-    dirty_ = true;
-  }
-
-  const std::string& bytes() const { return bytes_; }
-  bool dirty() const { return dirty_; }
-
- private:
-  std::string bytes_;
-  int length_;
-  bool dirty_ = false;
-};
 
 std::string emptyMealOrderRecord() {
   Rec rec(kMealOrderRecordLength);
@@ -67,7 +32,8 @@ std::string emptyMealOrderRecord() {
 
 struct WorkingRoster {
   std::string path;
-  RecordBuffer copy;
+  // Held in memory while the tray line is assembled, written once at the end.
+  RecordFile copy;
   int lastResident;
 };
 
@@ -99,10 +65,6 @@ const MealColumns* mealColumns(char letter) {
   return nullptr;
 }
 
-std::string normalMealOrder(std::string_view typed) {
-  return trim(upper(std::string(typed) + "   ").substr(0, 3));
-}
-
 int mealOrderFileColumn(std::string_view mealOrder, int position) {
   if (position < 1 || position > static_cast<int>(mealOrder.size())) return 0;
   const MealColumns* meal = mealColumns(mealOrder[position - 1]);
@@ -120,7 +82,7 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
   CaptionGuard caption(model);
   if (request.showCaption) request.showCaption();
 
-  const std::string order = normalMealOrder(request.MealOrder);
+  const std::string order = parseMealOrder(request.MealOrder);
   std::array<long, 3> counter = {1, 1, 1};
 
   // Every unit's roster is copied afresh, in or out of the range, so that
@@ -138,15 +100,15 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     if (u < request.firstUnit || u > request.lastUnit) continue;
     std::string bytes = drives.readAll(copy);
     // Records past the end of the roster are blank and would change nothing.
-    const long records = static_cast<long>((bytes.size() + kRosterRecordLength - 1) / kRosterRecordLength);
+    const long records = static_cast<long>((bytes.size() + roster::kRecordLength - 1) / roster::kRecordLength);
     const int last = static_cast<int>(
         std::min<long>({request.lastResident, facility.unit(u)->maxBeds, records}));
-    units.push_back({copy, RecordBuffer(std::move(bytes), kRosterRecordLength), last});
+    units.push_back({copy, RecordFile(std::move(bytes), roster::kRecordLength, true), last});
   }
 
   // The old meal-order file stays until the new one replaces it whole.
   const std::string mealOrderPath = mealOrderFilePath(facility);
-  RecordBuffer mealOrder({}, kMealOrderRecordLength);
+  RecordFile mealOrder({}, kMealOrderRecordLength, false);
 
   // A missing dining location file reads as empty records rather than being
   // created: folder 39 belongs to the diet programs, and an empty file
@@ -167,7 +129,7 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
   for (size_t k = 0; k < order.size(); ++k) {
     const MealColumns* meal = mealColumns(order[k]);
     if (!meal) continue;
-    const int col = meal->rosterColumn;
+    const int col = roster::kLocationColumn[meal->meal];
     long& next = counter[meal - kMealColumns.data()];
 
     // One pass places the residents whose meal abbreviation is passAbbr,
@@ -176,12 +138,12 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     auto pass = [&](const std::string& passAbbr, bool catchAll) {
       for (WorkingRoster& unit : units) {
         for (int r = firstResident; r <= unit.lastResident; ++r) {
-          std::string rec = unit.copy.get(r);
-          const std::string diet = rtrim(upper(columns(rec, kRoster.dietFrom, kRoster.dietTo)));
+          std::string rec = unit.copy.record(r);
+          const std::string diet = rtrim(upper(columns(rec, roster::kDietFrom, roster::kDietTo)));
           // A resident without a tray keeps "XXX" in the copy, as the mark
           // says, rather than the "---" of a placed one; either way the
           // resident never reaches the meal-order file.
-          if (column(rec, kRoster.hospital) == 'H' || startsWith(diet, "TUBE") || diet == "TPN" ||
+          if (column(rec, roster::kAwayColumn) == 'H' || startsWith(diet, "TUBE") || diet == "TPN" ||
               diet == "NPO") {
             putColumns(rec, col, col + 2, kNoTray);
             unit.copy.put(r, rec);
@@ -193,7 +155,7 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
             unit.copy.put(r, rec);
             continue;
           }
-          const std::string name = columns(rec, kRoster.fileFrom, kRoster.fileTo);
+          const std::string name = roster::residentFile(rec);
           // The print run trims the name before it opens the data file; the
           // same test here keeps a short name from being left off the line.
           const std::string trimmed = trim(name);
@@ -202,7 +164,7 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
           putColumns(rec, col, col + 2, kPlaced);
           unit.copy.put(r, rec);
 
-          std::string line = mealOrder.get(next);
+          std::string line = mealOrder.record(next);
           if (static_cast<unsigned char>(line[0]) != kMealOrderMark) line = emptyMealOrderRecord();
           putColumns(line, meal->fileColumn, meal->fileColumn + 6, name);
           mealOrder.put(next, line);
@@ -225,7 +187,7 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
 
   bool written = true;
   for (const WorkingRoster& unit : units)
-    if (unit.copy.dirty()) written = drives.writeAll(unit.path, unit.copy.bytes()) && written;
+    if (unit.copy.changed()) written = drives.writeAll(unit.path, unit.copy.bytes()) && written;
   written = written && drives.writeAll(mealOrderPath, mealOrder.bytes());
 
   return {1, static_cast<int>(*std::max_element(counter.begin(), counter.end())), written};

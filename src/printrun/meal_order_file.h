@@ -22,25 +22,21 @@ namespace mc {
 inline constexpr int kMealOrderRecordLength = 27;
 inline constexpr unsigned char kMealOrderMark = 179;  // first byte of a written record
 
-// Where each meal lives: its dining location abbreviation in a roster
-// record, and its file-name column in the meal-order file.
+// Where each meal lives: its meal number (which names its dining location
+// in a roster record), and its file-name column in the meal-order file.
 struct MealColumns {
   char letter;
-  int rosterColumn;
+  int meal;
   int fileColumn;
 };
 inline constexpr std::array<MealColumns, 3> kMealColumns = {{
-    {'B', 88, 2},
-    {'L', 92, 10},
-    {'S', 96, 18},
+    {'B', 1, 2},
+    {'L', 2, 10},
+    {'S', 3, 18},
 }};
 
 // The columns of meal letter B, L or S; nothing for any other letter.
 const MealColumns* mealColumns(char letter);
-
-// The meal order as the run uses it: the first three characters of the
-// typed text, upper-cased, trimmed ("lsb" -> "LSB", "BLSX" -> "BLS").
-std::string normalMealOrder(std::string_view typed);
 
 // The meal-order file column that the print run reads for a meal position
 // (1..3) of a meal order: the column of the meal drawn at that position,

@@ -33,8 +33,6 @@ const char* const kConfirmDateTitle = "Confirm Card Date";
 namespace {
 
 constexpr const char* kPdfDrivers[] = {"DOCUPRINTER", "ADOBE PDF", "PDF995"};
-constexpr const char* kRunOrders[] = {"BLS", "LSB", "SBL", "BBB", "LLL", "SSS", "BYM"};
-constexpr const char* kAlfMealNames[4] = {"", "Breakfast", "Lunch", "Supper"};
 
 // The "Next Res" button's place by the window layout of the setup style.
 constexpr NextResPlace kNextResStyle1{5600, 8100};
@@ -69,8 +67,7 @@ class PrintRun {
     renderer_.barCoder = env.barCoder;
     if (env.pictureLoader) renderer_.usePictures(env.drives, *env.pictureLoader);
     renderer_.LoadResident = [this] {
-      LoadResident(env_.resident, env_.dietFile, env_.drives, env_.facility,
-                   residentLoadOptions(model_, env_.facility, run_.MealOrder));
+      loadResidentAsSet(env_.resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
     };
     renderer_.Warn = [this](const std::string& warning) { warnCard(warning); };
     if (!env_.tables) ownTables_ = InitTables(env_.drives, env_.facility);
@@ -171,7 +168,7 @@ RunReport PrintRun::go() {
 }
 
 bool PrintRun::start() {
-  run_.MealOrder = runMealOrder(model_.Text[20]);
+  run_.MealOrder = parseMealOrder(model_.Text[20]);
   run_.TextCardFile = textCardFilePath(env_.facility);
   if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
   if (userCards() && env_.printer) {
@@ -404,7 +401,7 @@ void PrintRun::residentStep(const PassRules& rules) {
       if (run_.AlfMeals[k - 1] == 'x') meal = k;
     if (alf && meal == 0) return;
     run_.AlfMealNo = meal;
-    run_.AlfMealName = kAlfMealNames[meal];
+    run_.AlfMealName = kMealNames[meal];
 
     run_.CardDate = cardDateFromWindow();
     run_.WeekdayNo = static_cast<int16_t>(weekday(run_.CardDate));
@@ -591,13 +588,6 @@ bool isPdfDriverName(std::string_view printerName) {
   const std::string name = upper(printerName);
   return std::any_of(std::begin(kPdfDrivers), std::end(kPdfDrivers),
                      [&](const char* driver) { return contains(name, driver); });
-}
-
-std::string runMealOrder(std::string_view typed) {
-  const std::string order = normalMealOrder(typed);
-  // A mistyped order prints all three meals, as the settings load reads it.
-  return std::find(std::begin(kRunOrders), std::end(kRunOrders), order) != std::end(kRunOrders) ? order
-                                                                                                   : std::string();
 }
 
 bool SetDt(RunState& run, std::string_view typed) {

@@ -27,11 +27,6 @@ RunReport Command1_Click(RunEnvironment& env);
 // run, its pages ended by NewPage.
 bool isPdfDriverName(std::string_view printerName);
 
-// The meal order a run takes from the text typed in Text20: its first three
-// characters upper-cased and trimmed ("lsb" -> "LSB", "BLSX" -> "BLS"); ""
-// for anything that is not a meal order.
-std::string runMealOrder(std::string_view typed);
-
 // SetDt: the card date from the text typed in the date confirmation.
 // False, and CardDate unchanged, when the text is not a date "mm-dd-yy".
 bool SetDt(RunState& run, std::string_view typed);

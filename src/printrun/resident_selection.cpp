@@ -5,6 +5,7 @@
 #include "data/data_file_names.h"
 #include "data/meal_slots.h"
 #include "data/resident_loader.h"
+#include "data/roster.h"
 #include "data/text.h"
 #include "printrun/diet_category.h"
 #include "printrun/meal_order_file.h"
@@ -16,9 +17,6 @@
 namespace mc {
 
 namespace {
-
-// Dining location abbreviations of a roster record, by meal.
-constexpr int kRosterAbbreviation[4] = {0, 88, 92, 96};
 
 bool sameMealThrice(const std::string& order) { return order == "BBB" || order == "LLL" || order == "SSS"; }
 
@@ -54,7 +52,7 @@ bool ResidentSelection::openUnit(int unit) {
   const bool byMealOrder = !env_.run.MealOrder.empty();
   unitPath_ = byMealOrder ? mealOrderFilePath(env_.facility) : rosterPath(env_.facility, unit);
   unit_ = unit;
-  unitFile_ = env_.drives.readRecords(unitPath_, byMealOrder ? kMealOrderRecordLength : kRosterRecordLength);
+  unitFile_ = env_.drives.readRecords(unitPath_, byMealOrder ? kMealOrderRecordLength : roster::kRecordLength);
   if (!unitFile_.exists() && !unitFile_.tooLarge()) return false;
   if (!byMealOrder) checkRoster();
   return unitFile_.exists();
@@ -126,7 +124,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   if (run.MealOrder.empty()) {
     run.MealCode = 4;
     run.MealLetter.clear();
-    file = columns(record_, 33, 39);
+    file = roster::residentFile(record_);
   } else {
     if (sameMealThrice(run.MealOrder) && run.MealToDraw >= 2) {
       // The three columns of a page are three places of the tray line.
@@ -160,8 +158,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   run.Enhanced = false;
   resident.Loaded = false;
   resident.ResidentFile = file;
-  LoadResident(resident, env_.dietFile, env_.drives, env_.facility,
-               residentLoadOptions(model, env_.facility, run.MealOrder));
+  loadResidentAsSet(resident, env_.dietFile, env_.drives, env_.facility, model, run.MealOrder);
   if (!resident.Damage.empty()) {
     // A damaged file whose name or diet cannot be read gives no card that
     // could reach the right tray; one that can carries the review mark.
@@ -192,7 +189,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
     std::array<std::string, 4> abbr{};
     bool noTray = false;
     for (int meal = 1; meal <= 3; ++meal) {
-      abbr[meal] = upper(columns(record_, kRosterAbbreviation[meal], kRosterAbbreviation[meal] + 2));
+      abbr[meal] = roster::location(record_, meal);
       noTray = noTray || contains(abbr[meal], "X");
     }
     if (rules.byDiningLocation && !rules.catchAll && (abbr[kLunch] != run.PassAbbr || noTray))

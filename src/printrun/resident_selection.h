@@ -23,7 +23,6 @@ namespace mc {
 inline constexpr const char* kMissingDiningLocation = "Missing Dining Location";
 inline constexpr const char* kHospitalMessage = "Resident Marked for H=Hospital or O=Out On Pass";
 inline constexpr const char* kReviewMark = ">>Review<< ";
-inline constexpr int kRosterRecordLength = 122;
 
 // What the pass being walked asks of selection.
 struct PassRules {

@@ -32,6 +32,15 @@ const char* reasonText(LeftOutReason reason) {
   return "";
 }
 
+std::string residentPlace(int unit, int place, const std::string& file, const std::string& name) {
+  // Unit 0 is the tray line, which runs through every unit.
+  std::string text = unit == 0 ? "tray line" : "unit " + std::to_string(unit);
+  if (place > 0) text += (unit == 0 ? " place " : " bed ") + std::to_string(place);
+  if (!file.empty()) text += " " + file;
+  if (!name.empty()) text += " (" + name + ")";
+  return text;
+}
+
 UnitTally& RunReport::tally(int unit) {
   auto it = std::find_if(units.begin(), units.end(), [&](const UnitTally& t) { return t.unit == unit; });
   if (it != units.end()) return *it;
@@ -90,14 +99,6 @@ bool RunReport::hasProblems() const { return faults() > 0 || !warnings.empty() |
 
 namespace {
 
-std::string where(int unit, int place, const std::string& file, const std::string& name) {
-  // Unit 0 is the tray line, which runs through every unit.
-  std::string text = unit == 0 ? "tray line" : "unit " + std::to_string(unit);
-  if (place > 0) text += (unit == 0 ? " place " : " bed ") + std::to_string(place);
-  if (!file.empty()) text += " " + file;
-  if (!name.empty()) text += " (" + name + ")";
-  return text;
-}
 
 std::string plural(int n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -112,12 +113,12 @@ std::vector<std::string> RunReport::summary() const {
                     plural(t.pages, "page", "pages"));
   for (const LeftOutResident& r : leftOut) {
     std::string line = std::string(isFault(r.reason) ? "left out by fault: " : "left out: ") +
-                       where(r.unit, r.place, r.file, r.name) + ": " + reasonText(r.reason);
+                       residentPlace(r.unit, r.place, r.file, r.name) + ": " + reasonText(r.reason);
     if (!r.detail.empty()) line += " " + r.detail;
     lines.push_back(line);
   }
   for (const CardWarning& w : warnings)
-    lines.push_back("card with a warning: " + where(w.unit, w.place, w.file, w.name) + ": " + w.warning);
+    lines.push_back("card with a warning: " + residentPlace(w.unit, w.place, w.file, w.name) + ": " + w.warning);
   for (const OutputFailure& f : failedOutputs) lines.push_back("output failed: " + f.output + ": " + f.reason);
 
   std::string total = plural(static_cast<int>(printed_.size()), "resident", "residents") + " printed (" +

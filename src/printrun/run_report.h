@@ -28,6 +28,8 @@ enum class LeftOutReason {
 bool isFault(LeftOutReason reason);
 // "hospital or out on pass", "no data file" ...
 const char* reasonText(LeftOutReason reason);
+// "unit 2 bed 4 RS00204 (202-B Nakamura, Yuki)"; unit 0 is the tray line.
+std::string residentPlace(int unit, int place, const std::string& file, const std::string& name);
 
 // Unit 0 stands for the tray line of a run by meal order, which runs
 // through every unit; its places are places in the line, not beds.

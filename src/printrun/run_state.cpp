@@ -2,9 +2,6 @@
 
 namespace mc {
 
-const std::array<const char*, 8> kWeekdayNames = {"",         "Sunday",   "Monday", "Tuesday",
-                                                  "Wednesday", "Thursday", "Friday", "Saturday"};
-
 DrawContext RunState::drawContext() const {
   DrawContext ctx;
   ctx.MealToDraw = MealToDraw;

@@ -64,9 +64,6 @@ struct RunState {
   DrawContext drawContext() const;
 };
 
-// The weekday names, Sunday first, at 1..7.
-extern const std::array<const char*, 8> kWeekdayNames;
-
 // WeekdayNo from CardDate, and DayNames rotated so that DayNames(1) is its name.
 void computeWeekday(RunState& run);
 

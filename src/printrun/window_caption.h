@@ -10,7 +10,6 @@
 
 namespace mc {
 
-inline constexpr const char* kProgramTitle = "Meal Card & Select Menu Printing Program";
 
 // Rebuilds the window caption and the Easy overlay's caption.
 void PutCap(const Facility& facility, SettingsModel& model);

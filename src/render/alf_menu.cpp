@@ -6,6 +6,7 @@
 #include "data/meal_slots.h"
 #include "data/text.h"
 #include "render/marked_line.h"
+#include "settings/field_encoding.h"
 
 namespace mc {
 
@@ -14,8 +15,6 @@ namespace {
 constexpr int kDays = 7;
 constexpr int kLinesPerDay = 31;
 constexpr double kRowPitch = 240;
-
-const char* const kWeekdays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 struct HeadingRow {
   const char* category;
@@ -58,9 +57,9 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
 
   // The title over the whole week.
   const std::string title = page.title();
-  uprightFont(s, std::max(1.0, 16 + fieldNumber(page.model.Text[34])), true);
+  uprightFont(s, std::max(1.0, 16 + wholeFieldNumber(page.model.Text[34])), true);
   s.FontItalic = true;
-  printAt(s, g.C[1] + (g.Right - g.C[1] - s.TextWidth(title)) / 2, fieldNumber(page.model.Text[32]), title);
+  printAt(s, g.C[1] + (g.Right - g.C[1] - s.TextWidth(title)) / 2, wholeFieldNumber(page.model.Text[32]), title);
   s.FontItalic = false;
   s.FontBold = false;
 
@@ -73,7 +72,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
   for (int d = 1; d <= kDays; ++d) {
     const double left = g.C[1] + (d - 1) * p;
     uprightFont(s, 12, true);
-    printAt(s, left + 570, 760, kWeekdays[(firstWeekday - 1 + d - 1) % 7]);
+    printAt(s, left + 570, 760, kWeekdayNames[(firstWeekday - 1 + d - 1) % 7 + 1]);
     fitted(s, left + 70, 1000, page.resident.NameLine, p - 100);
     fitted(s, left + 70, 1250, rtrim(page.resident.Diet), p - 100);
 

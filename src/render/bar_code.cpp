@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "data/text.h"
+#include "settings/field_encoding.h"
 
 namespace mc {
 
@@ -27,7 +28,7 @@ BarCodePlace BarCodePlacement(const CardPage& page, int k) {
   const double c = page.geo.C[k];
   // The settings load replaces stored zeros by the defaults; a field typed
   // empty since then must not divide by zero either.
-  const double width = positive(fieldNumber(m.Text[25]), 460);
+  const double width = positive(wholeFieldNumber(m.Text[25]), 460);
   BarCodePlace p;
   if (page.screen) {
     p.left = c / kScreenPixel + 90;
@@ -41,10 +42,10 @@ BarCodePlace BarCodePlacement(const CardPage& page, int k) {
   // units the shifts, width and height are given in.
   // A fraction, unlike the other fields: it is not rounded.
   const double factor = positive(leadingNumber(m.Text[21]), 4.8);
-  p.left = c / factor + fieldNumber(m.Text[22]) + 200;
-  p.top = kBottom / factor + fieldNumber(m.Text[23]);
+  p.left = c / factor + wholeFieldNumber(m.Text[22]) + 200;
+  p.top = kBottom / factor + wholeFieldNumber(m.Text[23]);
   p.width = width;
-  p.height = fieldNumber(m.Text[24]) + 10;
+  p.height = wholeFieldNumber(m.Text[24]) + 10;
   p.unit = factor;
   return p;
 }
@@ -58,7 +59,7 @@ std::string BarCodeText(const CardPage& page, int k) {
 void DrawBarCodes(const CardPage& page, const BarCoder* coder) {
   Surface& s = page.s;
   const BarCodeType type =
-      fieldNumber(page.model.Text[26]) == 6 ? BarCodeType::Code128A : BarCodeType::Code39;
+      wholeFieldNumber(page.model.Text[26]) == 6 ? BarCodeType::Code128A : BarCodeType::Code39;
   // Each call draws the bar codes of its own columns: with a meal order such
   // as "BBB" the columns of a page are different residents, and a bar code
   // drawn over another would scan as neither.

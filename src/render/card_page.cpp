@@ -1,5 +1,6 @@
 #include "render/card_page.h"
 
+#include "data/meal_slots.h"
 #include "data/text.h"
 
 namespace mc {
@@ -41,12 +42,6 @@ void uprightFont(Surface& s, double size, bool bold) {
   s.ForeColor = colour::Black;
 }
 
-const char* mealName(int meal) {
-  switch (meal) {
-    case 1: return "Breakfast";
-    case 2: return "Lunch";
-    default: return "Supper";
-  }
-}
+const char* mealName(int meal) { return kMealNames[meal >= 1 && meal <= 3 ? meal : kSupper]; }
 
 }  // namespace mc

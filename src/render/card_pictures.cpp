@@ -1,6 +1,7 @@
 #include "render/card_pictures.h"
 
 #include "data/text.h"
+#include "settings/field_encoding.h"
 #include "render/page_geometry.h"
 #include "render/picture_files.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 // The HIPAA setting (Text35): 2 and 3 show no resident pictures, 4 and 5
 // only their filtered view.
-int hipaa(const SettingsModel& model) { return static_cast<int>(fieldNumber(model.Text[35])); }
+int hipaa(const SettingsModel& model) { return static_cast<int>(wholeFieldNumber(model.Text[35])); }
 
 std::string withDrive(const std::string& path, char drive) {
   if (path.size() < 2 || path[1] != ':') return {};

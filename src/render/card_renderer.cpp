@@ -8,6 +8,7 @@
 #include "render/pictures.h"
 #include "render/meal_card.h"
 #include "render/tray_card.h"
+#include "settings/field_encoding.h"
 
 namespace mc {
 
@@ -23,9 +24,6 @@ bool needsReview(const MealLines& lines) {
       if (contains(line, kReviewWarning)) return true;
   return false;
 }
-
-const char* const kDayNames[] = {"", "Sunday", "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
 
 void centred(Surface& s, const PageGeometry& g, int k, double y, std::string_view text,
              double offset = 0) {
@@ -142,13 +140,13 @@ void CardRenderer::startPage(const CardPage& page) {
   s.ForeColor = colour::Black;
   if (page.type != CardType::Alf) {
     const std::string title = page.title();
-    s.FontSize = std::max(1.0, 16 + fieldNumber(model_.Text[34]));
+    s.FontSize = std::max(1.0, 16 + wholeFieldNumber(model_.Text[34]));
     s.FontBold = false;
-    for (int k = 1; k <= 3; ++k) centred(s, g, k, fieldNumber(model_.Text[32]), title);
+    for (int k = 1; k <= 3; ++k) centred(s, g, k, wholeFieldNumber(model_.Text[32]), title);
   }
   if (model_.Check[12] == 1) {
     const Date& date = page.ctx.CardDate;
-    const std::string text = std::string(kDayNames[weekday(date)]) + "  " + formatMmDdYy(date);
+    const std::string text = std::string(kWeekdayNames[weekday(date)]) + "  " + formatMmDdYy(date);
     s.FontSize = 10;
     s.FontBold = true;
     for (int k = 1; k <= 3; ++k) centred(s, g, k, 485, text, -100);
@@ -218,7 +216,7 @@ MealLineRequest CardRenderer::mealRequest(const CardPage& page, int menuDay) con
   }
   // The preview shows the first menu day of the ranges until a run sets one.
   q.MenuDay = menuDay;
-  if (q.MenuDay < 1) q.MenuDay = std::max(1, static_cast<int>(fieldNumber(model_.Text[5])));
+  if (q.MenuDay < 1) q.MenuDay = std::max(1, static_cast<int>(wholeFieldNumber(model_.Text[5])));
   q.AlfMealNo = page.alfMeal();
   return q;
 }

@@ -1,6 +1,7 @@
 #include "render/page_geometry.h"
 
 #include "data/text.h"
+#include "settings/field_encoding.h"
 
 namespace mc {
 
@@ -13,17 +14,16 @@ CardType cardType(const SettingsModel& model) {
   }
 }
 
-double fieldNumber(const std::string& text) { return roundHalfEven(leadingNumber(text)); }
 
 PageGeometry pageGeometry(const SettingsModel& model, CardType type) {
   PageGeometry g;
   const bool alf = type == CardType::Alf;
-  g.C[1] = fieldNumber(model.Text[17]);
-  g.C[2] = 5200 + fieldNumber(model.Text[18]);
-  g.C[3] = 10020 + fieldNumber(model.Text[19]);
+  g.C[1] = wholeFieldNumber(model.Text[17]);
+  g.C[2] = 5200 + wholeFieldNumber(model.Text[18]);
+  g.C[3] = 10020 + wholeFieldNumber(model.Text[19]);
   // Ink-jet printers cannot print as close to the paper's edge.
   g.Right = model.Check[19] == 1 ? 14800 : 15010;
-  g.Top = fieldNumber(model.Text[16]);
+  g.Top = wholeFieldNumber(model.Text[16]);
   if (g.Top == 0) g.Top = 700;
   if (alf) {
     g.Legal = model.Check[32] == 1 && !model.NoLeg;

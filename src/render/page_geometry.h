@@ -31,7 +31,4 @@ struct PageGeometry {
 
 PageGeometry pageGeometry(const SettingsModel& model, CardType type);
 
-// A number typed into a text field: its leading number, rounded half to even.
-double fieldNumber(const std::string& text);
-
 }  // namespace mc

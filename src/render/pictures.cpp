@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/text.h"
+#include "settings/field_encoding.h"
 
 namespace mc {
 
@@ -139,7 +140,7 @@ void pap(const CardPage& page, const CardPictures& pictures, int imageNo, PaintR
 }
 
 void PaintWatermarks(const CardPage& page, const CardPictures& pictures) {
-  if (pictures.Image[10].empty() || fieldNumber(page.model.Text[33]) == 0) return;
+  if (pictures.Image[10].empty() || wholeFieldNumber(page.model.Text[33]) == 0) return;
   const PageGeometry& g = page.geo;
   const bool alf = page.type == CardType::Alf;
   const bool lowerHalf = page.model.Check[36] == 1;

@@ -47,6 +47,8 @@ double fieldNumber(std::string_view field) {
   return std::isfinite(v) ? v : 0;
 }
 
+double wholeFieldNumber(std::string_view field) { return roundHalfEven(fieldNumber(field)); }
+
 std::string blankZeroBytes(std::string_view record) {
   std::string out(record);
   for (char& c : out)

@@ -40,6 +40,9 @@ inline std::string encodeOption(bool chosen) { return chosen ? "X" : " "; }
 
 // Reading: the leading number of a field (blank or zero bytes give 0).
 double fieldNumber(std::string_view field);
+// The same rounded half to even: a position or size in a field that the
+// card layout takes as a whole number.
+double wholeFieldNumber(std::string_view field);
 // An option column is chosen when it holds anything but a blank.
 inline bool optionChosen(char c) { return c != ' '; }
 

@@ -16,6 +16,11 @@ ResidentLoadOptions residentLoadOptions(const SettingsModel& model, const Facili
   return o;
 }
 
+void loadResidentAsSet(ResidentRecord& record, DietFile& dietFile, const DriveMap& drives, const Facility& facility,
+                       const SettingsModel& model, std::string_view mealOrder) {
+  LoadResident(record, dietFile, drives, facility, residentLoadOptions(model, facility, mealOrder));
+}
+
 std::string singleResidentMealOrder(const SettingsModel& model) {
   return model.MealOrder.size() <= 3 ? model.MealOrder : std::string();
 }

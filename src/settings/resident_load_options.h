@@ -19,6 +19,12 @@ namespace mc {
 ResidentLoadOptions residentLoadOptions(const SettingsModel& model, const Facility& facility,
                                         std::string_view mealOrder);
 
+// Loads record.ResidentFile unless it is Loaded, as every part of the
+// program loads a resident: the loader, with the options of the settings
+// and start-up, under this meal order.
+void loadResidentAsSet(ResidentRecord& record, DietFile& dietFile, const DriveMap& drives, const Facility& facility,
+                       const SettingsModel& model, std::string_view mealOrder);
+
 // The meal order of a resident loaded outside a run (start-up's sample
 // resident, show-resident): the settings' order, except that "by meal",
 // whose run takes its three one-meal orders in turn, shows all three meals

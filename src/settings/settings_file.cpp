@@ -1,9 +1,9 @@
 #include "settings/settings_file.h"
 
-#include <map>
 #include <optional>
 
 #include "data/data_file_names.h"
+#include "data/meal_slots.h"
 #include "data/text.h"
 #include "settings/printer_selection.h"
 #include "settings/settings_layout.h"
@@ -23,11 +23,8 @@ using layout::Field;
 using layout::Rule;
 using layout::Target;
 
-constexpr const char* kProgramTitle = "Meal Card & Select Menu Printing Program";
 constexpr const char* kDefaultButtonName[7] = {"",         "Set For &All", "Option 2", "Option 3",
                                                "Option 4", "Option 5",     "Option 6"};
-constexpr const char* kAlfMealName[4] = {"", "Breakfast", "Lunch", "Supper"};
-constexpr const char* kMealOrders[] = {"BLS", "LSB", "SBL", "BYM", "BBB", "LLL", "SSS"};
 // The options that exclude each other on the window (User cards, Option3,
 // stands on its own).
 constexpr int kCardKindOptions[] = {1, 2, 4, 5, 6};
@@ -42,13 +39,10 @@ class RecordStore {
       : drives_(drives), path_(std::move(path)), length_(length),
         file_(drives.readRecords(path_, length)) {}
 
-  std::string record(long n) const {
-    const auto it = written_.find(n);
-    return it != written_.end() ? it->second : file_.record(n);
-  }
+  std::string record(long n) const { return file_.record(n); }
   bool put(long n, const std::string& rec) {
     if (!drives_.writeRecord(path_, length_, n, rec)) return false;
-    written_[n] = padCut(rec, length_);
+    file_.put(n, rec);
     return true;
   }
   // Blanks record n on disk and gives it back as now stored.
@@ -63,7 +57,6 @@ class RecordStore {
   std::string path_;
   int length_;
   RecordFile file_;
-  std::map<long, std::string> written_;
 };
 
 int wholeNumber(double v) {
@@ -164,11 +157,8 @@ void applyField(const Field& f, const std::string& rec, SettingsModel& m) {
 }
 
 std::string mealOrderOf(const std::string& text) {
-  const std::string order = upper(trim(text));
-  if (order == "BYM") return "BBBLLLSSS";
-  for (const char* valid : kMealOrders)
-    if (order == valid) return order;
-  return {};
+  const std::string order = parseMealOrder(text);
+  return order == "BYM" ? "BBBLLLSSS" : order;
 }
 
 void applySetRecord(const std::string& rec, const Facility& facility, SettingsModel& m) {
@@ -205,7 +195,7 @@ void applySetRecord(const std::string& rec, const Facility& facility, SettingsMo
   m.AlfMealNo = 0;
   for (int k = 1; k <= 3; ++k)
     if (m.Check[28 + k] == 1) m.AlfMealNo = k;
-  m.AlfMealName = m.AlfMenus ? kAlfMealName[m.AlfMealNo] : "";
+  m.AlfMealName = m.AlfMenus ? kMealNames[m.AlfMealNo] : "";
 
   m.MealOrder = mealOrderOf(m.Text[20]);
   if (m.Option[6] || m.Option[4]) {

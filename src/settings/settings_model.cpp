@@ -26,7 +26,7 @@ SettingsModel::SettingsModel() {
   Label[12].Caption = "Bar Code";
   Label[21].Caption = "Printer Driver";
   SetButtonCaption = {"", "Set For &ALL", "Option 2", "Option 3", "Option 4", "Option 5", "Option 6"};
-  Caption = "Meal Card & Select Menu Printing Program";
+  Caption = kProgramTitle;
   for (int i = 1; i <= 4; ++i) {
     StripChoice[i] = i == 4 ? 1 : i;
     StripColor[i] = stripColor(StripChoice[i]);

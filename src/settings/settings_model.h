@@ -11,6 +11,10 @@
 
 namespace mc {
 
+// The program's title: the main window's caption until the settings name
+// the facility, and the end of it afterwards.
+inline constexpr const char* kProgramTitle = "Meal Card & Select Menu Printing Program";
+
 struct LabelState {
   std::string Caption;
   int32_t BackColor = 0;  // 0x00BBGGRR

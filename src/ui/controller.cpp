@@ -2,6 +2,7 @@
 
 #include "printrun/print_run.h"
 #include "printrun/window_caption.h"
+#include "settings/resident_load_options.h"
 #include "ui/main_actions.h"
 
 namespace mc {
@@ -19,6 +20,10 @@ RunEnvironment Controller::runEnvironment() {
                         [this] { EndWithSave(*this); }, Ended, cancelRequested_, &tables,
                         barCoder, pictures, pdfMerger,
                         pictureLoader};
+}
+
+void Controller::loadResident(std::string_view mealOrder) {
+  loadResidentAsSet(resident, dietFile, drives, facility, model, mealOrder);
 }
 
 const RunReport& Controller::print() {

@@ -81,6 +81,10 @@ class Controller {
 
   void EndProgram() { Ended = true; }
 
+  // Loads resident.ResidentFile unless it is Loaded, under this meal order,
+  // with the options the settings give.
+  void loadResident(std::string_view mealOrder);
+
   // ---- The print run going on ----
   // One run at a time: the controller says whether one is going on, and
   // a stop asked for here ends it after the card it is on.

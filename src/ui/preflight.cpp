@@ -87,13 +87,7 @@ void checkSharedFiles(const Controller& c, const SettingsModel& m, FileFindings&
   if (m.CardKind != 3 && !m.UserCards) missing(menuSetPath(f), "the menu set");
 }
 
-std::string where(int unit, int place, const std::string& file, const std::string& name) {
-  std::string text = unit == 0 ? "tray line" : "unit " + std::to_string(unit);
-  if (place > 0) text += (unit == 0 ? " place " : " bed ") + std::to_string(place);
-  if (!file.empty()) text += " " + file;
-  if (!name.empty()) text += " (" + name + ")";
-  return text;
-}
+}  // namespace
 
 const char* faultText(FileFault fault) {
   switch (fault) {
@@ -104,8 +98,6 @@ const char* faultText(FileFault fault) {
   }
   return "";
 }
-
-}  // namespace
 
 std::vector<std::string> PreflightReport::residentsOf(int unit) const {
   std::vector<std::string> out;
@@ -141,11 +133,11 @@ std::vector<std::string> PreflightReport::text() const {
 
   std::vector<std::string> faults, rules, ranges, warnings, problems, outputs;
   for (const LeftOutResident& r : run.leftOut) {
-    std::string line = where(r.unit, r.place, r.file, r.name) + ": " + reasonText(r.reason);
+    std::string line = residentPlace(r.unit, r.place, r.file, r.name) + ": " + reasonText(r.reason);
     if (!r.detail.empty()) line += " " + r.detail;
     (isFault(r.reason) ? faults : r.reason == LeftOutReason::NotInPasses ? ranges : rules).push_back(line);
   }
-  for (const CardWarning& w : run.warnings) warnings.push_back(where(w.unit, w.place, w.file, w.name) + ": " + w.warning);
+  for (const CardWarning& w : run.warnings) warnings.push_back(residentPlace(w.unit, w.place, w.file, w.name) + ": " + w.warning);
   for (const FileProblem& p : files) problems.push_back(p.path + ": " + faultText(p.fault) + (p.detail.empty() ? "" : " (" + p.detail + ")"));
   for (const OutputFailure& f : run.failedOutputs) outputs.push_back(f.output + ": " + f.reason);
   if (run.cards() == 0) faults.insert(faults.begin(), "no card would be printed");

@@ -36,6 +36,9 @@ struct PreflightReport {
   std::vector<std::string> text() const;
 };
 
+// "damaged", "missing", "too large", "not writable".
+const char* faultText(FileFault fault);
+
 // Checks Print ALL (setNo 0) or settings button setNo (1..6) then Print, on
 // a controller that went through start-up. The controller's settings, run
 // state, resident, devices and "ended" flag are as they were afterwards, so

@@ -12,10 +12,7 @@ void RedrawPreview(Controller& c) {
   CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
   renderer.barCoder = c.barCoder;
   if (c.pictureLoader) renderer.usePictures(c.drives, *c.pictureLoader);
-  renderer.LoadResident = [&] {
-    LoadResident(c.resident, c.dietFile, c.drives, c.facility,
-                 residentLoadOptions(c.model, c.facility, order));
-  };
+  renderer.LoadResident = [&] { c.loadResident(order); };
   renderer.LoadMealLines = mealLineLoader(c.drives, c.facility, c.tables, c.resident, c.dietFile);
   c.run.MealToDraw = 4;
   DrawContext ctx = c.run.drawContext();

@@ -17,8 +17,7 @@ void ProgramStartupSteps::InitTables(Controller& c) {
 }
 
 void ProgramStartupSteps::LoadResident(Controller& c) {
-  mc::LoadResident(c.resident, c.dietFile, c.drives, c.facility,
-                   residentLoadOptions(c.model, c.facility, singleResidentMealOrder(c.model)));
+  c.loadResident(singleResidentMealOrder(c.model));
 }
 
 void ProgramStartupSteps::SetForAll(Controller& c) { Command4_Click(c); }

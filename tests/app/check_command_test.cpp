@@ -78,7 +78,7 @@ TEST(CheckCommand, NamesEveryProblemOfADamagedFacility) {
   const auto jq = [&](const std::string& filter) {
     return runShell("jq -r " + shellQuote(filter) + " " + shellQuote(out.string())).out;
   };
-  EXPECT_EQ(jq(".leftOut[] | select(.fault) | \"\\(.file) \\(.reason)\""), "RS00102 no data file\n") << r.out;
+  EXPECT_EQ(jq(".leftOut[] | select(.fault) | \"\\(.file) \\(.reason)\""), "RS00102 no data file\nRS00203 damaged file\n") << r.out;
   EXPECT_NE(jq(".leftOut[], .warnings[], .files[] | tostring").find("RS00203"), std::string::npos) << r.out;
   EXPECT_NE(jq(".files[] | select(.problem == \"missing\") | .path").find("tolnm"), std::string::npos) << r.out;
 

@@ -42,6 +42,19 @@ TEST(DriveMap, NamesAddedRightAfterALookupAreFoundInAnyCase) {
   EXPECT_EQ(t.drives().fileSize("c:\\dnv\\RES\\b.txt"), 1u);
 }
 
+// A window open all day sees folders renamed and made again in another case.
+TEST(DriveMap, AFolderMadeAgainInAnotherCaseIsFoundThere) {
+  TempDrives t;
+  t.putFile("c:\\dnv\\RES\\A.txt", "a");
+  const DriveMap& drives = t.drives();
+  EXPECT_TRUE(drives.fileExists("c:\\dnv\\res\\a.txt"));
+  fs::rename(t.root() / "c" / "dnv" / "RES", t.root() / "c" / "dnv" / "Res");
+  EXPECT_TRUE(drives.fileExists("c:\\dnv\\res\\a.txt"));
+  EXPECT_EQ(*drives.hostPath("c:\\dnv\\res\\new.txt"), t.root() / "c" / "dnv" / "Res" / "new.txt");
+  fs::remove_all(t.root() / "c" / "dnv" / "Res");
+  EXPECT_FALSE(drives.fileExists("c:\\dnv\\res\\a.txt"));
+}
+
 TEST(DriveMap, CopyDeleteWithWildcardAndCreateFolder) {
   TempDrives t;
   t.putFile("c:\\dnv\\cards\\A.pdf", "1");

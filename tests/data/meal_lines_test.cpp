@@ -149,10 +149,12 @@ TEST_F(Menus, ApprovalOmitCodesAndTheWOptionKeepFoodsOff) {
   EXPECT_EQ(served(load(MenuKind::Select), 1), (Lines{"", "", "4 Turkey Links"}));
   excludeW = true;
   EXPECT_EQ(served(load(MenuKind::Select), 1), (Lines{"", ""}));
-  // The second diet code's file serves what the first one's does not allow.
+  // The second diet code's file serves what the first one's does not allow;
+  // a select menu keeps the first one's empty place and offers it too.
   resident.DietMatrix[2] = {0, 2, 3};
   menu(3, menuLine("BK", '*', "BRKMEAT", "", {{3, "4 Turkey Links"}}), 2);
   EXPECT_EQ(served(load(), 1), (Lines{"4 Turkey Links"}));
+  EXPECT_EQ(served(load(MenuKind::Select), 1), (Lines{"", "4 Turkey Links*", ""}));
   resident.DietMatrix[1] = {0, 1, 8};
   EXPECT_EQ(load().LineCount, (std::array<int, 4>{}));
 }

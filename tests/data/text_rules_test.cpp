@@ -1,10 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "data/card_date.h"
+#include "data/meal_slots.h"
 #include "data/text.h"
 
 namespace mc {
 namespace {
+
+// The window, a settings set and the run read a typed meal order alike.
+TEST(MealOrder, FirstThreeLettersUpperCasedOrAllThreeMeals) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"lsb", "LSB"}, {"BLSX", "BLS"}, {"  sbl", "SBL"}, {"bym", "BYM"}, {"SSS ", "SSS"},
+      {"BL", ""},     {"XYZ", ""},     {"", ""},         {"B LS", ""}};
+  for (const auto& [typed, order] : cases) EXPECT_EQ(parseMealOrder(typed), order) << typed;
+}
 
 TEST(Numbers, LeadingNumberHalfEvenAndSixteenBits) {
   EXPECT_EQ(leadingNumber("  -17abc"), -17);

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "printrun/scripted_dialogs.h"
+#include "support/fixed_clock.h"
 #include "support/test_drives.h"
 #include "ui/easy_overlay.h"
 #include "ui/sibling_programs.h"
@@ -22,11 +23,6 @@ namespace mc {
 namespace {
 
 namespace fs = std::filesystem;
-
-class Today : public Clock {
- public:
-  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
-};
 
 // PATH for the test: only the folder of the stand-in tools, so that a Wine
 // or xdg-open of the machine does not answer.
@@ -83,7 +79,7 @@ class Launcher : public ::testing::Test {
   fs::path log = t.root() / "log";
   ScriptedDialogs dialogs;
   FixedPrinterList printers{{}, ""};
-  Today today;
+  test::FixedClock today;
   Controller c{t.drives(), dialogs, printers, today};
   QtProgramLauncher launcher{c.drives};
 };

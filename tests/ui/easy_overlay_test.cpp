@@ -12,6 +12,7 @@
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
+#include "support/fixed_clock.h"
 #include "support/recording_launcher.h"
 #include "support/resident_file.h"
 #include "support/test_drives.h"
@@ -21,11 +22,6 @@ namespace mc {
 namespace {
 
 using test::Rec;
-
-class Today : public Clock {
- public:
-  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
-};
 
 // Three units; two residents in unit 1, one in unit 2 and one in unit 3,
 // each eating in a dining location of their own unit.
@@ -92,7 +88,7 @@ class EasyOverlay : public ::testing::Test {
   test::TempDrives t;
   ScriptedDialogs dialogs;
   FixedPrinterList printers{{}, ""};
-  Today today;
+  test::FixedClock today;
   Controller c{t.drives(), dialogs, printers, today};
   CountingSurface device{true};
   std::ostringstream trace;

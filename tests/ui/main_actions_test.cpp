@@ -8,6 +8,7 @@
 #include "printrun/run_paths.h"
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
+#include "support/fixed_clock.h"
 #include "support/recording_launcher.h"
 #include "support/resident_file.h"
 #include "support/test_drives.h"
@@ -18,11 +19,6 @@ namespace mc {
 namespace {
 
 using test::Rec;
-
-class Today : public Clock {
- public:
-  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
-};
 
 // A controller over a facility of three units, the last one a holding unit,
 // with one resident in bed 1 of unit 1 and no settings file yet.
@@ -41,7 +37,7 @@ class MainActions : public ::testing::Test {
   test::TempDrives t;
   ScriptedDialogs dialogs;
   FixedPrinterList printers{{}, ""};
-  Today today;
+  test::FixedClock today;
   Controller c{t.drives(), dialogs, printers, today};
   CountingSurface printer{true};
 };

@@ -6,6 +6,7 @@
 // location missing from the dining file and a meal without a tray ("X").
 #include <cstdio>
 
+#include "data/roster.h"
 #include "data/text.h"
 #include "demo.h"
 
@@ -66,15 +67,16 @@ const std::vector<DemoResident>& handMade() {
 
 void writeRostersAndDining(const DriveMap& drives, const DemoOptions& options) {
   for (const DemoResident& r : residents(options)) {
-    Rec rec(122);
-    if (r.hospital) rec.field(1, 1, "H");
-    rec.field(2, 29, r.name);
-    rec.field(33, 39, r.file);
-    rec.field(41, 70, rosterDiet(r));
-    rec.field(88, 90, r.breakfastLoc);
-    rec.field(92, 94, r.lunchLoc);
-    rec.field(96, 98, r.supperLoc);
-    putRecord(drives, folder(40) + "\\sfl" + std::to_string(r.unit) + "." + kFacCode, 122, r.bed, rec.str());
+    using namespace roster;
+    Rec rec(kRecordLength);
+    if (r.hospital) rec.field(kAwayColumn, kAwayColumn, "H");
+    rec.field(kNameFrom, kNameTo, r.name);
+    rec.field(kFileFrom, kFileTo, r.file);
+    rec.field(kDietFrom, kDietTo, rosterDiet(r));
+    rec.field(kLocationColumn[1], kLocationColumn[1] + 2, r.breakfastLoc);
+    rec.field(kLocationColumn[2], kLocationColumn[2] + 2, r.lunchLoc);
+    rec.field(kLocationColumn[3], kLocationColumn[3] + 2, r.supperLoc);
+    putRecord(drives, folder(40) + "\\sfl" + std::to_string(r.unit) + "." + kFacCode, kRecordLength, r.bed, rec.str());
   }
   // A unit whose last bed is empty still has its record, blank.
   const auto& locations = diningLocations();
