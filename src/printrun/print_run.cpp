@@ -147,6 +147,8 @@ RunReport PrintRun::go() {
     return std::move(report_);
   }
   dining_.read(env_.drives, env_.facility);
+  report_.fileDamaged(env_.facility.names.path, env_.facility.names.damage);
+  report_.fileDamaged(dining_.path(), dining_.damage());
   byDiningLocation_ = model_.ByDiningLocation;
   for (;;) {
     passes();
@@ -468,6 +470,8 @@ void PrintRun::drawCard() {
     if (endedPage) countPage();
     if (!env_.resident.Damage.empty())
       warnCard(trim(kReviewMark) + " the data file " + env_.resident.ResidentPath + " " + env_.resident.Damage);
+    else if (!env_.resident.SharedDamage.empty())
+      warnCard(trim(kReviewMark) + " read from a damaged file: " + env_.resident.SharedDamage);
     else if (startsWith(env_.resident.Diet, kReviewMark))
       warnCard(trim(kReviewMark));
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);
