@@ -12,6 +12,7 @@
 #include "printrun/menu_loader.h"
 #include "printrun/pdf_backup.h"
 #include "printrun/resident_selection.h"
+#include "printrun/roster_check.h"
 #include "printrun/run_paths.h"
 #include "printrun/text_export.h"
 #include "printrun/window_caption.h"
@@ -274,6 +275,9 @@ void PrintRun::passes() {
       cancelled_ = true;
       return;
     }
+    for (const ListedAgain& l : range.listedAgain)
+      report_.leaveOut({l.unit, l.bed, l.file, "", LeftOutReason::DamagedFile,
+                        rosterPath(env_.facility, l.unit) + listedAgainText(l.firstUnit, l.firstBed)});
     // The assembly's range ends one past the last tray; the run stops at
     // the last one, so that back to front the first page is a full one.
     residentFirst = range.first;
