@@ -224,7 +224,9 @@ bool PrintRun::start() {
 
 Date PrintRun::cardDateFromWindow() const {
   std::string text = model_.Text[15];
-  if (!CheckDate(text)) text = env_.facility.SetupValues[1];
+  // The check reads numbers the way people type them and lets through
+  // text such as "06-26-\n6" that is no date: the setup date serves then.
+  if (!CheckDate(text) || !parseMmDdYy(text)) text = env_.facility.SetupValues[1];
   if (auto date = parseMmDdYy(text)) return *date;
   // A setup date that is no date at all: the cards carry today's.
   return env_.clock.now().date;
