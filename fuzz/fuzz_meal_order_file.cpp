@@ -62,11 +62,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const mc::RecordFile line = drive.drives.readRecords(mc::mealOrderFilePath(drive.facility), mc::kMealOrderRecordLength);
   if (line.recordCount() != range.last - 1) __builtin_trap();
+  // Only residents of the roster with a data file reach the tray line, each
+  // once per meal however often the roster lists them.
   for (long n = 1; n <= line.recordCount(); ++n)
     for (int position = 1; position <= 3; ++position) {
-      const std::string file = mc::trim(mc::mealOrderResidentFile(line.view(n), order, position));
-      // Only residents of the roster with a data file reach the tray line.
-      if (!file.empty() && !residents.count(mc::upper(file))) __builtin_trap();
+      const std::string file = mc::upper(mc::trim(mc::mealOrderResidentFile(line.view(n), order, position)));
+      if (!file.empty() && !residents.count(file)) __builtin_trap();
     }
+  for (const char* meal : {"B", "L", "S"}) {
+    std::set<std::string> seen;
+    for (long n = 1; n <= line.recordCount(); ++n) {
+      const std::string file = mc::upper(mc::trim(mc::mealOrderResidentFile(line.view(n), meal, 1)));
+      if (!file.empty() && !seen.insert(file).second) __builtin_trap();
+    }
+  }
   return 0;
 }
