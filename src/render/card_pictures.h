@@ -70,6 +70,8 @@ class CardPictures {
   std::string findPhoto(const std::string& file, const SettingsModel& model);
   // Load's four steps, without the memory of earlier answers.
   std::string find(const std::string& windowsStem);
+  // True, after a warning, for a picture file too large to be read.
+  bool refusedAsTooLarge(const std::string& path);
 
   const DriveMap& drives_;
   const Facility& facility_;
