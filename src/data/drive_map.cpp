@@ -87,25 +87,27 @@ std::optional<fs::path> DriveMap::driveRoot(char letter) const {
 // The entry of dir whose name matches part in any case; an exact match wins,
 // then the first match in name order so that the choice is stable.
 std::optional<fs::path> DriveMap::matchEntry(const fs::path& dir, const std::string& part,
-                                             fs::file_status* status) const {
+                                             fs::file_status* status, bool* folderSeen) const {
   std::error_code ec;
   fs::path exact = dir / part;
   const fs::file_status st = fs::status(exact, ec);
   if (fs::exists(st)) {
     if (status) *status = st;
+    if (folderSeen) *folderSeen = true;
     return exact;
   }
-  const std::string* name = listedName(dir, part);
+  const std::string* name = listedName(dir, part, folderSeen);
   if (!name) return std::nullopt;
   fs::path found = dir / *name;
   if (status) *status = fs::status(found, ec);
   return found;
 }
 
-const std::string* DriveMap::listedName(const fs::path& dir, const std::string& part) const {
+const std::string* DriveMap::listedName(const fs::path& dir, const std::string& part, bool* folderSeen) const {
   std::error_code ec;
   const auto modified = fs::last_write_time(dir, ec);
   if (ec) return nullptr;
+  if (folderSeen) *folderSeen = true;
   auto it = listings_.find(dir.native());
   if (it == listings_.end() || !it->second.kept || it->second.modified != modified) {
     Listing listing;
@@ -148,11 +150,14 @@ std::optional<fs::path> DriveMap::resolve(std::string_view windowsPath, fs::file
     std::error_code ec;
     *status = wp.parts.empty() ? fs::status(p, ec) : fs::file_status(fs::file_type::not_found);
   }
+  bool found = false;       // the whole path is on disk
+  bool folderSeen = false;  // the cached folder, looked at in this lookup
   for (size_t i = next; i < wp.parts.size(); ++i) {
     if (matching) {
       const bool last = i + 1 == wp.parts.size();
-      if (auto m = matchEntry(p, wp.parts[i], last ? status : nullptr)) {
+      if (auto m = matchEntry(p, wp.parts[i], last ? status : nullptr, i == next ? &folderSeen : nullptr)) {
         p = *m;
+        found = last;
         // A folder found on disk keeps its spelling for the next lookups:
         // a print run resolves the same few folders for every resident.
         if (i + 2 == wp.parts.size() && next == 0) folders_.emplace(folderKey, p);
@@ -165,7 +170,7 @@ std::optional<fs::path> DriveMap::resolve(std::string_view windowsPath, fs::file
   // A window stays open all day while folders are renamed or made again in
   // another case: a cached folder is looked at again whenever the name in it
   // was not found, and forgotten when it is gone.
-  if (cached != folders_.end() && (!status || !fs::exists(*status))) {
+  if (cached != folders_.end() && !found && !folderSeen) {
     std::error_code ec;
     if (!fs::is_directory(cached->second, ec)) {
       folders_.erase(cached);
@@ -267,19 +272,20 @@ RecordFile DriveMap::readRecords(std::string_view windowsPath, int recordLength)
 
 bool DriveMap::writeRecord(std::string_view windowsPath, int recordLength, long n,
                            std::string_view record) const {
+  return writeRecords(windowsPath, recordLength, {{n, std::string(record)}});
+}
+
+bool DriveMap::writeRecords(std::string_view windowsPath, int recordLength, const RecordsByNumber& records) const {
   if (dry_) {
-    if (n < 1 || recordLength < 1) return false;
+    if (records.empty() || records.begin()->first < 1 || recordLength < 1) return false;
     std::string bytes(readRecords(windowsPath, 1).bytes());
-    const size_t start = static_cast<size_t>(n - 1) * static_cast<size_t>(recordLength);
-    if (bytes.size() < start + recordLength) bytes.resize(std::max(bytes.size(), start), ' ');
-    const std::string rec = padCut(record, recordLength);
-    bytes.replace(start, std::min(bytes.size() - start, rec.size()), rec);
+    spliceRecords(bytes, recordLength, records);
     dry_->files[dryKey(windowsPath)] = std::move(bytes);
     return true;
   }
   auto p = hostPath(windowsPath);
   std::string error = "the drive is not mapped";
-  if (p && mc::writeRecord(*p, recordLength, n, record, &error)) return true;
+  if (p && mc::writeRecords(*p, recordLength, records, &error)) return true;
   reportWrite(windowsPath, error);
   return false;
 }

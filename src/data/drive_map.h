@@ -58,6 +58,8 @@ class DriveMap {
   // is reported, and returns false.
   bool writeRecord(std::string_view windowsPath, int recordLength, long n,
                    std::string_view record) const;
+  // Several records in one rewrite (see writeRecords in record_file.h).
+  bool writeRecords(std::string_view windowsPath, int recordLength, const RecordsByNumber& records) const;
   std::string readAll(std::string_view windowsPath) const;
   // Replaces the whole file with the bytes (our own files only).
   bool writeAll(std::string_view windowsPath, std::string_view bytes) const;
@@ -92,11 +94,15 @@ class DriveMap {
   // look at the disk for both).
   std::optional<std::filesystem::path> resolve(std::string_view windowsPath,
                                                std::filesystem::file_status* status) const;
+  // folderSeen, when given, is set when the lookup saw that dir is still
+  // there.
   std::optional<std::filesystem::path> matchEntry(const std::filesystem::path& dir, const std::string& part,
-                                                  std::filesystem::file_status* status = nullptr) const;
+                                                  std::filesystem::file_status* status = nullptr,
+                                                  bool* folderSeen = nullptr) const;
   // The name in dir that matches part in another case, from the folder's
-  // listing; null when there is none.
-  const std::string* listedName(const std::filesystem::path& dir, const std::string& part) const;
+  // listing; null when there is none (or no folder: folderSeen false).
+  const std::string* listedName(const std::filesystem::path& dir, const std::string& part,
+                                bool* folderSeen = nullptr) const;
 
   void reportWrite(std::string_view windowsPath, const std::string& error) const;
 

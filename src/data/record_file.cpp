@@ -1,7 +1,11 @@
 #include "data/record_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
 #include <string>
 #include <system_error>
 
@@ -18,38 +22,46 @@ RecordFile::RecordFile(std::string bytes, int recordLength, bool exists)
 }
 
 RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLength) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(hostPath, ec)) return RecordFile({}, recordLength, false);
-  std::ifstream in(hostPath, std::ios::binary);
-  if (!in) return RecordFile({}, recordLength, false);
-  // One read of the whole file: a character-wise copy costs milliseconds
-  // per resident file, and the print run reads one per resident and meal.
-  std::string bytes;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  in.seekg(0, std::ios::beg);
-  if (size > static_cast<std::streamoff>(kMaxDataFileBytes)) {
-    RecordFile refused({}, recordLength, false);
-    refused.tooLarge_ = true;
-    return refused;
+  const auto refused = [recordLength] {
+    RecordFile file({}, recordLength, false);
+    file.tooLarge_ = true;
+    return file;
+  };
+  // One open, one look at the file and one read: the print run reads a
+  // resident file for every card. Only a regular file is read; opening
+  // without blocking keeps a named pipe from holding the run up.
+  const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return RecordFile({}, recordLength, false);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return RecordFile({}, recordLength, false);
   }
-  if (size > 0 && in) {
-    bytes.resize(static_cast<size_t>(size));
-    in.read(bytes.data(), size);
-    bytes.resize(static_cast<size_t>(in.gcount()));
-  } else {
-    // A file that tells no size (a pipe, a device) is read up to the limit.
-    in.clear();
-    std::string chunk(64 * 1024, '\0');
-    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
-      bytes.append(chunk.data(), static_cast<size_t>(in.gcount()));
+  if (static_cast<unsigned long long>(st.st_size) > kMaxDataFileBytes) {
+    ::close(fd);
+    return refused();
+  }
+  // A file that tells no size (as files of the kernel do) is read up to the
+  // limit.
+  std::string bytes(st.st_size > 0 ? static_cast<size_t>(st.st_size) : 64 * 1024, '\0');
+  size_t have = 0;
+  for (;;) {
+    if (have == bytes.size()) {
+      if (st.st_size > 0) break;
       if (bytes.size() > kMaxDataFileBytes) {
-        RecordFile refused({}, recordLength, false);
-        refused.tooLarge_ = true;
-        return refused;
+        ::close(fd);
+        return refused();
       }
+      bytes.resize(bytes.size() * 2);
     }
+    const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    have += static_cast<size_t>(n);
   }
+  ::close(fd);
+  bytes.resize(have);
+  if (bytes.size() > kMaxDataFileBytes) return refused();
   return RecordFile(std::move(bytes), recordLength, true);
 }
 
@@ -88,7 +100,12 @@ Rec& Rec::byte(int col, unsigned char code) {
 
 bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
                  std::string_view record, std::string* error) {
-  if (n < 1 || recordLength < 1) {
+  return writeRecords(hostPath, recordLength, {{n, std::string(record)}}, error);
+}
+
+bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
+                  std::string* error) {
+  if (recordLength < 1 || records.empty() || records.begin()->first < 1) {
     if (error) *error = "no such record";
     return false;
   }
@@ -102,11 +119,18 @@ bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n
     }
     bytes = std::string(old.bytes());
   }
-  const size_t start = static_cast<size_t>(n - 1) * static_cast<size_t>(recordLength);
-  if (bytes.size() < start + recordLength) bytes.resize(std::max(bytes.size(), start), ' ');
-  const std::string rec = padCut(record, recordLength);
-  bytes.replace(start, std::min(bytes.size() - start, rec.size()), rec);
+  spliceRecords(bytes, recordLength, records);
   return writeFileAtomically(hostPath, bytes, error);
+}
+
+void spliceRecords(std::string& bytes, int recordLength, const RecordsByNumber& records) {
+  for (const auto& [n, record] : records) {
+    if (n < 1) continue;
+    const size_t start = static_cast<size_t>(n - 1) * static_cast<size_t>(recordLength);
+    if (bytes.size() < start + recordLength) bytes.resize(std::max(bytes.size(), start), ' ');
+    const std::string rec = padCut(record, recordLength);
+    bytes.replace(start, std::min(bytes.size() - start, rec.size()), rec);
+  }
 }
 
 }  // namespace mc

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -83,5 +84,12 @@ class Rec {
 // false and `error` says why.
 bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
                  std::string_view record, std::string* error = nullptr);
+// Several records replaced in one rewrite, each as writeRecord replaces
+// one: the file holds all of them or, after a failure, none.
+using RecordsByNumber = std::map<long, std::string>;
+bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
+                  std::string* error = nullptr);
+// The records put into a file's bytes, as writeRecords writes them.
+void spliceRecords(std::string& bytes, int recordLength, const RecordsByNumber& records);
 
 }  // namespace mc

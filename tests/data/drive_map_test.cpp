@@ -86,6 +86,16 @@ TEST(RecordFile, BlanksBeyondTheEndAndWritesInPlace) {
   ASSERT_TRUE(t.drives().writeRecord("c:\\new.dat", 3, 2, "abc"));
   EXPECT_EQ(t.read("c:\\new.dat"), "   abc");
   EXPECT_FALSE(t.drives().writeRecord("c:\\nofolder\\new.dat", 3, 1, "abc"));
+
+  // Several records in one rewrite: each in its place, the rest kept.
+  ASSERT_TRUE(t.drives().writeRecords("c:\\f.dat", 4, {{1, "a"}, {3, "cccc"}, {7, "g"}}));
+  EXPECT_EQ(t.read("c:\\f.dat"), "a   xy  cccc    tool    g   ");
+  EXPECT_FALSE(t.drives().writeRecords("c:\\nofolder\\new.dat", 3, {{1, "abc"}, {2, "def"}}));
+  DriveMap dry = t.drives();
+  dry.setDryRun(true);
+  ASSERT_TRUE(dry.writeRecords("c:\\f.dat", 4, {{2, "BB"}, {8, "h"}}));
+  EXPECT_EQ(dry.readAll("c:\\f.dat"), "a   BB  cccc    tool    g   h   ");
+  EXPECT_EQ(t.read("c:\\f.dat"), "a   xy  cccc    tool    g   ");
 }
 
 TEST(DriveMap, ADryRunKeepsEveryChangeInMemoryAndReadsItBack) {
