@@ -10,12 +10,11 @@
 
 namespace mc {
 
-// The file is rewritten in place, one record at a time: each record is read,
-// changed in memory and written back whole at its own position. Another
-// set, the unused records 7, 18 and 19, anything past record 21 and every
-// column a procedure does not write keep their bytes, and a save cut short
-// by a file error leaves each record either as it was or as it was meant
-// to become.
+// Each record is read, changed in memory and written back whole at its own
+// position; a save writes all of its records in one rewrite of the file.
+// Another set, the unused records 7, 18 and 19, anything past record 21 and
+// every column a procedure does not write keep their bytes, and a save cut
+// short by a file error leaves the file as it was.
 
 namespace {
 
@@ -45,6 +44,19 @@ class RecordStore {
     file_.put(n, rec);
     return true;
   }
+  // Record n changed in memory only, until commit() writes every staged
+  // record in one rewrite of the file: a save is one write, not one per
+  // record, and after a failure the file holds none of them.
+  void stage(long n, const std::string& rec) {
+    file_.put(n, rec);
+    staged_[n] = rec;
+  }
+  bool commit() {
+    if (staged_.empty()) return true;
+    const bool ok = drives_.writeRecords(path_, length_, staged_);
+    staged_.clear();
+    return ok;
+  }
   // Blanks record n on disk and gives it back as now stored.
   bool blank(long n, std::string& rec) {
     if (!put(n, std::string(length_, ' '))) return false;
@@ -57,6 +69,7 @@ class RecordStore {
   std::string path_;
   int length_;
   RecordFile file_;
+  RecordsByNumber staged_;
 };
 
 int wholeNumber(double v) {
@@ -377,7 +390,7 @@ void SettingsFile::SaveSet(SettingsModel& m) const {
 
   std::string rec = file.record(layout::kHeaderRecord);
   putHeader(rec, m);
-  if (!file.put(layout::kHeaderRecord, rec)) return;
+  file.stage(layout::kHeaderRecord, rec);
 
   // Only the six set records may take a set: a number above 6 would
   // overwrite the shared records.
@@ -390,11 +403,11 @@ void SettingsFile::SaveSet(SettingsModel& m) const {
   putHeader(rec, m);
   const int category = wholeNumber(fieldNumber(columns(rec, 30, 31)));
   m.List2 = inRange(category, 1, 13) ? category : 0;
-  if (!file.put(set, rec)) return;
+  file.stage(set, rec);
 
   rec = file.record(layout::kSharedRecord);
   for (const Field& f : layout::sharedRecord()) writeField(f, rec, m);
-  if (!file.put(layout::kSharedRecord, rec)) return;
+  file.stage(layout::kSharedRecord, rec);
 
   for (int i = 0; i < 9; ++i) {
     const LabelState& label = m.Label[layout::kDotLabelOrder[i]];
@@ -402,18 +415,19 @@ void SettingsFile::SaveSet(SettingsModel& m) const {
     putColumns(rec, layout::kDotTextFrom, layout::kDotTextTo, label.Caption);
     putColumns(rec, layout::kDotColorFrom, layout::kDotColorTo,
                encodeNumber(label.BackColor, FieldCode::C).text);
-    if (!file.put(layout::kFirstDotRecord + i, rec)) return;
+    file.stage(layout::kFirstDotRecord + i, rec);
   }
 
   rec = file.record(layout::kTitleRecord);
   putColumns(rec, layout::kTitleSizeFrom, layout::kTitleSizeTo, encodeText(m.Text[34], FieldCode::P).text);
   putColumns(rec, layout::kBottomWatermarkCol, layout::kBottomWatermarkCol,
              encodeNumber(m.Check[36], FieldCode::F).text);
-  if (!file.put(layout::kTitleRecord, rec)) return;
+  file.stage(layout::kTitleRecord, rec);
 
   rec = file.record(layout::kNoteRecord);
   putColumns(rec, layout::kNoteFrom, layout::kNoteTo, m.Text[36]);
-  file.put(layout::kNoteRecord, rec);
+  file.stage(layout::kNoteRecord, rec);
+  file.commit();
 }
 
 void SettingsFile::SetSetNo(const SettingsModel& m) const {
