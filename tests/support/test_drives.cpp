@@ -43,4 +43,17 @@ std::string TempDrives::record(std::string_view windowsPath, int length, long n)
   return drives_.readRecords(windowsPath, length).record(n);
 }
 
+std::map<std::string, std::string> treeSnapshot(const fs::path& root) {
+  std::map<std::string, std::string> out;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    std::string value = std::to_string(entry.last_write_time().time_since_epoch().count());
+    if (entry.is_regular_file()) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      value += std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    out[fs::relative(entry.path(), root).string()] = value;
+  }
+  return out;
+}
+
 }  // namespace mc::test
