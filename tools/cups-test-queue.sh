@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # A private print service for the end-to-end tests: a cupsd of its own under
 # DIR (its own socket, spool and logs; the machine's print service is not
-# touched) with one cups-pdf queue, "mealcards-test", as its default. Each
-# print job becomes one PDF file in DIR/out.
+# touched) with one cups-pdf queue, "mealcards-test" or QUEUE, as its
+# default. Each print job becomes one PDF file in DIR/out.
 #
-#   tools/cups-test-queue.sh start DIR   prints the CUPS_SERVER value to use
-#   tools/cups-test-queue.sh stop DIR
+#   tools/cups-test-queue.sh start DIR [QUEUE]   prints the CUPS_SERVER value to use
+#   tools/cups-test-queue.sh stop DIR [QUEUE]
+#
+# Services started at the same time need different queue names: the queue's
+# cups-pdf settings file is named after it.
 #
 # cups-pdf reads its per-queue settings only from /etc/cups, so start writes
 # /etc/cups/cups-pdf-mealcards-test.conf and stop removes it. Needs root (as
 # the backend does) and the cups and printer-driver-cups-pdf packages.
 set -euo pipefail
 
-queue=mealcards-test
 action=${1:-}
 dir=${2:-}
-[ -n "$action" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR" >&2; exit 2; }
+queue=${3:-mealcards-test}
+[ -n "$action" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR [QUEUE]" >&2; exit 2; }
 conf=/etc/cups/cups-pdf-$queue.conf
 
 case "$action" in
@@ -79,7 +82,7 @@ stop)
   rm -f "$conf"
   ;;
 *)
-  echo "usage: $0 start|stop DIR" >&2
+  echo "usage: $0 start|stop DIR [QUEUE]" >&2
   exit 2
   ;;
 esac

@@ -12,14 +12,16 @@ namespace fs = std::filesystem;
 namespace mc {
 
 void DietFile::open(const DriveMap& drives, const std::string& windowsPath) {
+  // Every resident's load comes here: two looks at the disk tell whether
+  // the file in hand is still the one to use (file_size fails for anything
+  // but a regular file).
   const auto host = drives.hostPath(windowsPath);
   std::error_code ec;
-  const bool isFile = host && fs::is_regular_file(*host, ec);
-  std::uintmax_t size = 0;
+  std::uintmax_t size = host ? fs::file_size(*host, ec) : 0;
+  const bool isFile = host && !ec;
+  if (!isFile) size = 0;
   fs::file_time_type mtime{};
   if (isFile) {
-    size = fs::file_size(*host, ec);
-    if (ec) size = 0;
     mtime = fs::last_write_time(*host, ec);
     if (ec) mtime = {};
   }

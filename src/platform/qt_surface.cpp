@@ -132,6 +132,7 @@ bool QtSurface::ready() {
   if (device_ == Device::Pdf) drewPdf_ = true;
   pagePending_ = false;
   pageHasInk_ = false;
+  painterFont_.reset();
   painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                           QPainter::SmoothPixmapTransform);
   painter_.scale(dpi_ / 1440, dpi_ / 1440);
@@ -146,14 +147,17 @@ const QFont& QtSurface::font() {
   // made (and measured) once.
   for (current_ = 0; current_ < fonts_.size(); ++current_)
     if (fonts_[current_].key == key) return fonts_[current_].font;
-  if (fonts_.size() >= 64) fonts_.clear();
+  if (fonts_.size() >= 64) {
+    fonts_.clear();
+    painterFont_.reset();
+  }
   QFont f(fontFamily(FontName));
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(FontSize * 20))));
   f.setBold(FontBold);
   f.setItalic(FontItalic);
   f.setUnderline(FontUnderline);
   f.setHintingPreference(QFont::PreferNoHinting);
-  fonts_.push_back(FontEntry{key, f, QFontMetricsF(f)});
+  fonts_.push_back(FontEntry{key, f, QFontMetricsF(f), {}});
   current_ = fonts_.size() - 1;
   return fonts_[current_].font;
 }
@@ -169,7 +173,20 @@ const QFontMetricsF& QtSurface::metrics() {
   return fonts_[current_].metrics;
 }
 
-double QtSurface::TextWidth(std::string_view text) { return metrics().horizontalAdvance(qText(text)); }
+double QtSurface::width(std::string_view text, const QString* converted) {
+  font();
+  FontEntry& entry = fonts_[current_];
+  // Labels, diets and dining locations recur on every card; names and lists
+  // do not, so the table is emptied now and then to keep memory flat over a
+  // long run.
+  if (const auto it = entry.widths.find(text); it != entry.widths.end()) return it->second;
+  if (entry.widths.size() >= 4096) entry.widths.clear();
+  const double w = entry.metrics.horizontalAdvance(converted ? *converted : qText(text));
+  entry.widths.emplace(std::string(text), w);
+  return w;
+}
+
+double QtSurface::TextWidth(std::string_view text) { return width(text); }
 
 double QtSurface::TextHeight() { return metrics().height(); }
 
@@ -177,7 +194,10 @@ void QtSurface::Print(std::string_view text, bool endLine) {
   const QString s = qText(text);
   const QFontMetricsF& m = metrics();
   if (!s.isEmpty() && ready()) {
-    painter_.setFont(font());
+    if (painterFont_ != current_) {
+      painter_.setFont(fonts_[current_].font);
+      painterFont_ = current_;
+    }
     painter_.setPen(qColor(ForeColor));
     painter_.drawText(QPointF(CurrentX, CurrentY + m.ascent()), s);
     pageHasInk_ = true;
@@ -186,7 +206,7 @@ void QtSurface::Print(std::string_view text, bool endLine) {
     CurrentX = 0;
     CurrentY += m.height();
   } else {
-    CurrentX += m.horizontalAdvance(s);
+    CurrentX += width(text, &s);
   }
 }
 

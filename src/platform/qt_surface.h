@@ -114,6 +114,9 @@ class QtSurface final : public Surface {
   const QFont& font();
   // Metrics of the current font.
   const QFontMetricsF& metrics();
+  // Width of the text in the current font, each string measured once per
+  // font (shaping it is the dearest part of laying out a card).
+  double width(std::string_view text, const QString* converted = nullptr);
   QPen pen(int32_t color) const;
   struct FontKey {
     std::string name;
@@ -143,13 +146,21 @@ class QtSurface final : public Surface {
   bool finished_ = false;
   int jobs_ = 0;
   int refused_ = 0;
+  // Looks strings up by view, without a copy for every measurement.
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
   struct FontEntry {
     FontKey key;
     QFont font;
     QFontMetricsF metrics;
+    std::unordered_map<std::string, double, TextHash, std::equal_to<>> widths;
   };
   std::vector<FontEntry> fonts_;
   size_t current_ = 0;  // index of the font in force
+  // The font the painter holds: setting it again resolves it anew.
+  std::optional<size_t> painterFont_;
 };
 
 // The face that stands in for a font name on this machine.

@@ -126,6 +126,7 @@ class PrintRun {
   CardRenderer renderer_;
   ResidentSelection selection_;
   FixedTables ownTables_;
+  TextCardWriter textCards_;
 
   Ranges read_;
   bool singleResident_ = false;  // one unit and one resident
@@ -479,7 +480,7 @@ void PrintRun::drawCard() {
   if (!renderer_.drawsOnScreen(ctx) && env_.printer) pageOpen_ = !endedPage;
   if (endedPage) storePage();
   if (endedPage && !walkThrough())
-    MakeTxt(env_.drives, env_.facility, run_.TextCardFile, env_.resident, run_.MealLocations);
+    MakeTxt(env_.drives, env_.facility, run_.TextCardFile, env_.resident, run_.MealLocations, &textCards_);
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
     env_.hooks.waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }

@@ -58,34 +58,55 @@ void PrepareTextCardFolder(const DriveMap& drives, const std::string& textFile) 
 }
 
 bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string& textFile,
-             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations) {
+             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations,
+             TextCardWriter* writer) {
   if (textFile.empty() || !facility.MakeTextFile) return false;
   // The export is appended in place, past the drive map's writes: a dry
   // run leaves it alone.
   if (drives.dryRun()) return true;
-  const auto host = drives.hostPath(textFile);
-  if (!host) return false;
   std::string block;
   block.reserve(static_cast<size_t>(kTextCardLineLength) * kTextCardLines);
   for (const std::string& text : textCardLines(facility, resident, MealLocations)) block += text + "\r\n";
+  if (writer) return writer->append(drives, textFile, block, trim(resident.NameLine));
+  TextCardWriter once;
+  return once.append(drives, textFile, block, trim(resident.NameLine));
+}
 
-  // The file only ever grows, card by card, so it is not rewritten
-  // through a temporary file like our other files: the card is written
-  // after the last whole line and flushed, and a card that does not fit
-  // (a full disk) is cut off again, leaving the file as it was.
-  const int fd = ::open(host->c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) {
+bool TextCardWriter::open(const DriveMap& drives, const std::string& textFile) {
+  close();
+  const auto host = drives.hostPath(textFile);
+  if (!host) return false;
+  fd_ = ::open(host->c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0) {
     drives.report(FileFault::WriteFailed, textFile, "could not be opened (" + systemError(errno) + ")");
     return false;
   }
   struct stat st {};
-  const off_t length = ::fstat(fd, &st) == 0 ? st.st_size : 0;
+  length_ = ::fstat(fd_, &st) == 0 ? st.st_size : 0;
   // The next line follows the last whole line; a torn tail is overwritten.
-  off_t at = length / kTextCardLineLength * kTextCardLineLength;
-  std::string_view rest = block;
+  end_ = length_ / kTextCardLineLength * kTextCardLineLength;
+  path_ = textFile;
+  return true;
+}
+
+void TextCardWriter::close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  path_.clear();
+}
+
+bool TextCardWriter::append(const DriveMap& drives, const std::string& textFile, std::string_view lines,
+                            const std::string& owner) {
+  if ((fd_ < 0 || path_ != textFile) && !open(drives, textFile)) return false;
+  // The file only ever grows, card by card, so it is not rewritten
+  // through a temporary file like our other files: the card is written
+  // after the last whole line and synced, and a card that does not fit
+  // (a full disk) is cut off again, leaving the file as it was.
+  off_t at = end_;
+  std::string_view rest = lines;
   int error = 0;
   while (!rest.empty() && error == 0) {
-    const ssize_t n = ::pwrite(fd, rest.data(), rest.size(), at);
+    const ssize_t n = ::pwrite(fd_, rest.data(), rest.size(), at);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       error = n == 0 ? ENOSPC : errno;
@@ -94,15 +115,17 @@ bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string
       at += n;
     }
   }
-  if (error == 0 && ::fsync(fd) != 0) error = errno;
-  if (error != 0) (void)::ftruncate(fd, length);
-  ::close(fd);
+  if (error == 0 && ::fsync(fd_) != 0) error = errno;
   if (error != 0) {
+    (void)::ftruncate(fd_, length_);
+    close();  // the next card opens the file afresh
     drives.report(FileFault::WriteFailed, textFile,
-                  "could not take the card of " + trim(resident.NameLine) + " (" + systemError(error) +
+                  "could not take the card of " + owner + " (" + systemError(error) +
                       "); the file is left as it was");
     return false;
   }
+  end_ = at;
+  length_ = at;
   return true;
 }
 

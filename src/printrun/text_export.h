@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "data/drive_map.h"
 #include "data/facility.h"
@@ -31,7 +32,37 @@ void PrepareTextCardFolder(const DriveMap& drives, const std::string& textFile);
 // or the facility's marker switched the export off; whether the run is a
 // walk-through is the caller's test. A card that cannot be written is
 // reported through the drive map; the file keeps what it held.
+// A run passes its TextCardWriter, which keeps the file open from card to
+// card.
+class TextCardWriter;
 bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string& textFile,
-             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations);
+             const ResidentRecord& resident, const std::array<std::string, 4>& MealLocations,
+             TextCardWriter* writer = nullptr);
+
+// The text card file held open over a run: opening and closing it for every
+// card cost more than making the card. Each card is still written after the
+// last whole line and synced on its own, and one that does not fit is cut
+// off again.
+class TextCardWriter {
+ public:
+  TextCardWriter() = default;
+  TextCardWriter(const TextCardWriter&) = delete;
+  TextCardWriter& operator=(const TextCardWriter&) = delete;
+  ~TextCardWriter() { close(); }
+
+  // Writes the lines; a failure is reported through the drive map, naming
+  // the card's owner.
+  bool append(const DriveMap& drives, const std::string& textFile, std::string_view lines,
+              const std::string& owner);
+
+ private:
+  bool open(const DriveMap& drives, const std::string& textFile);
+  void close();
+
+  std::string path_;
+  int fd_ = -1;
+  long long end_ = 0;     // where the next card goes
+  long long length_ = 0;  // the file's length before it
+};
 
 }  // namespace mc

@@ -90,8 +90,7 @@ TEST_P(BarCodeScan, EachColumnCarriesItsMealLetterAndTheFileNameOfTheResidentPri
                               shellQuote(pdf.string()) + " --trace " + shellQuote(trace.string()) +
                               " print --set 2");
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  std::ifstream traceFile(trace);
-  const auto names = nameLines(std::string(std::istreambuf_iterator<char>(traceFile), {}));
+  const auto names = nameLines(test::readFile(trace));
   ASSERT_GE(names.size(), 10u);
 
   // The strip under the frame of each column, on every page, at 300 dpi.

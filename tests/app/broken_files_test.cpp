@@ -26,14 +26,9 @@ struct BrokenFileCase {
   bool writes = false;  // the program writes this file by design
 };
 
-std::string bytesOf(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::vector<BrokenFileCase> cases() {
   std::vector<BrokenFileCase> out;
-  std::istringstream in(bytesOf(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / "cases.txt"));
+  std::istringstream in(test::readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / "cases.txt"));
   for (std::string line; std::getline(in, line);) {
     if (trim(line).empty() || line[0] == '#') continue;
     std::vector<std::string> fields;
@@ -60,7 +55,7 @@ TEST(BrokenFiles, EachDamagedFileGivesItsBehaviourAndStaysAsItWas) {
     if (c.fixture == "-") {
       fs::remove(target);
     } else {
-      damaged = bytesOf(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / c.fixture);
+      damaged = test::readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / c.fixture);
       std::ofstream(target, std::ios::binary | std::ios::trunc) << damaged;
     }
     const fs::path pdf = scratch.root() / "cards.pdf";
@@ -71,7 +66,7 @@ TEST(BrokenFiles, EachDamagedFileGivesItsBehaviourAndStaysAsItWas) {
     if (c.fixture == "-")
       EXPECT_FALSE(fs::exists(target));
     else if (!c.writes)
-      EXPECT_EQ(bytesOf(target), damaged);
+      EXPECT_EQ(test::readFile(target), damaged);
     if (r.exitCode == 0) EXPECT_EQ(test::runShell("qpdf --check " + test::shellQuote(pdf.string())).exitCode, 0);
   }
 }

@@ -20,11 +20,6 @@ using test::runMealcards;
 using test::runShell;
 using test::shellQuote;
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-void spit(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
 
 std::string pdfText(const fs::path& pdf) { return runShell("pdftotext -layout " + shellQuote(pdf.string()) + " -").out; }
 int pdfPages(const fs::path& pdf) { return std::stoi("0" + runShell("qpdf --show-npages " + shellQuote(pdf.string())).out); }
@@ -33,14 +28,14 @@ TEST(DamagedData, ResidentFilesAreNamedCardsMarkedAndUnreadableOnesLeftOut) {
   test::TempDrives scratch;
   const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
   const fs::path data = demo / "c" / "dnv" / "res" / "dataMGC";
-  const std::string baker = slurp(data / "RS00102.~MGC");
-  spit(data / "RS00102.~MGC", baker.substr(0, 100 * 82 + 7));  // cut short
+  const std::string baker = test::readFile(data / "RS00102.~MGC");
+  test::writeFile(data / "RS00102.~MGC", baker.substr(0, 100 * 82 + 7));  // cut short
   std::string lf;  // Dubois: LF-only line ends
-  const std::string dubois = slurp(data / "RS00104.~MGC");
+  const std::string dubois = test::readFile(data / "RS00104.~MGC");
   for (size_t at = 0; at < dubois.size(); at += 82) lf += dubois.substr(at, 81) + "\n";
-  spit(data / "RS00104.~MGC", lf);
-  spit(data / "RS00103.~MGC", "");                               // Castillo: emptied
-  spit(data / "RS00105.~MGC", std::string(65026, '\0'));         // Eriksen: zeroed
+  test::writeFile(data / "RS00104.~MGC", lf);
+  test::writeFile(data / "RS00103.~MGC", "");                               // Castillo: emptied
+  test::writeFile(data / "RS00105.~MGC", std::string(65026, '\0'));         // Eriksen: zeroed
 
   const fs::path pdf = scratch.root() / "cards.pdf";
   const CommandResult r = runMealcards("--drives " + shellQuote(demo.string()) + " --date 12-06-26 --pdf " +
@@ -68,14 +63,14 @@ TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
   test::TempDrives scratch;
   const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
   const fs::path rosters = demo / "c" / "dnv" / "Rosters";
-  const std::string unit1 = slurp(rosters / "sfl1.MGC"), unit2 = slurp(rosters / "sfl2.MGC");
+  const std::string unit1 = test::readFile(rosters / "sfl1.MGC"), unit2 = test::readFile(rosters / "sfl2.MGC");
   // Unit 1 cut short in its third record; unit 2 lists Baker (unit 1,
   // bed 2) again at its first bed and someone at a bed past its last.
-  spit(rosters / "sfl1.MGC", unit1.substr(0, 2 * 122 + 40));
+  test::writeFile(rosters / "sfl1.MGC", unit1.substr(0, 2 * 122 + 40));
   std::string twice = unit1.substr(122, 122) + unit2.substr(122);
   twice += std::string(20 * 122, ' ');
   twice.replace(twice.size() - 122 + 32, 7, "RS00201");
-  spit(rosters / "sfl2.MGC", twice);
+  test::writeFile(rosters / "sfl2.MGC", twice);
   const std::string drives = "--drives " + shellQuote(demo.string());
 
   const CommandResult info = runMealcards(drives + " info");
@@ -113,7 +108,7 @@ TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
     EXPECT_EQ(pdfPages(b), 21) << "round " << round;
   }
   // Every card of every run is in the text card file, block by whole block.
-  const std::string cards = slurp(demo / "c" / "dnv" / "output" / "cards" / "TC.txt");
+  const std::string cards = test::readFile(demo / "c" / "dnv" / "output" / "cards" / "TC.txt");
   EXPECT_EQ(cards.size(), size_t{kRounds} * 2 * 21 * 68 * 62);
   for (size_t block = 0; block < cards.size(); block += 68 * 62)
     ASSERT_EQ(cards.compare(block, 3, " [["), 0) << "a torn card block at byte " << block;

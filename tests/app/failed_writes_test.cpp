@@ -23,11 +23,6 @@ using test::runMealcards;
 using test::runShell;
 using test::shellQuote;
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A tmpfs of `kib` KiB over `dir` (its files copied in), filled to the brim
 // but for `spare` bytes; unmounted at the end.
 class SmallDisk {
@@ -115,7 +110,7 @@ TEST(FailedWrites, PdfTargetThatIsNoFileIsRefusedAndNothingIsDeletedFirst) {
   std::ofstream(d.pdf) << "yesterday's cards";
   fs::rename(d.setup / "F.kvt", d.setup / "F.old");
   EXPECT_EQ(d.print(d.toPdf()).exitCode, 1);
-  EXPECT_EQ(slurp(d.pdf), "yesterday's cards");
+  EXPECT_EQ(test::readFile(d.pdf), "yesterday's cards");
   // A run that prints replaces it whole.
   fs::rename(d.setup / "F.old", d.setup / "F.kvt");
   ASSERT_EQ(d.print(d.toPdf()).exitCode, 0);
@@ -154,22 +149,22 @@ TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettings) {
   const CommandResult pdf = d.print("--pdf " + shellQuote(old.string()));
   EXPECT_EQ(pdf.exitCode, 1);
   EXPECT_NE(pdf.err.find(old.string() + ": cannot write the file"), std::string::npos) << pdf.err;
-  EXPECT_EQ(slurp(old), "yesterday's cards");
+  EXPECT_EQ(test::readFile(old), "yesterday's cards");
 
   const CommandResult traced = d.print(d.toPdf() + " --trace " + shellQuote(trace.string()));
   EXPECT_EQ(traced.exitCode, 1);
   EXPECT_NE(traced.err.find(trace.string() + ": cannot write the trace file"), std::string::npos) << traced.err;
-  EXPECT_EQ(slurp(trace), "yesterday's trace");
+  EXPECT_EQ(test::readFile(trace), "yesterday's trace");
   EXPECT_EQ(disk.leftovers(), 0);
 
   // The settings are saved as the run starts and again on Exit.
   const fs::path settings = d.setup / "Mcardset.MGC";
-  const std::string before = slurp(settings);
+  const std::string before = test::readFile(settings);
   SmallDisk setupDisk(d.setup, 256);
   const CommandResult saved = d.print(d.toPdf());
   EXPECT_EQ(saved.exitCode, 1);
   EXPECT_NE(saved.err.find("Mcardset.MGC): could not be written"), std::string::npos) << saved.err;
-  EXPECT_EQ(slurp(settings), before);
+  EXPECT_EQ(test::readFile(settings), before);
 }
 
 TEST(FailedWrites, TextCardsThatDoNotFitLeaveWholeCardsOnly) {

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "printrun/scripted_dialogs.h"
+#include "support/commands.h"
 #include "support/fixed_clock.h"
 #include "support/test_drives.h"
 #include "ui/easy_overlay.h"
@@ -59,10 +60,7 @@ class Launcher : public ::testing::Test {
   }
   fs::path host(const std::string& windowsPath) const { return fs::absolute(*t.drives().hostPath(windowsPath)); }
   void windowsProgram(const std::string& windowsPath) const { t.putFile(windowsPath, "MZ\x90\x00 a Windows program"); }
-  std::string readLog() const {
-    std::ifstream in(log);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string readLog() const { return test::readFile(log); }
   // The log of a program left running: wait until it has written `lines`.
   std::string waitForLog(size_t lines) const {
     for (int i = 0; i < 200; ++i) {

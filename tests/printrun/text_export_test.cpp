@@ -23,10 +23,11 @@ class TextExport : public ::testing::Test {
     resident.SpecialInstructions[2][6] = "Lunch six";
   }
 
-  // As a run does: the cards folder is prepared once, then a card per page.
-  bool make() {
+  // As a run does: the cards folder is prepared once, then a card per page
+  // (a run keeps the file open in its writer).
+  bool make(TextCardWriter* writer = nullptr) {
     PrepareTextCardFolder(t.drives(), textCardFilePath(facility));
-    return MakeTxt(t.drives(), facility, textCardFilePath(facility), resident, locations);
+    return MakeTxt(t.drives(), facility, textCardFilePath(facility), resident, locations, writer);
   }
   std::string line(int n) const { return t.read(file).substr((n - 1) * 62, 62); }
 
@@ -37,12 +38,17 @@ class TextExport : public ::testing::Test {
   const std::string file = "c:\\dnv\\output\\cards\\TC.txt";
 };
 
-TEST_F(TextExport, TwoCardsAreAppendedAsFixedLines) {
-  ASSERT_TRUE(make());
+TEST_F(TextExport, CardsAreAppendedAsFixedLines) {
+  TextCardWriter run;
+  ASSERT_TRUE(make(&run));
   resident.NameLine = "102-B  Baker, Thomas";
+  ASSERT_TRUE(make(&run));
+  // Each card is on disk as soon as it is written: a card written without
+  // the run's writer follows the run's two.
+  ASSERT_EQ(t.read(file).size(), 2u * 68 * 62);
   ASSERT_TRUE(make());
   const std::string bytes = t.read(file);
-  ASSERT_EQ(bytes.size(), 2u * 68 * 62);
+  ASSERT_EQ(bytes.size(), 3u * 68 * 62);
   for (size_t end = 60; end < bytes.size(); end += 62) ASSERT_EQ(bytes.substr(end, 2), "\r\n") << end;
   const std::pair<int, std::string> lines[] = {
       {1, " [[   BREAKFAST   ]] at Maple Test Home"},

@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "render/picture_files.h"
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace mc {
@@ -23,12 +22,8 @@ std::string numberedBlocks(int blocks, const std::string& tail = "") {
 
 char blockLetter(const std::string& bytes, int n) { return bytes[(n - 1) * kScrambleBlock + 7]; }
 
-std::string read(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void write(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+using test::readFile;
+using test::writeFile;
 
 TEST(PictureFiles, ScramblingMovesBlocks19To1And1To15And15To19AndUnscramblingMovesThemBack) {
   const std::string original = numberedBlocks(25, "tail");
@@ -59,24 +54,24 @@ TEST(PictureFiles, AJpgBecomesItsScrambledAszAndIsGoneAndTheWorkingCopyReadsAsTh
   const fs::path folder = tmp.root() / "jpgs";  // "JPG" in a folder name is no extension
   fs::create_directories(folder);
   const std::string picture = numberedBlocks(30, "end");
-  write(folder / "Nectar.jpg", picture);
+  writeFile(folder / "Nectar.jpg", picture);
 
   const std::string asz = ConvertJPG((folder / "Nectar.jpg").string());
   EXPECT_EQ(asz, (folder / "Nectar.ASZ").string());
   EXPECT_FALSE(fs::exists(folder / "Nectar.jpg"));
   std::string scrambled = picture;
   ScrambleBytes(scrambled);
-  EXPECT_EQ(read(asz), scrambled);
+  EXPECT_EQ(readFile(asz), scrambled);
 
   const std::string copy = ConvertASZ(asz);
   EXPECT_EQ(copy, (folder / "Nectar.AS2").string());
-  EXPECT_EQ(read(copy), picture);
-  EXPECT_EQ(read(asz), scrambled);  // the .asz stays as it was
+  EXPECT_EQ(readFile(copy), picture);
+  EXPECT_EQ(readFile(asz), scrambled);  // the .asz stays as it was
   KCFil(copy);
   EXPECT_FALSE(fs::exists(copy));
 
   // Other names are refused and touch nothing.
-  write(folder / "notes.txt", "x");
+  writeFile(folder / "notes.txt", "x");
   EXPECT_EQ(ConvertJPG((folder / "notes.txt").string()), "");
   EXPECT_EQ(ConvertASZ((folder / "notes.txt").string()), "");
   EXPECT_EQ(ConvertJPG((folder / "missing.jpg").string()), "");

@@ -12,15 +12,13 @@ namespace fs = std::filesystem;
 
 namespace mc::test {
 
-namespace {
-
-std::string slurp(const fs::path& p) {
+std::string readFile(const fs::path& path) {
   std::ostringstream s;
-  s << std::ifstream(p, std::ios::binary).rdbuf();
+  s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();
 }
 
-}  // namespace
+void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string shellQuote(const std::string& text) {
   std::string out = "'";
@@ -37,8 +35,8 @@ CommandResult runShell(const std::string& command) {
   const int status = std::system(full.c_str());
   CommandResult r;
   r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = slurp(out);
-  r.err = slurp(err);
+  r.out = readFile(out);
+  r.err = readFile(err);
   std::error_code ec;
   fs::remove(out, ec);
   fs::remove(err, ec);

@@ -34,6 +34,11 @@ std::filesystem::path makeDemoFacility(const std::filesystem::path& dir,
 // The text of each page of a PDF file, read with pdftotext.
 std::vector<std::string> pdfPages(const std::filesystem::path& pdf);
 
+// The bytes of a host file, "" when it cannot be read; and a file written
+// whole with these bytes.
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+
 // True when text holds exactly this line.
 bool hasLine(const std::string& text, const std::string& line);
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "data/text.h"
+#include "support/commands.h"
 
 namespace fs = std::filesystem;
 
@@ -47,10 +48,7 @@ std::map<std::string, std::string> treeSnapshot(const fs::path& root) {
   std::map<std::string, std::string> out;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     std::string value = std::to_string(entry.last_write_time().time_since_epoch().count());
-    if (entry.is_regular_file()) {
-      std::ifstream in(entry.path(), std::ios::binary);
-      value += std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    if (entry.is_regular_file()) value += readFile(entry.path());
     out[fs::relative(entry.path(), root).string()] = value;
   }
   return out;

@@ -24,11 +24,3 @@ std::vector<TraceOp> opsOf(const std::vector<TraceOp>& ops, const std::string& k
 std::vector<TraceOp> textsOf(const std::vector<TraceOp>& ops, const std::string& s);
 
 }  // namespace mc::test
-
-// Where an operation stands: x and y of a text or circle, x1 and y1 of a line.
-#define EXPECT_AT(operation, X, Y)                                         \
-  do {                                                                     \
-    const bool line_ = (operation).op == "line";                           \
-    EXPECT_DOUBLE_EQ((operation)[line_ ? "x1" : "x"], X) << (operation).op; \
-    EXPECT_DOUBLE_EQ((operation)[line_ ? "y1" : "y"], Y) << (operation).op; \
-  } while (0)

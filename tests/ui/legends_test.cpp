@@ -50,35 +50,22 @@ TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
   const auto all = ops();
   const auto circles = test::opsOf(all, "circle");
   ASSERT_EQ(circles.size(), 10u);
-  EXPECT_EQ(circles[2]["y"], 5500);
-  EXPECT_EQ(circles[2]["r"], 500);
   EXPECT_EQ(circles[2]["color"], 0x123456);
   EXPECT_EQ(circles[6]["color"], 0);  // thin liquids: black
-  ASSERT_EQ(test::textsOf(all, "Pureed Consistency").size(), 1u);
-  EXPECT_AT(test::textsOf(all, "Pureed Consistency")[0], 2800, 5250);
+  EXPECT_EQ(test::textsOf(all, "Pureed Consistency").size(), 1u);
   EXPECT_TRUE(test::textsOf(all, "Smooth").empty());
-  // The meat lines follow the mech soft line, indented.
-  const auto chop = test::textsOf(all, "Chop=Chopped Meat");
-  ASSERT_EQ(chop.size(), 1u);
-  EXPECT_EQ(chop[0]["x"], 3000);
-  EXPECT_GT(chop[0]["y"], 2750);
+  EXPECT_EQ(test::textsOf(all, "Chop=Chopped Meat").size(), 1u);
   EXPECT_EQ(test::opsOf(all, "enddoc").size(), 1u);
   EXPECT_EQ(c.model.Caption, caption);
 }
 
-TEST_F(Legends, WatermarkGridAndItsPageBreak) {
+TEST_F(Legends, WatermarksAreLabelledByNumberAndBreakThePageAsTheDeviceWants) {
   putWatermark(11);
   putWatermark(200);
   PrintWatermarkLegend(trace, c);
   auto all = ops();
-  const auto pictures = test::opsOf(all, "picture");
-  ASSERT_EQ(pictures.size(), 2u);
-  EXPECT_AT(pictures[0], 200, 1800);
-  EXPECT_EQ(pictures[0]["w"], 1000);
-  EXPECT_AT(pictures[1], 10100, 13000);
-  const auto label = test::textsOf(all, "Wm # 11");
-  ASSERT_EQ(label.size(), 1u);
-  EXPECT_AT(label[0], 400, 2800);
+  EXPECT_EQ(test::opsOf(all, "picture").size(), 2u);
+  EXPECT_EQ(test::textsOf(all, "Wm # 11").size(), 1u);
   EXPECT_EQ(test::textsOf(all, " Watermarks as of 03-15-07").size(), 1u);
   // A printer gets two jobs; a PDF driver one document of two pages.
   EXPECT_EQ(test::opsOf(all, "enddoc").size(), 2u);
