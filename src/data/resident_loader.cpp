@@ -90,8 +90,7 @@ bool containsAny(const std::string& upperText, const Markers& markers) {
 }
 
 // Puts `name` into line `line` of each meal's list, empty for the meals
-// whose list another meal's marker keeps it off.
-// Puts an item on line `line` of each meal's list; an item already on that
+// whose list another meal's marker keeps it off. An item already on that
 // line (the list's last, once it is full) is counted in `lost`.
 void putItem(ListsByMeal& lists, std::array<int, 4>& lost, int line, const std::string& name,
              const Markers (&elsewhere)[4]) {

@@ -35,10 +35,21 @@ double CardPage::topTextX(int k) const {
   return geo.C[3] + (screen ? 70 : 50);
 }
 
+namespace {
+
+std::string pastLastLine(int meal, std::string_view list, const char* how, int lines, const char* what) {
+  return std::string(mealName(meal)) + " " + std::string(list) + how + " the card's last line: " +
+         std::to_string(lines) + (lines == 1 ? " line " : " lines ") + what;
+}
+
+}  // namespace
+
 void CardPage::cutOff(int meal, std::string_view list, int lines) const {
-  if (lines <= 0 || !warn) return;
-  warn(std::string(mealName(meal)) + " " + std::string(list) + " cut off at the card's last line: " +
-       std::to_string(lines) + (lines == 1 ? " line" : " lines") + " not printed");
+  if (lines > 0 && warn) warn(pastLastLine(meal, list, " cut off at", lines, "not printed"));
+}
+
+void CardPage::runsOver(int meal, std::string_view list, int lines) const {
+  if (lines > 0 && warn) warn(pastLastLine(meal, list, " runs past", lines, "printed over the special instructions"));
 }
 
 int textLinesAfter(std::span<const std::string> lines, int last) {

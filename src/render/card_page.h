@@ -71,8 +71,10 @@ struct CardPage {
   // X of the top name and diet lines in column k.
   double topTextX(int k) const;
   // Tells `warn` of `lines` lines of the meal's `list` ("likes", "menu")
-  // that stand past the card's last line for them and are not printed.
+  // that stand past the card's last line for them: not printed, or printed
+  // over the special instructions.
   void cutOff(int meal, std::string_view list, int lines) const;
+  void runsOver(int meal, std::string_view list, int lines) const;
 };
 
 // Lines of `lines` after line `last` that hold more than blanks.

@@ -101,7 +101,7 @@ void DrawMealCardLines(const CardPage& page, int k) {
     // The lines and their marker boxes stand 250 above their row.
     PrintMarkedLine(page, text, page.geo.C[k] + 200, row - 250, style);
   }
-  page.cutOff(meal, "menu", past);
+  page.runsOver(meal, "menu", past);
 }
 
 void DrawMealCardLists(const CardPage& page, int k) {

@@ -78,7 +78,8 @@ TEST_F(ListRoom, MenusLongerThanTheCardAreToldAndStillPrinted) {
   EXPECT_TRUE(drawnWarnings().empty());
   foods(2, 22);
   EXPECT_EQ(drawnWarnings(),
-            (std::vector<std::string>{"Lunch menu cut off at the card's last line: 3 lines not printed"}));
+            (std::vector<std::string>{
+                "Lunch menu runs past the card's last line: 3 lines printed over the special instructions"}));
   // Printed all the same: a food left off could be one the resident must not get.
   EXPECT_EQ(textsOf(draw(), "Food 22").size(), 1u);
 

@@ -179,11 +179,12 @@ void EasyOverlayWindow::check() {
   if (c.running() || c.Ended) return;
   // The run's questions get the command line's answers (Yes, and each
   // input box its default, the card date the window shows), so the check
-  // tells what the print would do as it stands.
+  // tells what the print would do as it stands. It is no action of the
+  // window's: no printer is opened for it, and the model it leaves is the
+  // one the window shows.
   ScriptedDialogs answers;
-  PreflightReport report;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  main_.act([&] { report = Preflight(c, 0, answers); });
+  const PreflightReport report = Preflight(c, 0, answers);
   QApplication::restoreOverrideCursor();
 
   QStringList lines;
