@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -15,6 +16,7 @@
 #include "platform/qt_surface.h"
 #include "preview_steps.h"
 #include "print_output.h"
+#include "ui/run_lock.h"
 #include "ui/window/easy_overlay_window.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_dialogs.h"
@@ -91,6 +93,9 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   Controller& c = context->controller;
   const auto screen = QtSurface::screen();
   c.screen = screen.get();
+  // A print from the window waits for another program run only briefly:
+  // the window does not answer while it waits.
+  c.lockWaitSeconds = std::min(runLockWaitSeconds(), 2.0);
 
   // The printer: --pdf or --printer for the whole program run, else the
   // queue chosen in Combo1, opened again when the choice changes.

@@ -18,12 +18,12 @@
 #include "platform/qpdf_merger.h"
 #include "platform/qt_picture_store.h"
 #include "print_output.h"
-#include "run_lock.h"
 #include "printrun/print_run.h"
 #include "terminal_progress.h"
 #include "ui/easy_overlay.h"
 #include "ui/main_actions.h"
 #include "ui/program_startup_steps.h"
+#include "ui/run_lock.h"
 
 namespace mc::app {
 
@@ -50,12 +50,9 @@ class PrintSteps : public ProgramStartupSteps {
  public:
   explicit PrintSteps(PrintOutput& output) : output_(output) {}
   void GetSet(Controller& c) override {
-    const auto settings = c.drives.hostPath(c.settingsFile.path());
-    std::error_code ec;
-    if (settings && std::filesystem::is_directory(settings->parent_path(), ec) &&
-        !lock_.acquire(settings->string() + ".lock", runLockWaitSeconds())) {
+    if (!c.holdFacility(runLockWaitSeconds())) {
       failed = true;
-      fail(lock_.error());
+      fail(c.lockError());
       return;
     }
     ProgramStartupSteps::GetSet(c);
@@ -72,7 +69,6 @@ class PrintSteps : public ProgramStartupSteps {
 
  private:
   PrintOutput& output_;
-  RunLock lock_;
 };
 
 // What print does after start-up.
