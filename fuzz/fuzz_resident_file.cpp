@@ -21,6 +21,7 @@
 #include "data/name_table.h"
 #include "data/resident_json.h"
 #include "data/resident_loader.h"
+#include "fuzz_drive.h"
 
 namespace {
 
@@ -53,16 +54,6 @@ struct Scene {
   }
 };
 
-// Takes a length-prefixed part off the front of the input.
-std::string_view take(std::string_view& in) {
-  if (in.size() < 2) return in.substr(0, 0);
-  const size_t n = static_cast<unsigned char>(in[0]) | static_cast<unsigned char>(in[1]) << 8;
-  in.remove_prefix(2);
-  const std::string_view part = in.substr(0, n);
-  in.remove_prefix(part.size());
-  return part;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -71,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (in.empty()) return 0;
   const auto settings = static_cast<unsigned char>(in[0]);
   in.remove_prefix(1);
-  const std::string_view names = take(in);
-  const std::string_view diet = take(in);
+  const std::string_view names = fuzz::take(in);
+  const std::string_view diet = fuzz::take(in);
 
   scene.write(mc::nameTablePath(scene.facility), names);
   scene.write(scene.facility.folder(39) + "\\dietFZ", diet);

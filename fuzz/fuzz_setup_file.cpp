@@ -3,10 +3,6 @@
 // first byte chooses where the bytes go: even, the setup file on drive c;
 // odd, the find file a:\find.kvt, with the same bytes also written as
 // c:\x\f.kvt so that a find file naming "c:\x" leads somewhere.
-#include <signal.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +10,7 @@
 #include <string>
 
 #include "data/setup_file.h"
+#include "fuzz_drive.h"
 
 namespace {
 
@@ -24,28 +21,10 @@ class FixedClock : public mc::Clock {
   mc::DateTime now() const override { return {{2026, 12, 1}, 10, 5, 0}; }
 };
 
-// One drive folder per fuzzing process. libFuzzer leaves with _Exit, so a
-// process cannot clean up after itself: each new one removes the folders of
-// processes that are gone.
+// One drive folder per fuzzing process (see fuzz_drive.h).
 const fs::path& root() {
-  static const fs::path dir = [] {
-    const fs::path tmp = fs::temp_directory_path();
-    const std::string prefix = "mealcards_fuzz_setup_file.";
-    std::error_code ec;
-    for (fs::directory_iterator it(tmp, ec), end; !ec && it != end; it.increment(ec)) {
-      const std::string name = it->path().filename().string();
-      if (name.rfind(prefix, 0) != 0) continue;
-      const long pid = std::atol(name.c_str() + prefix.size());
-      if (pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-        std::error_code ignored;
-        fs::remove_all(it->path(), ignored);
-      }
-    }
-    const fs::path mine = tmp / (prefix + std::to_string(getpid()));
-    fs::create_directories(mine, ec);
-    return mine;
-  }();
-  return dir;
+  static const fuzz::Drive drive("fuzz_setup_file");
+  return drive.root;
 }
 
 void write(const fs::path& path, const std::string& bytes) {

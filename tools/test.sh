@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs every test, then runs each fuzz target for
-# a bounded time (MEALCARDS_FUZZ_SECONDS, default 20 per target).
+# a few seconds (MEALCARDS_FUZZ_SECONDS, default 5 per target).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +14,7 @@ cmake --build build-asan
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DMEALCARDS_FUZZ=ON -DMEALCARDS_TESTS=OFF -DMEALCARDS_BENCH=OFF >/dev/null
-seconds=${MEALCARDS_FUZZ_SECONDS:-20}
+seconds=${MEALCARDS_FUZZ_SECONDS:-5}
 for source in fuzz/*.cpp; do
   [ -e "$source" ] || continue
   name=$(basename "$source" .cpp)

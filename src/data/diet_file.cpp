@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "data/data_file_names.h"
+#include "data/record_shape.h"
 #include "data/text.h"
 
 namespace fs = std::filesystem;
@@ -27,12 +28,27 @@ void DietFile::open(const DriveMap& drives, const std::string& windowsPath) {
   if (isFile && file_.exists() && !recentlyChanged_ && windowsPath == path_ && *host == host_ && size == size_ &&
       mtime == mtime_)
     return;
+  // A file read again for its recent change is named again only when its
+  // damage changed.
+  const bool sameFile = windowsPath == path_;
+  const std::string before = std::move(damage_);
   path_ = windowsPath;
   host_ = host.value_or(fs::path());
   size_ = size;
   mtime_ = mtime;
   recentlyChanged_ = isFile && fs::file_time_type::clock::now() - mtime < std::chrono::seconds(2);
   file_ = isFile ? RecordFile::read(*host, kRecordLength) : RecordFile({}, kRecordLength, false);
+  damage_ = isFile ? dietFileDamage(file_) : std::string();
+  if (!damage_.empty() && !(sameFile && damage_ == before))
+    drives.report(file_.tooLarge() ? FileFault::TooLarge : FileFault::Damaged, windowsPath, damage_);
+}
+
+std::string dietFileDamage(const RecordFile& file) {
+  if (file.tooLarge()) return "is larger than any diet file: not read";
+  const std::string_view bytes = file.bytes();
+  if (bytes.empty()) return "is empty";
+  if (std::string cut = recordCutShort(bytes, DietFile::kRecordLength); !cut.empty()) return cut;
+  return recordBytesDamage(bytes, DietFile::kRecordLength);
 }
 
 std::string findDietFile(const DriveMap& drives, const Facility& facility, std::string_view altFacCode) {
@@ -82,6 +98,9 @@ void LoadDietFile(ResidentRecord& record, DietFile& dietFile, const DriveMap& dr
   for (int k = 1; k <= 4; ++k) {
     const int code = record.DietCode[k];
     if (!dietCodeLooksUp(code)) continue;
+    // Selectors and markers from a damaged file may be another diet's: the
+    // card must not pass them off as sure.
+    if (!dietFile.damage().empty()) record.noteSharedDamage(dietFile.path(), dietFile.damage());
     const std::string rec = dietFile.record(code);
     const std::string marker = columns(rec, 26, 45);
     if (dietCodeMarks(code, marker)) record.DietCodeMarked = true;

@@ -27,11 +27,15 @@ class DietFile {
   static constexpr int kRecordLength = 200;
 
   // Makes the file at this Windows path the current one. A missing file
-  // reads as blanks.
+  // reads as blanks. A damaged one is read all the same and named through
+  // the drive map each time it is read.
   void open(const DriveMap& drives, const std::string& windowsPath);
 
   const std::string& path() const { return path_; }
   bool exists() const { return file_.exists(); }
+  // What is wrong with the file's shape, "" when it is sound (or missing):
+  // the selectors, markers and meal patterns of any diet may be wrong.
+  const std::string& damage() const { return damage_; }
   // Record n (the diet code), 200 characters; blanks beyond the end.
   std::string record(long n) const { return file_.record(n); }
 
@@ -42,7 +46,11 @@ class DietFile {
   std::filesystem::file_time_type mtime_{};
   bool recentlyChanged_ = false;
   RecordFile file_{{}, kRecordLength, false};
+  std::string damage_;
 };
+
+// What is wrong with the shape of a diet file, "" when it is sound.
+std::string dietFileDamage(const RecordFile& file);
 
 // The diet file in use: the first of the three candidates that exists, else
 // the last one (which then reads as blanks).

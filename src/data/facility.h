@@ -17,6 +17,10 @@ struct NursingUnit {
 // The facility's standard like and dislike names (folder 2 "\tolnm").
 struct NameTable {
   bool loaded = false;  // false: the file is missing, no likes or dislikes are listed
+  // What is wrong with the file's shape ("is cut short inside record 7"),
+  // "" when it is sound: any name read from it may be another's or garbled.
+  std::string damage;
+  std::string path;  // the Windows path it was read from
   std::array<std::string, 31> LikeNames{};     // 1..30
   std::array<std::string, 31> DislikeNames{};  // 1..30
 };

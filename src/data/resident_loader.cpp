@@ -5,6 +5,7 @@
 #include "data/data_file_names.h"
 #include "data/diet_classifier.h"
 #include "data/meal_slots.h"
+#include "data/record_shape.h"
 #include "data/resident_backup.h"
 #include "data/text.h"
 
@@ -125,22 +126,8 @@ std::string residentFileDamage(const RecordFile& file) {
   // Records 1..8 hold the room, name, dining codes and diet.
   constexpr size_t kDietRecordEnd = static_cast<size_t>(kDietPart[1].record) * kRecordLength;
   if (bytes.size() < kDietRecordEnd) return "ends before its diet record (" + std::to_string(bytes.size()) + " bytes)";
-  if (bytes.size() % kRecordLength != 0)
-    return "is cut short inside record " + std::to_string(bytes.size() / kRecordLength + 1);
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    if (c >= 32) continue;
-    if (c == 0) return "holds NUL bytes (record " + std::to_string(i / kRecordLength + 1) + ")";
-    // A record may end in CR LF; a line end anywhere else shifts every
-    // field after it.
-    const size_t col = i % kRecordLength;
-    if ((c == '\r' && col == kRecordLength - 2) || (c == '\n' && col == kRecordLength - 1 && bytes[i - 1] == '\r'))
-      continue;
-    if (c == '\n' || c == '\r')
-      return "has line ends inside record " + std::to_string(i / kRecordLength + 1) + " (LF-only line ends?)";
-    return "holds binary data (record " + std::to_string(i / kRecordLength + 1) + ")";
-  }
-  return {};
+  if (std::string cut = recordCutShort(bytes, kRecordLength); !cut.empty()) return cut;
+  return recordBytesDamage(bytes, kRecordLength);
 }
 
 std::string abbreviatedName(const std::string& name) {
@@ -230,6 +217,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   for (int meal = 1; meal <= 3; ++meal) likes[meal][1] = kLikesHeading;
 
   const bool haveNames = options.names && options.names->loaded;
+  bool listsStandardNames = false;
   if (haveNames) {
     const auto& likeNames = r.OwnNameTable ? r.OwnLikeNames : options.names->LikeNames;
     const auto& dislikeNames = r.OwnNameTable ? r.OwnDislikeNames : options.names->DislikeNames;
@@ -240,6 +228,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
       // Like number 5 is the facility's "large portions".
       if (i == 5) r.diet.LargePortion = 1;
       putItem(likes, next, likeNames[i], kLikeElsewhere);
+      listsStandardNames = !r.OwnNameTable;
       if (next < kLastListLine) ++next;
     }
 
@@ -257,9 +246,14 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
     for (int i = firstDislike; i <= firstDislike + 27; ++i) {
       if (!f.flag(kDislikeFlagsRecord, i)) continue;
       putItem(dislikes, next, dislikeNames[i], kDislikeElsewhere);
+      listsStandardNames = !r.OwnNameTable;
       if (next < kLastListLine) ++next;
     }
   }
+  // Names from a damaged standard table may be another's: a card that lists
+  // any (a dislike may be an allergy) says so.
+  if (listsStandardNames && !options.names->damage.empty())
+    r.noteSharedDamage(options.names->path, options.names->damage);
   r.Likes = arrangeBySlots(likes, order);
   r.Dislikes = arrangeBySlots(dislikes, order);
 

@@ -44,6 +44,16 @@ struct ResidentRecord {
   // What is wrong with the shape of the data file ("is empty", "holds NUL
   // bytes" ...); "" for a sound file. Such a record may be wrong anywhere.
   std::string Damage;
+  // The damaged shared files that values of this resident's card were read
+  // from (the name table for the likes and dislikes, the diet file, the
+  // dining location file): each path with what is wrong, "; " between them.
+  // "" when none. Such a card may be wrong where those values stand.
+  std::string SharedDamage;
+  void noteSharedDamage(const std::string& path, const std::string& damage) {
+    const std::string note = path + " " + damage;
+    if (SharedDamage.find(note) != std::string::npos) return;
+    SharedDamage += (SharedDamage.empty() ? "" : "; ") + note;
+  }
 
   std::string NameLine;
   std::string Room;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "data/text.h"
+#include "render/picture_files.h"
 
 namespace mc {
 
@@ -44,7 +45,9 @@ std::optional<bool> QtPictures::Loaded(const std::string& name) {
 bool QtPictures::Load(const std::string& name, const std::string& from) {
   Entry entry;
   stamp(name, entry);
-  entry.image = QImage(qPath(from));
+  // A runaway file is not decoded (CardPictures names it); a name given
+  // straight to image() meets the same limit here.
+  if (!pictureFileTooLarge(from)) entry.image = QImage(qPath(from));
   const bool ok = !entry.image.isNull();
   if (!ok) warnings_ << "mealcards: the picture " << cp1252ToUtf8(name) << " cannot be read; the cards print without it\n";
   entries_[name] = std::move(entry);

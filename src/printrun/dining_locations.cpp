@@ -2,13 +2,26 @@
 
 #include <algorithm>
 
+#include "data/record_shape.h"
 #include "data/text.h"
 #include "printrun/run_paths.h"
 
 namespace mc {
 
 void DiningLocations::read(const DriveMap& drives, const Facility& facility) {
-  file_ = drives.readRecords(diningFilePath(facility), kRecordLength);
+  path_ = diningFilePath(facility);
+  file_ = drives.readRecords(path_, kRecordLength);
+  damage_ = diningFileDamage(file_);
+  if (!damage_.empty() && !file_.tooLarge()) drives.report(FileFault::Damaged, path_, damage_);
+}
+
+std::string diningFileDamage(const RecordFile& file) {
+  if (file.tooLarge()) return "is larger than any dining location file: not read";
+  const std::string_view bytes = file.bytes();
+  if (!file.exists()) return {};
+  if (bytes.empty()) return "is empty";
+  if (std::string cut = recordCutShort(bytes, DiningLocations::kRecordLength); !cut.empty()) return cut;
+  return recordBytesDamage(bytes, DiningLocations::kRecordLength);
 }
 
 std::string DiningLocations::abbreviation(long n) const { return upper(columns(file_.record(n), 5, 7)); }

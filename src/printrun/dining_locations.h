@@ -19,10 +19,15 @@ class DiningLocations {
   // Look-ups stop here: locations past it are never printed on a card.
   static constexpr long kMaxRecords = 200;
 
-  // Reads the facility's file; a missing file reads as empty.
+  // Reads the facility's file; a missing file reads as empty. A damaged
+  // one is read all the same and named through the drive map.
   void read(const DriveMap& drives, const Facility& facility);
 
   bool exists() const { return file_.exists(); }
+  const std::string& path() const { return path_; }
+  // What is wrong with the file's shape, "" when it is sound (or missing):
+  // any location or hydration box looked up in it may be another's.
+  const std::string& damage() const { return damage_; }
   // Records that look-ups read: those of the file, at most 200.
   long count() const;
   // Columns 5-7 of record n, upper-cased; three blanks past the end.
@@ -36,6 +41,11 @@ class DiningLocations {
 
  private:
   RecordFile file_;
+  std::string path_;
+  std::string damage_;
 };
+
+// What is wrong with the shape of a dining location file, "" when it is sound.
+std::string diningFileDamage(const RecordFile& file);
 
 }  // namespace mc

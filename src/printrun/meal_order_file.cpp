@@ -31,6 +31,7 @@ std::string emptyMealOrderRecord() {
 }
 
 struct WorkingRoster {
+  int unit;
   std::string path;
   // Held in memory while the tray line is assembled, written once at the end.
   RecordFile copy;
@@ -103,7 +104,7 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     const long records = static_cast<long>((bytes.size() + roster::kRecordLength - 1) / roster::kRecordLength);
     const int last = static_cast<int>(
         std::min<long>({request.lastResident, facility.unit(u)->maxBeds, records}));
-    units.push_back({copy, RecordFile(std::move(bytes), roster::kRecordLength, true), last});
+    units.push_back({u, copy, RecordFile(std::move(bytes), roster::kRecordLength, true), last});
   }
 
   // The old meal-order file stays until the new one replaces it whole.
@@ -126,6 +127,14 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
   };
 
   const int firstResident = std::max(request.firstResident, 1);
+  // One resident, one tray per meal: a resident file that the rosters list
+  // again (any case) gets its trays at its first listing, in roster order.
+  std::map<std::string, std::pair<int, int>> firstListing;
+  for (const WorkingRoster& unit : units)
+    for (int r = firstResident; r <= unit.lastResident; ++r)
+      if (const std::string name = upper(trim(roster::residentFile(unit.copy.view(r)))); !name.empty())
+        firstListing.try_emplace(name, unit.unit, r);
+  std::vector<ListedAgain> listedAgain;
   for (size_t k = 0; k < order.size(); ++k) {
     const MealColumns* meal = mealColumns(order[k]);
     if (!meal) continue;
@@ -161,6 +170,15 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
           const std::string trimmed = trim(name);
           if (trimmed.empty() || !residentExists(trimmed)) continue;
           if (catchAll ? abbr == kPlaced : abbr != passAbbr) continue;
+          if (const auto& [firstUnit, firstBed] = firstListing[upper(trimmed)];
+              firstUnit != unit.unit || firstBed != r) {
+            putColumns(rec, col, col + 2, kPlaced);
+            unit.copy.put(r, rec);
+            const auto same = [&](const ListedAgain& l) { return l.unit == unit.unit && l.bed == r; };
+            if (std::none_of(listedAgain.begin(), listedAgain.end(), same))
+              listedAgain.push_back({unit.unit, r, trimmed, firstUnit, firstBed});
+            continue;
+          }
           putColumns(rec, col, col + 2, kPlaced);
           unit.copy.put(r, rec);
 
@@ -190,7 +208,7 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     if (unit.copy.changed()) written = drives.writeAll(unit.path, unit.copy.bytes()) && written;
   written = written && drives.writeAll(mealOrderPath, mealOrder.bytes());
 
-  return {1, static_cast<int>(*std::max_element(counter.begin(), counter.end())), written};
+  return {1, static_cast<int>(*std::max_element(counter.begin(), counter.end())), written, std::move(listedAgain)};
 }
 
 }  // namespace mc

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/drive_map.h"
 #include "data/facility.h"
@@ -62,6 +63,16 @@ struct MealOrderRequest {
   std::function<void()> showCaption;
 };
 
+// A resident file that the rosters list a second time (in one unit or in
+// two): the tray line holds it once, at its first listing.
+struct ListedAgain {
+  int unit = 0;
+  int bed = 0;
+  std::string file;  // trimmed
+  int firstUnit = 0;
+  int firstBed = 0;
+};
+
 struct ResidentRange {
   int first = 1;
   int last = 1;
@@ -69,6 +80,7 @@ struct ResidentRange {
   // written (reported through the drive map): the tray line on disk is not
   // this request's, and nothing may be printed from it.
   bool written = true;
+  std::vector<ListedAgain> listedAgain;
 };
 
 // Builds the meal-order file (and the working roster copies) for the

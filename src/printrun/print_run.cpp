@@ -12,6 +12,7 @@
 #include "printrun/menu_loader.h"
 #include "printrun/pdf_backup.h"
 #include "printrun/resident_selection.h"
+#include "printrun/roster_check.h"
 #include "printrun/run_paths.h"
 #include "printrun/text_export.h"
 #include "printrun/window_caption.h"
@@ -149,6 +150,8 @@ RunReport PrintRun::go() {
     return std::move(report_);
   }
   dining_.read(env_.drives, env_.facility);
+  report_.fileDamaged(env_.facility.names.path, env_.facility.names.damage);
+  report_.fileDamaged(dining_.path(), dining_.damage());
   byDiningLocation_ = model_.ByDiningLocation;
   for (;;) {
     passes();
@@ -223,7 +226,9 @@ bool PrintRun::start() {
 
 Date PrintRun::cardDateFromWindow() const {
   std::string text = model_.Text[15];
-  if (!CheckDate(text)) text = env_.facility.SetupValues[1];
+  // The check reads numbers the way people type them and lets through
+  // text such as "06-26-\n6" that is no date: the setup date serves then.
+  if (!CheckDate(text) || !parseMmDdYy(text)) text = env_.facility.SetupValues[1];
   if (auto date = parseMmDdYy(text)) return *date;
   // A setup date that is no date at all: the cards carry today's.
   return env_.host.clock().now().date;
@@ -274,6 +279,9 @@ void PrintRun::passes() {
       cancelled_ = true;
       return;
     }
+    for (const ListedAgain& l : range.listedAgain)
+      report_.leaveOut({l.unit, l.bed, l.file, "", LeftOutReason::DamagedFile,
+                        rosterPath(env_.facility, l.unit) + listedAgainText(l.firstUnit, l.firstBed)});
     // The assembly's range ends one past the last tray; the run stops at
     // the last one, so that back to front the first page is a full one.
     residentFirst = range.first;
@@ -470,6 +478,8 @@ void PrintRun::drawCard() {
     if (endedPage) countPage();
     if (!env_.resident.Damage.empty())
       warnCard(trim(kReviewMark) + " the data file " + env_.resident.ResidentPath + " " + env_.resident.Damage);
+    else if (!env_.resident.SharedDamage.empty())
+      warnCard(trim(kReviewMark) + " read from a damaged file: " + env_.resident.SharedDamage);
     else if (startsWith(env_.resident.Diet, kReviewMark))
       warnCard(trim(kReviewMark));
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);

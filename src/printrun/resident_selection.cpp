@@ -29,6 +29,10 @@ int mealOfLetter(char letter) {
   }
 }
 
+void markForReview(ResidentRecord& resident) {
+  if (!startsWith(resident.Diet, kReviewMark)) resident.Diet = kReviewMark + resident.Diet;
+}
+
 // A blank or nine-blank description leaves the user card's heading bare.
 std::string locationLabel(const std::string& description) {
   if (description.empty() || description == "   " || description == std::string(9, ' ')) return description;
@@ -97,6 +101,8 @@ void ResidentSelection::setMealLocations(const std::array<std::string, 4>& abbre
     run.MealLocations[meal] = "   ";
   }
   std::array<bool, 4> filled{};
+  if (!dining_.damage().empty() && abbreviations[1] + abbreviations[2] + abbreviations[3] != std::string(9, ' '))
+    env_.resident.noteSharedDamage(dining_.path(), dining_.damage());
   for (long n = 1; n <= dining_.count() && !(filled[1] && filled[2] && filled[3]); ++n) {
     const std::string abbr = dining_.abbreviation(n);
     for (int meal = 1; meal <= 3; ++meal) {
@@ -147,8 +153,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
     const auto listed = firstBed_.find(file);
     if (listed != firstBed_.end() && listed->second != std::pair<int, int>(unit_, run.ResidentNo))
       return leaveOut(LeftOutReason::DamagedFile, file,
-                      unitPath_ + " lists this resident again (first at unit " + std::to_string(listed->second.first) +
-                          " bed " + std::to_string(listed->second.second) + "): printed once");
+                      unitPath_ + listedAgainText(listed->second.first, listed->second.second));
   }
 
   // ---- Preparing the resident ----
@@ -159,6 +164,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   resident.Loaded = false;
   resident.ResidentFile = file;
   loadResidentAsSet(resident, env_.dietFile, env_.drives, env_.facility, model, run.MealOrder);
+  report_.fileDamaged(env_.dietFile.path(), env_.dietFile.damage());
   if (!resident.Damage.empty()) {
     // A damaged file whose name or diet cannot be read gives no card that
     // could reach the right tray; one that can carries the review mark.
@@ -170,7 +176,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
       resident.NameLine.clear();  // garbage, not a name to show anywhere
       return leaveOut(LeftOutReason::DamagedFile, file, resident.ResidentPath + " " + resident.Damage);
     }
-    if (!startsWith(resident.Diet, kReviewMark)) resident.Diet = kReviewMark + resident.Diet;
+    markForReview(resident);
   }
   if (!walkThrough) {
     if (model.Check[21] == 1 && !resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
@@ -216,6 +222,8 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
     // codes give the card its locations, never the previous resident's.
     setMealLocations({"", upper(resident.DiningCode[1]), upper(resident.DiningCode[2]), upper(resident.DiningCode[3])});
   }
+  // Values read from a damaged shared file could be wrong on this card.
+  if (!resident.SharedDamage.empty()) markForReview(resident);
   const int labelMeal = run.UserMealNo >= 1 && run.UserMealNo <= 3 ? run.UserMealNo : 1;
   run.LocationLabel = rules.catchAll ? std::string(kMissingDiningLocation) : locationLabel(run.MealLocations[labelMeal]);
 
@@ -227,7 +235,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   int d = resident.DietCode[1];
   if (d == 98 || d == 99) return leaveOut(LeftOutReason::NoTray, file);
   if (d < 1 || d > 200) {
-    if (!startsWith(resident.Diet, kReviewMark)) resident.Diet = kReviewMark + resident.Diet;
+    markForReview(resident);
     d = 3;
   }
   if (!rules.byCategory) return true;

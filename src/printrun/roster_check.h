@@ -23,6 +23,10 @@ struct RosterProblem {
 // when it is sound. A missing file is not this function's business.
 std::vector<RosterProblem> rosterProblems(const RecordFile& roster, int maxBeds);
 
+// What the report says of a resident listed a second time, after the
+// roster's path.
+std::string listedAgainText(int firstUnit, int firstBed);
+
 // The resident file named by a roster record, trimmed ("" for an empty bed).
 std::string rosterResidentFile(std::string_view record);
 

@@ -78,6 +78,13 @@ void RunReport::outputFailed(std::string output, std::string reason) {
   failedOutputs.push_back({std::move(output), std::move(reason)});
 }
 
+void RunReport::fileDamaged(const std::string& path, const std::string& damage) {
+  if (damage.empty()) return;
+  for (const DamagedFile& d : damagedFiles)
+    if (d.path == path && d.damage == damage) return;
+  damagedFiles.push_back({path, damage});
+}
+
 int RunReport::cards() const {
   int n = 0;
   for (const UnitTally& t : units) n += t.cards;
@@ -95,7 +102,9 @@ int RunReport::faults() const {
                                         [](const LeftOutResident& r) { return isFault(r.reason); }));
 }
 
-bool RunReport::hasProblems() const { return faults() > 0 || !warnings.empty() || !failedOutputs.empty(); }
+bool RunReport::hasProblems() const {
+  return faults() > 0 || !warnings.empty() || !failedOutputs.empty() || !damagedFiles.empty();
+}
 
 namespace {
 
@@ -120,6 +129,7 @@ std::vector<std::string> RunReport::summary() const {
   for (const CardWarning& w : warnings)
     lines.push_back("card with a warning: " + residentPlace(w.unit, w.place, w.file, w.name) + ": " + w.warning);
   for (const OutputFailure& f : failedOutputs) lines.push_back("output failed: " + f.output + ": " + f.reason);
+  for (const DamagedFile& d : damagedFiles) lines.push_back("damaged file: " + d.path + " " + d.damage);
 
   std::string total = plural(static_cast<int>(printed_.size()), "resident", "residents") + " printed (" +
                       plural(cards(), "card", "cards") + ", " + plural(pages(), "page", "pages") + ")";
@@ -128,6 +138,8 @@ std::vector<std::string> RunReport::summary() const {
   if (!warnings.empty()) total += "; " + plural(static_cast<int>(warnings.size()), "card", "cards") + " with a warning";
   if (!failedOutputs.empty())
     total += "; " + plural(static_cast<int>(failedOutputs.size()), "output", "outputs") + " failed";
+  if (!damagedFiles.empty())
+    total += "; " + plural(static_cast<int>(damagedFiles.size()), "damaged file", "damaged files") + " read";
   if (end == RunEnd::Cancelled) total += "; stopped before the end";
   lines.push_back(total);
   return lines;

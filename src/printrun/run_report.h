@@ -55,6 +55,14 @@ struct OutputFailure {
   std::string reason;
 };
 
+// A shared data file (name table, diet file, dining location file) whose
+// shape is wrong: the run read it all the same, and the cards that took a
+// value from it carry ">>Review<<".
+struct DamagedFile {
+  std::string path;
+  std::string damage;  // "is cut short inside record 3"
+};
+
 struct UnitTally {
   int unit = 0;
   int cards = 0;          // cards drawn for the unit's residents
@@ -76,6 +84,7 @@ class RunReport {
   std::vector<LeftOutResident> leftOut;
   std::vector<CardWarning> warnings;
   std::vector<OutputFailure> failedOutputs;
+  std::vector<DamagedFile> damagedFiles;
 
   // ---- filled by the run ----
   void countCard(int unit);
@@ -87,6 +96,8 @@ class RunReport {
   void printed(int unit, const std::string& file);
   void warn(CardWarning warning);
   void outputFailed(std::string output, std::string reason);
+  // Named once however often the run reads it.
+  void fileDamaged(const std::string& path, const std::string& damage);
 
   // ---- read by whoever started the run ----
   int cards() const;
@@ -95,7 +106,7 @@ class RunReport {
   // The residents that got cards, unit and file, in the order of the run.
   const std::vector<std::pair<int, std::string>>& printedResidents() const { return printed_; }
   // Anything that made the run less than complete: residents left out by
-  // fault, cards with a warning, failed outputs.
+  // fault, cards with a warning, failed outputs, damaged files.
   bool hasProblems() const;
   // Lines for people: one per unit, per resident left out, per warning,
   // per failed output, then a last line with the totals.

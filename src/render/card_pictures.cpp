@@ -31,6 +31,13 @@ std::string CardPictures::symbolStem(const SettingsModel& model, const std::stri
   return vod() + model.SymbolSuffix + name;
 }
 
+bool CardPictures::refusedAsTooLarge(const std::string& path) {
+  if (!pictureFileTooLarge(path)) return false;
+  store_.Warn("the picture " + path + " is larger than any picture file (" + std::to_string(kMaxDataFileBytes >> 20) +
+              " MB): not read; the cards print without it");
+  return true;
+}
+
 std::string CardPictures::Load(const std::string& windowsStem) {
   // A dry run (the pre-flight check) draws nothing, so it loads nothing:
   // loading renames a ".jpg" and writes a working copy.
@@ -38,6 +45,7 @@ std::string CardPictures::Load(const std::string& windowsStem) {
   const std::string jpg = windowsStem + ".jpg";
   if (drives_.fileExists(jpg)) {
     const auto host = drives_.hostPath(jpg);
+    if (host && refusedAsTooLarge(host->string())) return {};
     if (host && ConvertJPG(host->string()).empty()) {
       // A read-only pictures folder keeps its ".jpg": show it as it is.
       store_.Warn("cannot convert the picture " + host->string() + " to its .asz form; using it as it is");
@@ -51,6 +59,7 @@ std::string CardPictures::Load(const std::string& windowsStem) {
   const auto host = drives_.hostPath(asz);
   if (!host) return {};
   const std::string name = host->string();
+  if (refusedAsTooLarge(name)) return {};
   // Loaded once for the run: later cards paint the picture already held.
   if (const std::optional<bool> loaded = store_.Loaded(name)) return *loaded ? name : std::string();
   const std::string copy = ConvertASZ(name);

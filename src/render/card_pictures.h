@@ -67,6 +67,8 @@ class CardPictures {
  private:
   std::string vod() const;
   std::string findPhoto(const std::string& file, const SettingsModel& model);
+  // True, after a warning, for a picture file too large to be read.
+  bool refusedAsTooLarge(const std::string& path);
 
   const DriveMap& drives_;
   const Facility& facility_;

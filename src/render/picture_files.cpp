@@ -6,6 +6,7 @@
 #include <optional>
 #include <system_error>
 
+#include "data/file_problems.h"
 #include "data/text.h"
 
 namespace mc {
@@ -25,7 +26,9 @@ void moveBlocks(std::string& bytes, const size_t (&from)[3], const size_t (&to)[
   for (int i = 0; i < 3; ++i) bytes.replace((to[i] - 1) * kScrambleBlock, kScrambleBlock, old[i]);
 }
 
+// A file larger than any picture is not read: it would be held whole.
 std::optional<std::string> readFile(const std::string& path) {
+  if (pictureFileTooLarge(path)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -64,6 +67,12 @@ size_t extensionAt(const std::string& path, const char* ext) {
 }
 
 }  // namespace
+
+bool pictureFileTooLarge(const std::string& path) {
+  std::error_code ec;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  return !ec && size > kMaxDataFileBytes;
+}
 
 void ScrambleBytes(std::string& bytes) { moveBlocks(bytes, {19, 1, 15}, {1, 15, 19}); }
 void UnscrambleBytes(std::string& bytes) { moveBlocks(bytes, {15, 19, 1}, {1, 15, 19}); }

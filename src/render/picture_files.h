@@ -28,6 +28,9 @@ std::string ConvertJPG(const std::string& path);
 // its last character replaced by "2", and returns its path; "" for a path
 // without an "ASZ" extension or when the copy cannot be written.
 std::string ConvertASZ(const std::string& path);
+// Whether the file at `path` is larger than any data file
+// (kMaxDataFileBytes): such a picture is not read, converted or decoded.
+bool pictureFileTooLarge(const std::string& path);
 // Deletes a working copy.
 void KCFil(const std::string& path);
 

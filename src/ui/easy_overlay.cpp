@@ -53,27 +53,28 @@ void Command1_Click(Controller& c) {
 
 void Command3_Click(Controller& c) { printAndShowAgain(c); }
 
+void takeMenuDayPick(SettingsModel& m, std::string_view rec) {
+  EasyOverlayState& o = m.Overlay;
+  o.Text2 = bareNumber(leadingNumber(columns(rec, 1, 3)));
+  m.Text[5] = o.Text2;
+  o.Text3 = bareNumber(leadingNumber(columns(rec, 4, 6)));
+  m.Text[6] = o.Text3;
+  o.Text15 = columns(rec, 7, 14);
+  // The date the user picked is the one the cards must carry: it goes to
+  // the main window's field at once, not only when the overlay's field is
+  // next left.
+  m.Text[15] = o.Text15;
+}
+
 void Command5_Click(Controller& c) {
   const std::string setup = c.facility.folder(23);
   // Without the picker the file holds an earlier pick at best: it is not
   // taken, so that no menu days are printed that nobody chose now.
   if (!ExecCmd(c.programs(), c.dialogs, ProgramCall{setup + "\\Travolm.exe", {}, WindowStyle::Default, true}))
     return;
-  SettingsModel& m = c.model;
-  EasyOverlayState& o = m.Overlay;
   const RecordFile file = c.drives.readRecords(setup + "\\setup\\PutMD", kMenuDayRecordLength);
-  if (file.exists()) {
-    const std::string_view rec = file.view(1);
-    o.Text2 = bareNumber(leadingNumber(columns(rec, 1, 3)));
-    m.Text[5] = o.Text2;
-    o.Text3 = bareNumber(leadingNumber(columns(rec, 4, 6)));
-    m.Text[6] = o.Text3;
-    o.Text15 = columns(rec, 7, 14);
-    // The date the user picked is the one the cards must carry: it goes
-    // to the main window's field at once, not only when the overlay's
-    // field is next left.
-    m.Text[15] = o.Text15;
-  }
+  if (file.exists()) takeMenuDayPick(c.model, file.view(1));
+  EasyOverlayState& o = c.model.Overlay;
   o.Visible = true;
   o.Caption = "Menu Set to Print Menu Cycle Day #" + o.Text2 + "  to " + o.Text3;
 }

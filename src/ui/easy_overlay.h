@@ -24,6 +24,9 @@ void Command3_Click(Controller& c);
 // "Menu Day Picker": runs the picker, waits for it, and takes the menu days
 // and the card date it leaves in the menu-day file.
 void Command5_Click(Controller& c);
+// The menu-day file's record 1 (first and last menu day, card date) taken
+// into the overlay's and the main window's fields.
+void takeMenuDayPick(SettingsModel& m, std::string_view record);
 // "&Print Backup PDF Cards": the run's PDF backup in a PDF reader.
 void Command6_Click(Controller& c);
 // "Print One DLoc" and "Print One NUnit": ask which one, confirm, and run

@@ -5,8 +5,11 @@
 #include <random>
 
 #include "data/data_file_names.h"
+#include "data/diet_file.h"
+#include "data/name_table.h"
 #include "data/resident_backup.h"
 #include "data/resident_loader.h"
+#include "printrun/dining_locations.h"
 #include "support/resident_file.h"
 
 namespace mc {
@@ -77,6 +80,105 @@ TEST(ResidentFileShape, DamagedFileIsLoadedMarkedAndKeepsTheLastGoodBackup) {
   const ResidentRecord huge = load();
   EXPECT_EQ(huge.Damage, "is larger than any resident file: not read");
   EXPECT_EQ(t.read(backup), f.bytes(793));
+}
+
+// The facility's shared files: the name table (22 characters, 60 names),
+// the diet file (200) and the dining location file (48), each damaged in
+// the ways a hostile disk damages them.
+TEST(SharedFileShape, NamesEachKindOfDamage) {
+  struct Kind {
+    const char* name;
+    int length;
+    int records;
+    std::string (*damage)(const RecordFile&);
+  };
+  const Kind kinds[] = {{"name table", 22, 60, nameTableDamage},
+                        {"diet file", 200, 12, dietFileDamage},
+                        {"dining file", 48, 6, diningFileDamage}};
+  for (const Kind& k : kinds) {
+    SCOPED_TRACE(k.name);
+    const auto damage = [&](std::string bytes) { return k.damage(RecordFile(std::move(bytes), k.length, true)); };
+    std::string good, crlf, lf;
+    for (int n = 1; n <= k.records; ++n) {
+      const std::string text = "Record " + std::to_string(n);
+      good += Rec(k.length).at(1, text).str();
+      crlf += Rec(k.length).at(1, text).at(k.length - 1, "\r\n").str();
+      lf += Rec(k.length - 1).at(1, text).str() + "\n";
+    }
+    EXPECT_EQ(damage(good), "");
+    EXPECT_EQ(damage(crlf), "");
+    EXPECT_EQ(damage(""), "is empty");
+    EXPECT_EQ(damage(good.substr(0, good.size() - 5)), "is cut short inside record " + std::to_string(k.records));
+    EXPECT_NE(damage(lf), "");
+    std::string nul = good;
+    nul[k.length + 3] = '\0';
+    EXPECT_EQ(damage(nul), "holds NUL bytes (record 2)");
+  }
+  // A control byte in a name's first column marks an unused slot; fewer
+  // than 60 names is a table cut short at a record's end.
+  std::string table;
+  for (int n = 1; n <= 60; ++n) table += Rec(22).at(1, n % 7 ? "Name" : "\x01").str();
+  EXPECT_EQ(nameTableDamage(RecordFile(table, 22, true)), "");
+  EXPECT_EQ(nameTableDamage(RecordFile(table.substr(0, 30 * 22), 22, true)), "holds 30 of its 60 names");
+  // LF-only records that happen to fill whole records still shift the fields.
+  std::string lf;
+  for (int n = 1; n <= 48; ++n) lf += Rec(47).at(1, "Dining " + std::to_string(n)).str() + "\n";
+  EXPECT_EQ(diningFileDamage(RecordFile(lf, 48, true)), "has line ends inside record 1 (LF-only line ends?)");
+}
+
+class Sink : public FileProblems {
+ public:
+  void report(const FileProblem& p) override { found.push_back(p); }
+  std::vector<FileProblem> found;
+};
+
+TEST(SharedFileShape, CardsThatReadADamagedSharedFileAreMarkedOthersNot) {
+  test::TempDrives t;
+  Sink sink;
+  DriveMap drives(t.root());
+  drives.setProblems(&sink);
+  const Facility fac = test::testFacility();
+  test::writeNameTable(t, fac, {{1, "Coffee"}}, {{3, "Peanuts"}, {4, "Pork"}});
+  // A line end moved into the table: the names after it are shifted.
+  std::string names = t.read(nameTablePath(fac));
+  names.replace(22 * 32 + 2, 2, "\r\n");
+  t.putFile(nameTablePath(fac), names);
+  Facility withTable = fac;
+  withTable.names = ReadNameTable(drives, fac);
+  ASSERT_EQ(sink.found.size(), 1u);
+  EXPECT_EQ(sink.found[0].fault, FileFault::Damaged);
+  EXPECT_EQ(sink.found[0].detail, "has line ends inside record 33 (LF-only line ends?)");
+  EXPECT_EQ(withTable.names.DislikeNames[3], "Pe") << "a name carries no line end onto a card";
+
+  DietFile diet;
+  ResidentLoadOptions options;
+  options.names = &withTable.names;
+  const auto load = [&](const test::ResidentFile& f) {
+    f.write(t, fac, "RS00001", 793);
+    ResidentRecord r;
+    r.ResidentFile = "RS00001";
+    LoadResident(r, diet, drives, withTable, options);
+    return r.SharedDamage;
+  };
+  test::ResidentFile plain;
+  plain.name("Plain, Pat").diet(1, "REGULAR", "99");
+  EXPECT_EQ(load(plain), "") << "no name listed, no code looked up";
+  test::ResidentFile dislikes = plain;
+  dislikes.dislike(3);
+  EXPECT_EQ(load(dislikes), nameTablePath(fac) + " has line ends inside record 33 (LF-only line ends?)");
+  test::ResidentFile own = dislikes;
+  own.ownDislike(3, "Shellfish");
+  EXPECT_EQ(load(own), "") << "an own name table does not read the damaged one";
+
+  // A diet file cut short: every diet looked up in it is in doubt, and the
+  // file is named once however many residents read it.
+  t.putFile(dietFilePaths(fac, "").facility, std::string(200 * 3 + 17, ' '));
+  const std::string dietPath = findDietFile(drives, fac, "");
+  test::ResidentFile dieted = plain;
+  dieted.diet(1, "PUREED", "2");
+  EXPECT_EQ(load(dieted), dietPath + " is cut short inside record 4");
+  EXPECT_EQ(load(dieted), dietPath + " is cut short inside record 4");
+  EXPECT_EQ(std::count_if(sink.found.begin(), sink.found.end(), [&](const FileProblem& p) { return p.detail == "is cut short inside record 4"; }), 1);
 }
 
 }  // namespace

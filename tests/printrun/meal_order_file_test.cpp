@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,26 @@ TEST_F(MealOrderFile, BbbFillsTheBreakfastColumnOnce) {
   EXPECT_EQ(t.read(mealOrderFilePath(facility)),
             file({{"RS00101", "", ""}, {"RS201", "", ""}, {"RS00108", "", ""}, {"RS00202", "", ""}}));
   EXPECT_EQ(marks(1, 1), "--- MDR RDR");
+}
+
+TEST_F(MealOrderFile, AResidentListedAgainGetsOneTrayPerMealAndIsNamed) {
+  // RS00101 again in unit 1 (bed 6, any case) and in unit 4, whose MDR
+  // supper comes before bed 1's RDR supper: the trays stay at bed 1.
+  roster(1, {{"RS00101", "REGULAR", "MDR MDR RDR"}, {"", "", ""}, {"", "", ""}, {"", "", ""}, {"", "", ""},
+             {"rs00101", "REGULAR", "RDR RDR RDR"}});
+  roster(4, {{"RS00101", "REGULAR", "MDR MDR MDR"}});
+  request.lastUnit = 4;
+  const ResidentRange range = make("BLS");
+  EXPECT_EQ(t.read(mealOrderFilePath(facility)),
+            file({{"RS00101", "RS00101", "RS00108"}, {"RS201", "RS00202", "RS201"},
+                  {"RS00108", "RS201", "RS00101"}, {"RS00202", "RS00108", "RS00202"}}));
+  std::set<int> again;
+  for (const ListedAgain& l : range.listedAgain) {
+    again.insert(l.unit * 100 + l.bed);
+    EXPECT_EQ(l.firstUnit * 100 + l.firstBed, 101);
+  }
+  EXPECT_EQ(again, (std::set<int>{106, 401}));
+  EXPECT_EQ(range.listedAgain.size(), 2u);
 }
 
 TEST_F(MealOrderFile, WithoutDiningFileTheCatchAllTakesEveryone) {

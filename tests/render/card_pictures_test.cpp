@@ -112,6 +112,21 @@ TEST_F(CardPicturesTest, ThePhotographIsSoughtOnDriveCWhenTheFolderNamesAnother)
   EXPECT_EQ(pictures("RS00101").size(), 3u);
 }
 
+TEST_F(CardPicturesTest, APictureFileLargerThanAnyIsNamedAndLeftAsItWas) {
+  for (const char* ext : {".jpg", ".asz"}) {
+    SCOPED_TRACE(ext);
+    const std::string path = std::string("c:\\dnv\\pics\\RS00101") + ext;
+    drives.putFile(path, std::string(kMaxDataFileBytes + 1, 'J'));
+    EXPECT_TRUE(pictures("RS00101").empty());
+    EXPECT_TRUE(store.loads.empty()) << "nothing was decoded";
+    ASSERT_FALSE(store.warnings.empty());
+    EXPECT_NE(store.warnings.back().find("is larger than any picture file (8 MB): not read"), std::string::npos)
+        << store.warnings.back();
+    EXPECT_EQ(fs::file_size(*drives.drives().hostPath(path)), kMaxDataFileBytes + 1) << "not converted";
+    fs::remove(*drives.drives().hostPath(path));
+  }
+}
+
 TEST_F(CardPicturesTest, SymbolsComeInTheirSizesAndABrokenOneIsLeftOut) {
   resident.diet.Honey = 1;
   resident.diet.CalorieControl = 1;
