@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -13,6 +14,7 @@
 #include "data/card_date.h"
 #include "data/text.h"
 #include "ui/program_startup_steps.h"
+#include "ui/run_lock.h"
 #include "ui/window/easy_overlay_window.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_dialogs.h"
@@ -73,6 +75,9 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   auto context = AppContext::create(options, screenshots.empty() ? &shownDialogs : nullptr, true);
   if (!context) return kExitFailed;
   Controller& c = context->controller;
+  // A print from the window waits for another program run only briefly:
+  // the window does not answer while it waits.
+  c.lockWaitSeconds = std::min(runLockWaitSeconds(), 2.0);
 
   // The printer: --pdf or --printer for the whole program run, else the
   // queue chosen in Combo1.

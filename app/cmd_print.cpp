@@ -17,12 +17,12 @@
 #include "offscreen_application.h"
 #include "platform/qpdf_merger.h"
 #include "platform/qt_picture_store.h"
-#include "run_lock.h"
 #include "printrun/print_run.h"
 #include "terminal_progress.h"
 #include "ui/easy_overlay.h"
 #include "ui/main_actions.h"
 #include "ui/program_startup_steps.h"
+#include "ui/run_lock.h"
 
 namespace mc::app {
 
@@ -47,18 +47,12 @@ int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) 
 class PrintSteps : public ProgramStartupSteps {
  public:
   void GetSet(Controller& c) override {
-    const auto settings = c.drives.hostPath(c.settingsFile.path());
-    std::error_code ec;
-    if (settings && std::filesystem::is_directory(settings->parent_path(), ec) &&
-        !lock_.acquire(settings->string() + ".lock", runLockWaitSeconds())) {
-      c.startupError = lock_.error();
+    if (!c.holdFacility(runLockWaitSeconds())) {
+      c.startupError = c.lockError();
       return;
     }
     ProgramStartupSteps::GetSet(c);
   }
-
- private:
-  RunLock lock_;
 };
 
 // What print does after start-up.

@@ -32,6 +32,7 @@
 #include "settings/printer_list.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
+#include "ui/run_lock.h"
 
 namespace mc {
 
@@ -136,10 +137,24 @@ class Controller {
   void cancelRun() {
     if (running_) cancelRequested_ = true;
   }
+  // ---- One run per facility ----
+  // How long a print started here waits for another program run that holds
+  // the facility: briefly by default, so that a window never seems frozen.
+  double lockWaitSeconds = 2;
+  // Takes the facility's run lock (a file beside the settings file) and
+  // holds it until releaseFacility() or the controller's end. True when it
+  // is held, or when there is nothing to lock (no settings folder yet, or a
+  // dry run, which writes nothing); false, with lockError() saying why,
+  // when another program run kept it all that time.
+  bool holdFacility(double waitSeconds);
+  void releaseFacility() { lock_.release(); }
+  const std::string& lockError() const { return lock_.error(); }
+
   // What the last run (or the last refused start) did.
   const RunReport& lastReport() const { return lastReport_; }
   // Runs the print run with the window's choices, unless one is going on
-  // already; the caption is rebuilt from the state afterwards, however the
+  // already or another program run holds the facility (a message box says
+  // so); the lock taken for the run is let go after it; the caption is rebuilt from the state afterwards, however the
   // run ended.
   const RunReport& print();
 
@@ -185,6 +200,7 @@ class Controller {
   CountingSurface offScreen_{false};
   RunHooks quiet_;
   NoProgramLauncher noPrograms_;
+  RunLock lock_;
   bool running_ = false;
   bool cancelRequested_ = false;
   RunReport lastReport_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <utility>
 
@@ -13,6 +14,7 @@
 #include "support/resident_file.h"
 #include "support/test_drives.h"
 #include "ui/easy_overlay.h"
+#include "ui/run_lock.h"
 #include "ui/sibling_programs.h"
 
 namespace mc {
@@ -128,6 +130,28 @@ TEST_F(MainActions, ACancelledRunLeavesACaptionWithoutDotsAndASecondPrintIsRefus
   Command2_Click(c);
   EXPECT_TRUE(dialogs.shown().empty());
   EXPECT_TRUE(c.Ended);
+}
+
+TEST_F(MainActions, APrintWhileAnotherProgramRunHoldsTheFacilityIsRefusedSoonAndSaysWhy) {
+  for (int n = 1; n <= 8; ++n) c.model.Text[n] = "1";
+  const auto lockFile = t.drives().hostPath(c.settingsFile.path() + ".lock");
+  ASSERT_TRUE(lockFile);
+  RunLock other;  // another program run on the same facility
+  ASSERT_TRUE(other.acquire(*lockFile, 0));
+  c.lockWaitSeconds = 0.3;
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(Command1_Click(c).end, RunEnd::Refused);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2)) << "the window must not hang";
+  EXPECT_EQ(printer.counts.docs, 0);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text.rfind("Another run is printing for this facility", 0), 0u) << dialogs.shown()[0].text;
+
+  // Once it is gone the print goes through, and lets the facility go after.
+  other.release();
+  dialogs.clear();
+  EXPECT_EQ(Command1_Click(c).end, RunEnd::Finished);
+  EXPECT_EQ(printer.counts.docs, 1);
+  EXPECT_TRUE(other.acquire(*lockFile, 0)) << "the window's run kept the lock";
 }
 
 TEST_F(MainActions, PrintJustOneResidentShowsTheOverlayAgainAndPrintAllEnds) {

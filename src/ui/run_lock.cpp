@@ -1,4 +1,4 @@
-#include "run_lock.h"
+#include "ui/run_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -11,7 +11,7 @@
 
 #include "data/atomic_file.h"
 
-namespace mc::app {
+namespace mc {
 
 double runLockWaitSeconds() {
   const char* text = std::getenv("MEALCARDS_LOCK_WAIT");
@@ -21,13 +21,18 @@ double runLockWaitSeconds() {
   return *end == '\0' && seconds >= 0 && seconds <= 3600 ? seconds : 30;
 }
 
-RunLock::~RunLock() {
+RunLock::~RunLock() { release(); }
+
+void RunLock::release() {
   // Closing the file releases the lock; the file stays, so that a run
   // starting now never locks a file that a waiting run still holds open.
   if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
 }
 
 bool RunLock::acquire(const std::filesystem::path& path, double waitSeconds) {
+  release();
+  error_.clear();
   fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   if (fd_ < 0) {
     error_ = "cannot open the lock file " + path.string() + ": " + systemError(errno);
@@ -52,4 +57,4 @@ bool RunLock::acquire(const std::filesystem::path& path, double waitSeconds) {
   return false;
 }
 
-}  // namespace mc::app
+}  // namespace mc

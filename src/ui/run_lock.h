@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-namespace mc::app {
+namespace mc {
 
 class RunLock {
  public:
@@ -22,6 +22,9 @@ class RunLock {
   // it is held all that time or cannot be made.
   bool acquire(const std::filesystem::path& path, double waitSeconds);
   const std::string& error() const { return error_; }
+  bool held() const { return fd_ >= 0; }
+  // Lets the lock go (the destructor does too).
+  void release();
 
  private:
   int fd_ = -1;
@@ -32,4 +35,4 @@ class RunLock {
 // few seconds. $MEALCARDS_LOCK_WAIT (seconds) changes it.
 double runLockWaitSeconds();
 
-}  // namespace mc::app
+}  // namespace mc
