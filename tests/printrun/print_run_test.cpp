@@ -17,6 +17,7 @@
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
+#include "support/fixed_clock.h"
 #include "support/resident_file.h"
 #include "support/test_drives.h"
 #include "support/trace_ops.h"
@@ -37,10 +38,6 @@ struct Resident {
   bool select = false;
 };
 
-class Today : public Clock {
- public:
-  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
-};
 // Whoever started the run: counts the "Next Res" waits and the Exit
 // actions, and lends the traced printer and screen.
 class Host : public RunHost, public RunHooks {
@@ -68,7 +65,7 @@ class Host : public RunHost, public RunHooks {
   PdfMerger* merger = nullptr;
 
  private:
-  Today today_;
+  test::FixedClock today_;
   Dialogs& dialogs_;
   Surface& printer_;
   Surface& screen_;
