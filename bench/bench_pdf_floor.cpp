@@ -42,11 +42,14 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "data/text.h"
 #include "platform/qt_surface.h"
+#include "render/picture_files.h"
 
 extern char** environ;
 
@@ -140,6 +143,15 @@ QColor bgr(double value) {
   return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
+// A picture as the run paints it: a scrambled ".asz" is read as the
+// run's working copy would be, unscrambled.
+QImage picture(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (mc::upper(fs::path(path).extension().string()) == ".ASZ") mc::UnscrambleBytes(bytes);
+  return QImage::fromData(QByteArray::fromStdString(bytes));
+}
+
 struct Replay {
   std::vector<QFont> fonts;
   std::map<std::string, QImage> images;
@@ -183,7 +195,7 @@ Replay prepare(const std::string& tracePath) {
     } else if (kind == "picture") {
       const std::string src = r.at("src");
       auto it = replay.images.find(src);
-      if (it == replay.images.end()) it = replay.images.emplace(src, QImage(QString::fromStdString(src))).first;
+      if (it == replay.images.end()) it = replay.images.emplace(src, picture(src)).first;
       if (it->second.isNull()) continue;
       op = {Op::Picture, QPointF(num(r, "x"), num(r, "y")), QPointF(num(r, "w"), num(r, "h")), 0, {}, {}, 0,
             &it->second};

@@ -1,7 +1,9 @@
 #include "data/meal_lines.h"
 
 #include <algorithm>
+#include <array>
 #include <tuple>
+#include <unordered_map>
 
 #include "data/data_file_names.h"
 #include "data/meal_portions.h"
@@ -44,8 +46,17 @@ class MealBuilder {
   // Select menus offer every item; pseudo select is one too.
   bool selectMenu() const { return q_.kind == MenuKind::Select || q_.kind == MenuKind::PseudoSelect; }
 
+  // The files are asked for by every line of every meal: each is named and
+  // looked up once per card.
   const RecordFile& menuFile(int fileNumber) {
-    return files_.file(menuFilePath(f_, t_.MenuCode, q_.MenuDay, fileNumber), MenuFiles::kMenuRecordLength);
+    const RecordFile*& file = menus_[static_cast<size_t>(fileNumber)];
+    if (!file) file = &files_.file(menuFilePath(f_, t_.MenuCode, q_.MenuDay, fileNumber), MenuFiles::kMenuRecordLength);
+    return *file;
+  }
+  const RecordFile& itemFile(const std::string& category) {
+    const RecordFile*& file = items_[category];
+    if (!file) file = &files_.file(itemFilePath(f_, category), MenuFiles::kItemRecordLength);
+    return *file;
   }
   std::string variantField(std::string_view record, int v) const {
     return padCut(columns(record, t_.VariantColumn[v], t_.VariantColumn[v] + kFieldWidth - 1), kFieldWidth);
@@ -61,6 +72,8 @@ class MealBuilder {
   const Facility& f_;
   MenuFiles& files_;
   const MealLineRequest& q_;
+  std::array<const RecordFile*, 8> menus_{};  // by selector 1..7
+  std::unordered_map<std::string, const RecordFile*> items_;
 };
 
 void MealBuilder::put(MealLines& out, int meal, int& n, const std::string& text, const std::string& label) {
@@ -81,7 +94,7 @@ std::string MealBuilder::itemText(const std::string& record, int item, int varia
   if (alf() && startsWith(upper(category), "CONDIMN")) return kBlankText;
   if (category.empty()) return kReviewNoCategory;
   if (category.find('*') != std::string::npos) return kBlankText;
-  const RecordFile& items = files_.file(itemFilePath(f_, category), MenuFiles::kItemRecordLength);
+  const RecordFile& items = itemFile(category);
   if (!items.exists()) return kReviewNoItemFile;
   const std::string_view food = items.view(item);
 

@@ -57,13 +57,14 @@ bool QtPictures::Load(const std::string& name, const std::string& from) {
 void QtPictures::Warn(const std::string& message) { warnings_ << "mealcards: " << cp1252ToUtf8(message) << "\n"; }
 
 const QImage* QtPictures::image(const std::string& name) {
-  std::optional<bool> loaded = Loaded(name);
-  if (!loaded) {
-    Entry probe;
-    if (!stamp(name, probe)) return nullptr;
-    loaded = Load(name, name);
-  }
-  return *loaded ? &entries_[name].image : nullptr;
+  // Painted as loaded: the card's loaders asked Loaded() whether the file
+  // changed just before, and looking at the disk again for each of the
+  // dozen pictures a page paints costs more than drawing them.
+  if (const auto it = entries_.find(name); it != entries_.end())
+    return it->second.image.isNull() ? nullptr : &it->second.image;
+  Entry probe;
+  if (!stamp(name, probe)) return nullptr;
+  return Load(name, name) ? &entries_[name].image : nullptr;
 }
 
 }  // namespace mc

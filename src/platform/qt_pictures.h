@@ -28,8 +28,9 @@ class QtPictures final : public PictureLoader {
   bool Load(const std::string& name, const std::string& from) override;
   void Warn(const std::string& message) override;
 
-  // The picture kept under `name`; a name never loaded is taken for a
-  // picture file's path and read now. Null when there is no picture.
+  // The picture kept under `name`, as it was loaded (whether its file
+  // changed since is Loaded()'s to tell); a name never loaded is taken for
+  // a picture file's path and read now. Null when there is no picture.
   const QImage* image(const std::string& name);
 
  private:

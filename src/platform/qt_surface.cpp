@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <cmath>
 #include <system_error>
+#include <utility>
 
 #include "data/text.h"
 #include "platform/qt_pictures.h"
@@ -99,6 +100,7 @@ void QtSurface::applyPaper() {
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::white);
     clearPending_ = false;
+    kept_.items.clear();  // a new page size starts a blank page
     const int dotsPerMeter = static_cast<int>(std::lround(dpi_ / 0.0254));
     image_.setDotsPerMeterX(dotsPerMeter);
     image_.setDotsPerMeterY(dotsPerMeter);
@@ -173,44 +175,50 @@ const QFontMetricsF& QtSurface::metrics() {
   return fonts_[current_].metrics;
 }
 
-double QtSurface::width(std::string_view text, const QString* converted) {
+QtSurface::Measured& QtSurface::measured(std::string_view text) {
   font();
   FontEntry& entry = fonts_[current_];
   // Labels, diets and dining locations recur on every card; names and lists
   // do not, so the table is emptied now and then to keep memory flat over a
   // long run.
-  if (const auto it = entry.widths.find(text); it != entry.widths.end()) return it->second;
-  if (entry.widths.size() >= 4096) entry.widths.clear();
-  const double w = entry.metrics.horizontalAdvance(converted ? *converted : qText(text));
-  entry.widths.emplace(std::string(text), w);
-  return w;
+  if (const auto it = entry.texts.find(text); it != entry.texts.end()) return it->second;
+  if (entry.texts.size() >= 4096) entry.texts.clear();
+  return entry.texts.emplace(std::string(text), Measured{qText(text)}).first->second;
 }
 
-double QtSurface::TextWidth(std::string_view text) { return width(text); }
+double QtSurface::width(Measured& m) {
+  if (m.width < 0) m.width = fonts_[current_].metrics.horizontalAdvance(m.text);
+  return m.width;
+}
+
+double QtSurface::TextWidth(std::string_view text) { return width(measured(text)); }
 
 double QtSurface::TextHeight() { return metrics().height(); }
 
 void QtSurface::Print(std::string_view text, bool endLine) {
-  const QString s = qText(text);
-  const QFontMetricsF& m = metrics();
-  if (!s.isEmpty() && ready()) {
+  Measured& s = measured(text);
+  const QFontMetricsF& m = fonts_[current_].metrics;
+  if (deferred()) {
+    if (!s.text.isEmpty()) keep(RecordedPage::Op::Text, std::string(text), 0, 0, 0, 0, 0, endLine);
+  } else if (!s.text.isEmpty() && ready()) {
     if (painterFont_ != current_) {
       painter_.setFont(fonts_[current_].font);
       painterFont_ = current_;
     }
     painter_.setPen(qColor(ForeColor));
-    painter_.drawText(QPointF(CurrentX, CurrentY + m.ascent()), s);
+    painter_.drawText(QPointF(CurrentX, CurrentY + m.ascent()), s.text);
     pageHasInk_ = true;
   }
   if (endLine) {
     CurrentX = 0;
     CurrentY += m.height();
   } else {
-    CurrentX += width(text, &s);
+    CurrentX += width(s);
   }
 }
 
 void QtSurface::Line(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) {
+  if (deferred()) return keep(RecordedPage::Op::Line, {}, x1, y1, x2, y2, color, false, mode);
   if (!ready()) return;
   const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
   switch (mode) {
@@ -231,6 +239,7 @@ void QtSurface::Line(double x1, double y1, double x2, double y2, int32_t color, 
 }
 
 void QtSurface::Circle(double x, double y, double radius, int32_t color, bool filled) {
+  if (deferred()) return keep(RecordedPage::Op::Circle, {}, x, y, radius, 0, color, filled);
   if (!ready()) return;
   painter_.setPen(pen(color));
   painter_.setBrush(filled ? QBrush(qColor(color)) : QBrush(Qt::NoBrush));
@@ -240,6 +249,7 @@ void QtSurface::Circle(double x, double y, double radius, int32_t color, bool fi
 
 void QtSurface::PaintPicture(const std::string& source, double x, double y, double width,
                              double height) {
+  if (deferred()) return keep(RecordedPage::Op::Picture, source, x, y, width, height);
   // Painted from the program's one store: every surface and every page
   // use the same QImage of a picture.
   const QImage* image = QtPictures::shared().image(source);
@@ -294,6 +304,7 @@ void QtSurface::SetPaper(int paperSize, int orientation) {
 void QtSurface::Cls() {
   if (device_ != Device::Screen) return;
   if (painter_.isActive()) painter_.end();
+  kept_.items.clear();
   // The run clears the preview before every card, also while the cards go
   // to the printer; the page is filled only once something is drawn on it
   // or it is looked at.
@@ -342,7 +353,43 @@ void QtSurface::commitPdf() {
   pdfWritten_ = true;
 }
 
+void QtSurface::keep(RecordedPage::Op op, std::string text, double a, double b, double c, double d,
+                     int32_t color, bool flag, LineMode mode) {
+  RecordedPage::Item it;
+  it.op = op;
+  it.state = {CurrentX, CurrentY, FontName, FontSize, FontBold, FontItalic, FontUnderline, ForeColor, DrawWidth};
+  it.text = std::move(text);
+  it.flag = flag;
+  it.a = a, it.b = b, it.c = c, it.d = d;
+  it.color = color;
+  it.mode = mode;
+  kept_.items.push_back(std::move(it));
+}
+
+void QtSurface::paintKept() {
+  if (kept_.items.empty()) return;
+  RecordedPage page = std::exchange(kept_, {});
+  page.paper = paper_;
+  page.orientation = orientation_;
+  // The caller's position, font and pen stay as they were.
+  const RecordedPage::State state{CurrentX, CurrentY, FontName, FontSize, FontBold, FontItalic, FontUnderline,
+                                  ForeColor, DrawWidth};
+  painting_ = true;
+  replayPage(page, *this);
+  painting_ = false;
+  CurrentX = state.x;
+  CurrentY = state.y;
+  FontName = state.font;
+  FontSize = state.size;
+  FontBold = state.bold;
+  FontItalic = state.italic;
+  FontUnderline = state.underline;
+  ForeColor = state.color;
+  DrawWidth = state.width;
+}
+
 QImage QtSurface::image() {
+  if (device_ == Device::Screen) paintKept();
   // The painter writes straight into the image; a copy taken while it is
   // active would share the pixels it is still writing.
   if (device_ == Device::Screen && painter_.isActive()) painter_.end();

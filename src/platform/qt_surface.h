@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "data/atomic_file.h"
+#include "render/page_recorder.h"
 #include "render/surface.h"
 
 namespace mc {
@@ -98,7 +99,10 @@ class QtSurface final : public Surface {
   // Print jobs the queue refused; each EndDoc lets the next job try again,
   // so a refusal in the middle of a run is kept here.
   int refusedJobs() const { return refused_; }
-  // The screen page as it stands.
+  // The screen page as it stands. The screen paints what was drawn on it
+  // only now, when it is looked at: a preview that nobody looks at (the
+  // start-up preview of a run from the command line, the preview cleared
+  // before every card of a run) costs its layout and nothing more.
   QImage image();
   bool savePng(const std::string& path);
 
@@ -110,13 +114,24 @@ class QtSurface final : public Surface {
   void commitPdf();
   // Fills the screen page white when a Cls is still owed.
   void clearIfPending();
+  // Screen drawing is kept until the page is looked at.
+  bool deferred() const { return device_ == Device::Screen && !painting_; }
+  void keep(RecordedPage::Op op, std::string text, double a = 0, double b = 0, double c = 0, double d = 0,
+            int32_t color = 0, bool flag = false, LineMode mode = LineMode::Line);
+  void paintKept();
   void applyPaper();
   const QFont& font();
   // Metrics of the current font.
   const QFontMetricsF& metrics();
-  // Width of the text in the current font, each string measured once per
-  // font (shaping it is the dearest part of laying out a card).
-  double width(std::string_view text, const QString* converted = nullptr);
+  // A string as the current font has met it: converted once, and measured
+  // once when its width is asked for (shaping is the dearest part of
+  // laying out a card).
+  struct Measured {
+    QString text;
+    double width = -1;  // not measured yet
+  };
+  Measured& measured(std::string_view text);
+  double width(Measured& m);
   QPen pen(int32_t color) const;
   struct FontKey {
     std::string name;
@@ -144,6 +159,8 @@ class QtSurface final : public Surface {
   bool pagePending_ = false;
   bool failed_ = false;
   bool finished_ = false;
+  RecordedPage kept_;      // the screen's drawing not painted yet
+  bool painting_ = false;  // painting it now
   int jobs_ = 0;
   int refused_ = 0;
   // Looks strings up by view, without a copy for every measurement.
@@ -155,7 +172,7 @@ class QtSurface final : public Surface {
     FontKey key;
     QFont font;
     QFontMetricsF metrics;
-    std::unordered_map<std::string, double, TextHash, std::equal_to<>> widths;
+    std::unordered_map<std::string, Measured, TextHash, std::equal_to<>> texts;
   };
   std::vector<FontEntry> fonts_;
   size_t current_ = 0;  // index of the font in force

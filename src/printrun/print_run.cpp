@@ -158,6 +158,7 @@ RunReport PrintRun::go() {
       report_.end = RunEnd::Cancelled;
       // The pages stored so far are written, and their failures named.
       backup_.finishPages();
+      textCards_.close();
       return std::move(report_);
     }
     const std::string rest = run_.MealOrderRest;
@@ -570,6 +571,8 @@ void PrintRun::warnCard(const std::string& warning) {
 
 void PrintRun::finish() {
   const bool severalResidents = !singleResident_;
+  // The text cards are on the disk before the program may end.
+  textCards_.close();
   if (backupOn_ && runFiles_) backup_.FinishBackup(env_.dialogs);
   // Every page handed to the store is written before the run ends.
   backup_.finishPages();

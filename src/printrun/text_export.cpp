@@ -69,7 +69,7 @@ bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string
   for (const std::string& text : textCardLines(facility, resident, MealLocations)) block += text + "\r\n";
   if (writer) return writer->append(drives, textFile, block, trim(resident.NameLine));
   TextCardWriter once;
-  return once.append(drives, textFile, block, trim(resident.NameLine));
+  return once.append(drives, textFile, block, trim(resident.NameLine)) && once.close();
 }
 
 bool TextCardWriter::open(const DriveMap& drives, const std::string& textFile) {
@@ -85,14 +85,42 @@ bool TextCardWriter::open(const DriveMap& drives, const std::string& textFile) {
   length_ = ::fstat(fd_, &st) == 0 ? st.st_size : 0;
   // The next line follows the last whole line; a torn tail is overwritten.
   end_ = length_ / kTextCardLineLength * kTextCardLineLength;
+  synced_ = length_;
+  unsynced_ = 0;
+  drives_ = &drives;
   path_ = textFile;
   return true;
 }
 
-void TextCardWriter::close() {
+bool TextCardWriter::sync() {
+  if (fd_ < 0 || unsynced_ == 0) return true;
+  const int cards = unsynced_;
+  unsynced_ = 0;
+  if (::fsync(fd_) == 0) {
+    synced_ = length_;
+    return true;
+  }
+  const int error = errno;
+  (void)::ftruncate(fd_, synced_);
+  const std::string owners = cards == 1 ? "the card of " + firstUnsynced_
+                                        : "the " + std::to_string(cards) + " cards of " + firstUnsynced_ + " to " +
+                                              lastUnsynced_;
+  const DriveMap& drives = *drives_;
+  const std::string file = path_;
+  ::close(fd_);  // the next card opens the file afresh
+  fd_ = -1;
+  path_.clear();
+  drives.report(FileFault::WriteFailed, file,
+                "could not keep " + owners + " (" + systemError(error) + "); the file is left as it was before them");
+  return false;
+}
+
+bool TextCardWriter::close() {
+  const bool ok = sync();
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   path_.clear();
+  return ok;
 }
 
 bool TextCardWriter::append(const DriveMap& drives, const std::string& textFile, std::string_view lines,
@@ -100,8 +128,8 @@ bool TextCardWriter::append(const DriveMap& drives, const std::string& textFile,
   if ((fd_ < 0 || path_ != textFile) && !open(drives, textFile)) return false;
   // The file only ever grows, card by card, so it is not rewritten
   // through a temporary file like our other files: the card is written
-  // after the last whole line and synced, and a card that does not fit
-  // (a full disk) is cut off again, leaving the file as it was.
+  // after the last whole line, and a card that does not fit (a full disk)
+  // is cut off again, leaving the file as it was.
   off_t at = end_;
   std::string_view rest = lines;
   int error = 0;
@@ -115,10 +143,9 @@ bool TextCardWriter::append(const DriveMap& drives, const std::string& textFile,
       at += n;
     }
   }
-  if (error == 0 && ::fsync(fd_) != 0) error = errno;
   if (error != 0) {
     (void)::ftruncate(fd_, length_);
-    close();  // the next card opens the file afresh
+    close();  // the cards before this one stay if the disk keeps them
     drives.report(FileFault::WriteFailed, textFile,
                   "could not take the card of " + owner + " (" + systemError(error) +
                       "); the file is left as it was");
@@ -126,7 +153,9 @@ bool TextCardWriter::append(const DriveMap& drives, const std::string& textFile,
   }
   end_ = at;
   length_ = at;
-  return true;
+  if (unsynced_++ == 0) firstUnsynced_ = owner;
+  lastUnsynced_ = owner;
+  return unsynced_ < kSyncEvery || sync();
 }
 
 }  // namespace mc

@@ -40,11 +40,16 @@ bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string
              TextCardWriter* writer = nullptr);
 
 // The text card file held open over a run: opening and closing it for every
-// card cost more than making the card. Each card is still written after the
-// last whole line and synced on its own, and one that does not fit is cut
-// off again.
+// card cost more than making the card. Each card is written after the last
+// whole line; the file is synced every few dozen cards and when it is
+// closed, since waiting for the disk after every card cost more than the
+// card too. A card that does not fit is cut off again; cards that the disk
+// then refuses to keep are cut off back to the last sync, and named.
 class TextCardWriter {
  public:
+  // Cards written between two syncs.
+  static constexpr int kSyncEvery = 64;
+
   TextCardWriter() = default;
   TextCardWriter(const TextCardWriter&) = delete;
   TextCardWriter& operator=(const TextCardWriter&) = delete;
@@ -54,15 +59,22 @@ class TextCardWriter {
   // the card's owner.
   bool append(const DriveMap& drives, const std::string& textFile, std::string_view lines,
               const std::string& owner);
+  // Syncs what was written and lets the file go; false (and reported) when
+  // the disk would not keep the cards since the last sync.
+  bool close();
 
  private:
   bool open(const DriveMap& drives, const std::string& textFile);
-  void close();
+  bool sync();
 
+  const DriveMap* drives_ = nullptr;
   std::string path_;
   int fd_ = -1;
   long long end_ = 0;     // where the next card goes
   long long length_ = 0;  // the file's length before it
+  long long synced_ = 0;  // the length the disk has kept for sure
+  int unsynced_ = 0;      // cards written since
+  std::string firstUnsynced_, lastUnsynced_;  // their owners
 };
 
 }  // namespace mc

@@ -42,6 +42,16 @@ std::string CardPictures::Load(const std::string& windowsStem) {
   // A dry run (the pre-flight check) draws nothing, so it loads nothing:
   // loading renames a ".jpg" and writes a working copy.
   if (drives_.dryRun()) return {};
+  if (const auto it = found_.find(windowsStem); it != found_.end()) return it->second;
+  std::string name = find(windowsStem);
+  // Residents' own photographs are asked for once each: the memory is
+  // emptied now and then to stay small over a long run.
+  if (found_.size() >= 512) found_.clear();
+  found_.emplace(windowsStem, name);
+  return name;
+}
+
+std::string CardPictures::find(const std::string& windowsStem) {
   const std::string jpg = windowsStem + ".jpg";
   if (drives_.fileExists(jpg)) {
     const auto host = drives_.hostPath(jpg);

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 
 #include "data/drive_map.h"
 #include "data/facility.h"
@@ -67,12 +68,20 @@ class CardPictures {
  private:
   std::string vod() const;
   std::string findPhoto(const std::string& file, const SettingsModel& model);
+  // Load's four steps, without the memory of earlier answers.
+  std::string find(const std::string& windowsStem);
   // True, after a warning, for a picture file too large to be read.
   bool refusedAsTooLarge(const std::string& path);
 
   const DriveMap& drives_;
   const Facility& facility_;
   PictureLoader& store_;
+  // What Load answered for each stem: a run asks for the same few symbols
+  // on every card, and a folder that the run's working copies keep
+  // changing would be listed again for every name it does not hold. A
+  // renderer lives for one run or one redraw of the preview, so a picture
+  // added or changed meanwhile is found by the next one.
+  std::unordered_map<std::string, std::string> found_;
 };
 
 // Diet symbol captions, normal and small.

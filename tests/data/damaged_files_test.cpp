@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "data/data_file_names.h"
 #include "data/diet_file.h"
@@ -46,6 +47,34 @@ TEST(ResidentFileShape, NamesEachKindOfDamage) {
   std::string noise(good.size(), ' ');
   for (char& c : noise) c = static_cast<char>(random() % 2 ? 1 + random() % 8 : 128 + random() % 128);
   EXPECT_NE(damage(noise).find("holds binary data"), std::string::npos) << damage(noise);
+}
+
+TEST(ResidentFileShape, OneStrayByteAnywhereIsFoundAndHighCharactersAreText) {
+  ResidentFile f;
+  f.name("Sound, Sam").diet(1, "REGULAR", "1");
+  const std::string good = f.bytes(793);
+  // Every byte of the first and last two records (all places in a word of
+  // eight and the file's tail), and a spread of places between.
+  std::vector<size_t> places;
+  for (size_t at = 0; at < 2 * 82; ++at) places.push_back(at);
+  for (size_t at = good.size() - 2 * 82; at < good.size(); ++at) places.push_back(at);
+  for (size_t at = 2 * 82; at < good.size() - 2 * 82; at += 997) places.push_back(at);
+  for (const size_t at : places) {
+    const std::string record = "(record " + std::to_string(at / 82 + 1) + ")";
+    for (const char stray : {'\0', '\x01', '\t', '\x1b', '\x1f'}) {
+      std::string bytes = good;
+      bytes[at] = stray;
+      const std::string found = damage(bytes);
+      ASSERT_NE(found, "") << "byte " << int(stray) << " at " << at;
+      EXPECT_NE(found.find(record), std::string::npos) << found << " for a byte at " << at;
+    }
+    // Windows-1252 letters and the hilite mark are text.
+    for (const char text : {' ', '~', '\x7f', '\x80', '\xe9', '\xfe', '\xff'}) {
+      std::string bytes = good;
+      bytes[at] = text;
+      ASSERT_EQ(damage(bytes), "") << "byte " << int(static_cast<unsigned char>(text)) << " at " << at;
+    }
+  }
 }
 
 TEST(ResidentFileShape, DamagedFileIsLoadedMarkedAndKeepsTheLastGoodBackup) {

@@ -121,6 +121,49 @@ TEST(QtSurfaceTest, PreviewImageShowsThePageAndItsFrame) {
   EXPECT_EQ(colourAt(screen->image(), 3000, 700), Qt::white);
 }
 
+TEST(QtSurfaceTest, TheScreenShowsWhatWasDrawnSinceItWasLastClearedWheneverItIsLookedAt) {
+  auto screen = QtSurface::screen();
+  const auto box = [&](double x, int32_t colour) { screen->Line(x, 1000, x + 600, 1600, colour, LineMode::Fill); };
+  constexpr int32_t kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00;
+  box(1000, kRed);
+  screen->Cls();
+  box(3000, kBlue);
+  screen->FontName = "Arial";
+  screen->FontSize = 20;
+  screen->CurrentX = 6000;
+  screen->CurrentY = 1000;
+  screen->Print("WWWW");
+  const double afterText = screen->CurrentX;
+  EXPECT_NEAR(afterText, 6000 + screen->TextWidth("WWWW"), 0.01);
+  screen->FontName = "Times New Roman";
+  screen->ForeColor = kGreen;
+
+  QImage page = screen->image();
+  EXPECT_EQ(colourAt(page, 1300, 1300), Qt::white) << "drawn before the screen was cleared";
+  EXPECT_EQ(colourAt(page, 3300, 1300), Qt::blue);
+  int inked = 0;
+  for (double x = 6000; x < afterText; x += 20) inked += qGray(colourAt(page, x, 1200).rgb()) < 128;
+  EXPECT_GT(inked, 5) << "the text is on the page";
+  // Looking at the page leaves the caller's place, font and colour alone.
+  EXPECT_EQ(screen->CurrentX, afterText);
+  EXPECT_EQ(screen->FontName, "Times New Roman");
+  EXPECT_EQ(screen->ForeColor, kGreen);
+
+  // Drawing goes on over what was shown.
+  box(4000, kGreen);
+  page = screen->image();
+  EXPECT_EQ(colourAt(page, 3300, 1300), Qt::blue);
+  EXPECT_EQ(colourAt(page, 4300, 1300), Qt::green);
+
+  // Another paper size is a new, blank page.
+  box(8000, kRed);
+  screen->SetPaper(kPaperLegal, kLandscape);
+  page = screen->image();
+  EXPECT_EQ(page.size(), QSize(2100, 1275));
+  EXPECT_EQ(colourAt(page, 8300, 1300), Qt::white);
+  EXPECT_EQ(colourAt(page, 3300, 1300), Qt::white);
+}
+
 TEST(QtSurfaceTest, PicturesAreStoredOnceAndFlipped) {
   TempFolder tmp;
   const std::string source = tmp.file("halves.png");

@@ -43,8 +43,8 @@ TEST_F(TextExport, CardsAreAppendedAsFixedLines) {
   ASSERT_TRUE(make(&run));
   resident.NameLine = "102-B  Baker, Thomas";
   ASSERT_TRUE(make(&run));
-  // Each card is on disk as soon as it is written: a card written without
-  // the run's writer follows the run's two.
+  // Each card is in the file as soon as it is written: a card written
+  // without the run's writer follows the run's two.
   ASSERT_EQ(t.read(file).size(), 2u * 68 * 62);
   ASSERT_TRUE(make());
   const std::string bytes = t.read(file);
@@ -63,6 +63,14 @@ TEST_F(TextExport, CardsAreAppendedAsFixedLines) {
       {67, "Dining Location:" + std::string(44, 'D')},
       {70, "  Name: 102-B  Baker, Thomas"}};
   for (const auto& [n, expected] : lines) EXPECT_EQ(line(n), padCut(expected, 60) + "\r\n") << n;
+
+  // A long run goes on past the syncs, and its writer lets the file go
+  // with every card in it.
+  TextCardWriter longRun;
+  for (int card = 0; card < TextCardWriter::kSyncEvery * 2 + 3; ++card) ASSERT_TRUE(make(&longRun)) << card;
+  EXPECT_TRUE(longRun.close());
+  EXPECT_EQ(t.read(file).size(), (3u + TextCardWriter::kSyncEvery * 2 + 3) * 68 * 62);
+  EXPECT_EQ(line(3 * 68 + 2), padCut("  Name: 102-B  Baker, Thomas", 60) + "\r\n");
 }
 
 TEST_F(TextExport, SwitchedOffUnnamedTornOrWithoutFolder) {

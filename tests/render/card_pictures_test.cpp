@@ -160,6 +160,31 @@ TEST_F(CardPicturesTest, SymbolsComeInTheirSizesAndABrokenOneIsLeftOut) {
   EXPECT_EQ(tries, 1);
 }
 
+TEST_F(CardPicturesTest, ARunLooksForEachPictureOnceAndTheNextRunSeesTheFolderAnew) {
+  resident.diet.CalorieControl = 1;
+  picture("c:\\dnv\\pics\\vod\\nosugar.jpg");
+  ASSERT_EQ(pictures("nosugar").size(), 3u);
+  // Gone from the folder in the middle of the run: the run's later cards
+  // keep the picture it loaded.
+  ASSERT_TRUE(drives.drives().removeFile("c:\\dnv\\pics\\vod\\nosugar.asz"));
+  EXPECT_EQ(pictures("nosugar").size(), 3u);
+  // What one resident's card carries is not carried over to the next.
+  resident.diet.CalorieControl = 0;
+  EXPECT_TRUE(pictures("nosugar").empty());
+  resident.diet.CalorieControl = 1;
+  EXPECT_EQ(pictures("nosugar").size(), 3u);
+  EXPECT_EQ(store.loads.size(), 1u);
+
+  // The next run (or redraw of the preview) looks at the folder again.
+  CardRenderer next{facility, model, resident, &printer, screen};
+  next.usePictures(drives.drives(), store);
+  printerTrace.str("");
+  next.DrawMenu(ctx);
+  EXPECT_TRUE(only(opsOf(parseTrace(printerTrace.str()), "picture"), [](const TraceOp& op) {
+                return contains(op.str("src"), "nosugar");
+              }).empty());
+}
+
 TEST_F(CardPicturesTest, TheWatermarkTurnsUpsideDownOnEachCardWhenRotated) {
   picture("c:\\dnv\\pics\\vod\\wm3.jpg");
   model.Text[33] = "3";
