@@ -13,18 +13,19 @@ namespace mc::app {
 
 namespace fs = std::filesystem;
 
-AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* shown)
+AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* shown, bool preview)
     : options(opts),
       problems(std::cerr),
       dialogs(&std::cerr),
-      controller(std::move(drives), shown ? *shown : dialogs, printers, clock) {
+      devices(shown ? *shown : dialogs, preview),
+      controller(std::move(drives), devices, clock) {
   controller.drives.setProblems(&problems);
   controller.barCoder = &barCoder;
   controller.pictureLoader = &QtPictures::shared();
   controller.launcher = &launcher;
 }
 
-std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options, Dialogs* shown) {
+std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options, Dialogs* shown, bool preview) {
   if (options.drives.empty()) {
     fail("no drive folder: give --drives DIR or set MEALCARDS_DRIVES");
     return nullptr;
@@ -34,7 +35,7 @@ std::unique_ptr<AppContext> AppContext::create(const GlobalOptions& options, Dia
     fail("the drive folder " + options.drives + " does not exist or is not a folder");
     return nullptr;
   }
-  return std::unique_ptr<AppContext>(new AppContext(options, DriveMap(options.drives), shown));
+  return std::unique_ptr<AppContext>(new AppContext(options, DriveMap(options.drives), shown, preview));
 }
 
 StartupOutcome AppContext::startUp(StartupSteps& steps) {

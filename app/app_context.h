@@ -8,7 +8,7 @@
 #include "command.h"
 #include "file_problem_log.h"
 #include "platform/qt_pictures.h"
-#include "platform/qt_printer_list.h"
+#include "platform/qt_devices.h"
 #include "platform/qt_program_launcher.h"
 #include "platform/system_clock.h"
 #include "platform/zint_bar_coder.h"
@@ -23,8 +23,9 @@ class AppContext {
   // The context for the drive folder of the options; nothing, after saying
   // why on stderr, when the options name no drive folder or it is not one.
   // The boxes are answered from the command line unless `shown` shows them
-  // to a person.
-  static std::unique_ptr<AppContext> create(const GlobalOptions& options, Dialogs* shown = nullptr);
+  // to a person; `preview` gives the program run a screen preview.
+  static std::unique_ptr<AppContext> create(const GlobalOptions& options, Dialogs* shown = nullptr,
+                                            bool preview = false);
 
   // Start-up with these steps; afterwards --date is typed into Text15.
   StartupOutcome startUp(StartupSteps& steps);
@@ -36,14 +37,14 @@ class AppContext {
   // Declared before the controller, whose drive map reports into it.
   FileProblemLog problems;
   ScriptedDialogs dialogs;
-  QtPrinterList printers;
+  QtDevices devices;
   SystemClock clock;
   ZintBarCoder barCoder;
   Controller controller;
   QtProgramLauncher launcher{controller.drives};
 
  private:
-  AppContext(const GlobalOptions& options, DriveMap drives, Dialogs* shown);
+  AppContext(const GlobalOptions& options, DriveMap drives, Dialogs* shown, bool preview);
 };
 
 }  // namespace mc::app

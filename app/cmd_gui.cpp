@@ -13,9 +13,7 @@
 #include "app_context.h"
 #include "data/card_date.h"
 #include "data/text.h"
-#include "platform/qt_surface.h"
-#include "preview_steps.h"
-#include "print_output.h"
+#include "ui/program_startup_steps.h"
 #include "ui/run_lock.h"
 #include "ui/window/easy_overlay_window.h"
 #include "ui/window/main_window.h"
@@ -24,21 +22,6 @@
 namespace mc::app {
 
 namespace {
-
-// Start-up (as the program runs it, or as the preview runs it for the
-// pictures) with the printer opened once the settings name it.
-template <typename Steps>
-class OpeningPrinter : public Steps {
- public:
-  explicit OpeningPrinter(std::function<void(Controller&)> afterLoad) : afterLoad_(std::move(afterLoad)) {}
-  void GetSet(Controller& c) override {
-    Steps::GetSet(c);
-    afterLoad_(c);
-  }
-
- private:
-  std::function<void(Controller&)> afterLoad_;
-};
 
 // The window's picture with its caption above it, as the title bar shows it.
 bool saveGrab(QWidget& widget, const QString& path) {
@@ -59,8 +42,9 @@ bool saveGrab(QWidget& widget, const QString& path) {
 
 // Sends what is still open; a window that printed nothing has nothing to
 // send, and that is no failure.
-int finishOutput(PrintOutput& output, RunReport& outputs) {
-  output.finish(outputs);
+int finishOutput(Controller& c) {
+  RunReport outputs;
+  c.finishOutput(outputs);
   for (const OutputFailure& f : outputs.failedOutputs) std::cerr << "mealcards: " << f.output << ": " << f.reason << '\n';
   return outputs.failedOutputs.empty() ? kExitOk : kExitFailed;
 }
@@ -88,53 +72,29 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   QApplication::setApplicationName("mealcards");
 
   window::QtDialogs shownDialogs;
-  auto context = AppContext::create(options, screenshots.empty() ? &shownDialogs : nullptr);
+  auto context = AppContext::create(options, screenshots.empty() ? &shownDialogs : nullptr, true);
   if (!context) return kExitFailed;
   Controller& c = context->controller;
-  const auto screen = QtSurface::screen();
-  c.screen = screen.get();
   // A print from the window waits for another program run only briefly:
   // the window does not answer while it waits.
   c.lockWaitSeconds = std::min(runLockWaitSeconds(), 2.0);
 
   // The printer: --pdf or --printer for the whole program run, else the
-  // queue chosen in Combo1, opened again when the choice changes.
-  auto output = std::make_unique<PrintOutput>(options);
-  RunReport outputs;  // what the printers and files of this program run did
-  if (!output->openFromOptions(c.run)) return kExitFailed;
-  const bool fixedOutput = options.pdf || options.printer;
-  std::string openedFor;
-  auto openPrinter = [&](Controller& ctl) {
-    // A printer chosen during a run takes over after it.
-    if (ctl.running()) return;
-    if (fixedOutput || ctl.model.PrinterName == openedFor) {
-      ctl.printer = output->surface();
-      return;
-    }
-    if (!openedFor.empty()) {
-      output->finish(outputs);
-      output = std::make_unique<PrintOutput>(options);
-      output->openFromOptions(ctl.run);
-    }
-    openedFor = ctl.model.PrinterName;
-    output->openSettingsPrinter(ctl.model);
-    ctl.printer = output->surface();
-  };
+  // queue chosen in Combo1.
+  if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())
+    return fail(error);
 
-  window::MainWindow form1(c, *screen);
+  window::MainWindow form1(c, *context->devices.screenPage());
   form1.saveWhenLeft = screenshots.empty();
-  form1.beforeAction = [&] { openPrinter(c); };
-
-  std::unique_ptr<StartupSteps> steps;
-  if (screenshots.empty())
-    steps = std::make_unique<OpeningPrinter<ProgramStartupSteps>>(openPrinter);
-  else
-    steps = std::make_unique<OpeningPrinter<PreviewSteps>>(openPrinter);
+  ProgramStartupSteps steps(!screenshots.empty());
   if (screenshots.empty()) form1.show();
-  const StartupOutcome outcome = context->startUp(*steps);
+  const StartupOutcome outcome = context->startUp(steps);
+  if (c.autoPrintLeft)
+    std::cerr << "mealcards: " << kAutoPrintLeftNote << '\n';
+  if (!c.startupError.empty()) std::cerr << "mealcards: " << c.startupError << '\n';
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->reportStop(outcome);
-  if (outcome == StartupOutcome::Ended) return finishOutput(*output, outputs);
+  if (outcome == StartupOutcome::Ended) return finishOutput(c);
   form1.refresh();
   form1.show();
   form1.refresh();  // the overlay is placed in front of the window once it has its size
@@ -150,7 +110,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   }
   QObject::connect(&form1, &window::MainWindow::ended, &app, &QApplication::quit, Qt::QueuedConnection);
   app.exec();
-  return finishOutput(*output, outputs);
+  return finishOutput(c);
 }
 
 const CommandRegistration gui("gui", "gui [--screenshot DIR] the window (the default with a display); with --screenshot, "

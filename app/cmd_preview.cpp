@@ -7,8 +7,7 @@
 #include "data/data_file_names.h"
 #include "data/text.h"
 #include "offscreen_application.h"
-#include "platform/qt_surface.h"
-#include "preview_steps.h"
+#include "ui/program_startup_steps.h"
 
 namespace mc::app {
 
@@ -20,14 +19,14 @@ int runPreview(const GlobalOptions& options, const std::vector<std::string>& arg
   if (options.trace) std::cerr << "mealcards: --trace follows the printer; the preview is drawn on the screen only\n";
 
   const auto gui = offscreenApplication();
-  auto context = AppContext::create(options);
+  auto context = AppContext::create(options, nullptr, true);
   if (!context) return kExitFailed;
   Controller& c = context->controller;
-  const auto screen = QtSurface::screen();
-  c.screen = screen.get();
 
-  PreviewSteps steps;
+  ProgramStartupSteps steps(true);
   const StartupOutcome outcome = context->startUp(steps);
+  if (c.autoPrintLeft)
+    std::cerr << "mealcards: " << kAutoPrintLeftNote << '\n';
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->reportStop(outcome);
   if (c.model.Option[3]) return fail("the settings choose user-defined cards, which have no preview");
@@ -35,7 +34,7 @@ int runPreview(const GlobalOptions& options, const std::vector<std::string>& arg
     return fail("the default resident's data file " +
                 cp1252ToUtf8(residentDataPath(c.facility, c.facility.defaultResidentFile)) +
                 " is missing: there is nothing to preview");
-  if (!screen->savePng(png)) return fail("cannot write " + png);
+  if (!context->devices.screenPage()->savePng(png)) return fail("cannot write " + png);
   return kExitOk;
 }
 

@@ -17,7 +17,6 @@
 #include "offscreen_application.h"
 #include "platform/qpdf_merger.h"
 #include "platform/qt_picture_store.h"
-#include "print_output.h"
 #include "printrun/print_run.h"
 #include "terminal_progress.h"
 #include "ui/easy_overlay.h"
@@ -33,42 +32,27 @@ namespace {
 // left out for a fault are named but the run went through (0); a run that
 // printed nothing, or an output not written completely, is a failure (1).
 // The files of ours that could not be written count as failed outputs.
-int reportRun(RunReport& report, const PrintOutput& output, FileProblemLog& problems) {
+int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) {
   problems.moveFailedWrites(report);
   for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
   if (!report.failedOutputs.empty()) return kExitFailed;
   if (report.end == RunEnd::NotStarted) return fail("the run was not started: a question was answered No");
-  if (report.cards() == 0) return fail("no card qualified: nothing was printed to " + output.description());
+  if (report.cards() == 0) return fail("no card qualified: nothing was printed to " + c.outputDescription());
   return kExitOk;
 }
 
-// Start-up as the program runs it; the settings' printer is opened as soon
-// as the settings name it, so that an automatic run at start-up prints.
-// The facility's run lock is taken before the settings are loaded: from
-// there on start-up may save them or print.
+// Start-up as the program runs it, with the facility's run lock taken
+// before the settings are loaded: from there on start-up may save them or
+// print.
 class PrintSteps : public ProgramStartupSteps {
  public:
-  explicit PrintSteps(PrintOutput& output) : output_(output) {}
   void GetSet(Controller& c) override {
     if (!c.holdFacility(runLockWaitSeconds())) {
-      failed = true;
-      fail(c.lockError());
+      c.startupError = c.lockError();
       return;
     }
     ProgramStartupSteps::GetSet(c);
-    if (!output_.openSettingsPrinter(c.model)) failed = true;
-    c.printer = output_.surface();
   }
-  void SetForAll(Controller& c) override {
-    if (!failed) ProgramStartupSteps::SetForAll(c);
-  }
-  void PrintRun(Controller& c) override {
-    if (!failed) ProgramStartupSteps::PrintRun(c);
-  }
-  bool failed = false;
-
- private:
-  PrintOutput& output_;
 };
 
 // What print does after start-up.
@@ -113,12 +97,12 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     }
   }
   const auto gui = offscreenApplication();
-  auto context = AppContext::create(options);
+  auto context = AppContext::create(options, nullptr, true);
   if (!context) return kExitFailed;
   context->problems.keepFailedWrites();
   Controller& c = context->controller;
   if (options.printer) {
-    const std::vector<std::string> installed = context->printers.names();
+    const std::vector<std::string> installed = context->devices.printers().names();
     if (std::find(installed.begin(), installed.end(), *options.printer) == installed.end()) {
       std::string list;
       for (const std::string& name : installed) list += (list.empty() ? "" : ", ") + name;
@@ -128,11 +112,8 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   }
   if (options.date) context->dialogs.answerInput(kConfirmDateTitle, utf8ToCp1252(*options.date));
 
-  PrintOutput output(options);
-  if (!output.openFromOptions(c.run)) return kExitFailed;
-  c.printer = output.surface();
-  const auto screen = QtSurface::screen();
-  c.screen = screen.get();
+  if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())
+    return fail(error);
   TerminalProgress progress;
   c.hooks = &progress;
   QtPictureStore pictures;
@@ -140,9 +121,9 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   c.pictures = &pictures;
   c.pdfMerger = &merger;
 
-  PrintSteps steps(output);
+  PrintSteps steps;
   const StartupOutcome outcome = context->startUp(steps);
-  if (steps.failed) return context->problems.exitCode(kExitFailed);
+  if (!c.startupError.empty()) return context->problems.exitCode(fail(c.startupError));
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->problems.exitCode(context->reportStop(outcome));
   if (!c.printer)
@@ -152,8 +133,8 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";
     RunReport report = c.lastReport();
-    output.finish(report);
-    return reportRun(report, output, context->problems);
+    c.finishOutput(report);
+    return reportRun(report, c, context->problems);
   }
 
   // Ticked for this run only: the settings keep the stored Check40.
@@ -192,16 +173,16 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
     // Stopped without a question: the settings are saved as on Exit, and
     // what was printed so far is finished properly.
     EndWithSave(c);
-    output.finish(report);
-    const int code = reportRun(report, output, context->problems);
+    c.finishOutput(report);
+    const int code = reportRun(report, c, context->problems);
     fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
-         output.description());
+         c.outputDescription());
     return code == kExitOk ? kExitInterrupted : code;
   }
   if (!c.Ended) Command2_Click(c);
   if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");
-  output.finish(report);
-  return reportRun(report, output, context->problems);
+  c.finishOutput(report);
+  return reportRun(report, c, context->problems);
 }
 
 const CommandRegistration print("print",

@@ -58,15 +58,16 @@ class PrintRun {
         // A dry run (the pre-flight check) makes no backup: nothing of it
         // may reach the disk.
         backupOn_((env.model.Check[40] == 1 || env.run.BackupForced) && !env.drives.dryRun()),
-        backup_(env.drives, env.facility, env.pictures, env.merger, report_),
-        printerPages_(recorder(env.printer)),
-        screenPages_(recorder(&env.screen)),
+        backup_(env.drives, env.facility, env.host.tools().pictures, env.host.tools().merger, report_),
+        printerPages_(recorder(env.host.printer())),
+        screenPages_(recorder(&env.host.screen())),
         renderer_(env.facility, env.model, env.resident,
-                  printerPages_ ? printerPages_.get() : env.printer,
-                  screenPages_ ? *screenPages_ : env.screen),
+                  printerPages_ ? printerPages_.get() : env.host.printer(),
+                  screenPages_ ? *screenPages_ : env.host.screen()),
         selection_(env, dining_, report_) {
-    renderer_.barCoder = env.barCoder;
-    if (env.pictureLoader) renderer_.usePictures(env.drives, *env.pictureLoader);
+    const CardTools tools = env.host.tools();
+    renderer_.barCoder = tools.barCoder;
+    if (tools.pictureLoader) renderer_.usePictures(env.drives, *tools.pictureLoader);
     renderer_.LoadResident = [this] {
       loadResidentAsSet(env_.resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
     };
@@ -111,8 +112,8 @@ class PrintRun {
   bool walkThrough() const { return run_.PreviewFlag != 0; }
   bool userCards() const { return model_.Option[3]; }
   bool stopped() {
-    if (!cancelled_ && (env_.cancel || env_.hooks.cancelRequested())) cancelled_ = true;
-    return env_.ended || cancelled_;
+    if (!cancelled_ && (env_.host.cancelRequested() || env_.host.hooks().cancelRequested())) cancelled_ = true;
+    return env_.host.ended() || cancelled_;
   }
 
   RunEnvironment& env_;
@@ -175,10 +176,10 @@ bool PrintRun::start() {
   run_.MealOrder = parseMealOrder(model_.Text[20]);
   run_.TextCardFile = textCardFilePath(env_.facility);
   if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
-  if (userCards() && env_.printer) {
-    env_.printer->CurrentX = 0;
-    env_.printer->CurrentY = 0;
-    env_.printer->SetPaper(kPaperLetter, kPortrait);
+  if (userCards() && env_.host.printer()) {
+    env_.host.printer()->CurrentX = 0;
+    env_.host.printer()->CurrentY = 0;
+    env_.host.printer()->SetPaper(kPaperLetter, kPortrait);
   }
   run_.CardsInJob = 0;
   run_.UserMealNo = 1;
@@ -206,7 +207,7 @@ bool PrintRun::start() {
     for (int n = 1; n <= 8; ++n) model_.Text[n] = bareNumber(values[n]);
 
     if (!run_.MealOrder.empty() && severalDays) {
-      const Answer answer = env_.dialogs.message(kMultipleDaysMessage, Buttons::YesNoCancel, kMultipleDaysTitle);
+      const Answer answer = env_.host.dialogs().message(kMultipleDaysMessage, Buttons::YesNoCancel, kMultipleDaysTitle);
       run_.MealOrder.clear();
       if (answer != Answer::Yes) return false;
     }
@@ -231,14 +232,14 @@ Date PrintRun::cardDateFromWindow() const {
   if (!CheckDate(text) || !parseMmDdYy(text)) text = env_.facility.SetupValues[1];
   if (auto date = parseMmDdYy(text)) return *date;
   // A setup date that is no date at all: the cards carry today's.
-  return env_.clock.now().date;
+  return env_.host.clock().now().date;
 }
 
 bool PrintRun::confirmCardDate() {
   run_.CardDate = cardDateFromWindow();
   computeWeekday(run_);
   const std::string shown = formatMmDdYy(run_.CardDate);
-  const auto answer = env_.dialogs.input(
+  const auto answer = env_.host.dialogs().input(
       "Start Date on Cards will be " + std::string(kWeekdayNames[run_.WeekdayNo]) + " " + shown,
       kConfirmDateTitle, shown);
   // An answer that is no date ends the run like a cancel: a card must
@@ -258,7 +259,7 @@ void PrintRun::passes() {
     run_.Step = 1;
   }
   if (!run_.MealOrder.empty() && model_.Check[1] == 1) {
-    env_.dialogs.message(kByCategoryMessage, Buttons::Ok);
+    env_.host.dialogs().message(kByCategoryMessage, Buttons::Ok);
     run_.MealOrder.clear();
     run_.MealOrderRest.clear();
   }
@@ -271,7 +272,7 @@ void PrintRun::passes() {
     request.lastUnit = read_.unitLast;
     request.firstResident = read_.residentFirst;
     request.lastResident = read_.residentLast;
-    request.showCaption = [this] { env_.hooks.progress({model_.Caption, 0, 0, 0, 0}); };
+    request.showCaption = [this] { env_.host.hooks().progress({model_.Caption, 0, 0, 0, 0}); };
     const ResidentRange range = MakeDLF(env_.drives, env_.facility, model_, request);
     // A tray line that could not be written whole would print the old one,
     // or a short one: nothing is printed (the drive map named the file).
@@ -388,7 +389,7 @@ void PrintRun::passLoops(int residentFirst, int residentLast) {
           run_.ResidentNo = clamp16(r);
           residentStep(rules);
           ++visited_;
-          env_.hooks.processEvents();
+          env_.host.hooks().processEvents();
           if (stopped()) return;
         }
       }
@@ -418,7 +419,7 @@ void PrintRun::residentStep(const PassRules& rules) {
         printingCaption(!run_.MealOrder.empty(), run_.UnitNo, run_.ResidentNo, run_.PassNo);
     model_.Caption = caption;
     model_.Overlay.Caption = caption;
-    env_.hooks.progress({caption, run_.UnitNo, run_.ResidentNo, run_.PassNo,
+    env_.host.hooks().progress({caption, run_.UnitNo, run_.ResidentNo, run_.PassNo,
                          planned_ > 0 ? std::min(1.0, visited_ / planned_) : 1.0});
 
     const std::vector<int16_t> positions = selection_.readResident();
@@ -451,13 +452,13 @@ void PrintRun::dayLoop() {
   }
   for (int day = step > 0 ? first : last; step > 0 ? day <= last : day >= first; day += step) {
     run_.MenuDay = clamp16(day);
-    env_.screen.Cls();
+    env_.host.screen().Cls();
     drawCard();
     if (env_.facility.AutoPrint) {
       // The automatic run prints one card; the job goes out as the
       // program ends.
       model_.CallMode = callmode::Ending;
-      env_.ended = true;
+      env_.host.endProgram();
       return;
     }
     if (run_.MealToDraw == 3 || run_.MealToDraw == 4) {
@@ -484,16 +485,16 @@ void PrintRun::drawCard() {
       warnCard(trim(kReviewMark));
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);
   }
-  if (!renderer_.drawsOnScreen(ctx) && env_.printer) pageOpen_ = !endedPage;
+  if (!renderer_.drawsOnScreen(ctx) && env_.host.printer()) pageOpen_ = !endedPage;
   if (endedPage) storePage();
   if (endedPage && !walkThrough())
     MakeTxt(env_.drives, env_.facility, run_.TextCardFile, env_.resident, run_.MealLocations, &textCards_);
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
-    env_.hooks.waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
+    env_.host.hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }
 
 void PrintRun::printUserCard() {
-  Surface* surface = onScreen() ? &env_.screen : env_.printer;
+  Surface* surface = onScreen() ? &env_.host.screen() : env_.host.printer();
   if (!surface) return;
   UserCard card;
   card.UserMealNo = run_.UserMealNo;
@@ -509,7 +510,7 @@ void PrintRun::printUserCard() {
   countCard();
   countPage();
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
-    env_.hooks.waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
+    env_.host.hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }
 
 // A tray-line page whose last place printed nothing (the line ran out, or
@@ -544,11 +545,11 @@ int PrintRun::pageMeal() const {
 }
 
 void PrintRun::jobBreak() {
-  if (!env_.printer || onScreen()) return;
+  if (!env_.host.printer() || onScreen()) return;
   if (run_.PdfDriver)
-    env_.printer->NewPage();
+    env_.host.printer()->NewPage();
   else
-    env_.printer->EndDoc();
+    env_.host.printer()->EndDoc();
 }
 
 void PrintRun::countCard() {
@@ -573,23 +574,23 @@ void PrintRun::finish() {
   const bool severalResidents = !singleResident_;
   // The text cards are on the disk before the program may end.
   textCards_.close();
-  if (backupOn_ && runFiles_) backup_.FinishBackup(env_.dialogs);
+  if (backupOn_ && runFiles_) backup_.FinishBackup(env_.host.dialogs());
   // Every page handed to the store is written before the run ends.
   backup_.finishPages();
   // The document of a PDF driver is ended before the program may end, so
   // that it is complete however the program goes on.
-  if (run_.PdfDriver && env_.printer && !onScreen()) env_.printer->EndDoc();
+  if (run_.PdfDriver && env_.host.printer() && !onScreen()) env_.host.printer()->EndDoc();
   // A run over several residents ends the program, with the caption
   // cleared so that the Exit action asks nothing. A walk-through only
   // showed cards on the screen and leaves the window open.
   if (severalResidents && !walkThrough()) {
     model_.CallMode = callmode::Ending;
     model_.Caption.clear();
-    if (env_.exitAction) env_.exitAction();
+    env_.host.exitProgram();
   }
   if (env_.facility.AutoPrint) {
     model_.CallMode = callmode::Ending;
-    env_.ended = true;
+    env_.host.endProgram();
   }
 }
 

@@ -229,7 +229,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
 
   // ---- Hospital, diet code, category ----
   if (resident.HospitalOrOut) {
-    if (rules.singleResident) env_.dialogs.message(kHospitalMessage, Buttons::Ok);
+    if (rules.singleResident) env_.host.dialogs().message(kHospitalMessage, Buttons::Ok);
     return leaveOut(LeftOutReason::Hospital, file);
   }
   int d = resident.DietCode[1];

@@ -1,11 +1,9 @@
 // What a print run works on: the program's state (facility, settings,
-// resident record, run state), its services (dialogs, clock, drawing
-// surfaces) and the two ways out of the program that live above the run
-// (the Exit button's action and ending the program). The window and the
-// command line build it from the controller.
+// resident record, run state) and its host, who started it and lends it
+// the devices, the dialogs and the clock. The window and the command line
+// both start runs through the controller, which is the host; tests bring
+// their own.
 #pragma once
-
-#include <functional>
 
 #include "data/card_date.h"
 #include "data/diet_file.h"
@@ -25,6 +23,37 @@
 
 namespace mc {
 
+// The tools a card may need; each is optional.
+struct CardTools {
+  const BarCoder* barCoder = nullptr;       // null: bar codes print their text only
+  PictureLoader* pictureLoader = nullptr;   // null: cards print without pictures
+  // What keeps the pages of a backup run and merges them; null when this
+  // program has none (the backup then fails by name).
+  PictureStore* pictures = nullptr;
+  PdfMerger* merger = nullptr;
+};
+
+class RunHost {
+ public:
+  virtual ~RunHost() = default;
+  virtual Dialogs& dialogs() = 0;
+  virtual const Clock& clock() const = 0;
+  virtual Surface* printer() = 0;  // null when there is nothing to print on
+  virtual Surface& screen() = 0;   // Picture1
+  virtual RunHooks& hooks() = 0;
+  virtual CardTools tools() const = 0;
+  // Whether the program has ended (the run stops at its next check), and
+  // ending it: an automatic run ends it once its card is out.
+  virtual bool ended() const = 0;
+  virtual void endProgram() = 0;
+  // The Exit button once a run over several residents has done its work:
+  // nothing is left to cancel, so it saves and ends without a question.
+  virtual void exitProgram() = 0;
+  // A stop asked for by whoever started the run (the window's cancel);
+  // the run ends after the card it is on.
+  virtual bool cancelRequested() const = 0;
+};
+
 struct RunEnvironment {
   const DriveMap& drives;
   const Facility& facility;
@@ -32,28 +61,10 @@ struct RunEnvironment {
   const SettingsFile& settingsFile;
   ResidentRecord& resident;
   DietFile& dietFile;
-  Dialogs& dialogs;
-  const Clock& clock;
   RunState& run;
-  Surface* printer;  // null when there is nothing to print on
-  Surface& screen;   // Picture1
-  RunHooks& hooks;
-  // The Exit button (Command2_Click): saves, and ends the program unless a
-  // run is going on and the user says No to stopping it.
-  std::function<void()> exitAction;
-  // Set once the program has ended; the run stops at the next check.
-  bool& ended;
-  // Set when whoever started the run asks it to stop (the window's cancel);
-  // the run ends after the card it is on.
-  const bool& cancel;
+  RunHost& host;
   // The fixed tables start-up built; null: the run builds its own.
   const FixedTables* tables = nullptr;
-  const BarCoder* barCoder = nullptr;  // null: bar codes print their text only
-  // What keeps the pages of a backup run and merges them; null when this
-  // program has none (the backup then fails by name).
-  PictureStore* pictures = nullptr;
-  PdfMerger* merger = nullptr;
-  PictureLoader* pictureLoader = nullptr;  // null: cards print without pictures
 };
 
 }  // namespace mc

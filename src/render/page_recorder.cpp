@@ -37,7 +37,7 @@ RecordedPage RecordingSurface::takePage() {
   page.paper = page_.paper;
   page.orientation = page_.orientation;
   std::swap(page, page_);
-  page.printer = inner_.isPrinter();
+  page.printer = isPrinter();
   return page;
 }
 
@@ -48,18 +48,14 @@ RecordedPage::Item RecordingSurface::item(RecordedPage::Op op) const {
   return it;
 }
 
-void RecordingSurface::Print(std::string_view text, bool endLine) {
+void RecordingSurface::onPrint(std::string_view text, bool endLine) {
   RecordedPage::Item it = item(RecordedPage::Op::Text);
   it.text = std::string(text);
   it.flag = endLine;
   page_.items.push_back(std::move(it));
-  sync();
-  inner_.Print(text, endLine);
-  CurrentX = inner_.CurrentX;
-  CurrentY = inner_.CurrentY;
 }
 
-void RecordingSurface::Line(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) {
+void RecordingSurface::onLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) {
   RecordedPage::Item it = item(RecordedPage::Op::Line);
   it.a = x1;
   it.b = y1;
@@ -68,11 +64,9 @@ void RecordingSurface::Line(double x1, double y1, double x2, double y2, int32_t 
   it.color = color;
   it.mode = mode;
   page_.items.push_back(std::move(it));
-  sync();
-  inner_.Line(x1, y1, x2, y2, color, mode);
 }
 
-void RecordingSurface::Circle(double x, double y, double radius, int32_t color, bool filled) {
+void RecordingSurface::onCircle(double x, double y, double radius, int32_t color, bool filled) {
   RecordedPage::Item it = item(RecordedPage::Op::Circle);
   it.a = x;
   it.b = y;
@@ -80,22 +74,9 @@ void RecordingSurface::Circle(double x, double y, double radius, int32_t color, 
   it.color = color;
   it.flag = filled;
   page_.items.push_back(std::move(it));
-  sync();
-  inner_.Circle(x, y, radius, color, filled);
 }
 
-double RecordingSurface::TextWidth(std::string_view text) {
-  sync();
-  return inner_.TextWidth(text);
-}
-
-double RecordingSurface::TextHeight() {
-  sync();
-  return inner_.TextHeight();
-}
-
-void RecordingSurface::PaintPicture(const std::string& source, double x, double y, double width,
-                                    double height) {
+void RecordingSurface::onPicture(const std::string& source, double x, double y, double width, double height) {
   RecordedPage::Item it = item(RecordedPage::Op::Picture);
   it.text = source;
   it.a = x;
@@ -103,32 +84,16 @@ void RecordingSurface::PaintPicture(const std::string& source, double x, double 
   it.c = width;
   it.d = height;
   page_.items.push_back(std::move(it));
-  sync();
-  inner_.PaintPicture(source, x, y, width, height);
 }
 
-void RecordingSurface::NewPage() {
-  sync();
-  inner_.NewPage();
-}
-
-void RecordingSurface::EndDoc() {
-  sync();
-  inner_.EndDoc();
-}
-
-void RecordingSurface::SetPaper(int paperSize, int orientation) {
+void RecordingSurface::onSetPaper(int paperSize, int orientation) {
   page_.paper = paperSize;
   page_.orientation = orientation;
-  sync();
-  inner_.SetPaper(paperSize, orientation);
 }
 
-void RecordingSurface::Cls() {
+void RecordingSurface::onCls() {
   // A cleared screen has lost what was drawn on it; a printer ignores it.
-  if (!inner_.isPrinter()) page_.items.clear();
-  sync();
-  inner_.Cls();
+  if (!isPrinter()) page_.items.clear();
 }
 
 }  // namespace mc

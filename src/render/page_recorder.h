@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "render/surface.h"
+#include "render/forwarding_surface.h"
 
 namespace mc {
 
@@ -47,33 +47,24 @@ struct RecordedPage {
 // Draws the page on `target`, which starts from a fresh page.
 void replayPage(const RecordedPage& page, Surface& target);
 
-class RecordingSurface : public Surface {
+class RecordingSurface : public ForwardingSurface {
  public:
-  explicit RecordingSurface(Surface& inner) : inner_(inner) {}
+  explicit RecordingSurface(Surface& inner) : ForwardingSurface(inner) {}
 
   // The drawing since the last take; the recording starts again empty.
   RecordedPage takePage();
   bool hasDrawing() const { return !page_.items.empty(); }
 
-  void Print(std::string_view text, bool endLine = false) override;
-  void Line(double x1, double y1, double x2, double y2, int32_t color,
-            LineMode mode = LineMode::Line) override;
-  void Circle(double x, double y, double radius, int32_t color, bool filled = true) override;
-  double TextWidth(std::string_view text) override;
-  double TextHeight() override;
-  void PaintPicture(const std::string& source, double x, double y, double width,
-                    double height) override;
-  void NewPage() override;
-  void EndDoc() override;
-  void SetPaper(int paperSize, int orientation) override;
-  void Cls() override;
-  bool isPrinter() const override { return inner_.isPrinter(); }
 
  private:
-  void sync() { copyStateTo(inner_); }
+  void onPrint(std::string_view text, bool endLine) override;
+  void onLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;
+  void onCircle(double x, double y, double radius, int32_t color, bool filled) override;
+  void onPicture(const std::string& source, double x, double y, double width, double height) override;
+  void onSetPaper(int paperSize, int orientation) override;
+  void onCls() override;
   RecordedPage::Item item(RecordedPage::Op op) const;
 
-  Surface& inner_;
   RecordedPage page_;
 };
 

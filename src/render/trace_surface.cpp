@@ -57,10 +57,10 @@ std::string traceNumber(double value) {
   return text == "-0" ? "0" : text;
 }
 
-TraceSurface::TraceSurface(Surface& inner, std::ostream& out) : inner_(inner), out_(&out) {}
+TraceSurface::TraceSurface(Surface& inner, std::ostream& out) : ForwardingSurface(inner), out_(&out) {}
 
 TraceSurface::TraceSurface(Surface& inner, const std::string& path)
-    : inner_(inner), file_(std::make_unique<AtomicFile>(path)), stream_(std::make_unique<std::ofstream>()),
+    : ForwardingSurface(inner), file_(std::make_unique<AtomicFile>(path)), stream_(std::make_unique<std::ofstream>()),
       out_(stream_.get()) {
   if (!file_->failed()) stream_->open(file_->temporary(), std::ios::binary | std::ios::trunc);
   else stream_->setstate(std::ios::failbit);
@@ -81,80 +81,43 @@ bool TraceSurface::finish(std::string* error) {
   return false;
 }
 
-void TraceSurface::sync() { copyStateTo(inner_); }
-
 void TraceSurface::write(const std::string& record) { *out_ << record << '\n'; }
 
-void TraceSurface::Print(std::string_view text, bool endLine) {
+void TraceSurface::onPrint(std::string_view text, bool) {
   write("{\"op\":\"text\",\"x\":" + traceNumber(CurrentX) + ",\"y\":" + traceNumber(CurrentY) +
         ",\"s\":" + jsonQuote(cp1252ToUtf8(text)) + ",\"font\":" + jsonQuote(cp1252ToUtf8(FontName)) +
         ",\"size\":" + traceNumber(FontSize) + ",\"bold\":" + boolText(FontBold) +
         ",\"italic\":" + boolText(FontItalic) + ",\"underline\":" + boolText(FontUnderline) +
         ",\"color\":" + std::to_string(ForeColor) + "}");
-  sync();
-  inner_.Print(text, endLine);
-  CurrentX = inner_.CurrentX;
-  CurrentY = inner_.CurrentY;
 }
 
-void TraceSurface::Line(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) {
+void TraceSurface::onLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) {
   write("{\"op\":\"line\",\"x1\":" + traceNumber(x1) + ",\"y1\":" + traceNumber(y1) +
         ",\"x2\":" + traceNumber(x2) + ",\"y2\":" + traceNumber(y2) + ",\"color\":" +
         std::to_string(color) + ",\"width\":" + std::to_string(DrawWidth) + ",\"mode\":\"" +
         modeName(mode) + "\"}");
-  sync();
-  inner_.Line(x1, y1, x2, y2, color, mode);
 }
 
-void TraceSurface::Circle(double x, double y, double radius, int32_t color, bool filled) {
+void TraceSurface::onCircle(double x, double y, double radius, int32_t color, bool) {
   write("{\"op\":\"circle\",\"x\":" + traceNumber(x) + ",\"y\":" + traceNumber(y) +
         ",\"r\":" + traceNumber(radius) + ",\"color\":" + std::to_string(color) +
         ",\"width\":" + std::to_string(DrawWidth) + "}");
-  sync();
-  inner_.Circle(x, y, radius, color, filled);
 }
 
-double TraceSurface::TextWidth(std::string_view text) {
-  sync();
-  return inner_.TextWidth(text);
-}
-
-double TraceSurface::TextHeight() {
-  sync();
-  return inner_.TextHeight();
-}
-
-void TraceSurface::PaintPicture(const std::string& source, double x, double y, double width,
-                                double height) {
+void TraceSurface::onPicture(const std::string& source, double x, double y, double width, double height) {
   write("{\"op\":\"picture\",\"x\":" + traceNumber(x) + ",\"y\":" + traceNumber(y) +
         ",\"w\":" + traceNumber(width) + ",\"h\":" + traceNumber(height) +
         ",\"src\":" + jsonQuote(pathText(source)) + "}");
-  sync();
-  inner_.PaintPicture(source, x, y, width, height);
 }
 
-void TraceSurface::NewPage() {
+void TraceSurface::onNewPage() {
   write("{\"op\":\"newpage\"}");
   out_->flush();
-  sync();
-  inner_.NewPage();
 }
 
-void TraceSurface::EndDoc() {
+void TraceSurface::onEndDoc() {
   write("{\"op\":\"enddoc\"}");
   out_->flush();
-  sync();
-  inner_.EndDoc();
-}
-
-void TraceSurface::SetPaper(int paperSize, int orientation) {
-  sync();
-  inner_.SetPaper(paperSize, orientation);
-}
-
-void TraceSurface::Cls() {
-  sync();
-  inner_.Cls();
 }
 
 }  // namespace mc

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "data/atomic_file.h"
-#include "render/surface.h"
+#include "render/forwarding_surface.h"
 
 namespace mc {
 
-class TraceSurface : public Surface {
+class TraceSurface : public ForwardingSurface {
  public:
   // Traces to `out`; the stream must outlive the surface.
   TraceSurface(Surface& inner, std::ostream& out);
@@ -29,26 +29,16 @@ class TraceSurface : public Surface {
   // tracing to a stream.
   bool finish(std::string* error = nullptr);
 
-  void Print(std::string_view text, bool endLine = false) override;
-  void Line(double x1, double y1, double x2, double y2, int32_t color,
-            LineMode mode = LineMode::Line) override;
-  void Circle(double x, double y, double radius, int32_t color, bool filled = true) override;
-  double TextWidth(std::string_view text) override;
-  double TextHeight() override;
-  void PaintPicture(const std::string& source, double x, double y, double width,
-                    double height) override;
-  void NewPage() override;
-  void EndDoc() override;
-  void SetPaper(int paperSize, int orientation) override;
-  void Cls() override;
-  bool isPrinter() const override { return inner_.isPrinter(); }
 
  private:
-  // The inner surface gets the state the layout set here before each call.
-  void sync();
+  void onPrint(std::string_view text, bool endLine) override;
+  void onLine(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) override;
+  void onCircle(double x, double y, double radius, int32_t color, bool filled) override;
+  void onPicture(const std::string& source, double x, double y, double width, double height) override;
+  void onNewPage() override;
+  void onEndDoc() override;
   void write(const std::string& record);
 
-  Surface& inner_;
   std::unique_ptr<AtomicFile> file_;
   std::unique_ptr<std::ofstream> stream_;
   std::ostream* out_;

@@ -10,20 +10,17 @@
 
 namespace mc {
 
+Controller::Controller(DriveMap driveMap, Devices& devicesIn, const Clock& clockIn)
+    : Controller(std::move(driveMap), devicesIn.dialogs(), devicesIn.printers(), clockIn) {
+  devices_ = &devicesIn;
+  screen = devicesIn.screen();
+}
+
 Controller::Controller(DriveMap driveMap, Dialogs& dialogsIn, const PrinterList& printerList,
                        const Clock& clockIn)
     : drives(std::move(driveMap)), dialogs(dialogsIn), printers(printerList), clock(clockIn) {}
 
-RunEnvironment Controller::runEnvironment() {
-  return RunEnvironment{drives,  facility, model,   settingsFile,    resident,
-                        dietFile, dialogs, clock,   run,             printer,
-                        screenSurface(), runHooks(),
-                        // The run leaves through Exit once its work is done:
-                        // nothing is left to cancel, so Exit asks nothing.
-                        [this] { EndWithSave(*this); }, Ended, cancelRequested_, &tables,
-                        barCoder, pictures, pdfMerger,
-                        pictureLoader};
-}
+void Controller::Host::exitProgram() { EndWithSave(c_); }
 
 void Controller::loadResident(std::string_view mealOrder) {
   loadResidentAsSet(resident, dietFile, drives, facility, model, mealOrder);
@@ -58,7 +55,7 @@ const RunReport& Controller::print() {
   }
   running_ = true;
   cancelRequested_ = false;
-  RunEnvironment env = runEnvironment();
+  RunEnvironment env{drives, facility, model, settingsFile, resident, dietFile, run, host_, &tables};
   RunReport report = mc::Command1_Click(env);
   running_ = false;
   if (!heldBefore) lock_.release();
@@ -68,6 +65,94 @@ const RunReport& Controller::print() {
   if (!Ended) PutCap(facility, model);
   lastReport_ = std::move(report);
   return lastReport_;
+}
+
+std::string Controller::openOutput(std::unique_ptr<Output> device, std::string description) {
+  output_ = std::move(device);
+  outputDescription_ = std::move(description);
+  printer = &output_->surface();
+  if (!trace_) return {};
+  traced_ = std::make_unique<TraceSurface>(output_->surface(), *trace_);
+  printer = traced_.get();
+  if (!traced_->ok()) return "cannot write the trace file " + *trace_;
+  return {};
+}
+
+std::string Controller::startPrinting(const OutputChoice& choice) {
+  trace_ = choice.trace;
+  printing_ = devices_ != nullptr;
+  if (!printing_ || (!choice.pdf && !choice.printer)) return {};
+  chosenOutput_ = true;
+  if (choice.pdf) {
+    // Nothing at the path is deleted: the new document replaces a file
+    // there only once it is complete. Only a file can be replaced so: a
+    // folder, a pipe or a device named by mistake is left alone.
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path target = *choice.pdf;
+    const fs::file_status st = fs::status(target, ec);
+    if (fs::exists(st) && !fs::is_regular_file(st))
+      return "--pdf " + *choice.pdf + " is not a regular file (" +
+             (fs::is_directory(st) ? "a folder" : "a device or pipe") + "): nothing was written to it";
+    // A link to a file is kept: the document replaces the file it names.
+    if (fs::is_symlink(fs::symlink_status(target, ec))) target = fs::weakly_canonical(target, ec);
+    run.PdfDriverForced = true;
+    std::string error;
+    auto device = devices_->openPdf(target.string(), error);
+    if (!device) return "cannot write " + *choice.pdf + ": " + error;
+    return openOutput(std::move(device), *choice.pdf);
+  }
+  run.PrinterOverride = utf8ToCp1252(*choice.printer);
+  return openOutput(devices_->openPrinter(*choice.printer), "the printer " + *choice.printer);
+}
+
+std::string Controller::followSettingsPrinter() {
+  if (!printing_ || running_ || chosenOutput_) return {};
+  if (output_ && model.PrinterName == openedFor_) return {};
+  closeOutput();
+  printer = nullptr;
+  openedFor_ = model.PrinterName;
+  if (model.NoPrinters || trim(model.PrinterName).empty()) return {};
+  const std::string name = cp1252ToUtf8(model.PrinterName);
+  const std::string error = openOutput(devices_->openPrinter(name), "the printer " + name);
+  // The window goes on without a question; its program run ends failed.
+  if (!error.empty()) outputFailures_.outputFailed(*trace_, error);
+  return error;
+}
+
+void Controller::closeOutput() {
+  if (!output_) return;
+  const OutputOutcome out = output_->finish();
+  RunReport& report = outputFailures_;
+  // The trace is completed whatever became of the device: it shows what
+  // the run drew.
+  std::string traceError;
+  if (traced_ && !traced_->finish(&traceError))
+    report.outputFailed(*trace_, "cannot write the trace file (" + traceError + "); the file is left as it was");
+  const std::string& description = outputDescription_;
+  if (out.pdf) {
+    if (!out.ok)
+      report.outputFailed(description, "cannot write the file (" + out.error + "); the file is left as it was");
+    else if (!out.written && cardsPrinted_ > 0)
+      report.outputFailed(description, "the file was not written: no card reached it");
+  } else if (out.refusedJobs > 0) {
+    report.outputFailed(description, "did not take " + std::to_string(out.refusedJobs) + " of " +
+                                         std::to_string(out.refusedJobs + out.jobs) + " jobs");
+  } else if (!out.ok) {
+    report.outputFailed(description, "did not take the job");
+  } else if (out.jobs == 0 && cardsPrinted_ > 0) {
+    report.outputFailed(description, "no job was sent: no card reached it");
+  }
+  traced_.reset();
+  output_.reset();
+  cardsPrinted_ = 0;
+}
+
+void Controller::finishOutput(RunReport& report) {
+  cardsPrinted_ += report.cards();
+  closeOutput();
+  for (OutputFailure& f : outputFailures_.failedOutputs) report.failedOutputs.push_back(std::move(f));
+  outputFailures_.failedOutputs.clear();
 }
 
 }  // namespace mc

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "data/card_date.h"
@@ -15,6 +17,7 @@
 #include "data/facility.h"
 #include "data/fixed_tables.h"
 #include "data/resident_record.h"
+#include "printrun/devices.h"
 #include "printrun/dialogs.h"
 #include "printrun/program_launcher.h"
 #include "printrun/run_environment.h"
@@ -25,6 +28,7 @@
 #include "render/picture_loader.h"
 #include "render/counting_surface.h"
 #include "render/surface.h"
+#include "render/trace_surface.h"
 #include "settings/printer_list.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
@@ -32,8 +36,21 @@
 
 namespace mc {
 
+// Where the runs of a whole program run print, chosen on the command line:
+// a PDF file, a printer queue, and a trace of what reaches either. Text is
+// UTF-8, as typed.
+struct OutputChoice {
+  std::optional<std::string> pdf;
+  std::optional<std::string> printer;
+  std::optional<std::string> trace;
+};
+
 class Controller {
  public:
+  // A controller over this machine's devices.
+  Controller(DriveMap drives, Devices& devices, const Clock& clock);
+  // A controller without devices: what prints where is set by hand
+  // (printer, screen).
   Controller(DriveMap drives, Dialogs& dialogs, const PrinterList& printers, const Clock& clock);
   Controller(const Controller&) = delete;
   Controller& operator=(const Controller&) = delete;
@@ -82,6 +99,33 @@ class Controller {
 
   void EndProgram() { Ended = true; }
 
+  // ---- Start-up ----
+  // Why start-up stopped before printing (the settings' printer could not
+  // be opened); "" when nothing stopped it.
+  std::string startupError;
+  // A start-up that only looks (the preview, the window's pictures) found
+  // the auto-print marker and left it for the next real start.
+  bool autoPrintLeft = false;
+
+  // ---- Where runs print ----
+  // This program run prints on the devices: on the output chosen for it,
+  // if any, else on the printer the settings name. "" when the chosen
+  // output is open, else why not (nothing was deleted or written at the
+  // path). A program run that never says so prints on `printer` alone.
+  std::string startPrinting(const OutputChoice& choice);
+  // Without a chosen output: the queue the settings name (PrinterName),
+  // opened again when the name changes; never while a run goes on (a
+  // printer chosen during a run takes over after it). "" or why not.
+  std::string followSettingsPrinter();
+  // What the output is, for messages: "out.pdf" or "the printer Kitchen";
+  // "" when nothing is open.
+  const std::string& outputDescription() const { return outputDescription_; }
+  // Sends the open job, writes the PDF; every output of this program run
+  // not written completely (a queue that refused a job, a PDF that could
+  // not be written, cards that never reached the device) goes into the
+  // report.
+  void finishOutput(RunReport& report);
+
   // Loads resident.ResidentFile unless it is Loaded, under this meal order,
   // with the options the settings give.
   void loadResident(std::string_view mealOrder);
@@ -117,11 +161,42 @@ class Controller {
   Surface& screenSurface() { return screen ? *screen : offScreen_; }
   RunHooks& runHooks() { return hooks ? *hooks : quiet_; }
   ProgramLauncher& programs() { return launcher ? *launcher : noPrograms_; }
-  // What a print run started from here works on; the Exit action is this
-  // controller's.
-  RunEnvironment runEnvironment();
 
  private:
+  // The print run's host: this controller's devices and state.
+  class Host : public RunHost {
+   public:
+    explicit Host(Controller& c) : c_(c) {}
+    Dialogs& dialogs() override { return c_.dialogs; }
+    const Clock& clock() const override { return c_.clock; }
+    Surface* printer() override { return c_.printer; }
+    Surface& screen() override { return c_.screenSurface(); }
+    RunHooks& hooks() override { return c_.runHooks(); }
+    CardTools tools() const override { return {c_.barCoder, c_.pictureLoader, c_.pictures, c_.pdfMerger}; }
+    bool ended() const override { return c_.Ended; }
+    void endProgram() override { c_.Ended = true; }
+    void exitProgram() override;
+    bool cancelRequested() const override { return c_.cancelRequested_; }
+
+   private:
+    Controller& c_;
+  };
+  // Opens an output (and its trace); "" or why not.
+  std::string openOutput(std::unique_ptr<Output> device, std::string description);
+  // Finishes the open output into outputFailures_.
+  void closeOutput();
+
+  Devices* devices_ = nullptr;
+  Host host_{*this};
+  bool printing_ = false;
+  bool chosenOutput_ = false;
+  std::optional<std::string> trace_;
+  std::unique_ptr<Output> output_;
+  std::unique_ptr<TraceSurface> traced_;
+  std::string outputDescription_;
+  std::string openedFor_;  // the PrinterName the open output follows
+  RunReport outputFailures_;
+  int cardsPrinted_ = 0;  // by the runs whose output is finished next
   CountingSurface offScreen_{false};
   RunHooks quiet_;
   NoProgramLauncher noPrograms_;

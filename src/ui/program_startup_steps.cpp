@@ -10,7 +10,12 @@
 
 namespace mc {
 
-void ProgramStartupSteps::GetSet(Controller& c) { c.settingsFile.GetSet(c.model); }
+// The printer is opened as soon as the settings name it, so that an
+// automatic run at start-up prints.
+void ProgramStartupSteps::GetSet(Controller& c) {
+  c.settingsFile.GetSet(c.model);
+  c.startupError = c.followSettingsPrinter();
+}
 
 void ProgramStartupSteps::InitTables(Controller& c) {
   c.tables = mc::InitTables(c.drives, c.facility, [&c](const FixedTables&) { RedrawPreview(c); });
@@ -20,8 +25,21 @@ void ProgramStartupSteps::LoadResident(Controller& c) {
   c.loadResident(singleResidentMealOrder(c.model));
 }
 
-void ProgramStartupSteps::SetForAll(Controller& c) { Command4_Click(c); }
-void ProgramStartupSteps::PrintRun(Controller& c) { Command1_Click(c); }
+void ProgramStartupSteps::SetForAll(Controller& c) {
+  if (c.startupError.empty()) Command4_Click(c);
+}
+
+void ProgramStartupSteps::PrintRun(Controller& c) {
+  if (!c.startupError.empty()) return;
+  if (lookOnly_ && c.facility.AutoPrint) {
+    c.autoPrintLeft = true;
+    c.facility.AutoPrint = false;
+    c.run.PreviewFlag = 1;
+    c.model.CallMode = callmode::QuickRun;
+  }
+  Command1_Click(c);
+}
+
 void ProgramStartupSteps::ShowForm2(Controller& c) { mc::ShowForm2(c); }
 
 }  // namespace mc

@@ -114,19 +114,6 @@ TEST_F(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   EXPECT_EQ(tiffField(g.colourTif, "Compression Scheme: ").size(), 21u);
 }
 
-TEST_F(BackupCommand, OneUnitKeepsThePagesWithoutMergeTifsOrCopies) {
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo", "--units 1 --residents 3");
-  const CommandResult r = print(demo);
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  const CardsFolder f = look(demo / "c" / "dnv" / "output" / "cards");
-  EXPECT_EQ(f.pagePdfs.size(), 3u);
-  EXPECT_EQ(f.byExtension.at(".jpg"), 3);
-  EXPECT_FALSE(fs::exists(demo / "c" / "dnv" / "output" / "cards" / "TC.pdf"));
-  EXPECT_TRUE(f.colourTif.empty());
-  EXPECT_FALSE(fs::exists(demo / "c" / "dnv" / "PDF"));
-  EXPECT_EQ(r.err.find("Created Successfully"), std::string::npos);
-}
-
 TEST_F(BackupCommand, AnOutputThatCannotBeWrittenIsNamedAndFailsTheRun) {
   const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
   // A folder where the copy should go: the PDF folder cannot be made.

@@ -41,10 +41,37 @@ class Today : public Clock {
  public:
   DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
 };
-class Hooks : public RunHooks {
+// Whoever started the run: counts the "Next Res" waits and the Exit
+// actions, and lends the traced printer and screen.
+class Host : public RunHost, public RunHooks {
  public:
-  int waits = 0;
+  Host(Dialogs& dialogs, Surface& printer, Surface& screen) : dialogs_(dialogs), printer_(printer), screen_(screen) {}
+  Dialogs& dialogs() override { return dialogs_; }
+  const Clock& clock() const override { return today_; }
+  Surface* printer() override { return &printer_; }
+  Surface& screen() override { return screen_; }
+  RunHooks& hooks() override { return *this; }
+  CardTools tools() const override { return {nullptr, nullptr, store, merger}; }
+  bool ended() const override { return ended_; }
+  void endProgram() override { ended_ = true; }
+  void exitProgram() override {
+    ++exits;
+    ended_ = true;
+  }
+  bool cancelRequested() const override { return false; }
   void waitNextRes(const NextResPlace&) override { ++waits; }
+
+  int waits = 0;
+  int exits = 0;
+  bool ended_ = false;
+  PictureStore* store = nullptr;
+  PdfMerger* merger = nullptr;
+
+ private:
+  Today today_;
+  Dialogs& dialogs_;
+  Surface& printer_;
+  Surface& screen_;
 };
 
 bool isDate(const std::string& s) { return std::regex_match(s, std::regex(R"(\w+day  \d\d-\d\d-\d\d)")); }
@@ -87,13 +114,10 @@ class PrintRunTest : public ::testing::Test {
   }
 
   std::string print() {
-    ended = false;
+    host.ended_ = false;
     printerTrace.str("");
     screenTrace.str("");
-    RunEnvironment env{t.drives(), facility, m, settingsFile, resident, dietFile, dialogs, clock, run,
-                       &printer, screen, hooks, [this] { ++exits; ended = true; }, ended, cancel};
-    env.pictures = store;
-    env.merger = merger;
+    RunEnvironment env{t.drives(), facility, m, settingsFile, resident, dietFile, run, host};
     report = Command1_Click(env);
     std::string out;
     char last = 0;
@@ -123,18 +147,12 @@ class PrintRunTest : public ::testing::Test {
   ResidentRecord resident;
   DietFile dietFile;
   ScriptedDialogs dialogs;
-  Today clock;
   RunState run;
-  Hooks hooks;
   CountingSurface printerDevice{true}, screenDevice{false};
   std::ostringstream printerTrace, screenTrace;
   TraceSurface printer{printerDevice, printerTrace}, screen{screenDevice, screenTrace};
-  bool ended = false;
-  bool cancel = false;
+  Host host{dialogs, printer, screen};
   RunReport report;
-  int exits = 0;
-  PictureStore* store = nullptr;
-  PdfMerger* merger = nullptr;
 };
 
 TEST_F(PrintRunTest, MealOrderIsTakenAsTypedAndResetOverSeveralDays) {
@@ -144,7 +162,7 @@ TEST_F(PrintRunTest, MealOrderIsTakenAsTypedAndResetOverSeveralDays) {
   EXPECT_EQ(print(), "A#B#");
   EXPECT_TRUE(t.exists(mealOrderFilePath(facility)));
   EXPECT_EQ(firstThree(texts(isLocationBox)), "Garden Room|Cafe Corner|Main Hall");
-  EXPECT_EQ(exits, 1);  // several residents: the run ends the program
+  EXPECT_EQ(host.exits, 1);  // several residents: the run ends the program
   m.Text[20] = "BLSX";
   EXPECT_EQ(print(), "A#B#");
   EXPECT_EQ(firstThree(texts(isLocationBox)), "Main Hall|Garden Room|Cafe Corner");
@@ -197,7 +215,7 @@ TEST_F(PrintRunTest, OneUnitAndOneResidentIgnoreMealOrderAndPassOptions) {
   EXPECT_EQ(print(), "B#");
   EXPECT_FALSE(t.exists(mealOrderFilePath(facility)));
   EXPECT_TRUE(dialogs.shown().empty());
-  EXPECT_EQ(exits, 0);
+  EXPECT_EQ(host.exits, 0);
   EXPECT_EQ(m.CallMode, 1);
 }
 
@@ -296,10 +314,10 @@ TEST_F(PrintRunTest, ResidentsAreCappedAtTheBedsAndFilteredBySelectMark) {
   // writes no text cards and leaves the program open.
   run.PreviewFlag = 1;
   EXPECT_EQ(print(), "");
-  EXPECT_EQ(hooks.waits, 3);
+  EXPECT_EQ(host.waits, 3);
   EXPECT_NE(screenTrace.str().find("103 Charlie, Pat"), std::string::npos);
   EXPECT_EQ(t.read(textCardFilePath(facility)).size(), (3u + 1 + 2) * 68 * 62);
-  EXPECT_EQ(exits, 3);
+  EXPECT_EQ(host.exits, 3);
 }
 
 TEST_F(PrintRunTest, AwayResidentsTubeFeedingAndUnusableDietCodes) {
@@ -430,8 +448,8 @@ class BackupTest : public PrintRunTest {
  protected:
   BackupTest() {
     facility.SiteCode = "K8Q";
-    store = &pictures;
-    merger = &pictures;
+    host.store = &pictures;
+    host.merger = &pictures;
     m.Check[40] = 1;
     t.putFile(cards + "\\keep", "");
   }

@@ -35,6 +35,7 @@ class MainActions : public ::testing::Test {
     test::ResidentFile().room("101").name("Alpha, Pat").diet(1, "REGULAR", "1").write(t, f, "RS00101");
     c.printer = &printer;
   }
+  void twoResidents(RunHooks& window);
 
   test::TempDrives t;
   ScriptedDialogs dialogs;
@@ -69,13 +70,18 @@ class DuringRun : public RunHooks {
   }
 };
 
-TEST_F(MainActions, ExitAsksOnlyWhileARunIsGoingOnAndYesStopsIt) {
+// Residents 1 and 2 of unit 1, printed with `window` yielding to the run.
+void MainActions::twoResidents(RunHooks& window) {
   for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
   c.model.Text[4] = "3";
   t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00102").str());
   test::ResidentFile().room("102").name("Beta, Lee").diet(1, "REGULAR", "1").write(t, c.facility, "RS00102");
-  DuringRun window;
   c.hooks = &window;
+}
+
+TEST_F(MainActions, ExitAsksOnlyWhileARunIsGoingOnAndYesStopsIt) {
+  DuringRun window;
+  twoResidents(window);
 
   // No: the run and the program go on; the settings were saved first.
   dialogs.answerQuestions(Answer::No);
@@ -106,12 +112,8 @@ TEST_F(MainActions, ExitAsksOnlyWhileARunIsGoingOnAndYesStopsIt) {
 }
 
 TEST_F(MainActions, ACancelledRunLeavesACaptionWithoutDotsAndASecondPrintIsRefused) {
-  for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
-  c.model.Text[4] = "3";
-  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00102").str());
-  test::ResidentFile().room("102").name("Beta, Lee").diet(1, "REGULAR", "1").write(t, c.facility, "RS00102");
   DuringRun window;
-  c.hooks = &window;
+  twoResidents(window);
   RunEnd second = RunEnd::Finished;
   window.action = [&] {
     EXPECT_TRUE(c.running());

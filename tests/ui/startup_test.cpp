@@ -8,6 +8,7 @@
 #include <string>
 
 #include "printrun/scripted_dialogs.h"
+#include "render/counting_surface.h"
 #include "ui/program_startup_steps.h"
 #include "support/test_drives.h"
 #include "support/resident_file.h"
@@ -24,8 +25,8 @@ class FixedClock : public Clock {
   DateTime now() const override { return {{2026, 12, 31}, 10, 5, 0}; }
 };
 
-// Writes each step as "name(CallMode,PreviewFlag)" and does just enough of
-// the real steps for start-up to go on.
+// Writes each step by name, the print run as a preview or a real run, and
+// does just enough of the real steps for start-up to go on.
 class RecordingSteps : public StartupSteps {
  public:
   std::string log;
@@ -43,18 +44,14 @@ class RecordingSteps : public StartupSteps {
   void LoadThick(Controller& c) override { note(c, "LoadThick"); }
   void LOADPUR(Controller& c) override { note(c, "LOADPUR"); }
   void SetForAll(Controller& c) override { note(c, "SetForAll"); }
-  void PrintRun(Controller& c) override { note(c, "PrintRun"); }
+  void PrintRun(Controller& c) override { note(c, c.run.PreviewFlag ? "PreviewRun" : "PrintRun"); }
   void ShowForm2(Controller& c) override { note(c, "ShowForm2"); }
 
  private:
-  void note(const Controller& c, const char* step) {
-    log += std::string(log.empty() ? "" : " ") + step + "(" + std::to_string(c.model.CallMode) + "," +
-           std::to_string(c.run.PreviewFlag) + ")";
-  }
+  void note(const Controller&, const char* step) { log += std::string(log.empty() ? "" : " ") + step; }
 };
 
-constexpr const char* kLoads =
-    "GetSet(-1111,1) InitTables(-1111,1) LoadResident(-1111,1) LoadThick(-1111,1) LOADPUR(-1111,1)";
+constexpr const char* kLoads = "GetSet InitTables LoadResident LoadThick LOADPUR";
 
 class StartupTest : public ::testing::Test {
  protected:
@@ -81,7 +78,7 @@ class StartupTest : public ::testing::Test {
 
 TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
   ASSERT_EQ(run(), StartupOutcome::Ready);
-  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-101,1) ShowForm2(-101,1)");
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PreviewRun ShowForm2");
   EXPECT_TRUE(dialogs.shown().empty());
   EXPECT_EQ(c->model.Text[15], "01-01-27");  // tomorrow, across the year's end
   EXPECT_EQ(c->model.Label[10].Caption, "102-A Castillo, Rosa ");
@@ -90,7 +87,7 @@ TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
 
   steps.userCards = true;  // no preview run
   ASSERT_EQ(run(), StartupOutcome::Ready);
-  EXPECT_EQ(steps.log, std::string(kLoads) + " ShowForm2(-1111,1)");
+  EXPECT_EQ(steps.log, std::string(kLoads) + " ShowForm2");
 }
 
 TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
@@ -119,7 +116,7 @@ TEST_F(StartupTest, BedNumberBeyondTheUnitsBedsIsReportedAndStartupGoesOn) {
             "Bed Number Exceeds Max Beds for Nursing Unit.\r\n"
             "Increase Max Beds for Unit from the \r\n"
             "Facility --> Setup Rosters, ... Program");
-  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-101,1) ShowForm2(-101,1)");
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PreviewRun ShowForm2");
 }
 
 TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
@@ -127,7 +124,7 @@ TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
   ASSERT_EQ(run(), StartupOutcome::Ready);
   EXPECT_TRUE(c->facility.AutoPrint);
   EXPECT_FALSE(t.exists("c:\\dnv\\setup\\apcard.TST"));
-  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun(-1111,0) ShowForm2(-1111,0)");
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PrintRun ShowForm2");
 
   // Two spellings of the marker: deleting one leaves the other, which the
   // program cannot tell from a file that refused to go. Auto-print runs
@@ -139,8 +136,7 @@ TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text,
             "c:\\dnv\\setup\\apcard.TST\r\nError Deleting Above File to Cancel Future Auto Print.");
-  EXPECT_EQ(steps.log,
-            std::string(kLoads) + " SetForAll(-1111,1) PrintRun(-1111,0) ShowForm2(-1111,0)");
+  EXPECT_EQ(steps.log, std::string(kLoads) + " SetForAll PrintRun ShowForm2");
 }
 
 // Name lists take twenty characters and drop records that start with a
@@ -181,8 +177,26 @@ TEST_F(StartupTest, TheProgramsSettingsLoadTakesTheDefaultUnitAndResident) {
   EXPECT_EQ(c->model.Text[1] + "," + c->model.Text[2] + "," + c->model.Text[3] + "," + c->model.Text[4],
             "1,1,7,7");
   EXPECT_EQ(c->model.PrinterName, "PDF");
-  // The start-up preview run took the quick-run mode and left its own.
-  EXPECT_EQ(c->model.CallMode, 1);
+}
+
+// The preview command and the window's pictures only look: the marker
+// stays for the next real start, and its run is drawn on the screen only.
+TEST_F(StartupTest, AStartUpThatOnlyLooksLeavesTheAutoPrintMarkerAndPrintsNothing) {
+  t.putFile("c:\\dnv\\setup\\apcard.TST", "");
+  t.putFile("c:\\dnv\\res\\dataTST\\RS00102.~TST", test::ResidentFile().room("12").name("Doe, Jane").bytes());
+  for (bool lookOnly : {true, false}) {
+    c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
+    CountingSurface paper{true}, screen{false};
+    c->printer = &paper;
+    c->screen = &screen;
+    ProgramStartupSteps steps(lookOnly);
+    Form_Load(*c, steps);
+    EXPECT_EQ(t.exists("c:\\dnv\\setup\\apcard.TST"), lookOnly);
+    EXPECT_EQ(c->autoPrintLeft, lookOnly);
+    EXPECT_EQ(c->Ended, !lookOnly);  // the automatic run ends the program
+    if (lookOnly) EXPECT_EQ(paper.counts.texts + paper.counts.docs, 0);
+    EXPECT_GT(screen.counts.texts, 0);
+  }
 }
 
 }  // namespace

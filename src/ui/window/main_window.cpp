@@ -360,7 +360,8 @@ void MainWindow::wire(const ControlSpec& entry) {
 
 void MainWindow::act(const std::function<void()>& action) {
   if (c_.Ended) return;
-  if (beforeAction) beforeAction();
+  // A printer chosen in Combo1 is opened before the action that may print.
+  c_.followSettingsPrinter();
   action();
   refresh();
   if (c_.Ended && !endAnnounced_) {

@@ -52,9 +52,6 @@ class MainWindow : public QWidget {
   // end of the program when the action ended it.
   void act(const std::function<void()>& action);
 
-  // Called before each action, so that a print goes to the printer chosen
-  // in Combo1 (the command opens it).
-  std::function<void()> beforeAction;
   // Whether the window saves the settings when the program loses the
   // focus (not while it only takes its own pictures).
   bool saveWhenLeft = true;

@@ -1,0 +1,117 @@
+// Where the controller prints: the output chosen for the program run, else
+// the queue the settings name, opened again only when the name changes;
+// and what a finished output leaves in the report.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "printrun/scripted_dialogs.h"
+#include "render/counting_surface.h"
+#include "support/fixed_clock.h"
+#include "support/test_drives.h"
+#include "ui/controller.h"
+
+namespace mc {
+namespace {
+
+// Devices that log what is opened and finished; a queue refuses as many
+// jobs as `refuse` said when it was opened.
+class LoggedDevices : public Devices {
+ public:
+  class Paper : public Output {
+   public:
+    Paper(LoggedDevices& d, std::string name, bool pdf) : d_(d), name_(std::move(name)), pdf_(pdf), refuse_(d.refuse) {}
+    Surface& surface() override { return surface_; }
+    OutputOutcome finish() override {
+      d_.log.push_back("finish " + name_);
+      OutputOutcome out;
+      out.pdf = pdf_;
+      out.written = out.ok = true;
+      out.jobs = 1;
+      out.refusedJobs = refuse_;
+      return out;
+    }
+
+   private:
+    LoggedDevices& d_;
+    std::string name_;
+    bool pdf_;
+    int refuse_;
+    CountingSurface surface_{true};
+  };
+
+  Dialogs& dialogs() override { return none_; }
+  const PrinterList& printers() const override { return printers_; }
+  Surface* screen() override { return nullptr; }
+  std::unique_ptr<Output> openPrinter(const std::string& name) override {
+    log.push_back("open " + name);
+    return std::make_unique<Paper>(*this, name, false);
+  }
+  std::unique_ptr<Output> openPdf(const std::string& path, std::string&) override {
+    log.push_back("open " + std::filesystem::path(path).filename().string());
+    return std::make_unique<Paper>(*this, path, true);
+  }
+
+  std::vector<std::string> log;
+  int refuse = 0;
+
+ private:
+  ScriptedDialogs none_;
+  FixedPrinterList printers_{{"Kitchen", "Office"}, "Kitchen"};
+};
+
+class PrintingDevices : public ::testing::Test {
+ protected:
+  test::TempDrives t;
+  LoggedDevices devices;
+  test::FixedClock today;
+  Controller c{t.drives(), devices, today};
+};
+
+TEST_F(PrintingDevices, TheSettingsPrinterIsOpenedOnceAndAgainOnlyWhenItsNameChanges) {
+  c.model.PrinterName = "Kitchen";
+  EXPECT_EQ(c.followSettingsPrinter(), "");
+  EXPECT_TRUE(devices.log.empty()) << "a program run that never prints opens no queue";
+
+  ASSERT_EQ(c.startPrinting({}), "");
+  devices.refuse = 1;
+  c.followSettingsPrinter();
+  devices.refuse = 0;
+  c.followSettingsPrinter();
+  EXPECT_EQ(c.outputDescription(), "the printer Kitchen");
+  ASSERT_NE(c.printer, nullptr);
+  c.model.PrinterName = "Office";
+  c.followSettingsPrinter();
+  EXPECT_EQ(devices.log, (std::vector<std::string>{"open Kitchen", "finish Kitchen", "open Office"}));
+
+  // The queue that refused a job is named when the program run ends.
+  RunReport report;
+  c.finishOutput(report);
+  EXPECT_EQ(devices.log.back(), "finish Office");
+  ASSERT_EQ(report.failedOutputs.size(), 1u);
+  EXPECT_EQ(report.failedOutputs[0].output, "the printer Kitchen");
+  EXPECT_EQ(report.failedOutputs[0].reason, "did not take 1 of 2 jobs");
+
+  c.model.NoPrinters = true;
+  c.model.PrinterName = "Kitchen";
+  c.followSettingsPrinter();
+  EXPECT_EQ(c.printer, nullptr);
+}
+
+TEST_F(PrintingDevices, AChosenPdfStaysForTheProgramRunAndAFolderIsNeverWrittenOver) {
+  const auto folder = t.root() / "cards";
+  std::filesystem::create_directory(folder);
+  const std::string error = c.startPrinting({folder.string(), std::nullopt, std::nullopt});
+  EXPECT_NE(error.find("is not a regular file (a folder)"), std::string::npos) << error;
+  EXPECT_TRUE(devices.log.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+
+  ASSERT_EQ(c.startPrinting({(t.root() / "cards.pdf").string(), std::nullopt, std::nullopt}), "");
+  EXPECT_TRUE(c.run.PdfDriverForced);
+  c.model.PrinterName = "Office";
+  c.followSettingsPrinter();
+  EXPECT_EQ(devices.log, std::vector<std::string>{"open cards.pdf"});
+}
+
+}  // namespace
+}  // namespace mc
