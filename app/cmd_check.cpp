@@ -133,7 +133,7 @@ int runCheck(const GlobalOptions& options, const std::vector<std::string>& args)
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->reportStop(outcome);
 
-  PreflightReport report = Preflight(c, setNo);
+  PreflightReport report = Preflight(c, setNo, context->dialogs);
   for (const FileProblem& p : startup.found) {
     bool seen = false;
     for (const FileProblem& q : report.files) seen = seen || (q.path == p.path && q.fault == p.fault);

@@ -1,5 +1,6 @@
 #include "data/diet_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 
@@ -58,6 +59,15 @@ std::string findDietFile(const DriveMap& drives, const Facility& facility, std::
   return c.fallback;
 }
 
+namespace {
+
+// Blanks, or the NUL bytes of a file extended past records never written.
+bool blankRecord(std::string_view rec) {
+  return std::all_of(rec.begin(), rec.end(), [](char c) { return c == ' ' || c == '\0'; });
+}
+
+}  // namespace
+
 bool dietCodeLooksUp(int code) { return code >= 1 && code <= 255 && code != 98 && code != 99; }
 
 void normaliseDietCodes(std::array<int16_t, 5>& codes) {
@@ -94,6 +104,7 @@ void LoadDietFile(ResidentRecord& record, DietFile& dietFile, const DriveMap& dr
   record.DietMatrix = {};
   record.DietMask = std::string(20, ' ');
   record.DietCodeMarked = false;
+  record.DietCodeNotInFile = {};
   normaliseDietCodes(record.DietCode);
   for (int k = 1; k <= 4; ++k) {
     const int code = record.DietCode[k];
@@ -102,6 +113,10 @@ void LoadDietFile(ResidentRecord& record, DietFile& dietFile, const DriveMap& dr
     // card must not pass them off as sure.
     if (!dietFile.damage().empty()) record.noteSharedDamage(dietFile.path(), dietFile.damage());
     const std::string rec = dietFile.record(code);
+    // A code past the file's end, or on a record never written, reads as
+    // blanks: the diet then selects no menu and marks no food. With no diet
+    // file at all, that one missing file is the fault, not each code.
+    record.DietCodeNotInFile[k] = dietFile.exists() && blankRecord(rec);
     const std::string marker = columns(rec, 26, 45);
     if (dietCodeMarks(code, marker)) record.DietCodeMarked = true;
     record.DietMatrix[k][1] = int16Field(columns(rec, 78, 78));

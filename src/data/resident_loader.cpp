@@ -91,10 +91,16 @@ bool containsAny(const std::string& upperText, const Markers& markers) {
 }
 
 // Puts `name` into line `line` of each meal's list, empty for the meals
-// whose list another meal's marker keeps it off.
-void putItem(ListsByMeal& lists, int line, const std::string& name, const Markers (&elsewhere)[4]) {
+// whose list another meal's marker keeps it off. An item already on that
+// line (the list's last, once it is full) is counted in `lost`.
+void putItem(ListsByMeal& lists, std::array<int, 4>& lost, int line, const std::string& name,
+             const Markers (&elsewhere)[4]) {
   const std::string u = upper(name);
-  for (int meal = 1; meal <= 3; ++meal) lists[meal][line] = containsAny(u, elsewhere[meal]) ? "" : name;
+  for (int meal = 1; meal <= 3; ++meal) {
+    std::string& slot = lists[meal][line];
+    if (!trim(slot).empty()) ++lost[meal];
+    slot = containsAny(u, elsewhere[meal]) ? "" : name;
+  }
 }
 
 // A special instruction record as the card shows it; the thick-liquid words
@@ -214,6 +220,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   }
 
   ListsByMeal likes, dislikes;
+  std::array<int, 4> likesLost{}, dislikesLost{};
   for (int meal = 1; meal <= 3; ++meal) likes[meal][1] = kLikesHeading;
 
   const bool haveNames = options.names && options.names->loaded;
@@ -227,7 +234,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
       if (!f.flag(kLikeFlagsRecord, i)) continue;
       // Like number 5 is the facility's "large portions".
       if (i == 5) r.diet.LargePortion = 1;
-      putItem(likes, next, likeNames[i], kLikeElsewhere);
+      putItem(likes, likesLost, next, likeNames[i], kLikeElsewhere);
       listsStandardNames = !r.OwnNameTable;
       if (next < kLastListLine) ++next;
     }
@@ -245,7 +252,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
     const int firstDislike = r.OwnNameTable ? 1 : 3;
     for (int i = firstDislike; i <= firstDislike + 27; ++i) {
       if (!f.flag(kDislikeFlagsRecord, i)) continue;
-      putItem(dislikes, next, dislikeNames[i], kDislikeElsewhere);
+      putItem(dislikes, dislikesLost, next, dislikeNames[i], kDislikeElsewhere);
       listsStandardNames = !r.OwnNameTable;
       if (next < kLastListLine) ++next;
     }
@@ -256,6 +263,8 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
     r.noteSharedDamage(options.names->path, options.names->damage);
   r.Likes = arrangeBySlots(likes, order);
   r.Dislikes = arrangeBySlots(dislikes, order);
+  r.LikesLost = arrangeBySlots(likesLost, order);
+  r.DislikesLost = arrangeBySlots(dislikesLost, order);
 
   const char hospital = f.at(kHospitalOrOut);
   r.HospitalOrOut = hospital == 'H' || hospital == 'O';

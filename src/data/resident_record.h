@@ -77,6 +77,10 @@ struct ResidentRecord {
   std::array<std::string, 31> OwnDislikeNames{};  // 1..30
   MealSlots<std::string, 35> Likes{};     // [slot][line 0..34]; line 1 is the heading
   MealSlots<std::string, 35> Dislikes{};  // [slot][line 0..34]; line 1 is the heading
+  // Items of a slot's list that a later item overwrote on the list's last
+  // line: they are on no card. [slot 1..3]
+  std::array<int, 4> LikesLost{};
+  std::array<int, 4> DislikesLost{};
   // [slot][line 1..7]; lines 1..6 from the file, line 7 the meal pattern line
   // that the print run adds.
   MealSlots<std::string, 8> SpecialInstructions{};
@@ -89,6 +93,9 @@ struct ResidentRecord {
   std::array<std::array<int16_t, 3>, 5> DietMatrix{};  // [code 1..4][selector 1..2]
   std::string DietMask = std::string(20, ' ');
   bool DietCodeMarked = false;
+  // Codes 1..4 (after normalisation) that the diet file in use has no
+  // record for; only set when that file exists.
+  std::array<bool, 5> DietCodeNotInFile{};
 };
 
 }  // namespace mc

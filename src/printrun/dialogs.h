@@ -26,4 +26,39 @@ class Dialogs {
   virtual std::optional<int32_t> color(int32_t initial) = 0;
 };
 
+// Dialogs passed on to others, which can be exchanged for a while: the
+// pre-flight check walks a print run in the window without putting its
+// questions to the person at it.
+class DialogsRoute : public Dialogs {
+ public:
+  explicit DialogsRoute(Dialogs& to) : to_(&to) {}
+  DialogsRoute(const DialogsRoute&) = delete;
+  DialogsRoute& operator=(const DialogsRoute&) = delete;
+
+  Answer message(std::string_view text, Buttons buttons, std::string_view title = {}) override {
+    return to_->message(text, buttons, title);
+  }
+  std::optional<std::string> input(std::string_view prompt, std::string_view title,
+                                   std::string_view defaultAnswer) override {
+    return to_->input(prompt, title, defaultAnswer);
+  }
+  std::optional<int32_t> color(int32_t initial) override { return to_->color(initial); }
+
+  // Every box goes to `other` while the Diverted lives.
+  class Diverted {
+   public:
+    Diverted(DialogsRoute& route, Dialogs& other) : route_(route), was_(route.to_) { route.to_ = &other; }
+    ~Diverted() { route_.to_ = was_; }
+    Diverted(const Diverted&) = delete;
+    Diverted& operator=(const Diverted&) = delete;
+
+   private:
+    DialogsRoute& route_;
+    Dialogs* was_;
+  };
+
+ private:
+  Dialogs* to_;
+};
+
 }  // namespace mc

@@ -484,6 +484,10 @@ void PrintRun::drawCard() {
     else if (startsWith(env_.resident.Diet, kReviewMark))
       warnCard(trim(kReviewMark));
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);
+    for (int k = 1; k <= 4; ++k)
+      if (env_.resident.DietCodeNotInFile[k])
+        warnCard("diet code " + std::to_string(env_.resident.DietCode[k]) + " not in the diet file " +
+                 env_.dietFile.path());
   }
   if (!renderer_.drawsOnScreen(ctx) && env_.host.printer()) pageOpen_ = !endedPage;
   if (endedPage) storePage();

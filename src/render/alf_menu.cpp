@@ -69,6 +69,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
     if (slotMeal(page.ctx.MealOrder, k) == meal) slot = k;
   const int firstWeekday = weekday(page.ctx.CardDate);
 
+  int cut = 0;
   for (int d = 1; d <= kDays; ++d) {
     const double left = g.C[1] + (d - 1) * p;
     uprightFont(s, 12, true);
@@ -78,7 +79,10 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
 
     int row = 0;
     const auto line = [&](const std::string& text, bool heading) {
-      if (row >= kLinesPerDay) return;
+      if (row >= kLinesPerDay) {
+        ++cut;
+        return;
+      }
       uprightFont(s, size, heading);
       s.FontUnderline = heading;
       // A food wider than its day is printed up to three points smaller.
@@ -104,6 +108,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
     }
   }
   s.FontUnderline = false;
+  page.cutOff(meal, "menu and special instructions", cut);
 }
 
 }  // namespace mc

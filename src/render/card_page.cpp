@@ -1,5 +1,7 @@
 #include "render/card_page.h"
 
+#include <algorithm>
+
 #include "data/meal_slots.h"
 #include "data/text.h"
 
@@ -31,6 +33,30 @@ double CardPage::topTextX(int k) const {
   if (k == 1) return geo.C[1] + 100;
   if (k == 2) return geo.C[2] + 70;
   return geo.C[3] + (screen ? 70 : 50);
+}
+
+namespace {
+
+std::string pastLastLine(int meal, std::string_view list, const char* how, int lines, const char* what) {
+  return std::string(mealName(meal)) + " " + std::string(list) + how + " the card's last line: " +
+         std::to_string(lines) + (lines == 1 ? " line " : " lines ") + what;
+}
+
+}  // namespace
+
+void CardPage::cutOff(int meal, std::string_view list, int lines) const {
+  if (lines > 0 && warn) warn(pastLastLine(meal, list, " cut off at", lines, "not printed"));
+}
+
+void CardPage::runsOver(int meal, std::string_view list, int lines) const {
+  if (lines > 0 && warn) warn(pastLastLine(meal, list, " runs past", lines, "printed over the special instructions"));
+}
+
+int textLinesAfter(std::span<const std::string> lines, int last) {
+  int n = 0;
+  for (size_t i = static_cast<size_t>(std::max(last, 0)) + 1; i < lines.size(); ++i)
+    if (!trim(lines[i]).empty()) ++n;
+  return n;
 }
 
 void uprightFont(Surface& s, double size, bool bold) {

@@ -2,7 +2,10 @@
 // inputs, the card type and the page geometry.
 #pragma once
 
+#include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "data/facility.h"
 #include "data/meal_lines.h"
@@ -44,6 +47,8 @@ struct CardPage {
   // The resident's meal lines for the menu day, on the card kinds that
   // carry a menu; null on Tray Cards or when no menu could be built.
   const MealLines* meals = nullptr;
+  // Hears of what the card has no room for; may be empty.
+  std::function<void(const std::string&)> warn = nullptr;
 
   // A card feature switch, as assisted-living menus hold some of them off.
   bool on(int checkNo) const { return model.feature(checkNo) == 1; }
@@ -65,7 +70,15 @@ struct CardPage {
   int alfMeal() const;
   // X of the top name and diet lines in column k.
   double topTextX(int k) const;
+  // Tells `warn` of `lines` lines of the meal's `list` ("likes", "menu")
+  // that stand past the card's last line for them: not printed, or printed
+  // over the special instructions.
+  void cutOff(int meal, std::string_view list, int lines) const;
+  void runsOver(int meal, std::string_view list, int lines) const;
 };
+
+// Lines of `lines` after line `last` that hold more than blanks.
+int textLinesAfter(std::span<const std::string> lines, int last);
 
 // The card's font in an upright face, black, not underlined.
 void uprightFont(Surface& s, double size, bool bold);

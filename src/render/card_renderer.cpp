@@ -54,6 +54,7 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx) {
   if (!surface) return false;
   const CardType type = cardType(model_);
   CardPage page{*surface, facility_, model_, resident_, ctx, type, pageGeometry(model_, type), screen};
+  page.warn = Warn;
   // One build serves every column this call draws; a page whose columns
   // are different residents (meal order "BBB") builds per call.
   MealLines meals;

@@ -55,6 +55,8 @@ constexpr Heading kHeadings[] = {
 constexpr double kRuleX[] = {0, 2900, 8000, 12900};
 constexpr double kLikesX[] = {0, 2950, 7950, 12950};
 constexpr double kDislikesX[] = {0, 3450, 8550, 13450};
+// Rows of each list on a Meal Card: its heading and six items.
+constexpr int kListRows = 7;
 
 bool grey(const CardPage& page) { return page.model.Check[10] == 1; }
 
@@ -87,12 +89,19 @@ void DrawMealCardLines(const CardPage& page, int k) {
   const std::vector<std::string>& lines = page.meals->MealText[meal];
   MarkedLineStyle style;
   style.listSize = 12;
+  int past = 0;
   for (int n = 1; n <= page.meals->LineCount[meal]; ++n) {
     const std::string text = trim(lines[n]);
     if (text.empty()) continue;
+    const double row = 3300 + (n - 1) * 280;
+    // A row below the rule over the special instructions prints over them:
+    // the menu has run past the card. It is printed all the same (a food
+    // left off could be the one the resident must not get), and told.
+    if (row > page.geo.DiningLine) ++past;
     // The lines and their marker boxes stand 250 above their row.
-    PrintMarkedLine(page, text, page.geo.C[k] + 200, 3300 + (n - 1) * 280 - 250, style);
+    PrintMarkedLine(page, text, page.geo.C[k] + 200, row - 250, style);
   }
+  page.runsOver(meal, "menu", past);
 }
 
 void DrawMealCardLists(const CardPage& page, int k) {
@@ -105,10 +114,13 @@ void DrawMealCardLists(const CardPage& page, int k) {
   dislikes.color = grey(page) ? colour::Black : colour::Red;
   if (!trim(r.Likes[k][1]).empty())
     PrintMarkedLine(page, "---------------------", kRuleX[k], 5300, likes);
-  for (int row = 1; row <= 7; ++row) {
+  for (int row = 1; row <= kListRows; ++row) {
     PrintMarkedLine(page, r.Likes[k][row], kLikesX[k], 5500 + (row - 1) * 250, likes);
     PrintMarkedLine(page, r.Dislikes[k][row], kDislikesX[k], 3600 + (row - 1) * 250, dislikes);
   }
+  const int meal = page.columnMeal(k);
+  page.cutOff(meal, "likes", textLinesAfter(r.Likes[k], kListRows) + r.LikesLost[k]);
+  page.cutOff(meal, "dislikes", textLinesAfter(r.Dislikes[k], kListRows) + r.DislikesLost[k]);
 }
 
 void DrawSelectMenu(const CardPage& page, int k) {

@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kFitTries = 30;
 constexpr double kSmallestSize = 6;
+// The list holds a heading and up to 15 items; the card has room for 14 rows.
+constexpr int kTrayListRows = 14;
 
 void font(Surface& s, double size, bool bold, int32_t color = colour::Black) {
   s.FontName = kCardFont;
@@ -178,11 +180,15 @@ void DrawTrayLists(const CardPage& page, int k) {
   likes.color = grey(page) ? colour::Black : colour::DarkGreen;
   MarkedLineStyle dislikes = likes;
   dislikes.color = grey(page) ? colour::Black : colour::Red;
-  for (int row = 1; row <= 14; ++row) {
+  const ResidentRecord& r = page.resident;
+  for (int row = 1; row <= kTrayListRows; ++row) {
     const double y = 5100 + (row - 1) * 250;
-    PrintMarkedLine(page, page.resident.Likes[k][row], c + 100, y, likes);
-    PrintMarkedLine(page, page.resident.Dislikes[k][row], dislikesX, y, dislikes);
+    PrintMarkedLine(page, r.Likes[k][row], c + 100, y, likes);
+    PrintMarkedLine(page, r.Dislikes[k][row], dislikesX, y, dislikes);
   }
+  const int meal = page.columnMeal(k);
+  page.cutOff(meal, "likes", textLinesAfter(r.Likes[k], kTrayListRows) + r.LikesLost[k]);
+  page.cutOff(meal, "dislikes", textLinesAfter(r.Dislikes[k], kTrayListRows) + r.DislikesLost[k]);
 }
 
 void DrawNameAndDiet(const CardPage& page, int k) {

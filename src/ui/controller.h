@@ -67,7 +67,8 @@ class Controller {
   // The print run's values (PreviewFlag, CardDate, DayNames, MenuDay ...).
   RunState run;
 
-  Dialogs& dialogs;
+  // The dialogs given at construction, unless something diverts them.
+  DialogsRoute dialogs;
   const PrinterList& printers;
   const Clock& clock;
 

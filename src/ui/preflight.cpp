@@ -163,7 +163,7 @@ std::vector<std::string> PreflightReport::text() const {
   return out;
 }
 
-PreflightReport Preflight(Controller& c, int setNo) {
+PreflightReport Preflight(Controller& c, int setNo, Dialogs& answers) {
   PreflightReport out;
   out.action = setNo ? "settings button " + std::to_string(setNo) + ", then Print" : "Print ALL Tray Cards";
 
@@ -179,6 +179,7 @@ PreflightReport Preflight(Controller& c, int setNo) {
   FileProblems* const sink = c.drives.problems();
   const bool wasDry = c.drives.dryRun();
 
+  const DialogsRoute::Diverted quiet(c.dialogs, answers);
   FileFindings files;
   CountingSurface paper(true);
   RunStart start(c.model);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/file_problems.h"
+#include "printrun/dialogs.h"
 #include "printrun/run_report.h"
 
 namespace mc {
@@ -40,9 +41,11 @@ struct PreflightReport {
 const char* faultText(FileFault fault);
 
 // Checks Print ALL (setNo 0) or settings button setNo (1..6) then Print, on
-// a controller that went through start-up. The controller's settings, run
+// a controller that went through start-up. The run's questions and
+// messages go to `answers`, never to the controller's own dialogs: a
+// window's check asks its user nothing. The controller's settings, run
 // state, resident, devices and "ended" flag are as they were afterwards, so
 // a window can check and then print.
-PreflightReport Preflight(Controller& c, int setNo);
+PreflightReport Preflight(Controller& c, int setNo, Dialogs& answers);
 
 }  // namespace mc

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 
 #include "support/commands.h"
@@ -20,18 +19,6 @@ using test::runMealcards;
 using test::runShell;
 using test::shellQuote;
 
-// Every file and folder of the tree with its bytes and time: what a
-// command that writes nothing must leave exactly as it was.
-std::map<std::string, std::string> snapshot(const fs::path& root) {
-  std::map<std::string, std::string> out;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    std::string value = std::to_string(entry.last_write_time().time_since_epoch().count());
-    if (entry.is_regular_file()) value += test::readFile(entry.path());
-    out[fs::relative(entry.path(), root).string()] = value;
-  }
-  return out;
-}
-
 CommandResult check(const fs::path& demo, const std::string& args = "") {
   return runMealcards("--drives " + shellQuote(demo.string()) + " check " + args);
 }
@@ -39,7 +26,7 @@ CommandResult check(const fs::path& demo, const std::string& args = "") {
 TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
   test::TempDrives scratch;
   const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const auto before = snapshot(demo);
+  const auto before = test::treeSnapshot(demo);
 
   const CommandResult text = check(demo);
   EXPECT_EQ(text.exitCode, 0) << text.out << text.err;
@@ -56,7 +43,7 @@ TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
                                    shellQuote(out.string()));
   EXPECT_EQ(q.out, "0\t63\t3\tRS00101\n") << json.out;
 
-  EXPECT_EQ(snapshot(demo), before);
+  EXPECT_EQ(test::treeSnapshot(demo), before);
 }
 
 TEST(CheckCommand, NamesEveryProblemOfADamagedFacility) {
@@ -66,7 +53,7 @@ TEST(CheckCommand, NamesEveryProblemOfADamagedFacility) {
   fs::remove(data / "RS00102.~MGC");                          // a resident without a data file
   std::ofstream(data / "RS00203.~MGC", std::ios::trunc);      // a resident file emptied
   fs::remove(demo / "c" / "dnv" / "res" / "tolnm");          // the like/dislike names gone
-  const auto before = snapshot(demo);
+  const auto before = test::treeSnapshot(demo);
 
   const CommandResult r = check(demo, "--json");
   EXPECT_EQ(r.exitCode, 3) << r.out << r.err;
@@ -87,7 +74,47 @@ TEST(CheckCommand, NamesEveryProblemOfADamagedFacility) {
   ASSERT_NE(faults, std::string::npos) << text.out;
   EXPECT_LT(faults, cards);
 
-  EXPECT_EQ(snapshot(demo), before);
+  EXPECT_EQ(test::treeSnapshot(demo), before);
+}
+
+// Two faults that print a card all the same, but not the card meant: a
+// list longer than the card and a diet the diet file does not know.
+TEST(CheckCommand, WarnsOfListsCutOffAndDietCodesNotInTheDietFile) {
+  test::TempDrives scratch;
+  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const fs::path res = demo / "c" / "dnv" / "res";
+  {
+    // Every one of the thirty likes for RS00101 (the flags of record 57),
+    // far more than the 13 items a tray card lists.
+    std::fstream f(res / "dataMGC" / "RS00101.~MGC", std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(56 * 82 + 3);
+    f << std::string(30, 'X');
+  }
+  // The diet file ends before code 70, RS00207's full liquid diet.
+  fs::resize_file(demo / "c" / "dnv" / "diets" / "dietMGC", 69 * 200);
+  const auto before = test::treeSnapshot(demo);
+
+  const CommandResult r = check(demo, "--json");
+  EXPECT_EQ(r.exitCode, 3) << r.out << r.err;
+  const fs::path out = scratch.root() / "check.json";
+  std::ofstream(out) << r.out;
+  const std::string warnings =
+      runShell("jq -r '.warnings[] | \"\\(.file) \\(.warning)\"' " + shellQuote(out.string())).out;
+  EXPECT_EQ(warnings,
+            "RS00101 Breakfast likes cut off at the card's last line: 15 lines not printed\n"
+            "RS00101 Lunch likes cut off at the card's last line: 16 lines not printed\n"
+            "RS00101 Supper likes cut off at the card's last line: 14 lines not printed\n"
+            "RS00207 diet code 70 not in the diet file c:\\dnv\\diets\\DietMGC\n")
+      << r.out;
+  // Still printed: a warning is no reason to leave a resident out.
+  EXPECT_NE(r.out.find("\"RS00207\""), std::string::npos);
+  EXPECT_EQ(test::treeSnapshot(demo), before);
+
+  // print tells the same on its way.
+  const CommandResult printed = runMealcards("--drives " + shellQuote(demo.string()) + " --date 12-07-26 --pdf " +
+                                             shellQuote((scratch.root() / "out.pdf").string()) + " print");
+  EXPECT_NE(printed.err.find("RS00207 (204-A Quinn, Abigail): diet code 70 not in the diet file"), std::string::npos)
+      << printed.err;
 }
 
 TEST(CheckCommand, RefusesOutputOptionsAndWrongSets) {

@@ -84,6 +84,16 @@ TEST_F(DietFileTest, SelectorsMarkersAndCodesThatAreNotLookedUp) {
   EXPECT_EQ(cut.DietMatrix[2], (Selectors{}));
 }
 
+TEST_F(DietFileTest, CodesWithoutARecordAreNamedOnlyWhenTheFileExists) {
+  using Flags = std::array<bool, 5>;
+  EXPECT_EQ(load({0, 12, 0, 0, 0}).DietCodeNotInFile, Flags{});  // no diet file: that is the fault
+  putDiet(2, dietRecord("", '2', '2'));
+  putDiet(5, std::string(200, ' '));  // a record never filled in
+  // Code 33 lies past the file's end; 98 and 99 are never looked up.
+  EXPECT_EQ(load({0, 2, 33, 5, 98}).DietCodeNotInFile, (Flags{false, false, true, true, false}));
+  EXPECT_EQ(load({0, 0, 99, 2, 0}).DietCodeNotInFile, Flags{});
+}
+
 TEST_F(DietFileTest, DietCodeMarkedByTheCodeAndPositionsTenToTwelve) {
   putDiet(12, dietRecord("         x", '1', '5'));
   for (int code : {79, 80}) putDiet(code, dietRecord("           *", '1', '5'));

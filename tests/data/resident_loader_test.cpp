@@ -104,6 +104,13 @@ TEST_F(Loader, SixteenLinesAtMostAndTheLastItemWinsLineSixteen) {
   EXPECT_EQ(r.Likes[1][17], "");
   EXPECT_EQ(r.Dislikes[2][16], "Dislike 30");
   EXPECT_EQ(r.Dislikes[2][17], "");
+  // What line 16 lost is counted, for the card to tell: likes 15..19, and
+  // dislikes 17..29.
+  EXPECT_EQ(r.LikesLost, (std::array<int, 4>{0, 5, 5, 5}));
+  EXPECT_EQ(r.DislikesLost, (std::array<int, 4>{0, 13, 13, 13}));
+  ResidentFile fits;
+  for (int i = 1; i <= 15; ++i) fits.like(i);
+  EXPECT_EQ(load(fits).LikesLost, (std::array<int, 4>{}));
 }
 
 TEST_F(Loader, HipaaSettingsOneThreeAndFourAbbreviateTheName) {

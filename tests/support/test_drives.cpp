@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "data/text.h"
+#include "support/commands.h"
 
 namespace fs = std::filesystem;
 
@@ -41,6 +42,16 @@ std::string TempDrives::read(std::string_view windowsPath) const { return drives
 
 std::string TempDrives::record(std::string_view windowsPath, int length, long n) const {
   return drives_.readRecords(windowsPath, length).record(n);
+}
+
+std::map<std::string, std::string> treeSnapshot(const fs::path& root) {
+  std::map<std::string, std::string> out;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    std::string value = std::to_string(entry.last_write_time().time_since_epoch().count());
+    if (entry.is_regular_file()) value += readFile(entry.path());
+    out[fs::relative(entry.path(), root).string()] = value;
+  }
+  return out;
 }
 
 }  // namespace mc::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,10 @@ class TempDrives {
   std::filesystem::path root_;
   DriveMap drives_;
 };
+
+// Every file and folder under `root` with its bytes and time: what a
+// command that writes nothing must leave exactly as it was.
+std::map<std::string, std::string> treeSnapshot(const std::filesystem::path& root);
 
 using mc::Rec;
 

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -242,6 +243,37 @@ TEST_F(Window, TheOverlayMirrorsTheMainWindowFields) {
   // After "Advanced", a click on the preview leaves the overlay away.
   QTest::mouseClick(child<QLabel>("Picture1"), Qt::LeftButton);
   EXPECT_FALSE(form2.isVisible());
+}
+
+TEST_F(Window, CheckShowsWhatPrintAllWouldDoWithoutAskingPrintingOrWriting) {
+  t.drives().removeFile("c:\\dnv\\res\\dataMGC\\RS00102.~MGC");
+  const auto before = test::treeSnapshot(t.root());
+  const std::string settingsBefore = c->model.Text[1] + c->model.Text[2] + c->model.Caption;
+
+  window::EasyOverlayWindow& form2 = form1->overlay();
+  QTest::mouseClick(form2.findChild<QPushButton*>("CommandCheck"), Qt::LeftButton);
+  auto* shown = form2.findChild<QPlainTextEdit*>("CheckReportText");
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(shown->isVisible() && shown->isReadOnly());
+  const std::string report = shown->toPlainText().toStdString();
+  EXPECT_EQ(report.rfind("Check of Print ALL Tray Cards: 1 finding\n", 0), 0u) << report;
+  EXPECT_NE(report.find("unit 1 bed 2 RS00102: no data file"), std::string::npos) << report;
+  EXPECT_NE(report.find("unit 2: 7 residents, 21 cards, 7 pages"), std::string::npos) << report;
+
+  // The card date question went to the check's own answers, not to the
+  // user; nothing was printed, written or changed in the window.
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_EQ(printer.counts.texts, 0);
+  EXPECT_EQ(test::treeSnapshot(t.root()), before);
+  EXPECT_EQ(c->model.Text[1] + c->model.Text[2] + c->model.Caption, settingsBefore);
+  EXPECT_FALSE(c->Ended);
+  EXPECT_TRUE(form2.isVisible());
+
+  // Print ALL afterwards prints for real, and asks for the date itself.
+  QTest::mouseClick(form2.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  EXPECT_GT(printer.counts.texts, 0);
+  EXPECT_EQ(texts("input").size(), 1u);
+  EXPECT_TRUE(c->Ended);
 }
 
 TEST_F(Window, ProgramButtonsStartTheirProgramsAndThePickerFillsTheOverlay) {

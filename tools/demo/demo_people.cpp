@@ -4,6 +4,7 @@
 // every texture and thick-liquid family, therapeutic diets, diet codes 0,
 // 98 and 99, a negative colour code, hospital and out-on-pass residents, a
 // location missing from the dining file and a meal without a tray ("X").
+#include <algorithm>
 #include <cstdio>
 
 #include "data/roster.h"
@@ -77,6 +78,16 @@ void writeRostersAndDining(const DriveMap& drives, const DemoOptions& options) {
     rec.field(kLocationColumn[2], kLocationColumn[2] + 2, r.lunchLoc);
     rec.field(kLocationColumn[3], kLocationColumn[3] + 2, r.supperLoc);
     putRecord(drives, folder(40) + "\\sfl" + std::to_string(r.unit) + "." + kFacCode, kRecordLength, r.bed, rec.str());
+  }
+  // Every unit has its roster, the hold unit too while no one is away:
+  // its beds are blank records.
+  const auto all = units(options);
+  for (size_t u = 0; u < all.size(); ++u) {
+    const int unit = static_cast<int>(u + 1);
+    const auto& people = residents(options);
+    if (std::none_of(people.begin(), people.end(), [&](const DemoResident& r) { return r.unit == unit; }))
+      putRecord(drives, folder(40) + "\\sfl" + std::to_string(unit) + "." + kFacCode, roster::kRecordLength,
+                all[u].maxBeds, std::string(roster::kRecordLength, ' '));
   }
   // A unit whose last bed is empty still has its record, blank.
   const auto& locations = diningLocations();

@@ -154,8 +154,10 @@ void extras(ResidentBytes& b, const std::string& file) {
     for (int i : {1, 15, 16, 29, 30}) b.dislike(i);
     b.put(56, 9, "R");
   } else if (file == "RS00106") {
-    // More likes than a card lists: the last ones share line 16.
-    for (int i = 1; i <= 18; ++i) b.like(i);
+    // As many likes as a tray card lists (a meal card shows its first six).
+    // More would be cut off the card, which the pre-flight check reports:
+    // the demo facility is one that checks clean.
+    for (int i = 1; i <= 13; ++i) b.like(i);
     b.put(49, 19, " 25");
   } else if (file == "RS00107") {
     b.put(779, 43, "E");

@@ -1,18 +1,25 @@
 #include "ui/window/easy_overlay_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "data/text.h"
+#include "printrun/scripted_dialogs.h"
 #include "ui/control_reactions.h"
 #include "ui/easy_overlay.h"
 #include "ui/main_actions.h"
 #include "ui/overlay_fields.h"
+#include "ui/preflight.h"
 #include "ui/window/control_widgets.h"
 #include "ui/window/main_window.h"
 
@@ -74,6 +81,14 @@ EasyOverlayWindow::EasyOverlayWindow(MainWindow& main)
     buttons->addWidget(button, i / 2, i % 2);
     ++i;
   }
+  check_ = new QPushButton(QStringLiteral("&Check"));
+  check_->setObjectName("CommandCheck");
+  check_->setToolTip(QStringLiteral(
+      "What Print ALL Tray Cards would print, leave out and warn about; nothing is printed or saved"));
+  check_->setMinimumHeight(30);
+  buttons->addWidget(check_, (i + 1) / 2, 0, 1, 2);
+  connect(check_, &QPushButton::clicked, this, &EasyOverlayWindow::check);
+
   Controller& c = main_.controller();
   auto wire = [this](int n, std::function<void()> action) {
     connect(command_[n], &QPushButton::clicked, this, [this, action] { main_.act(action); });
@@ -157,6 +172,44 @@ void EasyOverlayWindow::refresh() {
   } else if (!o.Visible && isVisible()) {
     hide();
   }
+}
+
+void EasyOverlayWindow::check() {
+  Controller& c = main_.controller();
+  if (c.running() || c.Ended) return;
+  // The run's questions get the command line's answers (Yes, and each
+  // input box its default, the card date the window shows), so the check
+  // tells what the print would do as it stands. It is no action of the
+  // window's: no printer is opened for it, and the model it leaves is the
+  // one the window shows.
+  ScriptedDialogs answers;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const PreflightReport report = Preflight(c, 0, answers);
+  QApplication::restoreOverrideCursor();
+
+  QStringList lines;
+  for (const std::string& line : report.text()) lines << shownText(line);
+  if (!report_) {
+    report_ = new QDialog(this, Qt::Window);
+    report_->setObjectName("CheckReport");
+    reportText_ = new QPlainTextEdit;
+    reportText_->setObjectName("CheckReportText");
+    reportText_->setReadOnly(true);
+    reportText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    reportText_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(close, &QDialogButtonBox::rejected, report_, &QDialog::hide);
+    auto* layout = new QVBoxLayout(report_);
+    layout->addWidget(reportText_);
+    layout->addWidget(close);
+    const QFontMetrics metrics(reportText_->font());
+    report_->resize(metrics.horizontalAdvance('0') * 100, metrics.lineSpacing() * 32);
+  }
+  report_->setWindowTitle(lines.value(0));
+  reportText_->setPlainText(lines.join('\n'));
+  report_->show();
+  report_->raise();
+  report_->activateWindow();
 }
 
 void EasyOverlayWindow::closeEvent(QCloseEvent* event) {

@@ -6,8 +6,10 @@
 #include <QWidget>
 #include <array>
 
+class QDialog;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace mc::window {
@@ -20,6 +22,9 @@ class EasyOverlayWindow : public QWidget {
   explicit EasyOverlayWindow(MainWindow& main);
   // Shows the overlay's part of the model (called by the main window's refresh).
   void refresh();
+  // "Check": what Print ALL would print, leave out and warn about, shown in
+  // a window of its own; nothing is printed, saved or asked.
+  void check();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -32,6 +37,9 @@ class EasyOverlayWindow : public QWidget {
   std::array<QLineEdit*, 16> text_{};
   std::array<QLabel*, 5> label_{};
   std::array<QPushButton*, 9> command_{};
+  QPushButton* check_ = nullptr;
+  QDialog* report_ = nullptr;
+  QPlainTextEdit* reportText_ = nullptr;
   bool refreshing_ = false;
   bool placed_ = false;
 };
