@@ -277,6 +277,20 @@ TEST_F(PrintRunTest, TrayLineByOneMealPutsThreePlacesOnAPage) {
   std::filesystem::remove(*t.drives().hostPath(rosterPath(facility, 1)));
   addAll({"Alpha", "Bravo", "Charlie", "Delta"});
   EXPECT_EQ(print(), "DCB#A#");
+
+  // Bravo's file listed again at bed 5 and in unit 2: one tray, and the
+  // report names both other listings.
+  m.LoopStep = 1;
+  m.Text[2] = "2";
+  for (const auto& [unit, bed] : {std::pair{1, 5}, std::pair{2, 1}})
+    t.put(rosterPath(facility, unit), 122, bed, Rec(122).field(2, 29, "Bravo").field(33, 39, "R102XYZ").str());
+  EXPECT_EQ(print(), "ABC#D#");
+  std::string again;
+  for (const LeftOutResident& r : report.leftOut)
+    if (r.detail.find("lists this resident again (first at unit 1 bed 2)") != std::string::npos)
+      again += std::to_string(r.unit) + "/" + std::to_string(r.place) + " ";
+  EXPECT_EQ(again, "1/5 2/1 ");
+  EXPECT_EQ(report.faults(), 2);
 }
 
 TEST_F(PrintRunTest, ResidentsAreCappedAtTheBedsAndFilteredBySelectMark) {
