@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fixed_clock.h"
 #include "support/test_drives.h"
 #include "support/test_setup_file.h"
 
@@ -12,18 +13,13 @@ using test::addDrive;
 using test::TempDrives;
 using test::TestSetup;
 
-class FixedClock : public Clock {
- public:
-  DateTime now() const override { return {{2007, 3, 15}, 10, 5, 30}; }
-};
-
 constexpr const char* kSetup = "c:\\dnv\\setup\\F.kvt";
 
 Facility readAll(const TempDrives& t, const std::string& path, bool* dateValid = nullptr) {
   Facility fac;
   SetupFile setup(t.drives(), path);
   setup.readHead(fac);
-  const bool valid = setup.readValues(fac, FixedClock());
+  const bool valid = setup.readValues(fac, test::FixedClock({{2007, 3, 15}, 10, 5, 30}));
   if (dateValid) *dateValid = valid;
   return fac;
 }

@@ -17,6 +17,7 @@
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
+#include "support/fixed_clock.h"
 #include "support/resident_file.h"
 #include "support/test_drives.h"
 #include "support/trace_ops.h"
@@ -37,10 +38,6 @@ struct Resident {
   bool select = false;
 };
 
-class Today : public Clock {
- public:
-  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
-};
 // Whoever started the run: counts the "Next Res" waits and the Exit
 // actions, and lends the traced printer and screen.
 class Host : public RunHost, public RunHooks {
@@ -68,7 +65,7 @@ class Host : public RunHost, public RunHooks {
   PdfMerger* merger = nullptr;
 
  private:
-  Today today_;
+  test::FixedClock today_;
   Dialogs& dialogs_;
   Surface& printer_;
   Surface& screen_;
@@ -280,6 +277,20 @@ TEST_F(PrintRunTest, TrayLineByOneMealPutsThreePlacesOnAPage) {
   std::filesystem::remove(*t.drives().hostPath(rosterPath(facility, 1)));
   addAll({"Alpha", "Bravo", "Charlie", "Delta"});
   EXPECT_EQ(print(), "DCB#A#");
+
+  // Bravo's file listed again at bed 5 and in unit 2: one tray, and the
+  // report names both other listings.
+  m.LoopStep = 1;
+  m.Text[2] = "2";
+  for (const auto& [unit, bed] : {std::pair{1, 5}, std::pair{2, 1}})
+    t.put(rosterPath(facility, unit), 122, bed, Rec(122).field(2, 29, "Bravo").field(33, 39, "R102XYZ").str());
+  EXPECT_EQ(print(), "ABC#D#");
+  std::string again;
+  for (const LeftOutResident& r : report.leftOut)
+    if (r.detail.find("lists this resident again (first at unit 1 bed 2)") != std::string::npos)
+      again += std::to_string(r.unit) + "/" + std::to_string(r.place) + " ";
+  EXPECT_EQ(again, "1/5 2/1 ");
+  EXPECT_EQ(report.faults(), 2);
 }
 
 TEST_F(PrintRunTest, ResidentsAreCappedAtTheBedsAndFilteredBySelectMark) {

@@ -4,6 +4,7 @@
 
 #include "data/text.h"
 #include "printrun/scripted_dialogs.h"
+#include "support/fixed_clock.h"
 #include "support/resident_file.h"
 #include "support/test_drives.h"
 #include "ui/set_saving.h"
@@ -12,11 +13,6 @@ namespace mc {
 namespace {
 
 using test::Rec;
-
-class NoClock : public Clock {
- public:
-  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
-};
 
 // A settings file whose six sets all print Meal Cards in 16 points with a
 // top margin of 900, set 3 active, and a bottom note.
@@ -38,7 +34,7 @@ class DefaultSettings : public ::testing::Test {
   test::TempDrives t;
   ScriptedDialogs dialogs;
   FixedPrinterList printers{{}, ""};
-  NoClock clock;
+  test::FixedClock clock;
   Controller c{t.drives(), dialogs, printers, clock};
 };
 

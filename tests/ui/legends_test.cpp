@@ -7,17 +7,13 @@
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
+#include "support/fixed_clock.h"
 #include "support/resident_file.h"
 #include "support/test_drives.h"
 #include "support/trace_ops.h"
 
 namespace mc {
 namespace {
-
-class NoClock : public Clock {
- public:
-  DateTime now() const override { return {{2007, 3, 14}, 9, 0, 0}; }
-};
 
 class Legends : public ::testing::Test {
  protected:
@@ -34,7 +30,7 @@ class Legends : public ::testing::Test {
   test::TempDrives t;
   ScriptedDialogs dialogs;
   FixedPrinterList printers{{}, ""};
-  NoClock clock;
+  test::FixedClock clock;
   Controller c{t.drives(), dialogs, printers, clock};
   CountingSurface paper{true};
   std::ostringstream out;

@@ -10,6 +10,7 @@
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "ui/program_startup_steps.h"
+#include "support/fixed_clock.h"
 #include "support/test_drives.h"
 #include "support/resident_file.h"
 #include "support/test_setup_file.h"
@@ -19,11 +20,6 @@ namespace {
 
 using test::TempDrives;
 using test::TestSetup;
-
-class FixedClock : public Clock {
- public:
-  DateTime now() const override { return {{2026, 12, 31}, 10, 5, 0}; }
-};
 
 // Writes each step by name, the print run as a preview or a real run, and
 // does just enough of the real steps for start-up to go on.
@@ -71,7 +67,7 @@ class StartupTest : public ::testing::Test {
   TestSetup setup;
   ScriptedDialogs dialogs;
   FixedPrinterList printers{{"Kitchen Laser", "PDF", "Office"}, "PDF"};
-  FixedClock clock;
+  test::FixedClock clock{{{2026, 12, 31}, 10, 5, 0}};
   RecordingSteps steps;
   std::unique_ptr<Controller> c;
 };

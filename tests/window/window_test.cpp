@@ -20,6 +20,7 @@
 #include "platform/qt_surface.h"
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
+#include "support/fixed_clock.h"
 #include "support/commands.h"
 #include "support/recording_launcher.h"
 #include "support/test_drives.h"
@@ -32,11 +33,6 @@
 
 namespace mc {
 namespace {
-
-class Today : public Clock {
- public:
-  DateTime now() const override { return {{2026, 12, 5}, 9, 0, 0}; }
-};
 
 // The row of the page frame's top line: the first row that is black over
 // most of the page's width.
@@ -96,7 +92,7 @@ class Window : public ::testing::Test {
   test::TempDrives t;
   ScriptedDialogs dialogs;
   FixedPrinterList printers{{}, ""};
-  Today today;
+  test::FixedClock today{{{2026, 12, 5}, 9, 0, 0}};
   std::unique_ptr<QtSurface> screen = QtSurface::screen();
   CountingSurface printer{true};
   std::unique_ptr<Controller> c;
