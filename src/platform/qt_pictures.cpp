@@ -32,6 +32,7 @@ bool QtPictures::stamp(const std::string& name, Entry& entry) {
 }
 
 std::optional<bool> QtPictures::Loaded(const std::string& name) {
+  const std::lock_guard lock(mutex_);
   auto it = entries_.find(name);
   if (it == entries_.end()) return std::nullopt;
   Entry now;
@@ -43,6 +44,11 @@ std::optional<bool> QtPictures::Loaded(const std::string& name) {
 }
 
 bool QtPictures::Load(const std::string& name, const std::string& from) {
+  const std::lock_guard lock(mutex_);
+  return loadLocked(name, from);
+}
+
+bool QtPictures::loadLocked(const std::string& name, const std::string& from) {
   Entry entry;
   stamp(name, entry);
   // A runaway file is not decoded (CardPictures names it); a name given
@@ -54,17 +60,21 @@ bool QtPictures::Load(const std::string& name, const std::string& from) {
   return ok;
 }
 
-void QtPictures::Warn(const std::string& message) { warnings_ << "mealcards: " << cp1252ToUtf8(message) << "\n"; }
+void QtPictures::Warn(const std::string& message) {
+  const std::lock_guard lock(mutex_);
+  warnings_ << "mealcards: " << cp1252ToUtf8(message) << "\n";
+}
 
-const QImage* QtPictures::image(const std::string& name) {
+QImage QtPictures::image(const std::string& name) {
+  const std::lock_guard lock(mutex_);
   // Painted as loaded: the card's loaders asked Loaded() whether the file
   // changed just before, and looking at the disk again for each of the
   // dozen pictures a page paints costs more than drawing them.
-  if (const auto it = entries_.find(name); it != entries_.end())
-    return it->second.image.isNull() ? nullptr : &it->second.image;
+  if (const auto it = entries_.find(name); it != entries_.end()) return it->second.image;
   Entry probe;
-  if (!stamp(name, probe)) return nullptr;
-  return Load(name, name) ? &entries_[name].image : nullptr;
+  if (!stamp(name, probe)) return {};
+  loadLocked(name, name);
+  return entries_[name].image;
 }
 
 }  // namespace mc

@@ -4,11 +4,17 @@
 // Pictures are kept by name (the host path of their file) and read again
 // when that file changes. A picture that does not decode is named once on
 // stderr; the cards print without it.
+//
+// The backup's page workers paint from the store while the run loads the
+// next card's pictures, so every look at it is under one lock, and a
+// picture is handed out as a QImage of its own (sharing the decoded data),
+// which a reload cannot pull from under a painter.
 #pragma once
 
 #include <QImage>
 #include <filesystem>
 #include <iosfwd>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 
@@ -30,8 +36,8 @@ class QtPictures final : public PictureLoader {
 
   // The picture kept under `name`, as it was loaded (whether its file
   // changed since is Loaded()'s to tell); a name never loaded is taken for
-  // a picture file's path and read now. Null when there is no picture.
-  const QImage* image(const std::string& name);
+  // a picture file's path and read now. A null image when there is none.
+  QImage image(const std::string& name);
 
  private:
   struct Entry {
@@ -41,7 +47,9 @@ class QtPictures final : public PictureLoader {
   };
   // The file's size and time, or false when it is gone.
   static bool stamp(const std::string& name, Entry& entry);
+  bool loadLocked(const std::string& name, const std::string& from);
 
+  std::mutex mutex_;
   std::ostream& warnings_;
   std::unordered_map<std::string, Entry> entries_;
 };

@@ -252,13 +252,13 @@ void QtSurface::PaintPicture(const std::string& source, double x, double y, doub
   if (deferred()) return keep(RecordedPage::Op::Picture, source, x, y, width, height);
   // Painted from the program's one store: every surface and every page
   // use the same QImage of a picture.
-  const QImage* image = QtPictures::shared().image(source);
-  if (!image || width == 0 || height == 0 || !ready()) return;
+  const QImage image = QtPictures::shared().image(source);
+  if (image.isNull() || width == 0 || height == 0 || !ready()) return;
   // Flipped by the painter, not by a flipped copy, so the one image is reused.
   painter_.save();
   painter_.translate(x, y);
   painter_.scale(width < 0 ? -1 : 1, height < 0 ? -1 : 1);
-  painter_.drawImage(QRectF(0, 0, std::fabs(width), std::fabs(height)), *image);
+  painter_.drawImage(QRectF(0, 0, std::fabs(width), std::fabs(height)), image);
   painter_.restore();
   pageHasInk_ = true;
 }

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 #include "platform/qt_pictures.h"
 #include "support/test_drives.h"
@@ -24,7 +27,7 @@ TEST(QtPictures, APictureThatDoesNotDecodeIsNamedOnceAndADecodedOneIsKeptUntilIt
   std::ofstream(broken) << "not a picture at all";
   EXPECT_FALSE(store.Load(broken, broken));
   EXPECT_EQ(store.Loaded(broken), std::optional<bool>(false));
-  EXPECT_EQ(store.image(broken), nullptr);
+  EXPECT_TRUE(store.image(broken).isNull());
   EXPECT_NE(warnings.str().find(broken), std::string::npos) << warnings.str();
   EXPECT_EQ(warnings.str().find(broken), warnings.str().rfind(broken)) << "named more than once";
 
@@ -35,13 +38,43 @@ TEST(QtPictures, APictureThatDoesNotDecodeIsNamedOnceAndADecodedOneIsKeptUntilIt
   fs::copy_file(copy, good);
   ASSERT_TRUE(store.Load(good, copy));
   fs::remove(copy);  // the working copy is gone; the picture stays
-  const QImage* first = store.image(good);
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(store.image(good)->cacheKey(), first->cacheKey());
+  const QImage first = store.image(good);
+  ASSERT_FALSE(first.isNull());
+  EXPECT_EQ(store.image(good).cacheKey(), first.cacheKey()) << "decoded again";
   // A changed file is a new picture: it has to be loaded again.
   std::ofstream(good, std::ios::app) << "more";
   fs::last_write_time(good, fs::last_write_time(good) + std::chrono::seconds(2));
   EXPECT_EQ(store.Loaded(good), std::nullopt);
+}
+
+// The backup's workers paint pages while the run loads the next card's
+// pictures: a reload must never free a picture a painter still holds.
+TEST(QtPictures, PaintersOnOtherThreadsKeepTheirPictureWhileTheRunReloadsIt) {
+  test::TempDrives tmp;
+  std::ostringstream warnings;
+  QtPictures store(warnings);
+  const std::string name = (tmp.root() / "Thick.jpg").string();
+  QImage blue(64, 64, QImage::Format_RGB32);
+  blue.fill(Qt::blue);
+  ASSERT_TRUE(blue.save(QString::fromStdString(name), "JPG"));
+  ASSERT_TRUE(store.Load(name, name));
+  std::atomic<bool> stop = false;
+  std::atomic<int> blank = 0;
+  std::vector<std::thread> painters;
+  for (int i = 0; i < 2; ++i)
+    painters.emplace_back([&] {
+      while (!stop) {
+        const QImage image = store.image(name);
+        if (image.isNull() || qBlue(image.pixel(image.width() - 1, image.height() - 1)) < 128) ++blank;
+      }
+    });
+  for (int round = 0; round < 1000; ++round) {
+    store.Load(name, name);
+    store.Loaded("never loaded " + std::to_string(round));
+  }
+  stop = true;
+  for (auto& t : painters) t.join();
+  EXPECT_EQ(blank, 0);
 }
 
 }  // namespace
