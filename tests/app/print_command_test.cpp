@@ -35,24 +35,10 @@ TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
   EXPECT_NE(r.err.find("Confirm Card Date: 07-04-27"), std::string::npos) << r.err;
   EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
 
-  // "Print ALL" covers units 1 to 3: the last unit is a holding unit.
-  const char* printed[] = {"Anderson, Mary", "Baker, Thomas",     "Castillo, Rosa", "Dubois, Henri",
-                           "Eriksen, Ingrid", "Fitzgerald, Patrick", "Garcia, Luis", "Hoffmann, Greta",
-                           "Jensen, Karen",  "Kowalski, Stanley", "Lambert, Claire", "Mendoza, Elena",
-                           "O'Brien, Sean",  "Quinn, Abigail",    "Rossi, Marco",   "S\xc3\xa1nchez, Jos\xc3\xa9",
-                           "Thompson, Walter", "Underwood, Ada",  "Vasquez, Maria", "Xu, Li",
-                           "Young, Betty" /* no breakfast tray, the other meals printed */};
-  const char* left[] = {"Ito, Kenji" /* tube feeding, 98 */, "Nakamura, Yuki" /* NPO, 99 */,
-                        "Petrov, Ivan" /* hospital */, "Weber, Hans" /* out on pass */};
-  const std::vector<std::string> text = pdfPages(pdf);
-  ASSERT_EQ(text.size(), std::size(printed));
-  for (size_t i = 0; i < text.size(); ++i) {
-    EXPECT_NE(text[i].find(printed[i]), std::string::npos) << "page " << i + 1 << ": " << text[i];
-    EXPECT_NE(text[i].find("07-04-27"), std::string::npos) << "page " << i + 1;
-    for (const char* name : left) EXPECT_EQ(text[i].find(name), std::string::npos) << name;
-  }
+  // Which residents print, in what order and with what date, is pinned byte
+  // for byte by the demo runs' trace (tests/golden); here the PDF itself.
+  EXPECT_EQ(pdfPages(pdf).size(), 21u);
   EXPECT_GT(fs::last_write_time(settings), before);  // the Exit action saved the settings
-  EXPECT_EQ(fs::file_size(demo / "c" / "dnv" / "output" / "cards" / "TC.txt"), std::size(printed) * 68 * 62);
 }
 
 TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {

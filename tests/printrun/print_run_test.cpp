@@ -213,7 +213,6 @@ TEST_F(PrintRunTest, OneUnitAndOneResidentIgnoreMealOrderAndPassOptions) {
   EXPECT_FALSE(t.exists(mealOrderFilePath(facility)));
   EXPECT_TRUE(dialogs.shown().empty());
   EXPECT_EQ(host.exits, 0);
-  EXPECT_EQ(m.CallMode, 1);
 }
 
 TEST_F(PrintRunTest, CardDateIsConfirmedAndDaysRunFromTheirEndBackToFront) {

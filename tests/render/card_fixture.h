@@ -10,6 +10,7 @@
 
 #include "render/card_renderer.h"
 #include "render/counting_surface.h"
+#include "render/page_geometry.h"
 #include "render/trace_surface.h"
 #include "support/trace_ops.h"
 
@@ -53,6 +54,11 @@ class CardFixture : public ::testing::Test {
     printerTrace.str("");
     renderer.DrawMenu(ctx);
     return parseTrace(printerTrace.str());
+  }
+  // The column (1 to 3) a drawn op's x falls in, as the page is laid out now.
+  int columnOf(const TraceOp& op) const {
+    const PageGeometry g = pageGeometry(model, cardType(model));
+    return op["x"] < g.C[2] ? 1 : op["x"] < g.C[3] ? 2 : 3;
   }
 
   Facility facility;

@@ -51,9 +51,9 @@ TEST_F(MenuLayout, MealCardPrintsTheColumnsMealRowByRow) {
   const auto beef = textsOf(ops, "3 oz Roast Beef"), rice = textsOf(ops, "1/2 c Rice"), roll = textsOf(ops, "1 Roll");
   ASSERT_EQ(beef.size() + rice.size() + roll.size(), 3u);
   // Lunch is column 1; the empty line keeps its row.
-  EXPECT_LT(beef[0]["x"], 5200);
+  EXPECT_EQ(columnOf(beef[0]), 1);
   EXPECT_DOUBLE_EQ(roll[0]["y"] - beef[0]["y"], 3 * (rice[0]["y"] - beef[0]["y"]));
-  EXPECT_GT(textsOf(ops, "4 oz Orange Juice").at(0)["x"], 10020);  // breakfast in column 3
+  EXPECT_EQ(columnOf(textsOf(ops, "4 oz Orange Juice").at(0)), 3);  // breakfast
   model.CardKind = 3;
   requests.clear();
   EXPECT_TRUE(textsOf(draw(), "3 oz Roast Beef").empty());

@@ -9,9 +9,6 @@ namespace {
 
 using TrayCardTest = CardFixture;
 
-// Column 1 ends at 5200 and column 2 at 10020 with the fixture's margins.
-int columnOf(const TraceOp& op) { return op["x"] < 5200 ? 1 : op["x"] < 10020 ? 2 : 3; }
-
 TEST_F(TrayCardTest, WarningsStandOnEveryColumnInRedUnlessGrey) {
   resident.Isolation = true;
   resident.Allergies = true;

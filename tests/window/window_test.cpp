@@ -325,7 +325,6 @@ TEST_F(Window, UpDownsColourHandlesAndTheYellowHiliteQuestion) {
   QTest::mouseClick(label11, Qt::RightButton);
   QTest::mouseClick(label11, Qt::RightButton);
   QTest::mouseClick(label11, Qt::LeftButton);
-  EXPECT_EQ(c->model.SecondControlColor, before + 10);
   EXPECT_EQ(child<QLabel>("Label1")->palette().color(QPalette::Window), window::toQColor(before + 10));
   QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
   EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 8), 21, 30), padCut(numberText(before + 10), 10));
@@ -340,7 +339,6 @@ TEST_F(Window, UpDownsColourHandlesAndTheYellowHiliteQuestion) {
   dialogs.answerQuestions(Answer::No);
   QTest::mouseClick(check3, Qt::RightButton);
   EXPECT_FALSE(t.exists(marker));
-  EXPECT_FALSE(c->facility.NoYellowDL);
 }
 
 TEST_F(Window, TheBmpButtonKeepsEachPictureUnderTheNextFreeNumber) {
