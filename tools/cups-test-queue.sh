@@ -63,13 +63,15 @@ CONF
   /usr/sbin/cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
   echo $! > "$dir/cupsd.pid"
   export CUPS_SERVER=$dir/cups.sock
-  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
-  lpstat -r >/dev/null 2>&1 || { echo "$0: cupsd did not start (see $dir/log)" >&2; exit 1; }
+  # lpstat -r exits 0 whether or not the scheduler runs: its words tell.
+  running() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
+  for _ in $(seq 300); do running && break; sleep 0.1; done
+  running || { echo "$0: cupsd did not start within 30 s (see $dir/log)" >&2; exit 1; }
   # The queue takes PostScript: pdftocairo turns the program's PDF into it
   # with the fonts kept as fonts, so the text of each job can still be read
   # (the other converters leave glyph pictures).
   lpadmin -p "$queue" -v "cups-pdf:/$queue" -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
-    -o PageSize=Letter -o pdftops-renderer-default=pdftocairo -E 2>/dev/null
+    -o PageSize=Letter -o pdftops-renderer-default=pdftocairo -E
   lpadmin -d "$queue"
   echo "$CUPS_SERVER"
   ;;
