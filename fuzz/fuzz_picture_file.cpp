@@ -58,6 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (readFile(asz) != ((data[0] & 1) ? scrambled : bytes)) __builtin_trap();
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
     if (it->path() != asz) __builtin_trap();
-  if (!loaded.empty() && !store.image(loaded)) __builtin_trap();
+  if (!loaded.empty() && store.image(loaded).isNull()) __builtin_trap();
   return 0;
 }
