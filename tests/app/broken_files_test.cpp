@@ -11,10 +11,9 @@
 #include <vector>
 
 #include "data/text.h"
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -28,7 +27,7 @@ struct BrokenFileCase {
 
 std::vector<BrokenFileCase> cases() {
   std::vector<BrokenFileCase> out;
-  std::istringstream in(test::readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / "cases.txt"));
+  std::istringstream in(readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / "cases.txt"));
   for (std::string line; std::getline(in, line);) {
     if (trim(line).empty() || line[0] == '#') continue;
     std::vector<std::string> fields;
@@ -47,29 +46,26 @@ TEST(BrokenFiles, EachDamagedFileGivesItsBehaviourAndStaysAsItWas) {
   EXPECT_GE(all.size(), 10u);
   for (const BrokenFileCase& c : all) {
     SCOPED_TRACE(c.name);
-    test::TempDrives scratch;
-    const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-    const fs::path target = demo / c.target;
+    const Demo d;
+    const fs::path target = d.root / c.target;
     ASSERT_TRUE(fs::exists(target)) << target;
     std::string damaged;
     if (c.fixture == "-") {
       fs::remove(target);
     } else {
-      damaged = test::readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / c.fixture);
+      damaged = readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / c.fixture);
       std::ofstream(target, std::ios::binary | std::ios::trunc) << damaged;
     }
-    const fs::path pdf = scratch.root() / "cards.pdf";
-    const test::CommandResult r = test::runMealcards("--drives " + test::shellQuote(demo.string()) +
-                                                     " --date 12-07-26 --pdf " + test::shellQuote(pdf.string()) + " print");
+    const CommandResult r = d.print("", "12-07-26");
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
     if (!c.message.empty()) EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     if (c.fixture == "-")
       EXPECT_FALSE(fs::exists(target));
     else if (!c.writes)
-      EXPECT_EQ(test::readFile(target), damaged);
-    if (r.exitCode == 0) EXPECT_EQ(test::runShell("qpdf --check " + test::shellQuote(pdf.string())).exitCode, 0);
+      EXPECT_EQ(readFile(target), damaged);
+    if (r.exitCode == 0) EXPECT_TRUE(qpdfChecks(d.pdf));
   }
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

@@ -7,52 +7,47 @@
 #include <fstream>
 #include <string>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::CommandResult;
-using test::runMealcards;
-using test::shellQuote;
 
 TEST(InfoCommand, ReportsTheDemoFacilityAndLeavesTheAutoPrintMarker) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const std::string drives = "--drives " + shellQuote(demo.string()) + " ";
+  const Demo d;
   // A support command only reports: the auto-print marker stays for the
   // program's next real start.
-  const fs::path marker = demo / "c" / "dnv" / "setup" / "apcard.MGC";
+  const fs::path marker = d.dnv("setup/apcard.MGC");
   std::ofstream(marker).put('x');
-  const CommandResult r = runMealcards(drives + "--date 07-04-27 info");
+  const CommandResult r = d.run("--date 07-04-27 info");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "");
   const std::string expected[] = {
       "setup file        c:\\dnv\\setup\\F.kvt",
-      "                  " + (demo / "c" / "dnv" / "setup" / "F.kvt").string(),
+      "                  " + d.dnv("setup/F.kvt").string(),
       "facility          Maple Grove Care Center  (code MGC)",
       "nursing units (4)",
       "   1  North Wing            max beds  10  roster C:\\Dnv\\Rosters\\sfl1.MGC  present",
       "default resident  3  RS00103",
       "card date         07-04-27 (Text15)"};
-  for (const std::string& line : expected) EXPECT_TRUE(test::hasLine(r.out, line)) << line << "\n" << r.out;
+  for (const std::string& line : expected) EXPECT_TRUE(hasLine(r.out, line)) << line << "\n" << r.out;
   EXPECT_NE(r.out.find("apcard.MGC  present: the next start-up prints automatically"), std::string::npos);
   EXPECT_TRUE(fs::exists(marker));
 }
 
 TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
-  test::TempDrives scratch;
-  CommandResult r = runMealcards("--drives " + shellQuote(scratch.root().string()) + " info");
+  const Demo d;
+  const fs::path empty = d.file("empty");
+  fs::create_directories(empty / "c");
+  CommandResult r = runMealcards("--drives " + shellQuote(empty.string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("no setup file: looked for c:\\dnv\\setup\\F.kvt on drives"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("a:\\find.kvt, b:\\find.kvt under " + scratch.root().string()), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("a:\\find.kvt, b:\\find.kvt under " + empty.string()), std::string::npos) << r.err;
 
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  ASSERT_TRUE(fs::remove(demo / "c" / "dnv" / "Rosters" / "sfl1.MGC"));
-  r = runMealcards("--drives " + shellQuote(demo.string()) + " info");
+  ASSERT_TRUE(fs::remove(d.dnv("Rosters/sfl1.MGC")));
+  r = d.run("info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("roster of the default nursing unit 1 is missing: C:\\Dnv\\Rosters\\sfl1.MGC"),
             std::string::npos) << r.err;
@@ -60,15 +55,14 @@ TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
   r = runMealcards("info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("--drives"), std::string::npos) << r.err;
-  r = runMealcards("--drives " + shellQuote((scratch.root() / "nowhere").string()) + " info");
+  r = runMealcards("--drives " + shellQuote(d.file("nowhere").string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("nowhere"), std::string::npos) << r.err;
 }
 
 TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
-  test::TempDrives scratch;
-  const std::string drives =
-      "--drives " + shellQuote(test::makeDemoFacility(scratch.root() / "demo").string()) + " show-resident";
+  const Demo d;
+  const std::string drives = d.drives() + "show-resident";
   const CommandResult own = runMealcards(drives + " RS00105");
   ASSERT_EQ(own.exitCode, 0) << own.err;
   EXPECT_NE(own.out.find("\"NameLine\": \"103-A Eriksen, Ingrid\""), std::string::npos) << own.out;
@@ -83,7 +77,7 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
                            "RS00205", "RS00206", "RS00207", "RS00208", "RS00209", "RS00301", "RS00302",
                            "RS00303", "RS00304", "RS00305", "RS00306"})
     for (const char* order : {"", " --meal-order LSB", " --meal-order SSS"}) {
-      const CommandResult parsed = test::runShell("env -u MEALCARDS_DRIVES " + shellQuote(MEALCARDS_BINARY) + " " +
+      const CommandResult parsed = runShell("env -u MEALCARDS_DRIVES " + shellQuote(MEALCARDS_BINARY) + " " +
                                             drives + " " + file + order + " | jq -e .NameLine");
       EXPECT_EQ(parsed.exitCode, 0) << file << order << parsed.err;
     }
@@ -97,4 +91,4 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test
