@@ -13,10 +13,8 @@
 #include <fstream>
 #include <thread>
 
-#include "printrun/scripted_dialogs.h"
 #include "support/commands.h"
-#include "support/fixed_clock.h"
-#include "support/test_drives.h"
+#include "support/controller_test.h"
 #include "ui/easy_overlay.h"
 #include "ui/sibling_programs.h"
 
@@ -38,7 +36,7 @@ class PathOnly {
   std::string old_;
 };
 
-class Launcher : public ::testing::Test {
+class Launcher : public test::ControllerTest {
  protected:
   Launcher() {
     fs::create_directories(tools);
@@ -72,13 +70,8 @@ class Launcher : public ::testing::Test {
   }
   std::string drivesNote() const { return " | " + fs::absolute(t.root()).string() + "\n"; }
 
-  test::TempDrives t;
   fs::path tools = t.root() / "tools";
   fs::path log = t.root() / "log";
-  ScriptedDialogs dialogs;
-  FixedPrinterList printers{{}, ""};
-  test::FixedClock today;
-  Controller c{t.drives(), dialogs, printers, today};
   QtProgramLauncher launcher{c.drives};
 };
 

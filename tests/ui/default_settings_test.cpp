@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "data/text.h"
-#include "printrun/scripted_dialogs.h"
-#include "support/fixed_clock.h"
+#include "support/controller_test.h"
 #include "support/resident_file.h"
-#include "support/test_drives.h"
 #include "ui/set_saving.h"
 
 namespace mc {
@@ -16,7 +14,7 @@ using test::Rec;
 
 // A settings file whose six sets all print Meal Cards in 16 points with a
 // top margin of 900, set 3 active, and a bottom note.
-class DefaultSettings : public ::testing::Test {
+class DefaultSettings : public test::ControllerTest {
  protected:
   DefaultSettings() {
     c.facility = test::testFacility();
@@ -31,11 +29,6 @@ class DefaultSettings : public ::testing::Test {
   std::string path() const { return c.settingsFile.path(); }
   std::string set(int n) const { return t.record(path(), 300, n); }
 
-  test::TempDrives t;
-  ScriptedDialogs dialogs;
-  FixedPrinterList printers{{}, ""};
-  test::FixedClock clock;
-  Controller c{t.drives(), dialogs, printers, clock};
 };
 
 TEST_F(DefaultSettings, ResetToBuiltInDefaultsBlanksOnlyTheActiveSet) {

@@ -9,13 +9,11 @@
 
 #include "data/text.h"
 #include "printrun/run_paths.h"
-#include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
-#include "support/fixed_clock.h"
+#include "support/controller_test.h"
 #include "support/recording_launcher.h"
 #include "support/resident_file.h"
-#include "support/test_drives.h"
 #include "support/trace_ops.h"
 
 namespace mc {
@@ -25,7 +23,7 @@ using test::Rec;
 
 // Three units; two residents in unit 1, one in unit 2 and one in unit 3,
 // each eating in a dining location of their own unit.
-class EasyOverlay : public ::testing::Test {
+class EasyOverlay : public test::ControllerTest {
  protected:
   EasyOverlay() {
     Facility& f = c.facility;
@@ -73,11 +71,6 @@ class EasyOverlay : public ::testing::Test {
     return m.Text[1] + "," + m.Text[2] + "," + m.Text[3] + "," + m.Text[4] + "," + m.Text[7] + "," + m.Text[8];
   }
 
-  test::TempDrives t;
-  ScriptedDialogs dialogs;
-  FixedPrinterList printers{{}, ""};
-  test::FixedClock today;
-  Controller c{t.drives(), dialogs, printers, today};
   CountingSurface device{true};
   std::ostringstream trace;
   TraceSurface printer{device, trace};

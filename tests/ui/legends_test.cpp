@@ -4,18 +4,16 @@
 
 #include <sstream>
 
-#include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
-#include "support/fixed_clock.h"
+#include "support/controller_test.h"
 #include "support/resident_file.h"
-#include "support/test_drives.h"
 #include "support/trace_ops.h"
 
 namespace mc {
 namespace {
 
-class Legends : public ::testing::Test {
+class Legends : public test::ControllerTest {
  protected:
   Legends() {
     c.facility = test::testFacility();
@@ -27,11 +25,6 @@ class Legends : public ::testing::Test {
     t.putFile(c.facility.folder(35) + "\\vod\\wm" + std::to_string(n) + ".jpg", "picture");
   }
 
-  test::TempDrives t;
-  ScriptedDialogs dialogs;
-  FixedPrinterList printers{{}, ""};
-  test::FixedClock clock;
-  Controller c{t.drives(), dialogs, printers, clock};
   CountingSurface paper{true};
   std::ostringstream out;
   TraceSurface trace{paper, out};

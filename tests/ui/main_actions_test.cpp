@@ -7,12 +7,10 @@
 #include <utility>
 
 #include "printrun/run_paths.h"
-#include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
-#include "support/fixed_clock.h"
+#include "support/controller_test.h"
 #include "support/recording_launcher.h"
 #include "support/resident_file.h"
-#include "support/test_drives.h"
 #include "ui/easy_overlay.h"
 #include "ui/run_lock.h"
 #include "ui/sibling_programs.h"
@@ -24,7 +22,7 @@ using test::Rec;
 
 // A controller over a facility of three units, the last one a holding unit,
 // with one resident in bed 1 of unit 1 and no settings file yet.
-class MainActions : public ::testing::Test {
+class MainActions : public test::ControllerTest {
  protected:
   MainActions() {
     Facility& f = c.facility;
@@ -36,11 +34,6 @@ class MainActions : public ::testing::Test {
   }
   void twoResidents(RunHooks& window);
 
-  test::TempDrives t;
-  ScriptedDialogs dialogs;
-  FixedPrinterList printers{{}, ""};
-  test::FixedClock today;
-  Controller c{t.drives(), dialogs, printers, today};
   CountingSurface printer{true};
 };
 
