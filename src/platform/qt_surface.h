@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextLayout>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -129,9 +130,15 @@ class QtSurface final : public Surface {
   struct Measured {
     QString text;
     double width = -1;  // not measured yet
+    // The string shaped once for drawing, when it is drawn a second time
+    // in this font (labels, diets and foods recur on every card).
+    std::shared_ptr<QTextLayout> shaped;
+    bool drawn = false;
+    bool shapeable = true;
   };
   Measured& measured(std::string_view text);
   double width(Measured& m);
+  void drawText(Measured& s, QPointF baseline);
   QPen pen(int32_t color) const;
   struct FontKey {
     std::string name;
