@@ -232,6 +232,13 @@ void QtSurface::drawText(Measured& s, QPointF baseline) {
   if (!s.shaped) {
     s.shapeable = std::all_of(s.text.begin(), s.text.end(), [](QChar c) { return c.unicode() >= 32; });
     if (!s.shapeable) return painter_.drawText(baseline, s.text);
+    // Names and lists recur on a page and not after it: the shaped strings
+    // are let go now and then, so that memory stays flat over a long run.
+    if (++shapedCount_ > kShapedLimit) {
+      for (FontEntry& f : fonts_)
+        for (auto& [text, m] : f.texts) m.shaped.reset();
+      shapedCount_ = 1;
+    }
     auto layout = std::make_shared<QTextLayout>(s.text, fonts_[current_].font, painter_.device());
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);

@@ -182,6 +182,8 @@ class QtSurface final : public Surface {
     std::unordered_map<std::string, Measured, TextHash, std::equal_to<>> texts;
   };
   std::vector<FontEntry> fonts_;
+  static constexpr size_t kShapedLimit = 1024;
+  size_t shapedCount_ = 0;  // strings held shaped, over all fonts
   size_t current_ = 0;  // index of the font in force
   // The font the painter holds: setting it again resolves it anew.
   std::optional<size_t> painterFont_;
