@@ -75,9 +75,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   auto context = AppContext::create(options, screenshots.empty() ? &shownDialogs : nullptr, true);
   if (!context) return kExitFailed;
   Controller& c = context->controller;
-  // A print from the window waits for another program run only briefly:
-  // the window does not answer while it waits.
-  c.lockWaitSeconds = std::min(runLockWaitSeconds(), 2.0);
+  c.lockWaitSeconds = std::min(runLockWaitSeconds(), kWindowLockWaitSeconds);
 
   // The printer: --pdf or --printer for the whole program run, else the
   // queue chosen in Combo1.

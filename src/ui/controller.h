@@ -141,7 +141,7 @@ class Controller {
   // ---- One run per facility ----
   // How long a print started here waits for another program run that holds
   // the facility: briefly by default, so that a window never seems frozen.
-  double lockWaitSeconds = 2;
+  double lockWaitSeconds = kWindowLockWaitSeconds;
   // Takes the facility's run lock (a file beside the settings file) and
   // holds it until releaseFacility() or the controller's end. True when it
   // is held, or when there is nothing to lock (no settings folder yet, or a

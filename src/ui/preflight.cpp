@@ -41,6 +41,40 @@ class RunStart : public RunHooks {
   const SettingsModel& model_;
 };
 
+// What the check may change, put back when it ends, by a return or an
+// exception alike: a window that checked goes on as if nothing had happened.
+class ControllerRestore {
+ public:
+  explicit ControllerRestore(Controller& c)
+      : c_(c), model_(c.model), run_(c.run), resident_(c.resident), ended_(c.Ended), printer_(c.printer),
+        screen_(c.screen), hooks_(c.hooks), sink_(c.drives.problems()), wasDry_(c.drives.dryRun()) {}
+  ControllerRestore(const ControllerRestore&) = delete;
+  ControllerRestore& operator=(const ControllerRestore&) = delete;
+  ~ControllerRestore() {
+    if (!wasDry_) c_.drives.setDryRun(false);
+    c_.drives.setProblems(sink_);
+    c_.model = model_;
+    c_.run = run_;
+    c_.resident = resident_;
+    c_.Ended = ended_;
+    c_.printer = printer_;
+    c_.screen = screen_;
+    c_.hooks = hooks_;
+  }
+
+ private:
+  Controller& c_;
+  const SettingsModel model_;
+  const RunState run_;
+  const ResidentRecord resident_;
+  const bool ended_;
+  Surface* const printer_;
+  Surface* const screen_;
+  RunHooks* const hooks_;
+  FileProblems* const sink_;
+  const bool wasDry_;
+};
+
 std::string range(const SettingsModel& m, int first) {
   return trim(m.Text[first]) + " - " + trim(m.Text[first + 1]);
 }
@@ -167,22 +201,11 @@ PreflightReport Preflight(Controller& c, int setNo, Dialogs& answers) {
   PreflightReport out;
   out.action = setNo ? "settings button " + std::to_string(setNo) + ", then Print" : "Print ALL Tray Cards";
 
-  // What the check may change, put back afterwards: a window that checked
-  // goes on as if nothing had happened.
-  const SettingsModel model = c.model;
-  const RunState run = c.run;
-  const ResidentRecord resident = c.resident;
-  const bool ended = c.Ended;
-  Surface* const printer = c.printer;
-  Surface* const screen = c.screen;
-  RunHooks* const hooks = c.hooks;
-  FileProblems* const sink = c.drives.problems();
-  const bool wasDry = c.drives.dryRun();
-
   const DialogsRoute::Diverted quiet(c.dialogs, answers);
   FileFindings files;
   CountingSurface paper(true);
   RunStart start(c.model);
+  const ControllerRestore restore(c);  // after the locals the controller is pointed at
   c.drives.setDryRun(true);
   c.drives.setProblems(&files);
   c.printer = &paper;
@@ -203,16 +226,6 @@ PreflightReport Preflight(Controller& c, int setNo, Dialogs& answers) {
   out.settings = settingsInForce(used);
   checkSharedFiles(c, used, files);
   out.files = std::move(files.found);
-
-  if (!wasDry) c.drives.setDryRun(false);
-  c.drives.setProblems(sink);
-  c.model = model;
-  c.run = run;
-  c.resident = resident;
-  c.Ended = ended;
-  c.printer = printer;
-  c.screen = screen;
-  c.hooks = hooks;
   return out;
 }
 

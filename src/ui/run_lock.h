@@ -35,4 +35,8 @@ class RunLock {
 // few seconds. $MEALCARDS_LOCK_WAIT (seconds) changes it.
 double runLockWaitSeconds();
 
+// The longest a print started from the window waits: the window does not
+// answer while it waits, so it never seems frozen for long.
+inline constexpr double kWindowLockWaitSeconds = 2;
+
 }  // namespace mc

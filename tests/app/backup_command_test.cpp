@@ -9,18 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::CommandResult;
-using test::pdfPages;
-using test::runMealcards;
-using test::runShell;
-using test::shellQuote;
 
 // Files of the cards folder by extension, and the page files by name.
 struct CardsFolder {
@@ -50,19 +44,10 @@ std::vector<std::string> tiffField(const fs::path& tif, const std::string& field
   return out;
 }
 
-class BackupCommand : public ::testing::Test {
- protected:
-  CommandResult print(const fs::path& demo, const std::string& name = "cards.pdf") {
-    return runMealcards("--drives " + shellQuote(demo.string()) + " --date 07-04-27 --pdf " +
-                        shellQuote((scratch.root() / name).string()) + " print --backup");
-  }
-  test::TempDrives scratch;
-};
-
-TEST_F(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const fs::path cards = demo / "c" / "dnv" / "output" / "cards";
-  const CommandResult r = print(demo);
+TEST(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
+  const Demo d;
+  const fs::path cards = d.dnv("output/cards");
+  const CommandResult r = d.print("--backup", "07-04-27");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.err.find("c:\\dnv\\output\\cards\\TC.pdf \nPDF File of Tray Cards Created Successfully. \n \n"
                        "This File will now be Copied to the c:\\dnv\\PDF folder."),
@@ -71,13 +56,11 @@ TEST_F(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
 
   // The backup holds every printed card, in the order printed.
   const fs::path backup = cards / "TC.pdf";
-  EXPECT_EQ(runShell("qpdf --check " + shellQuote(backup.string())).exitCode, 0);
-  const std::vector<std::string> printed = pdfPages(scratch.root() / "cards.pdf");
+  EXPECT_TRUE(qpdfChecks(backup));
+  const std::vector<std::string> printed = pdfPages(d.pdf);
   ASSERT_EQ(printed.size(), 21u);
   EXPECT_EQ(pdfPages(backup), printed);
-  const fs::path copy = demo / "c" / "dnv" / "PDF" / "TC.PDF";
-  ASSERT_TRUE(fs::exists(copy));
-  EXPECT_EQ(runShell("cmp " + shellQuote(backup.string()) + " " + shellQuote(copy.string())).exitCode, 0);
+  EXPECT_EQ(readFile(d.dnv("PDF/TC.PDF")), readFile(backup));
 
   // A JPG and a one-page PDF per page, the PDF drawn in vectors: its text
   // reads back.
@@ -89,9 +72,9 @@ TEST_F(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
     ASSERT_EQ(text.size(), 1u) << page;
     EXPECT_NE(std::find(printed.begin(), printed.end(), text[0]), printed.end()) << page;
     fs::path jpg = page;
-    EXPECT_EQ(runShell("head -c 3 " + shellQuote(jpg.replace_extension(".jpg").string())).out, "\xff\xd8\xff");
+    EXPECT_EQ(readFile(jpg.replace_extension(".jpg")).substr(0, 3), "\xff\xd8\xff");
   }
-  EXPECT_EQ(runShell("qpdf --check " + shellQuote(f.pagePdfs[0].string())).exitCode, 0);
+  EXPECT_TRUE(qpdfChecks(f.pagePdfs[0]));
 
   // Two TIF files with a page per card: colour LZW, black and white G4.
   ASSERT_FALSE(f.colourTif.empty());
@@ -105,7 +88,7 @@ TEST_F(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   // A second run writes over the same page files and merges only its own
   // pages, not the backup the first run left beside them.
   const auto firstWritten = fs::last_write_time(f.pagePdfs[0]);
-  const CommandResult again = print(demo, "again.pdf");
+  const CommandResult again = d.print("--backup", "07-04-27");
   ASSERT_EQ(again.exitCode, 0) << again.err;
   const CardsFolder g = look(cards);
   EXPECT_EQ(g.pagePdfs, f.pagePdfs);
@@ -114,15 +97,15 @@ TEST_F(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   EXPECT_EQ(tiffField(g.colourTif, "Compression Scheme: ").size(), 21u);
 }
 
-TEST_F(BackupCommand, AnOutputThatCannotBeWrittenIsNamedAndFailsTheRun) {
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  // A folder where the copy should go: the PDF folder cannot be made.
-  std::ofstream(demo / "c" / "dnv" / "PDF") << "in the way";
-  const CommandResult r = print(demo);
+TEST(BackupCommand, AnOutputThatCannotBeWrittenIsNamedAndFailsTheRun) {
+  const Demo d;
+  // A file where the copy should go: the PDF folder cannot be made.
+  std::ofstream(d.dnv("PDF")) << "in the way";
+  const CommandResult r = d.print("--backup", "07-04-27");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("mealcards: output failed: c:\\dnv\\PDF: cannot create the folder"), std::string::npos) << r.err;
-  EXPECT_TRUE(fs::exists(demo / "c" / "dnv" / "output" / "cards" / "TC.pdf"));
+  EXPECT_TRUE(fs::exists(d.dnv("output/cards/TC.pdf")));
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

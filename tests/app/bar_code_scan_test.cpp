@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <iterator>
 #include <map>
 #include <regex>
@@ -15,17 +16,16 @@
 #include <vector>
 
 #include "data/drive_map.h"
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "render/page_geometry.h"
+#include "settings/printer_selection.h"
+#include "settings/settings_file.h"
+#include "support/demo.h"
 #include "support/trace_ops.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::runMealcards;
-using test::runShell;
-using test::shellQuote;
 
 struct Case {
   std::string type;       // the settings' bar-code type field
@@ -33,15 +33,25 @@ struct Case {
   std::string mealOrder;  // "   ": whole pages, breakfast, lunch and supper
 };
 
-// Sets the bar-code type and meal order of the demo's meal-card set (2).
-void setBarCodes(const fs::path& demo, const Case& c) {
+// Sets the bar-code type and meal order of the demo's meal-card set (2),
+// makes it the active set and returns its page as it lays it out.
+PageGeometry setBarCodes(const fs::path& demo, const Case& c) {
   const DriveMap drives(demo);
-  const std::string path = "c:\\dnv\\setup\\Mcardset.MGC";
-  std::string record = drives.readRecords(path, 300).record(2);
-  ASSERT_EQ(record[119], '1');  // the set prints bar codes
+  Facility facility;
+  facility.FacCode = "MGC";
+  facility.Folders.assign(45, "c:\\dnv");
+  const SettingsFile file(drives, facility);
+  std::string record = drives.readRecords(file.path(), 300).record(2);
+  EXPECT_EQ(record[119], '1');  // the set prints bar codes
   record.replace(141, 2, c.type);
   record.replace(113, 3, c.mealOrder);
-  ASSERT_TRUE(drives.writeRecord(path, 300, 2, record));
+  EXPECT_TRUE(drives.writeRecord(file.path(), 300, 2, record));
+  SettingsModel model;
+  fillPrinterList(FixedPrinterList({}, ""), model);
+  model.CurrentSet = 2;
+  file.SetSetNo(model);
+  file.GetSet(model);
+  return pageGeometry(model, cardType(model));
 }
 
 // The bar codes zbarimg finds in each picture, by file name.
@@ -62,12 +72,12 @@ std::map<std::string, std::vector<std::string>> scan(const std::vector<fs::path>
 }
 
 // The name line printed in each column of each page, from the trace.
-std::vector<std::array<std::string, 4>> nameLines(const std::string& trace) {
+std::vector<std::array<std::string, 4>> nameLines(const std::string& trace, const PageGeometry& page) {
   std::vector<std::array<std::string, 4>> pages(1);
-  for (const test::TraceOp& op : test::parseTrace(trace)) {
+  for (const TraceOp& op : parseTrace(trace)) {
     if (op.op == "newpage") pages.emplace_back();
-    if (op.op != "text" || op["y"] != 10570) continue;
-    const int column = op["x"] < 5200 ? 1 : op["x"] < 10020 ? 2 : 3;
+    if (op.op != "text" || op["y"] != page.Bottom) continue;
+    const int column = op["x"] < page.C[2] ? 1 : op["x"] < page.C[3] ? 2 : 3;
     pages.back()[column] = op.text();
   }
   // The document ends with a page that nothing was drawn on.
@@ -82,29 +92,28 @@ class BarCodeScan : public ::testing::TestWithParam<Case> {};
 // name its own.
 TEST_P(BarCodeScan, EachColumnCarriesItsMealLetterAndTheFileNameOfTheResidentPrintedInIt) {
   const std::string& symbology = GetParam().symbology;
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  setBarCodes(demo, GetParam());
-  const fs::path pdf = scratch.root() / "cards.pdf", trace = scratch.root() / "cards.jsonl";
-  const auto r = runMealcards("--drives " + shellQuote(demo.string()) + " --date 07-04-27 --pdf " +
-                              shellQuote(pdf.string()) + " --trace " + shellQuote(trace.string()) +
-                              " print --set 2");
+  const Demo d;
+  const PageGeometry page = setBarCodes(d.root, GetParam());
+  const fs::path trace = d.file("cards.jsonl");
+  const auto r = d.run("--date 07-04-27 --pdf " + shellQuote(d.pdf.string()) + " --trace " +
+                       shellQuote(trace.string()) + " print --set 2");
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  const auto names = nameLines(test::readFile(trace));
+  const auto names = nameLines(readFile(trace), page);
   ASSERT_GE(names.size(), 10u);
 
-  // The strip under the frame of each column, on every page, at 300 dpi.
-  const int left[] = {0, 0, 1083, 2088}, right[] = {0, 1083, 2088, 3150};
+  // The strip of each column from the frame's bottom to the paper's edge
+  // (8.5 inches), on every page, at 300 dpi.
+  const auto pixels = [](double twips) { return std::to_string(std::lround(twips * 300 / 1440)); };
   std::vector<fs::path> strips;
   for (int k = 1; k <= 3; ++k) {
-    const std::string stem = (scratch.root() / ("col" + std::to_string(k))).string();
-    ASSERT_EQ(runShell("pdftoppm -png -r 300 -x " + std::to_string(left[k]) + " -y 2250 -W " +
-                       std::to_string(right[k] - left[k]) + " -H 300 " + shellQuote(pdf.string()) + " " +
-                       shellQuote(stem))
+    const std::string stem = d.file("col" + std::to_string(k)).string();
+    ASSERT_EQ(runShell("pdftoppm -png -r 300 -x " + pixels(page.C[k]) + " -y " + pixels(page.Bottom) + " -W " +
+                       pixels(page.width(k)) + " -H " + pixels(8.5 * 1440 - page.Bottom) + " " +
+                       shellQuote(d.pdf.string()) + " " + shellQuote(stem))
                   .exitCode,
               0);
   }
-  for (const auto& entry : fs::directory_iterator(scratch.root()))
+  for (const auto& entry : fs::directory_iterator(d.scratch.root()))
     if (entry.path().extension() == ".png") strips.push_back(entry.path());
   ASSERT_EQ(strips.size(), 3 * names.size());
   const auto codes = scan(strips);
@@ -126,7 +135,7 @@ TEST_P(BarCodeScan, EachColumnCarriesItsMealLetterAndTheFileNameOfTheResidentPri
     ASSERT_EQ(code.rfind(symbology + ":" + "BLS"[k - 1], 0), 0u) << code;
     const std::string resident = code.substr(symbology.size() + 2);
     if (!nameOf.count(resident)) {
-      const auto shown = runMealcards("--drives " + shellQuote(demo.string()) + " show-resident " + resident);
+      const auto shown = d.run("show-resident " + resident);
       ASSERT_EQ(shown.exitCode, 0) << resident << ": " << shown.err;
       std::smatch m;
       ASSERT_TRUE(std::regex_search(shown.out, m, std::regex("\"NameLine\": \"([^\"]*)\"")));
@@ -143,4 +152,4 @@ INSTANTIATE_TEST_SUITE_P(Types, BarCodeScan,
                          });
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

@@ -7,100 +7,72 @@
 #include <fstream>
 #include <string>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::CommandResult;
-using test::runMealcards;
-using test::runShell;
-using test::shellQuote;
-
-CommandResult check(const fs::path& demo, const std::string& args = "") {
-  return runMealcards("--drives " + shellQuote(demo.string()) + " check " + args);
-}
 
 TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const auto before = test::treeSnapshot(demo);
+  const Demo d;
+  const auto before = treeSnapshot(d.root);
 
-  const CommandResult text = check(demo);
+  const CommandResult text = d.run("check");
   EXPECT_EQ(text.exitCode, 0) << text.out << text.err;
   EXPECT_NE(text.out.find("Check of Print ALL Tray Cards: nothing found"), std::string::npos) << text.out;
   // The rule-bound absences are told, but are not findings.
   EXPECT_NE(text.out.find("RS00206 (203-B Petrov, Ivan): hospital or out on pass"), std::string::npos);
   EXPECT_NE(text.out.find("unit 1: 9 residents, 27 cards, 9 pages"), std::string::npos) << text.out;
 
-  const CommandResult json = check(demo, "--json");
+  const CommandResult json = d.run("check --json");
   EXPECT_EQ(json.exitCode, 0) << json.err;
-  const fs::path out = scratch.root() / "check.json";
-  std::ofstream(out) << json.out;
-  const CommandResult q = runShell("jq -r '[.findings, .cards, (.units | length), .units[0].residents[0]] | @tsv' " +
-                                   shellQuote(out.string()));
-  EXPECT_EQ(q.out, "0\t63\t3\tRS00101\n") << json.out;
-
-  EXPECT_EQ(test::treeSnapshot(demo), before);
+  EXPECT_EQ(jq("[.findings, .cards, (.units | length), .units[0].residents[0]] | @tsv", json.out),
+            "0\t63\t3\tRS00101\n") << json.out;
+  EXPECT_EQ(treeSnapshot(d.root), before);
 }
 
 TEST(CheckCommand, NamesEveryProblemOfADamagedFacility) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const fs::path data = demo / "c" / "dnv" / "res" / "dataMGC";
-  fs::remove(data / "RS00102.~MGC");                          // a resident without a data file
-  std::ofstream(data / "RS00203.~MGC", std::ios::trunc);      // a resident file emptied
-  fs::remove(demo / "c" / "dnv" / "res" / "tolnm");          // the like/dislike names gone
-  const auto before = test::treeSnapshot(demo);
+  const Demo d;
+  fs::remove(d.dnv("res/dataMGC/RS00102.~MGC"));                      // a resident without a data file
+  std::ofstream(d.dnv("res/dataMGC/RS00203.~MGC"), std::ios::trunc);  // a resident file emptied
+  fs::remove(d.dnv("res/tolnm"));                                     // the like/dislike names gone
+  const auto before = treeSnapshot(d.root);
 
-  const CommandResult r = check(demo, "--json");
+  const CommandResult r = d.run("check --json");
   EXPECT_EQ(r.exitCode, 3) << r.out << r.err;
-  const fs::path out = scratch.root() / "check.json";
-  std::ofstream(out) << r.out;
-  const auto jq = [&](const std::string& filter) {
-    return runShell("jq -r " + shellQuote(filter) + " " + shellQuote(out.string())).out;
-  };
-  EXPECT_EQ(jq(".leftOut[] | select(.fault) | \"\\(.file) \\(.reason)\""), "RS00102 no data file\nRS00203 damaged file\n") << r.out;
-  EXPECT_NE(jq(".leftOut[], .warnings[], .files[] | tostring").find("RS00203"), std::string::npos) << r.out;
-  EXPECT_NE(jq(".files[] | select(.problem == \"missing\") | .path").find("tolnm"), std::string::npos) << r.out;
+  EXPECT_EQ(jq(".leftOut[] | select(.fault) | \"\\(.file) \\(.reason)\"", r.out),
+            "RS00102 no data file\nRS00203 damaged file\n") << r.out;
+  EXPECT_NE(jq(".leftOut[], .warnings[], .files[] | tostring", r.out).find("RS00203"), std::string::npos) << r.out;
+  EXPECT_NE(jq(".files[] | select(.problem == \"missing\") | .path", r.out).find("tolnm"), std::string::npos) << r.out;
 
   // The text groups the faults first.
-  const CommandResult text = check(demo);
+  const CommandResult text = d.run("check");
   EXPECT_EQ(text.exitCode, 3);
   const size_t faults = text.out.find("Residents without a card, by fault");
-  const size_t cards = text.out.find("Cards that would print");
   ASSERT_NE(faults, std::string::npos) << text.out;
-  EXPECT_LT(faults, cards);
-
-  EXPECT_EQ(test::treeSnapshot(demo), before);
+  EXPECT_LT(faults, text.out.find("Cards that would print"));
+  EXPECT_EQ(treeSnapshot(d.root), before);
 }
 
 // Two faults that print a card all the same, but not the card meant: a
 // list longer than the card and a diet the diet file does not know.
 TEST(CheckCommand, WarnsOfListsCutOffAndDietCodesNotInTheDietFile) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const fs::path res = demo / "c" / "dnv" / "res";
+  const Demo d;
   {
     // Every one of the thirty likes for RS00101 (the flags of record 57),
     // far more than the 13 items a tray card lists.
-    std::fstream f(res / "dataMGC" / "RS00101.~MGC", std::ios::in | std::ios::out | std::ios::binary);
+    std::fstream f(d.dnv("res/dataMGC/RS00101.~MGC"), std::ios::in | std::ios::out | std::ios::binary);
     f.seekp(56 * 82 + 3);
     f << std::string(30, 'X');
   }
   // The diet file ends before code 70, RS00207's full liquid diet.
-  fs::resize_file(demo / "c" / "dnv" / "diets" / "dietMGC", 69 * 200);
-  const auto before = test::treeSnapshot(demo);
+  fs::resize_file(d.dnv("diets/dietMGC"), 69 * 200);
+  const auto before = treeSnapshot(d.root);
 
-  const CommandResult r = check(demo, "--json");
+  const CommandResult r = d.run("check --json");
   EXPECT_EQ(r.exitCode, 3) << r.out << r.err;
-  const fs::path out = scratch.root() / "check.json";
-  std::ofstream(out) << r.out;
-  const std::string warnings =
-      runShell("jq -r '.warnings[] | \"\\(.file) \\(.warning)\"' " + shellQuote(out.string())).out;
-  EXPECT_EQ(warnings,
+  EXPECT_EQ(jq(".warnings[] | \"\\(.file) \\(.warning)\"", r.out),
             "RS00101 Breakfast likes cut off at the card's last line: 15 lines not printed\n"
             "RS00101 Lunch likes cut off at the card's last line: 16 lines not printed\n"
             "RS00101 Supper likes cut off at the card's last line: 14 lines not printed\n"
@@ -108,24 +80,22 @@ TEST(CheckCommand, WarnsOfListsCutOffAndDietCodesNotInTheDietFile) {
       << r.out;
   // Still printed: a warning is no reason to leave a resident out.
   EXPECT_NE(r.out.find("\"RS00207\""), std::string::npos);
-  EXPECT_EQ(test::treeSnapshot(demo), before);
+  EXPECT_EQ(treeSnapshot(d.root), before);
 
   // print tells the same on its way.
-  const CommandResult printed = runMealcards("--drives " + shellQuote(demo.string()) + " --date 12-07-26 --pdf " +
-                                             shellQuote((scratch.root() / "out.pdf").string()) + " print");
+  const CommandResult printed = d.print("", "12-07-26");
   EXPECT_NE(printed.err.find("RS00207 (204-A Quinn, Abigail): diet code 70 not in the diet file"), std::string::npos)
       << printed.err;
 }
 
 TEST(CheckCommand, RefusesOutputOptionsAndWrongSets) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  EXPECT_EQ(check(demo, "--set 7").exitCode, 2);
-  EXPECT_EQ(runMealcards("--drives " + shellQuote(demo.string()) + " --pdf x.pdf check").exitCode, 2);
-  const CommandResult set2 = check(demo, "--set 2");
+  const Demo d;
+  EXPECT_EQ(d.run("check --set 7").exitCode, 2);
+  EXPECT_EQ(d.run("--pdf x.pdf check").exitCode, 2);
+  const CommandResult set2 = d.run("check --set 2");
   EXPECT_TRUE(set2.exitCode == 0 || set2.exitCode == 3) << set2.err;
   EXPECT_NE(set2.out.find("Check of settings button 2, then Print"), std::string::npos) << set2.out;
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

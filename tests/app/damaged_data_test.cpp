@@ -1,85 +1,129 @@
-// Damaged rosters the run names with the residents they cost, and two runs
-// on one facility at once that never lose or tear a card. (Each damaged file
-// kind on its own is a case in tests/errors.)
+// Damaged files as a print meets them: each case of tests/errors put into a
+// fresh demo facility (the exit code and message its case names, the file
+// left exactly as it was), damaged rosters named with the residents they
+// cost, and two runs on one facility at once that never lose or tear a card.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "data/text.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::CommandResult;
-using test::runMealcards;
-using test::runShell;
-using test::shellQuote;
+
+struct BrokenFileCase {
+  std::string name, target, fixture;
+  int exitCode = 0;
+  std::string message;
+  bool writes = false;  // the program writes this file by design
+};
+
+std::vector<BrokenFileCase> cases() {
+  std::vector<BrokenFileCase> out;
+  std::istringstream in(readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / "cases.txt"));
+  for (std::string line; std::getline(in, line);) {
+    if (trim(line).empty() || line[0] == '#') continue;
+    std::vector<std::string> fields;
+    std::istringstream row(line);
+    for (std::string f; std::getline(row, f, '|');) fields.push_back(trim(f));
+    fields.resize(std::max<size_t>(fields.size(), 6));
+    EXPECT_EQ(fields.size(), 6u) << line;
+    if (fields.size() != 6) continue;
+    out.push_back({fields[0], fields[1], fields[2], std::stoi(fields[3]), fields[4], fields[5] == "writes"});
+  }
+  return out;
+}
+
+TEST(BrokenFiles, EachDamagedFileGivesItsBehaviourAndStaysAsItWas) {
+  const std::vector<BrokenFileCase> all = cases();
+  EXPECT_GE(all.size(), 10u);
+  for (const BrokenFileCase& c : all) {
+    SCOPED_TRACE(c.name);
+    const Demo d;
+    const fs::path target = d.root / c.target;
+    ASSERT_TRUE(fs::exists(target)) << target;
+    std::string damaged;
+    if (c.fixture == "-") {
+      fs::remove(target);
+    } else {
+      damaged = readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / c.fixture);
+      std::ofstream(target, std::ios::binary | std::ios::trunc) << damaged;
+    }
+    const CommandResult r = d.print("", "12-07-26");
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+    if (!c.message.empty()) {
+      EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+    if (c.fixture == "-") {
+      EXPECT_FALSE(fs::exists(target));
+    } else if (!c.writes) {
+      EXPECT_EQ(readFile(target), damaged);
+    }
+    if (r.exitCode == 0) {
+      EXPECT_TRUE(qpdfChecks(d.pdf));
+    }
+  }
+}
 
 
-std::string pdfText(const fs::path& pdf) { return runShell("pdftotext -layout " + shellQuote(pdf.string()) + " -").out; }
-int pdfPages(const fs::path& pdf) { return std::stoi("0" + runShell("qpdf --show-npages " + shellQuote(pdf.string())).out); }
+int pdfPageCount(const fs::path& pdf) { return std::stoi("0" + runShell("qpdf --show-npages " + shellQuote(pdf.string())).out); }
 
 TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const fs::path rosters = demo / "c" / "dnv" / "Rosters";
-  const std::string unit1 = test::readFile(rosters / "sfl1.MGC"), unit2 = test::readFile(rosters / "sfl2.MGC");
+  const Demo d;
+  const fs::path rosters = d.dnv("Rosters");
+  const std::string unit1 = readFile(rosters / "sfl1.MGC"), unit2 = readFile(rosters / "sfl2.MGC");
   // Unit 1 cut short in its third record; unit 2 lists Baker (unit 1,
   // bed 2) again at its first bed and someone at a bed past its last.
-  test::writeFile(rosters / "sfl1.MGC", unit1.substr(0, 2 * 122 + 40));
+  writeFile(rosters / "sfl1.MGC", unit1.substr(0, 2 * 122 + 40));
   std::string twice = unit1.substr(122, 122) + unit2.substr(122);
   twice += std::string(20 * 122, ' ');
   twice.replace(twice.size() - 122 + 32, 7, "RS00201");
-  test::writeFile(rosters / "sfl2.MGC", twice);
-  const std::string drives = "--drives " + shellQuote(demo.string());
+  writeFile(rosters / "sfl2.MGC", twice);
 
-  const CommandResult info = runMealcards(drives + " info");
+  const CommandResult info = d.run("info");
   EXPECT_NE(info.out.find("sfl1.MGC  damaged: is cut short inside record 3"), std::string::npos) << info.out;
   EXPECT_NE(info.out.find("sfl2.MGC  damaged: is listed at bed"), std::string::npos) << info.out;
 
-  const fs::path pdf = scratch.root() / "cards.pdf";
-  const CommandResult r = runMealcards(drives + " --date 12-06-26 --pdf " + shellQuote(pdf.string()) + " print");
+  const CommandResult r = d.print();
   EXPECT_EQ(r.exitCode, 0) << r.err;
   for (const char* named : {"sfl1.MGC is cut short inside record 3", "beyond the unit's",
                             "RS00102: damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
     EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
-  const std::string text = pdfText(pdf);
   size_t pages = 0;  // pages that carry Baker's cards
-  for (size_t from = 0, end; from < text.size(); from = end + 1) {
-    end = std::min(text.find('\f', from), text.size());
-    pages += text.substr(from, end - from).find("Baker, Thomas") != std::string::npos;
-  }
+  for (const std::string& page : pdfPages(d.pdf)) pages += page.find("Baker, Thomas") != std::string::npos;
   EXPECT_EQ(pages, 1u);
 }
 
 TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const std::string binary = "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " --drives " +
-                             shellQuote(demo.string()) + " --date 12-06-26 --pdf ";
-  const fs::path a = scratch.root() / "a.pdf", b = scratch.root() / "b.pdf";
+  const Demo d;
+  const std::string binary = "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " " + d.drives() +
+                             "--date 12-06-26 --pdf ";
+  const fs::path a = d.file("a.pdf"), b = d.file("b.pdf");
   constexpr int kRounds = 6;
   for (int round = 0; round < kRounds; ++round) {
     const CommandResult r = runShell(binary + shellQuote(a.string()) + " print 2>/dev/null & first=$!; " + binary +
                                      shellQuote(b.string()) + " print 2>/dev/null; second=$?; wait $first; " +
                                      "echo $? $second");
     EXPECT_EQ(r.out, "0 0\n") << "round " << round;
-    EXPECT_EQ(pdfPages(a), 21) << "round " << round;
-    EXPECT_EQ(pdfPages(b), 21) << "round " << round;
+    EXPECT_EQ(pdfPageCount(a), 21) << "round " << round;
+    EXPECT_EQ(pdfPageCount(b), 21) << "round " << round;
   }
   // Every card of every run is in the text card file, block by whole block.
-  const std::string cards = test::readFile(demo / "c" / "dnv" / "output" / "cards" / "TC.txt");
+  const std::string cards = readFile(d.dnv("output/cards/TC.txt"));
   EXPECT_EQ(cards.size(), size_t{kRounds} * 2 * 21 * 68 * 62);
   for (size_t block = 0; block < cards.size(); block += 68 * 62)
     ASSERT_EQ(cards.compare(block, 3, " [["), 0) << "a torn card block at byte " << block;
 
   // A run that holds on past the wait: the second refuses by name.
-  const fs::path lock = demo / "c" / "dnv" / "setup" / "Mcardset.MGC.lock";
+  const fs::path lock = d.dnv("setup/Mcardset.MGC.lock");
   const CommandResult refused = runShell("flock " + shellQuote(lock.string()) + " -c " +
                                          shellQuote("MEALCARDS_LOCK_WAIT=1 " + binary + shellQuote(a.string()) + " print"));
   EXPECT_EQ(refused.exitCode, 1);
@@ -87,4 +131,4 @@ TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

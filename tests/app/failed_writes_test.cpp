@@ -11,17 +11,12 @@
 #include <fstream>
 #include <string>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::CommandResult;
-using test::runMealcards;
-using test::runShell;
-using test::shellQuote;
 
 // A tmpfs of `kib` KiB over `dir` (its files copied in), filled to the brim
 // but for `spare` bytes; unmounted at the end.
@@ -66,39 +61,23 @@ class SmallDisk {
 #define SKIP_UNLESS_MOUNTED(disk) \
   if (!(disk).mounted()) GTEST_SKIP() << "a small tmpfs needs root"
 
-struct Demo {
-  test::TempDrives scratch;
-  fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  std::string drives = "--drives " + shellQuote(demo.string()) + " --date 12-06-26 ";
-  fs::path setup = demo / "c" / "dnv" / "setup";
-  fs::path rosters = demo / "c" / "dnv" / "Rosters";
-  fs::path pdf = scratch.root() / "cards.pdf";
-  CommandResult print(const std::string& extra = "", const std::string& args = "print") const {
-    return runMealcards(drives + extra + " " + args);
-  }
-  std::string toPdf() const { return "--pdf " + shellQuote(pdf.string()); }
-};
-
 TEST(CommandLine, DateIsExactlyEightCharactersOfARealDate) {
-  Demo d;
+  const Demo d;
   for (const char* bad : {"03-15-2027", "12-06-26xyz", "12.06.26", "02-30-27", "1-6-2026", "12-06-2"}) {
-    const CommandResult r = runMealcards("--drives " + shellQuote(d.demo.string()) + " --date " +
-                                         shellQuote(bad) + " info");
+    const CommandResult r = d.run("--date " + shellQuote(bad) + " info");
     EXPECT_EQ(r.exitCode, 2) << bad;
     EXPECT_NE(r.err.find(std::string("--date ") + bad), std::string::npos) << r.err;
   }
-  const CommandResult slashes = d.print(d.toPdf(), "print");
-  ASSERT_EQ(slashes.exitCode, 0) << slashes.err;
-  EXPECT_EQ(runMealcards("--drives " + shellQuote(d.demo.string()) + " --date 12/06/26 info").exitCode, 0);
+  EXPECT_EQ(d.run("--date 12/06/26 info").exitCode, 0);
 }
 
 TEST(FailedWrites, PdfTargetThatIsNoFileIsRefusedAndNothingIsDeletedFirst) {
-  Demo d;
-  const fs::path fifo = d.scratch.root() / "pipe", folder = d.scratch.root() / "empty";
+  const Demo d;
+  const fs::path setup = d.dnv("setup"), fifo = d.scratch.root() / "pipe", folder = d.scratch.root() / "empty";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   fs::create_directory(folder);
   for (const fs::path& target : {fifo, folder, fs::path("/dev/null")}) {
-    const CommandResult r = d.print("--pdf " + shellQuote(target.string()));
+    const CommandResult r = d.run("--date 12-06-26 --pdf " + shellQuote(target.string()) + " print");
     EXPECT_EQ(r.exitCode, 1) << target;
     EXPECT_NE(r.err.find(target.string() + " is not a regular file"), std::string::npos) << r.err;
   }
@@ -108,28 +87,28 @@ TEST(FailedWrites, PdfTargetThatIsNoFileIsRefusedAndNothingIsDeletedFirst) {
 
   // A start-up that fails leaves the file from the last run in place.
   std::ofstream(d.pdf) << "yesterday's cards";
-  fs::rename(d.setup / "F.kvt", d.setup / "F.old");
-  EXPECT_EQ(d.print(d.toPdf()).exitCode, 1);
-  EXPECT_EQ(test::readFile(d.pdf), "yesterday's cards");
+  fs::rename(setup / "F.kvt", setup / "F.old");
+  EXPECT_EQ(d.run("--date 12-06-26 --pdf " + shellQuote(d.pdf.string()) + " print").exitCode, 1);
+  EXPECT_EQ(readFile(d.pdf), "yesterday's cards");
   // A run that prints replaces it whole.
-  fs::rename(d.setup / "F.old", d.setup / "F.kvt");
-  ASSERT_EQ(d.print(d.toPdf()).exitCode, 0);
-  EXPECT_EQ(runShell("qpdf --check " + shellQuote(d.pdf.string())).exitCode, 0);
+  fs::rename(setup / "F.old", setup / "F.kvt");
+  ASSERT_EQ(d.print().exitCode, 0);
+  EXPECT_TRUE(qpdfChecks(d.pdf));
 }
 
 TEST(FailedWrites, TrayLineThatCannotBeWrittenPrintsNothing) {
   // As root no permission stops a write: a folder where the file goes does.
   for (const char* blocked : {"mealo.MGC", "xsfl2.MGC"}) {
-    Demo d;
+    const Demo d;
     // Settings button 2 prints by the tray line's meal order "BLS".
     {
-      std::fstream settings(d.setup / "Mcardset.MGC", std::ios::in | std::ios::out | std::ios::binary);
+      std::fstream settings(d.dnv("setup/Mcardset.MGC"), std::ios::in | std::ios::out | std::ios::binary);
       settings.seekp(300 + 113);
       settings << "BLS";
     }
-    fs::remove(d.rosters / blocked);
-    fs::create_directory(d.rosters / blocked);
-    const CommandResult r = d.print(d.toPdf(), "print --set 2");
+    fs::remove(d.dnv("Rosters") / blocked);
+    fs::create_directory(d.dnv("Rosters") / blocked);
+    const CommandResult r = d.print("--set 2");
     EXPECT_EQ(r.exitCode, 1) << blocked;
     EXPECT_NE(r.err.find(std::string(blocked) + "): could not be written"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(d.pdf)) << "a stale or short tray line was printed";
@@ -137,8 +116,8 @@ TEST(FailedWrites, TrayLineThatCannotBeWrittenPrintsNothing) {
 }
 
 TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettings) {
-  Demo d;
-  const fs::path out = d.scratch.root() / "out";
+  const Demo d;
+  const fs::path out = d.file("out");
   const fs::path old = out / "cards.pdf", trace = out / "trace.jsonl";
   fs::create_directory(out);
   std::ofstream(old) << "yesterday's cards";
@@ -146,34 +125,34 @@ TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettings) {
   SmallDisk disk(out, 64);
   SKIP_UNLESS_MOUNTED(disk);
 
-  const CommandResult pdf = d.print("--pdf " + shellQuote(old.string()));
+  const CommandResult pdf = d.run("--date 12-06-26 --pdf " + shellQuote(old.string()) + " print");
   EXPECT_EQ(pdf.exitCode, 1);
   EXPECT_NE(pdf.err.find(old.string() + ": cannot write the file"), std::string::npos) << pdf.err;
-  EXPECT_EQ(test::readFile(old), "yesterday's cards");
+  EXPECT_EQ(readFile(old), "yesterday's cards");
 
-  const CommandResult traced = d.print(d.toPdf() + " --trace " + shellQuote(trace.string()));
+  const CommandResult traced = d.run("--date 12-06-26 --pdf " + shellQuote(d.pdf.string()) + " --trace " + shellQuote(trace.string()) + " print");
   EXPECT_EQ(traced.exitCode, 1);
   EXPECT_NE(traced.err.find(trace.string() + ": cannot write the trace file"), std::string::npos) << traced.err;
-  EXPECT_EQ(test::readFile(trace), "yesterday's trace");
+  EXPECT_EQ(readFile(trace), "yesterday's trace");
   EXPECT_EQ(disk.leftovers(), 0);
 
   // The settings are saved as the run starts and again on Exit.
-  const fs::path settings = d.setup / "Mcardset.MGC";
-  const std::string before = test::readFile(settings);
-  SmallDisk setupDisk(d.setup, 256);
-  const CommandResult saved = d.print(d.toPdf());
+  const fs::path settings = d.dnv("setup/Mcardset.MGC");
+  const std::string before = readFile(settings);
+  SmallDisk setupDisk(d.dnv("setup"), 256);
+  const CommandResult saved = d.print();
   EXPECT_EQ(saved.exitCode, 1);
   EXPECT_NE(saved.err.find("Mcardset.MGC): could not be written"), std::string::npos) << saved.err;
-  EXPECT_EQ(test::readFile(settings), before);
+  EXPECT_EQ(readFile(settings), before);
 }
 
 TEST(FailedWrites, TextCardsThatDoNotFitLeaveWholeCardsOnly) {
-  Demo d;
-  const fs::path cards = d.demo / "c" / "dnv" / "output" / "cards";
+  const Demo d;
+  const fs::path cards = d.dnv("output/cards");
   SmallDisk disk(cards, 16);  // room for three cards of 68 lines
   SKIP_UNLESS_MOUNTED(disk);
   fs::remove(cards / "filler");
-  const CommandResult r = d.print(d.toPdf());
+  const CommandResult r = d.print();
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("TC.txt): could not take the card of"), std::string::npos) << r.err;
   EXPECT_EQ(fs::file_size(cards / "TC.txt") % (68 * 62), 0u);
@@ -181,4 +160,4 @@ TEST(FailedWrites, TextCardsThatDoNotFitLeaveWholeCardsOnly) {
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

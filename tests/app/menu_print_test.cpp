@@ -3,28 +3,20 @@
 // served foods read back out of the PDF by pdftotext.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::shellQuote;
 
 // The first page's text of the PDF that settings set N prints.
 std::string firstPage(int set) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const fs::path pdf = scratch.root() / "menus.pdf";
-  const test::CommandResult r = test::runMealcards("--drives " + shellQuote(demo.string()) + " --date 03-02-26 --pdf " +
-                                                   shellQuote(pdf.string()) + " print --set " + std::to_string(set));
+  const Demo d;
+  const CommandResult r = d.print("--set " + std::to_string(set), "03-02-26");
   EXPECT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(test::runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
-  return test::runShell("pdftotext -f 1 -l 1 " + shellQuote(pdf.string()) + " -").out;
+  EXPECT_TRUE(qpdfChecks(d.pdf));
+  return runShell("pdftotext -f 1 -l 1 " + shellQuote(d.pdf.string()) + " -").out;
 }
 
 void expectAll(const std::string& text, std::initializer_list<const char*> parts) {
@@ -45,4 +37,4 @@ TEST(MenuPrint, EveryCardKindPrintsTheServedFoods) {
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

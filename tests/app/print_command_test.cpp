@@ -7,57 +7,43 @@
 #include <string>
 #include <vector>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::CommandResult;
-using test::runMealcards;
-using test::runShell;
-using test::shellQuote;
-
-using test::pdfPages;
 
 TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const fs::path settings = demo / "c" / "dnv" / "setup" / "Mcardset.MGC";
+  const Demo d;
+  const fs::path settings = d.dnv("setup/Mcardset.MGC");
   const auto before = fs::last_write_time(settings) - std::chrono::hours(1);
   fs::last_write_time(settings, before);
-  const fs::path pdf = scratch.root() / "cards.pdf";
 
-  const CommandResult r = runMealcards("--drives " + shellQuote(demo.string()) + " --date 07-04-27 --pdf " +
-                                       shellQuote(pdf.string()) + " print");
+  const CommandResult r = d.print("", "07-04-27");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.err.find("Confirm Card Date: 07-04-27"), std::string::npos) << r.err;
-  EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
-
+  EXPECT_TRUE(qpdfChecks(d.pdf));
   // Which residents print, in what order and with what date, is pinned byte
   // for byte by the demo runs' trace (tests/golden); here the PDF itself.
-  EXPECT_EQ(pdfPages(pdf).size(), 21u);
+  EXPECT_EQ(pdfPages(d.pdf).size(), 21u);
   EXPECT_GT(fs::last_write_time(settings), before);  // the Exit action saved the settings
 }
 
 TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const std::string drives = "--drives " + shellQuote(demo.string()) + " ";
-  const fs::path png = scratch.root() / "preview.png";
-  const CommandResult preview = runMealcards(drives + "preview --png " + shellQuote(png.string()));
+  const Demo d;
+  const fs::path png = d.file("preview.png");
+  const CommandResult preview = d.run("preview --png " + shellQuote(png.string()));
   ASSERT_EQ(preview.exitCode, 0) << preview.err;
-  EXPECT_EQ(runShell("head -c 4 " + shellQuote(png.string())).out, "\x89PNG");
+  EXPECT_EQ(readFile(png).substr(0, 4), "\x89PNG");
   EXPECT_GT(fs::file_size(png), 20000u);  // a drawn page, not a blank one
 
-  const CommandResult queue = runMealcards(drives + "--printer no-such-queue print");
+  const CommandResult queue = d.run("--printer no-such-queue print");
   EXPECT_EQ(queue.exitCode, 1);
   EXPECT_NE(queue.err.find("no printer named no-such-queue"), std::string::npos) << queue.err;
-  const fs::path pdf = scratch.root() / "x.pdf";
-  EXPECT_EQ(runMealcards(drives + "--pdf " + shellQuote(pdf.string()) + " print --set 7").exitCode, 2);
-  EXPECT_EQ(runMealcards(drives + "--date 13-45-07 --pdf " + shellQuote(pdf.string()) + " print").exitCode, 2);
-  EXPECT_FALSE(fs::exists(pdf));
+  EXPECT_EQ(d.print("--set 7").exitCode, 2);
+  EXPECT_EQ(d.print("", "13-45-07").exitCode, 2);
+  EXPECT_FALSE(fs::exists(d.pdf));
 }
 
 // The demo residents whose cards a PDF holds, one entry per run of pages.
@@ -76,22 +62,19 @@ std::vector<std::string> residentsOf(const fs::path& pdf) {
 }
 
 TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
+  const Demo d;
+  const fs::path settings = d.dnv("setup/Mcardset.MGC");
   // Printing by dining location on in set 1, so that the location range applies.
-  runShell("printf 1 | dd of=" + shellQuote((demo / "c" / "dnv" / "setup" / "Mcardset.MGC").string()) +
-           " bs=1 seek=26 conv=notrunc 2>/dev/null");
-  const std::string drives = "--drives " + shellQuote(demo.string()) + " --date 07-04-27 ";
-  const fs::path pdf = scratch.root() / "cards.pdf";
+  runShell("printf 1 | dd of=" + shellQuote(settings.string()) + " bs=1 seek=26 conv=notrunc 2>/dev/null");
+  const fs::path& pdf = d.pdf;
   const auto print = [&](const std::string& args) {
-    fs::remove(pdf);
-    const CommandResult r = runMealcards(drives + "--pdf " + shellQuote(pdf.string()) + " print " + args);
+    const CommandResult r = d.print(args, "07-04-27");
     EXPECT_EQ(r.exitCode, 0) << args << ": " << r.err;
     return r;
   };
 
   const CommandResult unit = print("--unit 2abc");
-  EXPECT_TRUE(test::hasLine(unit.err, "South Wing [Yes]")) << unit.err;
+  EXPECT_TRUE(hasLine(unit.err, "South Wing [Yes]")) << unit.err;
   // By dining location: the unit's residents pass by pass (Main Dining
   // Room, then Restorative Dining ...).
   EXPECT_EQ(residentsOf(pdf), (std::vector<std::string>{"Kowalski, Stanley", "S\xc3\xa1nchez, Jos\xc3\xa9",
@@ -102,7 +85,7 @@ TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
                                                         "Fitzgerald, Patrick", "Jensen, Karen", "Kowalski, Stanley",
                                                         "S\xc3\xa1nchez, Jos\xc3\xa9"}));
   // The fields the run was given are what the Exit action saved.
-  const std::string set1 = test::runShell("head -c 21 " + shellQuote((demo / "c" / "dnv" / "setup" / "Mcardset.MGC").string())).out;
+  const std::string set1 = readFile(settings).substr(0, 21);
   EXPECT_EQ(set1.substr(0, 4), "1 4 ");
   EXPECT_EQ(set1.substr(15, 6), "1  1  ");
 
@@ -112,43 +95,39 @@ TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
 }
 
 TEST(PrintCommand, OneUnitOrLocationAnsweredWronglySaysWhyAndPrintsNothing) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const fs::path pdf = scratch.root() / "cards.pdf";
-  const std::string base = "--drives " + shellQuote(demo.string()) + " --pdf " + shellQuote(pdf.string()) + " print ";
+  const Demo d;
   const std::pair<const char*, const char*> cases[] = {
       {"--unit 0", "0 Is NOT a Nursing Unit Number."},
       {"--unit 5", "5 Is NOT a Nursing Unit Number."},
       {"--location ' xyz'", "XYZ Dining Location ABBREVIATION NOT FOUND."},
   };
   for (const auto& [args, message] : cases) {
-    const CommandResult r = runMealcards(base + args);
+    const CommandResult r = d.print(args);
     EXPECT_EQ(r.exitCode, 1) << args;
-    EXPECT_TRUE(test::hasLine(r.err, message)) << r.err;
-    EXPECT_FALSE(fs::exists(pdf)) << args;
+    EXPECT_TRUE(hasLine(r.err, message)) << r.err;
+    EXPECT_FALSE(fs::exists(d.pdf)) << args;
   }
-  EXPECT_EQ(runMealcards(base + "--unit 2 --just").exitCode, 2);
-  EXPECT_EQ(runMealcards(base + "--location").exitCode, 2);
+  EXPECT_EQ(d.print("--unit 2 --just").exitCode, 2);
+  EXPECT_EQ(d.print("--location").exitCode, 2);
 }
 
 TEST(PrintCommand, CtrlCStopsAfterThePageInProgressWithAFinishedPdf) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo", "--units 4 --residents 60");
-  const fs::path pdf = scratch.root() / "cards.pdf", trace = scratch.root() / "trace.jsonl";
+  const Demo d("--units 4 --residents 60");
+  const fs::path trace = d.file("trace.jsonl");
   // The signal goes out once the trace, still under its temporary name,
   // shows the run drawing.
   const CommandResult r = runShell(
-      "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " --drives " +
-      shellQuote(demo.string()) + " --pdf " + shellQuote(pdf.string()) + " --trace " + shellQuote(trace.string()) +
-      " print & pid=$!; for i in $(seq 600); do [ -n \"$(find " + shellQuote(scratch.root().string()) +
+      "env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " " + d.drives() + "--pdf " +
+      shellQuote(d.pdf.string()) + " --trace " + shellQuote(trace.string()) +
+      " print & pid=$!; for i in $(seq 600); do [ -n \"$(find " + shellQuote(d.scratch.root().string()) +
       " -maxdepth 1 -name '.trace.jsonl.*' -size +0)\" ] && break; sleep 0.05; done; kill -INT $pid; wait $pid");
   EXPECT_EQ(r.exitCode, 130) << r.err;
   EXPECT_NE(r.err.find("stopped by Ctrl-C"), std::string::npos) << r.err;
-  EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
-  const size_t printed = pdfPages(pdf).size();
+  EXPECT_TRUE(qpdfChecks(d.pdf));
+  const size_t printed = pdfPages(d.pdf).size();
   EXPECT_GE(printed, 1u);
   EXPECT_LT(printed, 150u);  // far from the whole facility
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

@@ -9,8 +9,7 @@
 #include <set>
 #include <thread>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
 namespace fs = std::filesystem;
 
@@ -57,10 +56,8 @@ class PrintQueue : public ::testing::Test {
 };
 
 TEST_F(PrintQueue, EveryResidentPageIsAJobOfItsOwnAndAPdfDriverGetsOneDocument) {
-  const fs::path facility = makeDemoFacility(t_.root() / "facility", "--units 1 --residents 3");
-  const std::string drives = "--drives " + shellQuote(facility.string()) + " --date 12-07-26 ";
-
-  const CommandResult printed = runMealcards(drives + "--printer mealcards-test print", environment());
+  const Demo d("--units 1 --residents 3");
+  const CommandResult printed = d.run("--date 12-07-26 --printer mealcards-test print", environment());
   ASSERT_EQ(printed.exitCode, 0) << printed.err;
   const std::set<fs::path> jobs = waitForJobs(3);
   ASSERT_EQ(jobs.size(), 3u) << printed.err;
@@ -73,12 +70,11 @@ TEST_F(PrintQueue, EveryResidentPageIsAJobOfItsOwnAndAPdfDriverGetsOneDocument) 
   }
   EXPECT_EQ(names.size(), 3u) << "each job holds one resident's page";
 
-  const fs::path pdf = t_.root() / "cards.pdf";
   const CommandResult driver =
-      runMealcards(drives + "--pdf " + shellQuote(pdf.string()) + " print", environment());
+      d.run("--date 12-07-26 --pdf " + shellQuote(d.pdf.string()) + " print", environment());
   ASSERT_EQ(driver.exitCode, 0) << driver.err;
-  EXPECT_EQ(runShell("qpdf --check " + shellQuote(pdf.string())).exitCode, 0);
-  EXPECT_EQ(runShell("qpdf --show-npages " + shellQuote(pdf.string())).out, "3\n");
+  EXPECT_TRUE(qpdfChecks(d.pdf));
+  EXPECT_EQ(runShell("qpdf --show-npages " + shellQuote(d.pdf.string())).out, "3\n");
   EXPECT_EQ(waitForJobs(3).size(), 3u) << "the PDF driver sent nothing to the queue";
 }
 

@@ -4,34 +4,25 @@
 
 #include <string>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
-
-using test::CommandResult;
-using test::shellQuote;
 
 class ShowMeals : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    scratch_ = new test::TempDrives;
-    drives_ = "--drives " + shellQuote(test::makeDemoFacility(scratch_->root() / "demo").string());
-  }
-  static void TearDownTestSuite() { delete scratch_; }
+  static void SetUpTestSuite() { demo_ = new Demo; }
+  static void TearDownTestSuite() { delete demo_; }
 
   // The lines that jq's filter picks from the command's JSON, one per line.
   static CommandResult lines(const std::string& args, const std::string& filter) {
-    return test::runShell("env -u MEALCARDS_DRIVES " + shellQuote(MEALCARDS_BINARY) + " " + drives_ +
-                          " show-meals " + args + " | jq -r " + shellQuote(filter));
+    return runShell("env -u MEALCARDS_DRIVES " + shellQuote(MEALCARDS_BINARY) + " " + demo_->drives() +
+                    " show-meals " + args + " | jq -r " + shellQuote(filter));
   }
 
-  static test::TempDrives* scratch_;
-  static std::string drives_;
+  static Demo* demo_;
 };
-test::TempDrives* ShowMeals::scratch_ = nullptr;
-std::string ShowMeals::drives_;
+Demo* ShowMeals::demo_ = nullptr;
 
 TEST_F(ShowMeals, EachCardKindServesItsOwnLines) {
   // Day 3 lunch on a diet with meal patterns: the lasagna's portion tripled,
@@ -60,12 +51,11 @@ TEST_F(ShowMeals, NamesMissingMenusAndRejectsAWrongCommandLine) {
   EXPECT_EQ(past.out, "[1,1,1]\n");
   EXPECT_NE(past.err.find("smenuMGC\\M9T1.MGC"), std::string::npos) << past.err;
 
-  const std::string cmd = drives_ + " show-meals RS00101";
-  EXPECT_EQ(test::runMealcards(cmd).exitCode, 2);
+  EXPECT_EQ(demo_->run("show-meals RS00101").exitCode, 2);
   for (const char* bad : {" --day x", " --day 0", " --day 1 --kind tray", " --day 1 --alf-meal 4", " --day 1 extra"})
-    EXPECT_EQ(test::runMealcards(cmd + bad).exitCode, 2) << bad;
-  EXPECT_EQ(test::runMealcards(drives_ + " show-meals RS99999 --day 1").exitCode, 1);
+    EXPECT_EQ(demo_->run("show-meals RS00101" + std::string(bad)).exitCode, 2) << bad;
+  EXPECT_EQ(demo_->run("show-meals RS99999 --day 1").exitCode, 1);
 }
 
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

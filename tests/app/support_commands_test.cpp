@@ -1,58 +1,54 @@
-// info and show-resident as a support person runs them: the built binary
-// on a freshly generated demo facility, on an empty drive folder, on a
-// facility that lost its default roster.
+// info, show-resident, --help and --version as a support person runs them:
+// the built binary on a freshly generated demo facility, on an empty drive
+// folder, on a facility that lost its default roster.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
-#include "support/commands.h"
-#include "support/test_drives.h"
+#include "support/demo.h"
 
-namespace mc {
+namespace mc::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::CommandResult;
-using test::runMealcards;
-using test::shellQuote;
 
 TEST(InfoCommand, ReportsTheDemoFacilityAndLeavesTheAutoPrintMarker) {
-  test::TempDrives scratch;
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  const std::string drives = "--drives " + shellQuote(demo.string()) + " ";
+  const Demo d;
   // A support command only reports: the auto-print marker stays for the
   // program's next real start.
-  const fs::path marker = demo / "c" / "dnv" / "setup" / "apcard.MGC";
+  const fs::path marker = d.dnv("setup/apcard.MGC");
   std::ofstream(marker).put('x');
-  const CommandResult r = runMealcards(drives + "--date 07-04-27 info");
+  const CommandResult r = d.run("--date 07-04-27 info");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "");
   const std::string expected[] = {
       "setup file        c:\\dnv\\setup\\F.kvt",
-      "                  " + (demo / "c" / "dnv" / "setup" / "F.kvt").string(),
+      "                  " + d.dnv("setup/F.kvt").string(),
       "facility          Maple Grove Care Center  (code MGC)",
       "nursing units (4)",
       "   1  North Wing            max beds  10  roster C:\\Dnv\\Rosters\\sfl1.MGC  present",
       "default resident  3  RS00103",
       "card date         07-04-27 (Text15)"};
-  for (const std::string& line : expected) EXPECT_TRUE(test::hasLine(r.out, line)) << line << "\n" << r.out;
+  for (const std::string& line : expected) EXPECT_TRUE(hasLine(r.out, line)) << line << "\n" << r.out;
   EXPECT_NE(r.out.find("apcard.MGC  present: the next start-up prints automatically"), std::string::npos);
   EXPECT_TRUE(fs::exists(marker));
 }
 
 TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
-  test::TempDrives scratch;
-  CommandResult r = runMealcards("--drives " + shellQuote(scratch.root().string()) + " info");
+  const Demo d;
+  const fs::path empty = d.file("empty");
+  fs::create_directories(empty / "c");
+  CommandResult r = runMealcards("--drives " + shellQuote(empty.string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("no setup file: looked for c:\\dnv\\setup\\F.kvt on drives"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("a:\\find.kvt, b:\\find.kvt under " + scratch.root().string()), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("a:\\find.kvt, b:\\find.kvt under " + empty.string()), std::string::npos) << r.err;
 
-  const fs::path demo = test::makeDemoFacility(scratch.root() / "demo");
-  ASSERT_TRUE(fs::remove(demo / "c" / "dnv" / "Rosters" / "sfl1.MGC"));
-  r = runMealcards("--drives " + shellQuote(demo.string()) + " info");
+  ASSERT_TRUE(fs::remove(d.dnv("Rosters/sfl1.MGC")));
+  r = d.run("info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("roster of the default nursing unit 1 is missing: C:\\Dnv\\Rosters\\sfl1.MGC"),
             std::string::npos) << r.err;
@@ -60,15 +56,14 @@ TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
   r = runMealcards("info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("--drives"), std::string::npos) << r.err;
-  r = runMealcards("--drives " + shellQuote((scratch.root() / "nowhere").string()) + " info");
+  r = runMealcards("--drives " + shellQuote(d.file("nowhere").string()) + " info");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("nowhere"), std::string::npos) << r.err;
 }
 
 TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
-  test::TempDrives scratch;
-  const std::string drives =
-      "--drives " + shellQuote(test::makeDemoFacility(scratch.root() / "demo").string()) + " show-resident";
+  const Demo d;
+  const std::string drives = d.drives() + "show-resident";
   const CommandResult own = runMealcards(drives + " RS00105");
   ASSERT_EQ(own.exitCode, 0) << own.err;
   EXPECT_NE(own.out.find("\"NameLine\": \"103-A Eriksen, Ingrid\""), std::string::npos) << own.out;
@@ -83,7 +78,7 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
                            "RS00205", "RS00206", "RS00207", "RS00208", "RS00209", "RS00301", "RS00302",
                            "RS00303", "RS00304", "RS00305", "RS00306"})
     for (const char* order : {"", " --meal-order LSB", " --meal-order SSS"}) {
-      const CommandResult parsed = test::runShell("env -u MEALCARDS_DRIVES " + shellQuote(MEALCARDS_BINARY) + " " +
+      const CommandResult parsed = runShell("env -u MEALCARDS_DRIVES " + shellQuote(MEALCARDS_BINARY) + " " +
                                             drives + " " + file + order + " | jq -e .NameLine");
       EXPECT_EQ(parsed.exitCode, 0) << file << order << parsed.err;
     }
@@ -96,5 +91,39 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
   EXPECT_EQ(runMealcards(drives).exitCode, 2);
 }
 
+TEST(HelpAndVersion, HelpDocumentsEveryCommandTheProgramKnows) {
+  const CommandResult help = runMealcards("--help");
+  ASSERT_EQ(help.exitCode, 0) << help.err;
+  EXPECT_EQ(help.out.rfind("usage: mealcards [--drives DIR]", 0), 0u) << help.out;
+  for (const char* heading : {"Options (before the command):", "Commands:", "Exit status:"})
+    EXPECT_TRUE(hasLine(help.out, heading)) << heading;
+
+  // A wrong command line lists the commands registered in the program; each
+  // must have its entry under Commands.
+  const CommandResult wrong = runMealcards("no-such-command");
+  ASSERT_EQ(wrong.exitCode, 2);
+  std::istringstream usage(wrong.err.substr(wrong.err.find("commands:")));
+  int commands = 0;
+  for (std::string line; std::getline(usage, line);) {
+    if (line.size() < 3 || line.compare(0, 2, "  ") != 0 || line[2] == ' ') continue;
+    const std::string name = line.substr(2, line.find(' ', 2) - 2);
+    ++commands;
+    const bool documented = help.out.find("\n  " + name + "\n") != std::string::npos ||
+                            help.out.find("\n  " + name + " ") != std::string::npos;
+    EXPECT_TRUE(documented) << name << " is missing from --help";
+  }
+  EXPECT_GE(commands, 3) << wrong.err;
+}
+
+TEST(HelpAndVersion, VersionComesFromTheBuildAndBothWinOverACommand) {
+  CommandResult r = runMealcards("--version");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, std::string("mealcards ") + MEALCARDS_VERSION + "\n");
+  // Asked for help, the program helps, whatever else the line holds.
+  r = runMealcards("--drives /nonexistent --help info");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.err, "");
+}
+
 }  // namespace
-}  // namespace mc
+}  // namespace mc::test

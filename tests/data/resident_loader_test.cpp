@@ -3,7 +3,9 @@
 #include <random>
 
 #include "data/data_file_names.h"
+#include "data/json_writer.h"
 #include "data/resident_backup.h"
+#include "data/resident_json.h"
 #include "data/resident_loader.h"
 #include "data/text.h"
 #include "support/resident_file.h"
@@ -200,6 +202,8 @@ TEST_F(Loader, FieldsOfTheRecord) {
   EXPECT_FALSE(r.HospitalOrOut);
   EXPECT_EQ(r.FeedingSkill, 2);
   EXPECT_EQ(r.diet.MechSoft + r.diet.LowSodium, 2);
+  options.ClipArt = true;
+  EXPECT_EQ(load(f).ClipArt[4], 201);
 }
 
 TEST_F(Loader, MissingFileLeavesNothingOfThePreviousResident) {
@@ -263,6 +267,19 @@ TEST_F(Loader, BackupCopiesGoToTheFolderOnTheDataDrive) {
   EXPECT_FALSE(t.exists("c:\\dnv\\kvtfsm\\RS00001.CTST"));  // only over an existing copy
   fac.Folders[1] = "d:\\data\\res";
   EXPECT_EQ(backupFolder(fac), "d:\\dnv\\kvtfsm");
+}
+
+TEST(ResidentJson, TextIsEscapedAndListsAreArraysBySlot) {
+  EXPECT_EQ(jsonQuote("a\"b\\c\n\x01\x7f"), "\"a\\\"b\\\\c\\n\\u0001\\u007f\"");
+  ResidentRecord r;
+  r.Likes[2][16] = "last";
+  r.DietCode = {9, 1, 2, 3, -4};
+  r.DietMatrix[1] = {7, 3, 5};
+  const std::string json = ResidentJson(r, "LSB");
+  for (const char* part : {"last\"], [\"\"",  // line 16 ends slot 2
+                           "\"MealOrder\": \"LSB\"", "\"DietCode\": [1, 2, 3, -4]",
+                           "\"DietMatrix\": [[3, 5], [0, 0], [0, 0], [0, 0]]"})
+    EXPECT_NE(json.find(part), std::string::npos) << part;
 }
 
 }  // namespace

@@ -29,14 +29,7 @@ using test::Rec;
 using test::TraceOp;
 using test::parseTrace;
 using test::opsOf;
-
-// Dining locations are the breakfast, lunch and supper abbreviations;
-// away is 'H' (hospital) or 'O' (out on pass).
-struct Resident {
-  std::string surname, code = "1", diet = "REGULAR", locations = "MDR MDR MDR";
-  char away = ' ';
-  bool select = false;
-};
+using test::surnameIn;
 
 // Whoever started the run: counts the "Next Res" waits and the Exit
 // actions, and lends the traced printer and screen.
@@ -95,17 +88,7 @@ class PrintRunTest : public ::testing::Test {
     for (size_t i = 0; i < records.size(); ++i)
       t.put(diningFilePath(facility), 48, static_cast<long>(i + 1), Rec(48).at(5, records[i]).str());
   }
-  void add(int unit, int bed, const Resident& r) {
-    const std::string file = "R" + std::to_string(unit * 100 + bed) + "XYZ";
-    t.put(rosterPath(facility, unit), 122, bed,
-          Rec(122).field(2, 29, r.surname).field(33, 39, file).field(41, 70, r.diet).at(88, r.locations).str());
-    test::ResidentFile f;
-    f.room(std::to_string(unit * 100 + bed)).name(r.surname + ", Pat").diet(1, r.diet, r.code);
-    f.dining(r.locations.substr(0, 3), r.locations.substr(4, 3), r.locations.substr(8, 3));
-    if (r.away != ' ') f.hospital(r.away);
-    if (r.select) f.select();
-    f.write(t, facility, file);
-  }
+  void add(int unit, int bed, const test::RosterResident& r) { test::putResident(t, facility, unit, bed, r); }
   void addAll(const std::vector<std::string>& surnames, const std::string& locations = "MDR MDR MDR") {
     for (size_t i = 0; i < surnames.size(); ++i) add(1, static_cast<int>(i + 1), {surnames[i], "1", "REGULAR", locations});
   }
@@ -120,7 +103,7 @@ class PrintRunTest : public ::testing::Test {
     char last = 0;
     for (const TraceOp& op : parseTrace(printerTrace.str())) {
       char tag = op.op == "newpage" ? '/' : op.op == "enddoc" ? '#' : 0;
-      if (op.op == "text" && contains(op.text(), ", Pat")) tag = op.text()[op.text().rfind(' ', op.text().find(',')) + 1];
+      if (op.op == "text" && !surnameIn(op.text()).empty()) tag = surnameIn(op.text())[0];
       if (op.op == "text" && contains(op.text(), ">>>>> BREAKFAST")) tag = 'b';
       if (op.op == "text" && contains(op.text(), ">>>>> SUPPER")) tag = 's';
       if (tag && (tag != last || tag == '/' || tag == '#')) out += tag;
@@ -405,10 +388,8 @@ class TextPictureStore : public PictureStore, public PdfMerger {
                const std::filesystem::path& pdf) override {
     std::string names;
     for (const RecordedPage::Item& it : page->items) {
-      const size_t comma = it.text.find(", Pat");
-      if (it.op != RecordedPage::Op::Text || comma == std::string::npos) continue;
-      const std::string name = it.text.substr(it.text.rfind(' ', comma) + 1, comma - it.text.rfind(' ', comma) - 1);
-      if (!contains(names, name)) names += (names.empty() ? "" : "+") + name;
+      const std::string name = it.op == RecordedPage::Op::Text ? surnameIn(it.text) : "";
+      if (!name.empty() && !contains(names, name)) names += (names.empty() ? "" : "+") + name;
     }
     write(pdf, names);
     write(jpg, "picture of " + names);

@@ -178,6 +178,7 @@ TEST_F(SettingsFileTest, ActiveSetComesFromRecordOneAndSetSetNoTouchesOnlyIt) {
   put(2, Rec(300).at(22, "X").field(145, 146, "5"));
   load();
   EXPECT_EQ(model.CurrentSet, 2);
+  EXPECT_EQ(model.Caption, " [284 ] Fac: Set:2:Meal Card & Select Menu Printing Program");
   EXPECT_EQ(model.CardKind, 3);
   EXPECT_EQ(model.SetButtonName[2], " hidden     ");
 

@@ -2,6 +2,7 @@
 
 #include "data/data_file_names.h"
 #include "data/text.h"
+#include "printrun/run_paths.h"
 
 namespace mc::test {
 
@@ -83,6 +84,26 @@ Facility testFacility(std::string_view facCode) {
   f.Folders[39 - 1] = "c:\\dnv\\diets";
   f.Folders[43 - 1] = "c:\\dnv\\comments";
   return f;
+}
+
+void putResident(const TempDrives& drives, const Facility& facility, int unit, int bed, const RosterResident& r) {
+  const std::string room = std::to_string(unit * 100 + bed), file = "R" + room + "XYZ";
+  drives.put(rosterPath(facility, unit), 122, bed,
+             Rec(122).field(2, 29, r.surname).field(33, 39, file).field(41, 70, r.diet).at(88, r.locations).str());
+  ResidentFile f;
+  f.room(room).name(r.surname + ", Pat").diet(1, r.diet, r.code);
+  f.dining(r.locations.substr(0, 3), r.locations.substr(4, 3), r.locations.substr(8, 3));
+  if (r.away != ' ') f.hospital(r.away);
+  if (r.select) f.select();
+  f.write(drives, facility, file);
+}
+
+std::string surnameIn(std::string_view text) {
+  const size_t comma = text.find(", Pat");
+  if (comma == std::string_view::npos) return "";
+  const size_t blank = text.rfind(' ', comma);
+  const size_t from = blank == std::string_view::npos ? 0 : blank + 1;
+  return std::string(text.substr(from, comma - from));
 }
 
 void writeNameTable(const TempDrives& drives, const Facility& facility,

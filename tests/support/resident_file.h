@@ -58,6 +58,20 @@ class ResidentFile {
 // A facility with the folders the loaders use, all distinct.
 Facility testFacility(std::string_view facCode = "TST");
 
+// A resident of a test facility's roster, with a data file: listed at a bed
+// of a unit as file "R<unit><bed>XYZ", room "<unit><bed>", named
+// "<surname>, Pat"; dining locations as "BBB LLL SSS"; away 'H' (hospital)
+// or 'O' (out on pass).
+struct RosterResident {
+  std::string surname, code = "1", diet = "REGULAR", locations = "MDR MDR MDR";
+  char away = ' ';
+  bool select = false;
+};
+void putResident(const TempDrives& drives, const Facility& facility, int unit, int bed, const RosterResident& r);
+
+// The surname in a printed name line ("101 Alpha, Pat"), "" in any other text.
+std::string surnameIn(std::string_view text);
+
 // Writes the standard name table from likes and dislikes (index 1..30).
 void writeNameTable(const TempDrives& drives, const Facility& facility,
                     const std::map<int, std::string>& likes, const std::map<int, std::string>& dislikes);

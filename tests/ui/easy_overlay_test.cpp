@@ -50,27 +50,15 @@ class EasyOverlay : public ::testing::Test {
 
   void add(int unit, int bed, const std::string& surname, const std::string& abbreviation) {
     const std::string location = padCut(abbreviation, 3);
-    const std::string file = "R" + std::to_string(unit * 100 + bed) + "XYZ";
-    const std::string locations = location + " " + location + " " + location;
-    t.put(rosterPath(c.facility, unit), 122, bed,
-          Rec(122).field(2, 29, surname).field(33, 39, file).field(41, 70, "REGULAR").at(88, locations).str());
-    test::ResidentFile()
-        .room(std::to_string(unit * 100 + bed))
-        .name(surname + ", Pat")
-        .diet(1, "REGULAR", "1")
-        .dining(location, location, location)
-        .write(t, c.facility, file);
+    test::putResident(t, c.facility, unit, bed, {surname, "1", "REGULAR", location + " " + location + " " + location});
   }
 
   // The surnames printed, in order, once per resident page.
   std::string printed() const {
     std::string out;
     for (const test::TraceOp& op : test::opsOf(test::parseTrace(trace.str()), "text")) {
-      const std::string s = op.text();
-      const size_t comma = s.find(", Pat");
-      if (comma == std::string::npos) continue;
-      const std::string surname = s.substr(s.rfind(' ', comma) + 1, comma - s.rfind(' ', comma) - 1);
-      if (!contains(out, surname)) out += (out.empty() ? "" : " ") + surname;
+      const std::string surname = test::surnameIn(op.text());
+      if (!surname.empty() && !contains(out, surname)) out += (out.empty() ? "" : " ") + surname;
     }
     return out;
   }

@@ -31,8 +31,7 @@ class MainActions : public ::testing::Test {
     f = test::testFacility();
     f.units = {{10, "North"}, {10, "South"}, {10, "Hospital Hold"}};
     t.putFile("c:\\dnv\\set\\setup\\keep", "");
-    t.put(rosterPath(f, 1), 122, 1, Rec(122).field(33, 39, "RS00101").str());
-    test::ResidentFile().room("101").name("Alpha, Pat").diet(1, "REGULAR", "1").write(t, f, "RS00101");
+    test::putResident(t, f, 1, 1, {"Alpha"});
     c.printer = &printer;
   }
   void twoResidents(RunHooks& window);
@@ -74,8 +73,7 @@ class DuringRun : public RunHooks {
 void MainActions::twoResidents(RunHooks& window) {
   for (int n : {1, 2, 3, 5, 6, 7, 8}) c.model.Text[n] = "1";
   c.model.Text[4] = "3";
-  t.put(rosterPath(c.facility, 1), 122, 2, Rec(122).field(33, 39, "RS00102").str());
-  test::ResidentFile().room("102").name("Beta, Lee").diet(1, "REGULAR", "1").write(t, c.facility, "RS00102");
+  test::putResident(t, c.facility, 1, 2, {"Bravo"});
   c.hooks = &window;
 }
 

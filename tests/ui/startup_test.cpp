@@ -135,24 +135,15 @@ TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
   EXPECT_EQ(steps.log, std::string(kLoads) + " SetForAll PrintRun ShowForm2");
 }
 
-// Name lists take twenty characters and drop records that start with a
-// control or out-of-range character; marker files switch features off.
-TEST_F(StartupTest, NameListsMarkerFilesTitleAndFacilityName) {
-  const std::pair<int, const char*> records[] = {{1, "  Coffee, black       "}, {2, "\x01Tea"}, {3, "{Orange juice"},
-                                                 {4, "z is the last letter XX"}, {5, "\xe9" "clair"},
-                                                 {31, "ISOLATION"}, {60, "Peanuts"}};
-  for (const auto& [n, record] : records) t.put("c:\\dnv\\res\\tolnm", 22, n, record);
+// The facility's name, title and marker files, as start-up reads them (the
+// name table is the name table's own test).
+TEST_F(StartupTest, MarkerFilesTitleAndFacilityName) {
   setup.name = "Riverside Nursing and Rehab &Co";  // cut at 29: "...Rehab &"
   setup.write(t);
   t.putFile("c:\\dnv\\res\\NoYel", "");
   t.putFile("c:\\dnv\\NoMTxt", "");
   t.putFile("c:\\dnv\\setup\\conm.TST", "  Kitchen of Test Home   " + std::string(180, ' ') + "next");
   ASSERT_EQ(run(), StartupOutcome::Ready);
-  const NameTable& names = c->facility.names;
-  EXPECT_EQ(names.LikeNames[1], "Coffee, black");
-  EXPECT_EQ(names.LikeNames[2] + names.LikeNames[3] + names.LikeNames[5], "");
-  EXPECT_EQ(names.LikeNames[4], "z is the last letter");
-  EXPECT_EQ(names.DislikeNames[1] + "|" + names.DislikeNames[30], "ISOLATION|Peanuts");
   EXPECT_EQ(c->facility.FacilityName, "Riverside Nursing and Rehab");
   EXPECT_TRUE(c->facility.NoYellowDL);
   EXPECT_FALSE(c->facility.MakeTextFile);
