@@ -1,6 +1,5 @@
 // mealcards [--drives DIR] [--date MM-DD-YY] [--pdf FILE | --printer NAME]
 //           [--trace FILE] COMMAND [ARGS]
-#include <malloc.h>
 
 #include <cstdlib>
 #include <iostream>
@@ -11,6 +10,7 @@
 #include "command.h"
 #include "data/card_date.h"
 #include "help_text.h"
+#include "platform/process_memory.h"
 
 namespace mc::app {
 
@@ -59,20 +59,9 @@ int usageError(const std::string& message) {
 
 }  // namespace mc::app
 
-// A run allocates and frees the same few megabytes card after card (a
-// resident file, a page's strings and pictures). With the allocator's
-// defaults every free at the top of the heap went back to the system and
-// the next card faulted the pages in again: five times the page faults and
-// a sixth of the run's time. Keep what was once in use.
-static void keepFreedMemory() {
-  mallopt(M_TRIM_THRESHOLD, 64 << 20);
-  mallopt(M_TOP_PAD, 16 << 20);
-  mallopt(M_MMAP_THRESHOLD, 32 << 20);
-}
-
 int main(int argc, char** argv) {
   using namespace mc::app;
-  keepFreedMemory();
+  mc::keepFreedMemory();
   GlobalOptions options;
   if (const char* env = std::getenv("MEALCARDS_DRIVES")) options.drives = env;
   std::vector<std::string> rest;

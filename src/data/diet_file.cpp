@@ -1,5 +1,7 @@
 #include "data/diet_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <chrono>
 #include <system_error>
@@ -12,22 +14,23 @@ namespace fs = std::filesystem;
 
 namespace mc {
 
+std::optional<DietFile::Stamp> DietFile::stampOf(const fs::path& host) {
+  struct stat st {};
+  if (::stat(host.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return Stamp{static_cast<std::uintmax_t>(st.st_size), static_cast<int64_t>(st.st_mtim.tv_sec),
+               static_cast<int64_t>(st.st_mtim.tv_nsec)};
+}
+
+bool DietFile::stillCurrent(const std::string& windowsPath) const {
+  if (windowsPath != path_ || host_.empty() || !file_.exists() || recentlyChanged_) return false;
+  return stampOf(host_) == stamp_;
+}
+
 void DietFile::open(const DriveMap& drives, const std::string& windowsPath) {
-  // Every resident's load comes here: two looks at the disk tell whether
-  // the file in hand is still the one to use (file_size fails for anything
-  // but a regular file).
   const auto host = drives.hostPath(windowsPath);
-  std::error_code ec;
-  std::uintmax_t size = host ? fs::file_size(*host, ec) : 0;
-  const bool isFile = host && !ec;
-  if (!isFile) size = 0;
-  fs::file_time_type mtime{};
-  if (isFile) {
-    mtime = fs::last_write_time(*host, ec);
-    if (ec) mtime = {};
-  }
-  if (isFile && file_.exists() && !recentlyChanged_ && windowsPath == path_ && *host == host_ && size == size_ &&
-      mtime == mtime_)
+  const std::optional<Stamp> stamp = host ? stampOf(*host) : std::nullopt;
+  const bool isFile = stamp.has_value();
+  if (isFile && file_.exists() && !recentlyChanged_ && windowsPath == path_ && *host == host_ && stamp == stamp_)
     return;
   // A file read again for its recent change is named again only when its
   // damage changed.
@@ -35,9 +38,13 @@ void DietFile::open(const DriveMap& drives, const std::string& windowsPath) {
   const std::string before = std::move(damage_);
   path_ = windowsPath;
   host_ = host.value_or(fs::path());
-  size_ = size;
-  mtime_ = mtime;
-  recentlyChanged_ = isFile && fs::file_time_type::clock::now() - mtime < std::chrono::seconds(2);
+  stamp_ = stamp;
+  // File times are coarse: a file changed again within the same tick would
+  // keep its time, so one changed lately is read again on every use.
+  const auto changed = std::chrono::system_clock::time_point(
+      std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::seconds(stamp ? stamp->seconds : 0) +
+                                                                      std::chrono::nanoseconds(stamp ? stamp->nanoseconds : 0)));
+  recentlyChanged_ = isFile && std::chrono::system_clock::now() - changed < std::chrono::seconds(2);
   file_ = isFile ? RecordFile::read(*host, kRecordLength) : RecordFile({}, kRecordLength, false);
   damage_ = isFile ? dietFileDamage(file_) : std::string();
   if (!damage_.empty() && !(sameFile && damage_ == before))
@@ -100,7 +107,11 @@ bool dietCodeMarks(int code, std::string_view marker) {
 
 void LoadDietFile(ResidentRecord& record, DietFile& dietFile, const DriveMap& drives,
                   const Facility& facility, std::string_view altFacCode) {
-  dietFile.open(drives, findDietFile(drives, facility, altFacCode));
+  // Every resident's load comes here. The preferred file, read before and
+  // unchanged since (one look at the disk), is still the one to use; any
+  // other choice is made again.
+  if (!dietFile.stillCurrent(dietFilePaths(facility, altFacCode).preferred))
+    dietFile.open(drives, findDietFile(drives, facility, altFacCode));
   record.DietMatrix = {};
   record.DietMask = std::string(20, ' ');
   record.DietCodeMarked = false;

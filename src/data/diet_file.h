@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,9 @@ class DietFile {
   // reads as blanks. A damaged one is read all the same and named through
   // the drive map each time it is read.
   void open(const DriveMap& drives, const std::string& windowsPath);
+  // The file at this Windows path is the one in hand, read from a file that
+  // has not changed since.
+  bool stillCurrent(const std::string& windowsPath) const;
 
   const std::string& path() const { return path_; }
   bool exists() const { return file_.exists(); }
@@ -40,10 +44,18 @@ class DietFile {
   std::string record(long n) const { return file_.record(n); }
 
  private:
+  // Size and time of the file read: the same file again, unchanged.
+  struct Stamp {
+    std::uintmax_t size = 0;
+    int64_t seconds = 0, nanoseconds = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+  // One look at the disk; nothing for anything but a regular file.
+  static std::optional<Stamp> stampOf(const std::filesystem::path& host);
+
   std::string path_;
   std::filesystem::path host_;
-  std::uintmax_t size_ = 0;
-  std::filesystem::file_time_type mtime_{};
+  std::optional<Stamp> stamp_;
   bool recentlyChanged_ = false;
   RecordFile file_{{}, kRecordLength, false};
   std::string damage_;

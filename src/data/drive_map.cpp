@@ -26,6 +26,18 @@ std::string windowsName(std::string_view part) {
 
 }  // namespace
 
+namespace {
+
+// The folder part of a path in the case-blind form that names it in the
+// cache of folders found ("C\\DNV\\RES").
+std::string folderKeyOf(const WindowsPath& wp) {
+  std::string key(1, wp.drive);
+  for (size_t i = 0; i + 1 < wp.parts.size(); ++i) key += '\\' + upper(wp.parts[i]);
+  return key;
+}
+
+}  // namespace
+
 WindowsPath splitWindowsPath(std::string_view path) {
   WindowsPath out;
   std::string_view rest = path;
@@ -89,6 +101,25 @@ std::optional<fs::path> DriveMap::driveRoot(char letter) const {
 std::optional<fs::path> DriveMap::matchEntry(const fs::path& dir, const std::string& part,
                                              fs::file_status* status, bool* folderSeen) const {
   std::error_code ec;
+  // A folder listed before and unchanged since answers from its listing at
+  // the price of one look at the folder: a run asks the pictures folder for
+  // three names of every resident, and most are not there.
+  if (const auto it = listings_.find(dir.native()); it != listings_.end() && it->second.kept) {
+    const auto modified = fs::last_write_time(dir, ec);
+    if (!ec && modified == it->second.modified) {
+      if (folderSeen) *folderSeen = true;
+      const Listing& listing = it->second;
+      const std::string* name = listing.exact.count(part) ? &part : nullptr;
+      if (!name) {
+        const auto found = listing.byUpper.find(upper(part));
+        if (found == listing.byUpper.end()) return std::nullopt;
+        name = &found->second;
+      }
+      fs::path p = dir / *name;
+      if (status) *status = fs::status(p, ec);
+      return p;
+    }
+  }
   fs::path exact = dir / part;
   const fs::file_status st = fs::status(exact, ec);
   if (fs::exists(st)) {
@@ -118,6 +149,7 @@ const std::string* DriveMap::listedName(const fs::path& dir, const std::string& 
     listing.kept = fs::file_time_type::clock::now() - modified > std::chrono::seconds(2);
     for (fs::directory_iterator entry(dir, ec), end; !ec && entry != end; entry.increment(ec)) {
       std::string name = entry->path().filename().string();
+      listing.exact.insert(name);
       auto [slot, added] = listing.byUpper.try_emplace(upper(name), name);
       if (!added && name < slot->second) slot->second = std::move(name);
     }
@@ -130,9 +162,7 @@ const std::string* DriveMap::listedName(const fs::path& dir, const std::string& 
 std::optional<fs::path> DriveMap::resolve(std::string_view windowsPath, fs::file_status* status) const {
   const WindowsPath wp = splitWindowsPath(windowsPath);
   if (wp.drive == 0) return std::nullopt;
-  // The folder part, in the case-blind form that names it in the cache.
-  std::string folderKey(1, wp.drive);
-  for (size_t i = 0; i + 1 < wp.parts.size(); ++i) folderKey += '\\' + upper(wp.parts[i]);
+  const std::string folderKey = folderKeyOf(wp);
 
   fs::path p;
   size_t next = 0;  // the first part still to resolve
@@ -178,6 +208,15 @@ std::optional<fs::path> DriveMap::resolve(std::string_view windowsPath, fs::file
     }
   }
   return p;
+}
+
+std::optional<fs::path> DriveMap::inKnownFolder(std::string_view windowsPath) const {
+  const WindowsPath wp = splitWindowsPath(windowsPath);
+  if (wp.drive == 0 || wp.parts.empty()) return std::nullopt;
+  const std::string folderKey = folderKeyOf(wp);
+  const auto cached = folders_.find(folderKey);
+  if (cached == folders_.end()) return std::nullopt;
+  return cached->second / wp.parts.back();
 }
 
 std::optional<fs::path> DriveMap::hostPath(std::string_view windowsPath) const {
@@ -261,9 +300,16 @@ void DriveMap::reportWrite(std::string_view windowsPath, const std::string& erro
 RecordFile DriveMap::readRecords(std::string_view windowsPath, int recordLength) const {
   if (const auto* dry = dryFile(windowsPath))
     return *dry ? RecordFile(**dry, recordLength, true) : RecordFile({}, recordLength, false);
-  auto p = hostPath(windowsPath);
-  if (!p) return RecordFile({}, recordLength, false);
-  RecordFile file = RecordFile::read(*p, recordLength);
+  // A folder found before holds nearly every file asked for again (a run
+  // reads a resident file per card): the file is opened there at once, and
+  // only when that fails is its name looked for in another case.
+  RecordFile file;
+  if (auto known = inKnownFolder(windowsPath)) file = RecordFile::read(*known, recordLength);
+  if (!file.exists() && !file.tooLarge()) {
+    auto p = hostPath(windowsPath);
+    if (!p) return RecordFile({}, recordLength, false);
+    file = RecordFile::read(*p, recordLength);
+  }
   if (file.tooLarge())
     report(FileFault::TooLarge, windowsPath,
            "is larger than any data file (" + std::to_string(kMaxDataFileBytes >> 20) + " MB): not read");

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "data/file_problems.h"
@@ -87,6 +88,7 @@ class DriveMap {
     std::filesystem::file_time_type modified;
     bool kept = false;
     std::unordered_map<std::string, std::string> byUpper;  // upper-cased name -> name
+    std::unordered_set<std::string> exact;                 // the names as they are
   };
 
   std::optional<std::filesystem::path> driveRoot(char letter) const;
@@ -94,6 +96,9 @@ class DriveMap {
   // look at the disk for both).
   std::optional<std::filesystem::path> resolve(std::string_view windowsPath,
                                                std::filesystem::file_status* status) const;
+  // The path in a folder already found on disk, its last name as given;
+  // nothing when the folder has not been found yet. No look at the disk.
+  std::optional<std::filesystem::path> inKnownFolder(std::string_view windowsPath) const;
   // folderSeen, when given, is set when the lookup saw that dir is still
   // there.
   std::optional<std::filesystem::path> matchEntry(const std::filesystem::path& dir, const std::string& part,

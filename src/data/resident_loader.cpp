@@ -165,15 +165,14 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   r.Loaded = true;
 
   const std::string path = residentDataPath(facility, r.ResidentFile);
-  if (!drives.fileExists(path)) {
+  RecordFile file = drives.readRecords(path, kRecordLength);
+  if (!file.exists() && !file.tooLarge()) {
     r.NameLine = std::string(30, ' ');
     r.Diet = std::string(30, ' ');
     r.ResidentPath.clear();
     return;
   }
   r.ResidentPath = path;
-
-  RecordFile file = drives.readRecords(path, kRecordLength);
   r.Damage = residentFileDamage(file);
   // The backup is the last good copy: a damaged file must not replace it.
   if (options.Backup) {

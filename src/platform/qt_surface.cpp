@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 #include <system_error>
 #include <utility>
@@ -183,7 +185,7 @@ QtSurface::Measured& QtSurface::measured(std::string_view text) {
   // long run.
   if (const auto it = entry.texts.find(text); it != entry.texts.end()) return it->second;
   if (entry.texts.size() >= 4096) entry.texts.clear();
-  return entry.texts.emplace(std::string(text), Measured{qText(text)}).first->second;
+  return entry.texts.emplace(std::string(text), Measured{qText(text), -1, nullptr}).first->second;
 }
 
 double QtSurface::width(Measured& m) {
@@ -206,7 +208,7 @@ void QtSurface::Print(std::string_view text, bool endLine) {
       painterFont_ = current_;
     }
     painter_.setPen(qColor(ForeColor));
-    painter_.drawText(QPointF(CurrentX, CurrentY + m.ascent()), s.text);
+    drawText(s, QPointF(CurrentX, CurrentY + m.ascent()));
     pageHasInk_ = true;
   }
   if (endLine) {
@@ -215,6 +217,42 @@ void QtSurface::Print(std::string_view text, bool endLine) {
   } else {
     CurrentX += width(s);
   }
+}
+
+void QtSurface::drawText(Measured& s, QPointF baseline) {
+  // Drawing a string shapes it anew each time; one the card has drawn
+  // before in this font is drawn from its shaped glyphs, and the page gets
+  // the same glyphs at the same places. Tabs and other control characters
+  // and underlines keep the plain way, which lays them out otherwise.
+  if (!s.drawn || FontUnderline || !s.shapeable) {
+    s.drawn = true;
+    painter_.drawText(baseline, s.text);
+    return;
+  }
+  if (!s.shaped) {
+    s.shapeable = std::all_of(s.text.begin(), s.text.end(), [](QChar c) { return c.unicode() >= 32; });
+    if (!s.shapeable) return painter_.drawText(baseline, s.text);
+    // Names and lists recur on a page and not after it: the shaped strings
+    // are let go now and then, so that memory stays flat over a long run.
+    if (++shapedCount_ > kShapedLimit) {
+      for (FontEntry& f : fonts_)
+        for (auto& [text, m] : f.texts) m.shaped.reset();
+      shapedCount_ = 1;
+    }
+    auto layout = std::make_shared<QTextLayout>(s.text, fonts_[current_].font, painter_.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    if (line.isValid()) line.setPosition(QPointF(0, 0));
+    layout->endLayout();
+    s.shaped = std::move(layout);
+  }
+  const QTextLine line = s.shaped->lineAt(0);
+  s.shaped->draw(&painter_, QPointF(baseline.x(), baseline.y() - line.ascent()));
 }
 
 void QtSurface::Line(double x1, double y1, double x2, double y2, int32_t color, LineMode mode) {

@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextLayout>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -129,9 +130,15 @@ class QtSurface final : public Surface {
   struct Measured {
     QString text;
     double width = -1;  // not measured yet
+    // The string shaped once for drawing, when it is drawn a second time
+    // in this font (labels, diets and foods recur on every card).
+    std::shared_ptr<QTextLayout> shaped;
+    bool drawn = false;
+    bool shapeable = true;
   };
   Measured& measured(std::string_view text);
   double width(Measured& m);
+  void drawText(Measured& s, QPointF baseline);
   QPen pen(int32_t color) const;
   struct FontKey {
     std::string name;
@@ -175,6 +182,8 @@ class QtSurface final : public Surface {
     std::unordered_map<std::string, Measured, TextHash, std::equal_to<>> texts;
   };
   std::vector<FontEntry> fonts_;
+  static constexpr size_t kShapedLimit = 1024;
+  size_t shapedCount_ = 0;  // strings held shaped, over all fonts
   size_t current_ = 0;  // index of the font in force
   // The font the painter holds: setting it again resolves it anew.
   std::optional<size_t> painterFont_;

@@ -52,9 +52,15 @@ TEST(ResidentFileShape, NamesEachKindOfDamage) {
 TEST(ResidentFileShape, OneStrayByteAnywhereIsFoundAndHighCharactersAreText) {
   ResidentFile f;
   f.name("Sound, Sam").diet(1, "REGULAR", "1");
-  const std::string good = f.bytes(793);
+  const std::string plain = f.bytes(793);
+  // The same records with CR LF where each ends, as nearly every file has
+  // them (the line ends themselves are places for a stray byte too).
+  std::string crlf = plain;
+  for (size_t at = 80; at < crlf.size(); at += 82) crlf.replace(at, 2, "\r\n");
+  for (const std::string* base : {&plain, static_cast<const std::string*>(&crlf)}) {
+  const std::string& good = *base;
   // Every byte of the first and last two records (all places in a word of
-  // eight and the file's tail), and a spread of places between.
+  // sixteen and the file's tail), and a spread of places between.
   std::vector<size_t> places;
   for (size_t at = 0; at < 2 * 82; ++at) places.push_back(at);
   for (size_t at = good.size() - 2 * 82; at < good.size(); ++at) places.push_back(at);
@@ -72,8 +78,11 @@ TEST(ResidentFileShape, OneStrayByteAnywhereIsFoundAndHighCharactersAreText) {
     for (const char text : {' ', '~', '\x7f', '\x80', '\xe9', '\xfe', '\xff'}) {
       std::string bytes = good;
       bytes[at] = text;
-      ASSERT_EQ(damage(bytes), "") << "byte " << int(static_cast<unsigned char>(text)) << " at " << at;
+      // A record's CR taken away leaves its LF inside the record.
+      const bool lineEnd = base == &crlf && at % 82 == 80;
+      ASSERT_EQ(damage(bytes) != "", lineEnd) << "byte " << int(static_cast<unsigned char>(text)) << " at " << at;
     }
+  }
   }
 }
 
@@ -149,6 +158,11 @@ TEST(SharedFileShape, NamesEachKindOfDamage) {
   for (int n = 1; n <= 60; ++n) table += Rec(22).at(1, n % 7 ? "Name" : "\x01").str();
   EXPECT_EQ(nameTableDamage(RecordFile(table, 22, true)), "");
   EXPECT_EQ(nameTableDamage(RecordFile(table.substr(0, 30 * 22), 22, true)), "holds 30 of its 60 names");
+  std::string crlfTable;
+  for (int n = 1; n <= 60; ++n) crlfTable += Rec(22).at(1, n % 7 ? "Name" : "\x01").at(21, "\r\n").str();
+  EXPECT_EQ(nameTableDamage(RecordFile(crlfTable, 22, true)), "");
+  crlfTable[22 * 6] = '\n';  // a line end in a first column is one all the same
+  EXPECT_EQ(nameTableDamage(RecordFile(crlfTable, 22, true)), "has line ends inside record 7 (LF-only line ends?)");
   // LF-only records that happen to fill whole records still shift the fields.
   std::string lf;
   for (int n = 1; n <= 48; ++n) lf += Rec(47).at(1, "Dining " + std::to_string(n)).str() + "\n";

@@ -119,6 +119,14 @@ TEST_F(DietFileTest, TheFileIsReadAgainWhenItChanges) {
   EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 2);  // same size and time: read once
   fs::last_write_time(host, old + std::chrono::seconds(1));
   EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 3);
+  // A file that comes before the one in hand is taken up as soon as it is
+  // there, and the one in hand taken back when it goes again.
+  const std::string alt = fac.folder(39) + "\\DietALT";
+  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 3);
+  putDiet(13, dietRecord("", '4', '4'), alt);
+  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 4);
+  t.drives().removeFile(alt);
+  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 3);
 }
 
 }  // namespace

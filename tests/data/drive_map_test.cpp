@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <filesystem>
+#include <fstream>
 
 #include "data/drive_map.h"
 #include "support/test_drives.h"
@@ -42,14 +45,43 @@ TEST(DriveMap, NamesAddedRightAfterALookupAreFoundInAnyCase) {
   EXPECT_EQ(t.drives().fileSize("c:\\dnv\\RES\\b.txt"), 1u);
 }
 
+// A folder listed once (a name asked for was not there) answers later
+// questions from its listing until it changes; an exact name still wins.
+TEST(DriveMap, AListedFolderAnswersFromItsListingUntilItChanges) {
+  TempDrives t;
+  t.putFile("c:\\pics\\Photo.JPG", "p");
+  const fs::path folder = t.root() / "c" / "pics";
+  std::ofstream(folder / "photo.jpg") << "q";  // the same name in another case, as only this disk allows
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  fs::last_write_time(folder, old);
+  const DriveMap& drives = t.drives();
+  EXPECT_FALSE(drives.fileExists("c:\\pics\\none.asz"));
+  EXPECT_EQ(drives.hostPath("c:\\pics\\photo.jpg")->filename(), "photo.jpg");
+  EXPECT_EQ(drives.hostPath("c:\\pics\\PHOTO.jpg")->filename(), "Photo.JPG");
+  EXPECT_FALSE(drives.fileExists("c:\\pics\\none.asz"));
+  t.putFile("c:\\pics\\None.ASZ", "n");
+  fs::last_write_time(folder, old + std::chrono::seconds(1));
+  EXPECT_TRUE(drives.fileExists("c:\\pics\\none.asz"));
+  fs::remove(folder / "None.ASZ");
+  fs::last_write_time(folder, old + std::chrono::seconds(2));
+  EXPECT_FALSE(drives.fileExists("c:\\pics\\none.asz"));
+  EXPECT_TRUE(drives.fileExists("c:\\pics\\PHOTO.JPG"));
+}
+
 // A window open all day sees folders renamed and made again in another case.
 TEST(DriveMap, AFolderMadeAgainInAnotherCaseIsFoundThere) {
   TempDrives t;
   t.putFile("c:\\dnv\\RES\\A.txt", "a");
   const DriveMap& drives = t.drives();
   EXPECT_TRUE(drives.fileExists("c:\\dnv\\res\\a.txt"));
+  EXPECT_EQ(drives.readAll("c:\\dnv\\res\\A.txt"), "a");
   fs::rename(t.root() / "c" / "dnv" / "RES", t.root() / "c" / "dnv" / "Res");
+  EXPECT_EQ(drives.readAll("c:\\dnv\\res\\A.txt"), "a");  // read where the folder is now
   EXPECT_TRUE(drives.fileExists("c:\\dnv\\res\\a.txt"));
+  // A file written again in another case is read under its new name.
+  fs::remove(t.root() / "c" / "dnv" / "Res" / "A.txt");
+  t.putFile("c:\\dnv\\Res\\a.TXT", "b");
+  EXPECT_EQ(drives.readAll("c:\\dnv\\res\\A.txt"), "b");
   EXPECT_EQ(*drives.hostPath("c:\\dnv\\res\\new.txt"), t.root() / "c" / "dnv" / "Res" / "new.txt");
   fs::remove_all(t.root() / "c" / "dnv" / "Res");
   EXPECT_FALSE(drives.fileExists("c:\\dnv\\res\\a.txt"));

@@ -110,6 +110,56 @@ int countPixels(const QImage& image, Test test) {
   return n;
 }
 
+// Strings the page has drawn before in the same font are drawn from their
+// shaped glyphs: the second page, drawn entirely from those, must look the
+// same as the first to the pixel and give the same text at the same places.
+TEST(QtSurfaceTest, AStringDrawnAgainLooksAndReadsAsTheFirstTime) {
+  TempFolder tmp;
+  const std::string path = tmp.file("again.pdf");
+  const struct { const char* font; double size; bool bold, italic, underline; int32_t colour; const char* text; } lines[] = {
+      {"Times New Roman", 14, true, false, false, 0, "ISOLATION"},
+      {"Times New Roman", 10, false, true, false, 0, "S\xe1nchez, Jos\xe9  "},
+      {"Arial Narrow", 12, false, false, false, 0x0000FF, "NO Peanuts  (allergy)"},
+      {"Arial Narrow", 12, false, false, true, 0, "Thickened liquids: HONEY"},
+      {"CB1", 8, true, false, false, 0xFF0000, "PUR Meat"},
+      {"Times New Roman", 10, false, false, false, 0, "Coffee\tdecaf"}};
+  {
+    auto pdf = QtSurface::pdf(path);
+    for (int page = 0; page < 2; ++page) {
+      double y = 1000;
+      for (const auto& line : lines) {
+        pdf->FontName = line.font;
+        pdf->FontSize = line.size;
+        pdf->FontBold = line.bold;
+        pdf->FontItalic = line.italic;
+        pdf->FontUnderline = line.underline;
+        pdf->ForeColor = line.colour;
+        pdf->CurrentX = 1000.5;
+        pdf->CurrentY = y;
+        pdf->Print(line.text);
+        pdf->Print(line.text, true);  // and once more on the same line
+        y += 700.25;
+      }
+      pdf->NewPage();
+    }
+    pdf->EndDoc();
+    ASSERT_TRUE(pdf->finish());
+  }
+  const std::string base = tmp.file("page");
+  ASSERT_EQ(runShell("pdftoppm -r 100 -png " + shellQuote(path) + " " + shellQuote(base)).exitCode, 0);
+  const QImage first(QString::fromStdString(base + "-1.png")), second(QString::fromStdString(base + "-2.png"));
+  ASSERT_FALSE(first.isNull());
+  EXPECT_GT(countPixels(first, [](const QColor& c) { return c.blue() > 200 && c.red() < 50; }), 0);
+  EXPECT_TRUE(first == second) << "the second page looks different";
+  const auto words = [&](int page) {
+    std::string out = runShell("pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) + " " +
+                               shellQuote(path) + " -").out;
+    return out.substr(out.find("<page"));
+  };
+  EXPECT_EQ(words(1), words(2));
+  EXPECT_NE(words(1).find("Jos\xc3\xa9"), std::string::npos) << words(1);
+}
+
 TEST(QtSurfaceTest, PreviewImageShowsTheCardAndClearsForTheNext) {
   TempFolder tmp;
   CardSetup card;
