@@ -97,7 +97,7 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
     const std::string copy = workingRosterPath(facility, u);
     // A copy that cannot be made would leave the unit off the tray line
     // unseen: the assembly stops here (the drive map named the file).
-    if (!drives.copyFile(roster, copy)) return {1, 1, false};
+    if (!drives.copyFile(roster, copy)) return {1, 1, false, {}};
     if (u < request.firstUnit || u > request.lastUnit) continue;
     std::string bytes = drives.readAll(copy);
     // Records past the end of the roster are blank and would change nothing.

@@ -181,7 +181,9 @@ TEST_F(StartupTest, AStartUpThatOnlyLooksLeavesTheAutoPrintMarkerAndPrintsNothin
     EXPECT_EQ(t.exists("c:\\dnv\\setup\\apcard.TST"), lookOnly);
     EXPECT_EQ(c->autoPrintLeft, lookOnly);
     EXPECT_EQ(c->Ended, !lookOnly);  // the automatic run ends the program
-    if (lookOnly) EXPECT_EQ(paper.counts.texts + paper.counts.docs, 0);
+    if (lookOnly) {
+      EXPECT_EQ(paper.counts.texts + paper.counts.docs, 0);
+    }
     EXPECT_GT(screen.counts.texts, 0);
   }
 }
