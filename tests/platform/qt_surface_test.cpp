@@ -111,8 +111,9 @@ int countPixels(const QImage& image, Test test) {
 }
 
 // Strings the page has drawn before in the same font are drawn from their
-// shaped glyphs: the second page, drawn entirely from those, must look the
-// same as the first to the pixel and give the same text at the same places.
+// shaped glyphs: the second page, drawn from those (and from strings shaped
+// again after being let go), must look the same as the first to the pixel
+// and give the same text at the same places.
 TEST(QtSurfaceTest, AStringDrawnAgainLooksAndReadsAsTheFirstTime) {
   TempFolder tmp;
   const std::string path = tmp.file("again.pdf");
@@ -139,6 +140,17 @@ TEST(QtSurfaceTest, AStringDrawnAgainLooksAndReadsAsTheFirstTime) {
         pdf->Print(line.text);
         pdf->Print(line.text, true);  // and once more on the same line
         y += 700.25;
+      }
+      // More strings than are kept shaped: the first ones are let go and
+      // shaped again when drawn again.
+      pdf->FontName = "Arial Narrow";
+      pdf->FontSize = 4;
+      pdf->FontUnderline = false;
+      pdf->ForeColor = 0;
+      for (int n = 0; n < 1100; ++n) {
+        pdf->CurrentX = 500 + (n % 25) * 560;
+        pdf->CurrentY = 6000 + (n / 25) * 100;
+        pdf->Print("n" + std::to_string(n));
       }
       pdf->NewPage();
     }
