@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <system_error>
 
 #include "data/data_file_names.h"
 #include "data/record_shape.h"
@@ -41,10 +40,12 @@ void DietFile::open(const DriveMap& drives, const std::string& windowsPath) {
   stamp_ = stamp;
   // File times are coarse: a file changed again within the same tick would
   // keep its time, so one changed lately is read again on every use.
-  const auto changed = std::chrono::system_clock::time_point(
-      std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::seconds(stamp ? stamp->seconds : 0) +
-                                                                      std::chrono::nanoseconds(stamp ? stamp->nanoseconds : 0)));
-  recentlyChanged_ = isFile && std::chrono::system_clock::now() - changed < std::chrono::seconds(2);
+  recentlyChanged_ = false;
+  if (stamp) {
+    const std::chrono::system_clock::time_point changed(std::chrono::duration_cast<std::chrono::system_clock::duration>(
+        std::chrono::seconds(stamp->seconds) + std::chrono::nanoseconds(stamp->nanoseconds)));
+    recentlyChanged_ = std::chrono::system_clock::now() - changed < std::chrono::seconds(2);
+  }
   file_ = isFile ? RecordFile::read(*host, kRecordLength) : RecordFile({}, kRecordLength, false);
   damage_ = isFile ? dietFileDamage(file_) : std::string();
   if (!damage_.empty() && !(sameFile && damage_ == before))

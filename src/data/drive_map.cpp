@@ -24,10 +24,6 @@ std::string windowsName(std::string_view part) {
   return std::string(part.substr(0, e));
 }
 
-}  // namespace
-
-namespace {
-
 // The folder part of a path in the case-blind form that names it in the
 // cache of folders found ("C\\DNV\\RES").
 std::string folderKeyOf(const WindowsPath& wp) {

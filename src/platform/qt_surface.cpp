@@ -185,7 +185,12 @@ QtSurface::Measured& QtSurface::measured(std::string_view text) {
   // long run.
   if (const auto it = entry.texts.find(text); it != entry.texts.end()) return it->second;
   if (entry.texts.size() >= 4096) entry.texts.clear();
-  return entry.texts.emplace(std::string(text), Measured{qText(text), -1, nullptr}).first->second;
+  Measured m;
+  m.text = qText(text);
+  // Tabs and other control characters are laid out otherwise by a kept
+  // layout than by a plain drawing: such strings are always drawn plainly.
+  m.shapeable = std::all_of(m.text.begin(), m.text.end(), [](QChar c) { return c.unicode() >= 32; });
+  return entry.texts.emplace(std::string(text), std::move(m)).first->second;
 }
 
 double QtSurface::width(Measured& m) {
@@ -222,16 +227,14 @@ void QtSurface::Print(std::string_view text, bool endLine) {
 void QtSurface::drawText(Measured& s, QPointF baseline) {
   // Drawing a string shapes it anew each time; one the card has drawn
   // before in this font is drawn from its shaped glyphs, and the page gets
-  // the same glyphs at the same places. Tabs and other control characters
-  // and underlines keep the plain way, which lays them out otherwise.
+  // the same glyphs at the same places. Underlines keep the plain way, which
+  // draws them otherwise.
   if (!s.drawn || FontUnderline || !s.shapeable) {
     s.drawn = true;
     painter_.drawText(baseline, s.text);
     return;
   }
   if (!s.shaped) {
-    s.shapeable = std::all_of(s.text.begin(), s.text.end(), [](QChar c) { return c.unicode() >= 32; });
-    if (!s.shapeable) return painter_.drawText(baseline, s.text);
     // Names and lists recur on a page and not after it: the shaped strings
     // are let go now and then, so that memory stays flat over a long run.
     if (++shapedCount_ > kShapedLimit) {

@@ -134,7 +134,7 @@ class QtSurface final : public Surface {
     // in this font (labels, diets and foods recur on every card).
     std::shared_ptr<QTextLayout> shaped;
     bool drawn = false;
-    bool shapeable = true;
+    bool shapeable = true;  // no control characters
   };
   Measured& measured(std::string_view text);
   double width(Measured& m);
