@@ -22,7 +22,22 @@ for source in fuzz/*.cpp; do
   corpus=$(mktemp -d)
   [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$corpus/"
   echo "== fuzzing $name for ${seconds}s"
-  build-fuzz/fuzz/"$name" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
-  rm -rf "$corpus"
+  log="$corpus.log"
+  mkdir -p build-fuzz/findings
+  if ! build-fuzz/fuzz/"$name" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix=build-fuzz/findings/"$name"- "$corpus" >"$log" 2>&1; then
+    # The report and the input that failed, so that the log alone is
+    # enough to reproduce it (base64 -d, then run the target on the file).
+    tail -n 60 "$log"
+    for finding in build-fuzz/findings/"$name"-*; do
+      [ -e "$finding" ] || continue
+      echo "== $finding (base64):"
+      base64 -w 0 "$finding"; echo
+    done
+    echo "fuzz target $name failed" >&2
+    exit 1
+  fi
+  tail -n 3 "$log"
+  rm -rf "$corpus" "$log"
 done
 echo "All tests passed."

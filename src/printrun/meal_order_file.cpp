@@ -1,7 +1,10 @@
 #include "printrun/meal_order_file.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "data/meal_slots.h"
@@ -135,11 +138,17 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
       if (const std::string name = upper(trim(roster::residentFile(unit.copy.view(r)))); !name.empty())
         firstListing.try_emplace(name, unit.unit, r);
   std::vector<ListedAgain> listedAgain;
+  // The records each meal has placed or turned away, by unit and bed. The
+  // "---" written into the copy cannot tell them apart from a roster that
+  // holds "---" itself, nor stop a dining location abbreviated "---" from
+  // placing them a second time.
+  std::array<std::set<std::pair<int, int>>, 3> settled;
   for (size_t k = 0; k < order.size(); ++k) {
     const MealColumns* meal = mealColumns(order[k]);
     if (!meal) continue;
     const int col = roster::kLocationColumn[meal->meal];
     long& next = counter[meal - kMealColumns.data()];
+    std::set<std::pair<int, int>>& done = settled[meal - kMealColumns.data()];
 
     // One pass places the residents whose meal abbreviation is passAbbr,
     // unit after unit, each unit in roster order; the catch-all pass places
@@ -158,10 +167,12 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
             unit.copy.put(r, rec);
             continue;
           }
+          if (done.count({unit.unit, r})) continue;
           const std::string abbr = upper(columns(rec, col, col + 2));
           if (contains(abbr, "X")) {
             putColumns(rec, col, col + 2, kPlaced);
             unit.copy.put(r, rec);
+            done.emplace(unit.unit, r);
             continue;
           }
           const std::string name = roster::residentFile(rec);
@@ -169,7 +180,11 @@ ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, Settings
           // same test here keeps a short name from being left off the line.
           const std::string trimmed = trim(name);
           if (trimmed.empty() || !residentExists(trimmed)) continue;
-          if (catchAll ? abbr == kPlaced : abbr != passAbbr) continue;
+          // The catch-all takes everyone not yet placed, a roster that
+          // holds "---" for the meal included: that resident would
+          // otherwise have no tray at all.
+          if (!catchAll && abbr != passAbbr) continue;
+          done.emplace(unit.unit, r);
           if (const auto& [firstUnit, firstBed] = firstListing[upper(trimmed)];
               firstUnit != unit.unit || firstBed != r) {
             putColumns(rec, col, col + 2, kPlaced);

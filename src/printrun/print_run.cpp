@@ -1,6 +1,8 @@
 #include "printrun/print_run.h"
 
 #include <algorithm>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "data/meal_slots.h"
@@ -350,8 +352,19 @@ void PrintRun::passLoops(int residentFirst, int residentLast) {
   }
   planned_ *= static_cast<double>(passNumbers.size()) * (categories.last - categories.first + 1);
 
+  // A location the dining file lists again, like a second blank record,
+  // would print its residents twice: only its first record makes a pass,
+  // whichever way the run goes.
+  std::set<int> listedBefore;
+  if (byLocation) {
+    std::set<std::string> abbreviations;
+    for (int p = locationFirst; p <= locationLast; ++p) {
+      const std::string abbr = dining_.abbreviation(p);
+      if (!abbreviations.insert(trim(abbr).empty() ? std::string() : abbr).second) listedBefore.insert(p);
+    }
+  }
+
   run_.CardCount = 1;
-  bool blankPassDone = false;
   for (const int pass : passNumbers) {
     run_.PassNo = clamp16(pass);
     const bool catchAll = pass == catchAllPass;
@@ -365,10 +378,7 @@ void PrintRun::passLoops(int residentFirst, int residentLast) {
         onlyPass = true;
       }
       // The catch-all pass has no location of its own and always runs.
-      if (!catchAll && trim(run_.PassAbbr).empty()) {
-        if (blankPassDone) continue;
-        blankPassDone = true;
-      }
+      if (!catchAll && listedBefore.count(pass)) continue;
     }
     const PassRules rules{byLocation && !byMealOrder, catchAll && byLocation, byCategory, singleResident_};
     for (int category = categories.first; category <= categories.last; ++category) {

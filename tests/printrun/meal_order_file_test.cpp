@@ -129,6 +129,27 @@ TEST_F(MealOrderFile, AResidentListedAgainGetsOneTrayPerMealAndIsNamed) {
   EXPECT_EQ(range.listedAgain.size(), 2u);
 }
 
+TEST_F(MealOrderFile, EachResidentIsPlacedOncePerMealWhateverTheAbbreviationsHold) {
+  // A dining location abbreviated "---", the mark of a placed resident,
+  // places nobody twice (nor the "mdx" turned away); a roster holding "---"
+  // for a meal is placed there, or by the catch-all when no location has it.
+  roster(4, {{"RS00401", "REGULAR", "--- MDR ---"}});
+  request.lastUnit = 4;
+  t.put(diningFilePath(facility), 48, 2, Rec(48).field(5, 7, "---").str());
+  EXPECT_EQ(make("BLS").last, 7);
+  EXPECT_EQ(t.read(mealOrderFilePath(facility)),
+            file({{"RS00101", "RS00101", "RS00108"}, {"RS201", "RS00202", "RS201"},
+                  {"RS00401", "RS00401", "RS00401"}, {"RS00108", "RS00105", "RS00101"},
+                  {"RS00202", "RS201", "RS00105"}, {"", "RS00108", "RS00202"}}));
+
+  t.put(diningFilePath(facility), 48, 2, Rec(48).str());
+  EXPECT_EQ(make("BLS").last, 7);
+  EXPECT_EQ(t.read(mealOrderFilePath(facility)),
+            file({{"RS00101", "RS00101", "RS00108"}, {"RS201", "RS00202", "RS201"},
+                  {"RS00108", "RS00401", "RS00101"}, {"RS00202", "RS00105", "RS00105"},
+                  {"RS00401", "RS201", "RS00202"}, {"", "RS00108", "RS00401"}}));
+}
+
 TEST_F(MealOrderFile, WithoutDiningFileTheCatchAllTakesEveryone) {
   t.drives().removeFile(diningFilePath(facility));
   EXPECT_EQ(make("SSS").last, 6);  // the catch-all alone, in roster order

@@ -226,7 +226,8 @@ TEST_F(PrintRunTest, CardDateIsConfirmedAndDaysRunFromTheirEndBackToFront) {
 }
 
 TEST_F(PrintRunTest, ByDiningLocationPrintsEachResidentInItsOwnPassAndTheRestInTheCatchAll) {
-  dining({"MDR Main Hall", "RDR Garden Room", "CAF Cafe Corner", "   ", "   "});
+  // RDR listed again and a second blank record: each prints nobody twice.
+  dining({"MDR Main Hall", "RDR Garden Room", "CAF Cafe Corner", "   ", "RDR Garden Annex", "   "});
   add(1, 1, {"Alpha", "1", "REGULAR", "MDR RDR MDR"});
   add(1, 2, {"Bravo", "1", "REGULAR", "MDR CAF MDR"});
   add(1, 3, {"Charlie", "1", "REGULAR", "MDR ZZZ MDR"});  // location missing from the file
@@ -234,7 +235,7 @@ TEST_F(PrintRunTest, ByDiningLocationPrintsEachResidentInItsOwnPassAndTheRestInT
   add(1, 5, {"Echo", "1", "REGULAR", "XXX MDR MDR"});     // no breakfast tray
   m.Check[2] = 1;
   m.ByDiningLocation = true;
-  m.Text[8] = "5";
+  m.Text[8] = "6";
   EXPECT_EQ(print(), "A#B#D#C#");
   EXPECT_EQ(texts(isLocationBox).back(), "Missing Dining Location");  // Charlie's page keeps it
   // Refused by the other passes is not left out; Echo, who has no tray at
