@@ -3,7 +3,10 @@
 // leave them, and read back as the print run reads it. Input: the meal
 // order (byte 0), the last dining location of the range (byte 1), the
 // dining file (length first, see fuzz_drive.h), then the roster of the one
-// nursing unit. The residents the roster names get data files.
+// nursing unit. The residents the roster names get data files; each one
+// due a tray is on the line exactly once per meal.
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +14,7 @@
 #include <string>
 
 #include "data/data_file_names.h"
+#include "data/meal_slots.h"
 #include "data/roster.h"
 #include "data/text.h"
 #include "fuzz_drive.h"
@@ -51,6 +55,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       drive.write(mc::residentDataPath(drive.facility, name), "");
   }
 
+  // Everyone due a tray: a resident with a data file, at the roster's first
+  // listing of the file, not away nor fed by tube, with no "X" for the meal.
+  std::array<std::set<std::string>, 4> due;
+  std::set<std::string> listed;
+  for (long n = 1; n <= std::min(40L, records.recordCount()); ++n) {
+    const std::string_view rec = records.view(n);
+    const std::string name = mc::upper(mc::trim(mc::roster::residentFile(rec)));
+    if (name.empty() || !listed.insert(name).second || !residents.count(name)) continue;
+    const std::string diet = mc::rtrim(mc::upper(mc::columns(rec, mc::roster::kDietFrom, mc::roster::kDietTo)));
+    if (mc::column(rec, mc::roster::kAwayColumn) == 'H' || mc::startsWith(diet, "TUBE") || diet == "TPN" ||
+        diet == "NPO")
+      continue;
+    for (int meal = 1; meal <= 3; ++meal)
+      if (!mc::contains(mc::roster::location(rec, meal), "X")) due[meal].insert(name);
+  }
+
   mc::SettingsModel model;
   mc::MealOrderRequest request;
   request.MealOrder = order;
@@ -69,12 +89,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       const std::string file = mc::upper(mc::trim(mc::mealOrderResidentFile(line.view(n), order, position)));
       if (!file.empty() && !residents.count(file)) __builtin_trap();
     }
-  for (const char* meal : {"B", "L", "S"}) {
+  for (const mc::MealColumns& meal : mc::kMealColumns) {
     std::set<std::string> seen;
     for (long n = 1; n <= line.recordCount(); ++n) {
-      const std::string file = mc::upper(mc::trim(mc::mealOrderResidentFile(line.view(n), meal, 1)));
+      const std::string file = mc::upper(mc::trim(mc::mealOrderResidentFile(line.view(n), {&meal.letter, 1}, 1)));
       if (!file.empty() && !seen.insert(file).second) __builtin_trap();
     }
+    if (mc::parseMealOrder(order).find(meal.letter) != std::string::npos && seen != due[meal.meal])
+      __builtin_trap();
   }
   return 0;
 }
