@@ -24,6 +24,7 @@ for source in fuzz/*.cpp; do
   echo "== fuzzing $name for ${seconds}s"
   log="$corpus.log"
   mkdir -p build-fuzz/findings
+  rm -f build-fuzz/findings/"$name"-*  # only this run's findings are shown
   if ! build-fuzz/fuzz/"$name" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix=build-fuzz/findings/"$name"- "$corpus" >"$log" 2>&1; then
     # The report and the input that failed, so that the log alone is
