@@ -124,6 +124,9 @@ class Desktop:
         env.update({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
                     "XDG_CONFIG_HOME": os.path.join(home, "config"), "HOME": home})
         env.pop("MEALCARDS_DRIVES", None)
+        # Qt's own dialogs, whatever desktop the machine would offer.
+        env.pop("XDG_CURRENT_DESKTOP", None)
+        env["QT_QPA_PLATFORMTHEME"] = ""
         env.update(extra_env or {})
         log = open(os.path.join(home, "program.log"), "w")
         process = subprocess.Popen([program] + args, env=env, stdout=log, stderr=subprocess.STDOUT,
