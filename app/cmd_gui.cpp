@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "app_context.h"
 #include "data/card_date.h"
@@ -61,6 +64,20 @@ QSize firstSize(const QWidget& window, const QRect& room) {
   return (room.size() - QSize(12, 36)).boundedTo(QSize(1800, 1150)).expandedTo(window.minimumSizeHint());
 }
 
+// Runs a step that says on stderr why the program cannot go on; a window
+// started from the menu has no terminal, so the person is shown it too.
+int toldInTheWindow(bool window, const std::function<int()>& step) {
+  std::ostringstream said;
+  std::streambuf* terminal = std::cerr.rdbuf(said.rdbuf());
+  const int code = step();
+  std::cerr.rdbuf(terminal);
+  std::cerr << said.str();
+  if (window && code != kExitOk && !said.str().empty())
+    QMessageBox::critical(nullptr, QStringLiteral("Meal Cards"),
+                          QString::fromStdString(said.str()).remove(QStringLiteral("mealcards: ")).trimmed());
+  return code;
+}
+
 // Sends what is still open; a window that printed nothing has nothing to
 // send, and that is no failure.
 int finishOutput(Controller& c) {
@@ -104,8 +121,13 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   }
 
   window::QtDialogs shownDialogs;
-  auto context = AppContext::create(facility, screenshots.empty() ? &shownDialogs : nullptr, true);
-  if (!context) return kExitFailed;
+  std::unique_ptr<AppContext> context;
+  if (const int code = toldInTheWindow(screenshots.empty(), [&] {
+        context = AppContext::create(facility, screenshots.empty() ? &shownDialogs : nullptr, true);
+        return context ? kExitOk : kExitFailed;
+      });
+      code != kExitOk)
+    return code;
   Controller& c = context->controller;
   c.lockWaitSeconds = std::min(runLockWaitSeconds(), kWindowLockWaitSeconds);
 
@@ -131,7 +153,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
     std::cerr << "mealcards: " << kAutoPrintLeftNote << '\n';
   if (!c.startupError.empty()) std::cerr << "mealcards: " << c.startupError << '\n';
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
-    return context->reportStop(outcome);
+    return toldInTheWindow(screenshots.empty(), [&] { return context->reportStop(outcome); });
   if (outcome == StartupOutcome::Ended) return finishOutput(c);
   form1.refresh();
   form1.show();

@@ -209,12 +209,16 @@ def choose(p, folder):
 
 def asks_for_a_facility():
     home, facility = started("asks-for-facility")
-    wrong = os.path.join(home, "not-a-facility")
-    os.makedirs(wrong)
+    # The likeliest slip: drive c's folder instead of the one holding it.
+    wrong = os.path.join(facility, "c")
     with Desktop() as desktop:
         p = desktop.start(MEALCARDS, ["gui"], home)
         choose(p, wrong)
-        p.answer(p.box("holds no facility"), "OK")
+        told = p.box("holds no facility")
+        said = " ".join(p.text_of(n) for n in p.walk(told) if safe_role(n) == "label")
+        if facility + " holds a facility" not in said:
+            p.fail("the refusal does not point to the folder above: " + said)
+        p.answer(told, "OK")
         choose(p, facility)
         exit_from(p, p.window(EASY))
         # The next start takes the folder it remembers, without asking.
