@@ -179,6 +179,14 @@ TEST_F(PrintRunTest, ByMealAndUserCardsBreakTheJobAfterEachMeal) {
   EXPECT_EQ(print(), "bAbB/sAsB/#");
   m.PrinterName = "";
   EXPECT_EQ(print(), "bAbB#sAsB#");
+  // Each meal's cards start at the top of their own page.
+  std::vector<double> headings;
+  for (const TraceOp& op : opsOf(parseTrace(printerTrace.str()), "text"))
+    if (contains(op.text(), ">>>>> ")) headings.push_back(op["y"]);
+  ASSERT_EQ(headings.size(), 4u);
+  EXPECT_EQ(headings[2], headings[0]);
+  EXPECT_GT(headings[1], headings[0]);
+  EXPECT_NE(report.summary().back().find("(4 cards, 2 pages)"), std::string::npos) << report.summary().back();
 }
 
 TEST_F(PrintRunTest, OneUnitAndOneResidentIgnoreMealOrderAndPassOptions) {
