@@ -116,9 +116,9 @@ TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
   EXPECT_NE(info.out.find("sfl2.MGC  damaged: is listed at bed"), std::string::npos) << info.out;
 
   const CommandResult r = d.print();
-  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.exitCode, 4) << r.err;
   for (const char* named : {"sfl1.MGC is cut short inside record 3", "beyond the unit's",
-                            "RS00102: damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
+                            "RS00102 (Baker, Thomas): damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
     EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
   size_t pages = 0;  // pages that carry Baker's cards
   for (const std::string& page : pdfPages(d.pdf)) pages += page.find("Baker, Thomas") != std::string::npos;

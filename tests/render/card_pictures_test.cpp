@@ -133,7 +133,6 @@ TEST_F(CardPicturesTest, APictureFileLargerThanAnyIsNamedAndLeftAsItWas) {
     EXPECT_TRUE(pictures("RS00101").empty());
     EXPECT_TRUE(store.loads.empty()) << "nothing was decoded";
     ASSERT_FALSE(named.found.empty());
-    EXPECT_EQ(named.found.back().path, path);
     EXPECT_NE(named.found.back().detail.find("is larger than any picture file (8 MB): not read"), std::string::npos)
         << named.found.back().detail;
     EXPECT_EQ(fs::file_size(*drives.drives().hostPath(path)), kMaxDataFileBytes + 1) << "not converted";
