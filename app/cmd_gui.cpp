@@ -147,6 +147,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
     form1.setGeometry(QRect(form1.screen()->availableGeometry().topLeft(),
                             firstSize(form1, form1.screen()->availableGeometry())));
   ProgramStartupSteps steps(!screenshots.empty());
+  steps.offerDefaults = screenshots.empty();
   if (screenshots.empty()) form1.show();
   const StartupOutcome outcome = context->startUp(steps);
   if (c.autoPrintLeft)
@@ -158,6 +159,14 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   form1.refresh();
   form1.show();
   form1.refresh();  // the overlay is placed in front of the window once it has its size
+  c.showRunProblems = screenshots.empty();
+  if (screenshots.empty() && !context->problems.met().empty()) {
+    // What start-up met (a damaged sample resident, a missing name table)
+    // is said before anyone prints.
+    std::string text = "Start-up found problems; cards printed now may be incomplete:";
+    for (const RunProblem& p : context->problems.met()) text += "\r\n" + p.shown() + " " + p.what;
+    shownDialogs.message(text, Buttons::Ok, "Problems Found");
+  }
   if (qEnvironmentVariableIsSet("MEALCARDS_STARTUP_TIME"))
     std::cerr << "mealcards: the window was up after " << clock.elapsed() << " ms\n";
 

@@ -13,6 +13,8 @@ namespace mc::app {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // nothing could be done; the reason is on stderr
 inline constexpr int kExitUsage = 2;   // the command line is wrong
+inline constexpr int kExitFound = 3;   // check found problems
+inline constexpr int kExitProblems = 4;  // printed, with problems named on stderr and in the run report
 inline constexpr int kExitInterrupted = 130;  // stopped by Ctrl-C (128 + SIGINT, as shells count)
 
 struct GlobalOptions {

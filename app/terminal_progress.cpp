@@ -55,4 +55,9 @@ void TerminalProgress::clear() {
   shown_ = false;
 }
 
+void TerminalProgress::problem(const RunProblem& p) {
+  clear();
+  if (log) log->name(p);
+}
+
 }  // namespace mc::app

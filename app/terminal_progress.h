@@ -4,6 +4,7 @@
 // on, without a question.
 #pragma once
 
+#include "file_problem_log.h"
 #include "printrun/run_hooks.h"
 
 namespace mc::app {
@@ -19,6 +20,9 @@ class TerminalProgress : public RunHooks {
 
   void progress(const RunProgress& p) override;
   bool cancelRequested() override;
+  // Named on stderr through the log, above the bar.
+  void problem(const RunProblem& p) override;
+  FileProblemLog* log = nullptr;
   // Clears the bar's line.
   void clear();
 

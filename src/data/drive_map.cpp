@@ -1,6 +1,10 @@
 #include "data/drive_map.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <chrono>
 #include <fstream>
@@ -283,9 +287,24 @@ std::vector<char> DriveMap::drives() const {
 
 void DriveMap::report(FileFault fault, std::string_view windowsPath, std::string detail) const {
   if (!problems_) return;
-  std::string path(windowsPath);
-  if (auto host = hostPath(windowsPath); host && host->string() != path) path += " (" + host->string() + ")";
-  problems_->report({fault, std::move(path), std::move(detail)});
+  std::string where;
+  if (auto host = hostPath(windowsPath); host && host->string() != windowsPath) where = host->string();
+  problems_->report({fault, std::string(windowsPath), std::move(detail), std::move(where)});
+}
+
+std::string DriveMap::absence(std::string_view windowsPath) const {
+  if (const auto* dry = dryFile(windowsPath)) return dry->has_value() ? "" : "is missing";
+  fs::file_status st;
+  const auto host = resolve(windowsPath, &st);
+  if (!host) return "is missing (its drive is not mapped)";
+  if (!fs::exists(st)) return "is missing";
+  if (fs::is_directory(st)) return "is a folder, not a file";
+  if (!fs::is_regular_file(st)) return "is not a regular file";
+  // Opened, not read: a run asks this of every resident file it prints.
+  const int fd = ::open(host->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return "could not be read (" + systemError(errno) + ")";
+  ::close(fd);
+  return {};
 }
 
 void DriveMap::reportWrite(std::string_view windowsPath, const std::string& error) const {
@@ -309,6 +328,8 @@ RecordFile DriveMap::readRecords(std::string_view windowsPath, int recordLength)
   if (file.tooLarge())
     report(FileFault::TooLarge, windowsPath,
            "is larger than any data file (" + std::to_string(kMaxDataFileBytes >> 20) + " MB): not read");
+  else if (!file.readError().empty())
+    report(FileFault::Unreadable, windowsPath, file.readError());
   return file;
 }
 

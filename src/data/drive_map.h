@@ -40,6 +40,9 @@ class DriveMap {
   bool exists(std::string_view windowsPath) const;
   bool folderExists(std::string_view windowsPath) const;
   std::optional<std::uintmax_t> fileSize(std::string_view windowsPath) const;
+  // Why the file cannot be read, for people: "is missing", "is a folder,
+  // not a file", "could not be read (Permission denied)"; "" when it can.
+  std::string absence(std::string_view windowsPath) const;
 
   // Drive letters that are mapped, lower case, in alphabetical order.
   std::vector<char> drives() const;
@@ -52,7 +55,8 @@ class DriveMap {
   // the data names it, shown with its place on this machine.
   void report(FileFault fault, std::string_view windowsPath, std::string detail) const;
 
-  // A file too large to be a data file reads as missing and is reported.
+  // A file too large to be a data file, or one that is there but cannot be
+  // read, reads as missing and is reported.
   RecordFile readRecords(std::string_view windowsPath, int recordLength) const;
   // One record replaced (see writeRecord in record_file.h). Every write
   // below goes through a temporary file: a failure leaves the old file,

@@ -30,12 +30,23 @@ RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLen
   // One open, one look at the file and one read: the print run reads a
   // resident file for every card. Only a regular file is read; opening
   // without blocking keeps a named pipe from holding the run up.
+  const auto unreadable = [recordLength](std::string why) {
+    RecordFile file({}, recordLength, false);
+    file.readError_ = std::move(why);
+    return file;
+  };
   const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return RecordFile({}, recordLength, false);
+  if (fd < 0) {
+    // Not there is the caller's to judge; anything else is a file that is
+    // there and cannot be read.
+    if (errno == ENOENT || errno == ENOTDIR) return RecordFile({}, recordLength, false);
+    return unreadable("could not be read (" + systemError(errno) + ")");
+  }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool folder = S_ISDIR(st.st_mode);
     ::close(fd);
-    return RecordFile({}, recordLength, false);
+    return unreadable(folder ? "is a folder, not a file" : "is not a regular file");
   }
   if (static_cast<unsigned long long>(st.st_size) > kMaxDataFileBytes) {
     ::close(fd);
@@ -56,7 +67,12 @@ RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLen
     }
     const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n < 0) {
+      const int error = errno;
+      ::close(fd);
+      return unreadable("could not be read (" + systemError(error) + ")");
+    }
+    if (n == 0) break;
     have += static_cast<size_t>(n);
   }
   ::close(fd);

@@ -27,6 +27,10 @@ class RecordFile {
 
   bool exists() const { return exists_; }
   bool tooLarge() const { return tooLarge_; }
+  // Why a file that is there could not be read, for people ("could not be
+  // read (Permission denied)", "is a folder, not a file"); "" when it was
+  // read or is simply not there.
+  const std::string& readError() const { return readError_; }
   int recordLength() const { return length_; }
   // Number of records that the file holds, counting a short last one.
   long recordCount() const;
@@ -53,6 +57,7 @@ class RecordFile {
   bool exists_ = false;
   bool changed_ = false;
   bool tooLarge_ = false;
+  std::string readError_;
   std::string blank_;
 };
 

@@ -102,6 +102,8 @@ std::string ConvertASZ(const std::string& path) {
   return copy;
 }
 
+std::optional<std::string> readPictureFile(const std::string& path) { return readFile(path); }
+
 void KCFil(const std::string& path) {
   std::error_code ec;
   if (!path.empty()) fs::remove(path, ec);

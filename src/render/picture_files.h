@@ -6,6 +6,7 @@
 // host paths.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace mc {
@@ -28,6 +29,9 @@ std::string ConvertJPG(const std::string& path);
 // its last character replaced by "2", and returns its path; "" for a path
 // without an "ASZ" extension or when the copy cannot be written.
 std::string ConvertASZ(const std::string& path);
+// The bytes of a picture file, nothing when it cannot be read or is larger
+// than any picture file.
+std::optional<std::string> readPictureFile(const std::string& path);
 // Whether the file at `path` is larger than any data file
 // (kMaxDataFileBytes): such a picture is not read, converted or decoded.
 bool pictureFileTooLarge(const std::string& path);

@@ -64,6 +64,11 @@ const RunReport& Controller::print() {
   // early returns before it rebuilds the caption itself.
   if (!Ended) PutCap(facility, model);
   lastReport_ = std::move(report);
+  if (showRunProblems && !lastReport_.walkThrough && lastReport_.hasProblems()) {
+    std::string text = "Printed, with problems:";
+    for (const std::string& line : lastReport_.summary()) text += "\r\n" + line;
+    dialogs.message(text, Buttons::Ok, "Run Report");
+  }
   return lastReport_;
 }
 

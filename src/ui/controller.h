@@ -151,6 +151,9 @@ class Controller {
   void releaseFacility() { lock_.release(); }
   const std::string& lockError() const { return lock_.error(); }
 
+  // The window shows the run report of a run that printed with problems
+  // before it goes on (or leaves, when the run ended the program).
+  bool showRunProblems = false;
   // What the last run (or the last refused start) did.
   const RunReport& lastReport() const { return lastReport_; }
   // Runs the print run with the window's choices, unless one is going on
