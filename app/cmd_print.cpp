@@ -41,6 +41,13 @@ int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) 
   return kExitOk;
 }
 
+// A run stopped by a signal ends as shells count a program ended by one
+// (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP), unless an output failed: that is
+// the failure to tell.
+int stoppedExit(int signal, const RunReport& report) {
+  return report.failedOutputs.empty() ? kExitSignalled + signal : kExitFailed;
+}
+
 // Start-up as the program runs it, with the facility's run lock taken
 // before the settings are loaded: from there on start-up may save them or
 // print.
@@ -96,6 +103,9 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
       choice.kind = PrintChoice::Just;
     }
   }
+  // Stop signals are caught from here on: whatever the command opens (the
+  // PDF's temporary file first) is finished or removed however it ends.
+  TerminalProgress progress;
   const auto gui = offscreenApplication();
   auto context = AppContext::create(options, nullptr, true);
   if (!context) return kExitFailed;
@@ -114,7 +124,6 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
 
   if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())
     return fail(error);
-  TerminalProgress progress;
   c.hooks = &progress;
   QtPictureStore pictures;
   QpdfMerger merger;
@@ -123,6 +132,11 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
 
   PrintSteps steps;
   const StartupOutcome outcome = context->startUp(steps);
+  if (const int signal = progress.interrupted(); signal && !c.startupError.empty()) {
+    fail(c.startupError);
+    RunReport none;
+    return context->problems.exitCode(stoppedExit(signal, none));
+  }
   if (!c.startupError.empty()) return context->problems.exitCode(fail(c.startupError));
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->problems.exitCode(context->reportStop(outcome));
@@ -169,15 +183,17 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   progress.clear();
   RunReport report = c.lastReport();
 
-  if (progress.interrupted()) {
+  if (const int signal = progress.interrupted()) {
     // Stopped without a question: the settings are saved as on Exit, and
     // what was printed so far is finished properly.
     EndWithSave(c);
+    const std::string output = c.outputDescription();
     c.finishOutput(report);
-    const int code = reportRun(report, c, context->problems);
-    fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
-         c.outputDescription());
-    return code == kExitOk ? kExitInterrupted : code;
+    context->problems.moveFailedWrites(report);
+    for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
+    fail(std::string("stopped by ") + TerminalProgress::stopName(signal) +
+         " after the page in progress; the cards printed so far went to " + output);
+    return stoppedExit(signal, report);
   }
   if (!c.Ended) Command2_Click(c);
   if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");

@@ -1,5 +1,9 @@
 #include "render/card_pictures.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
+
 #include "data/text.h"
 #include "settings/field_encoding.h"
 #include "render/page_geometry.h"
@@ -40,8 +44,9 @@ bool CardPictures::refusedAsTooLarge(const std::string& path) {
 
 std::string CardPictures::Load(const std::string& windowsStem) {
   // A dry run (the pre-flight check) draws nothing, so it loads nothing:
-  // loading renames a ".jpg" and writes a working copy.
-  if (drives_.dryRun()) return {};
+  // loading renames a ".jpg" and writes a working copy. One whose drawing
+  // is looked at loads without either (see find).
+  if (drives_.dryRun() && !drives_.dryRunDrawn()) return {};
   if (const auto it = found_.find(windowsStem); it != found_.end()) return it->second;
   std::string name = find(windowsStem);
   // Residents' own photographs are asked for once each: the memory is
@@ -56,9 +61,11 @@ std::string CardPictures::find(const std::string& windowsStem) {
   if (drives_.fileExists(jpg)) {
     const auto host = drives_.hostPath(jpg);
     if (host && refusedAsTooLarge(host->string())) return {};
-    if (host && ConvertJPG(host->string()).empty()) {
+    // A dry run leaves the ".jpg" as it is and shows it so.
+    if (host && (drives_.dryRun() || ConvertJPG(host->string(), drives_.driveFolderOf(jpg).value_or(*host)).empty())) {
       // A read-only pictures folder keeps its ".jpg": show it as it is.
-      store_.Warn("cannot convert the picture " + host->string() + " to its .asz form; using it as it is");
+      if (!drives_.dryRun())
+        store_.Warn("cannot convert the picture " + host->string() + " to its .asz form; using it as it is");
       const std::optional<bool> loaded = store_.Loaded(host->string());
       if (loaded) return *loaded ? host->string() : std::string();
       return store_.Load(host->string(), host->string()) ? host->string() : std::string();
@@ -72,13 +79,19 @@ std::string CardPictures::find(const std::string& windowsStem) {
   if (refusedAsTooLarge(name)) return {};
   // Loaded once for the run: later cards paint the picture already held.
   if (const std::optional<bool> loaded = store_.Loaded(name)) return *loaded ? name : std::string();
-  const std::string copy = ConvertASZ(name);
-  if (copy.empty()) {
-    store_.Warn("cannot make a working copy of the picture " + name + "; the cards print without it");
-    return {};
+  // A dry run makes its working copy in a folder of its own outside the
+  // facility, removed with it.
+  std::string aside;
+  if (drives_.dryRun()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "mealcards-picture.XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) return {};
+    aside = pattern;
   }
-  const bool ok = store_.Load(name, copy);
+  const std::string copy = ConvertASZ(name, drives_.driveFolderOf(asz).value_or(*host), aside);
+  const bool ok = !copy.empty() && store_.Load(name, copy);
   KCFil(copy);
+  KCFil(aside);
+  if (copy.empty()) store_.Warn("cannot make a working copy of the picture " + name + "; the cards print without it");
   return ok ? name : std::string();
 }
 
