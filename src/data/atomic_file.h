@@ -20,11 +20,11 @@
 
 namespace mc {
 
-// The file that a write to `target` reaches, links followed. Nothing, with
-// `error` saying why ("it is a pipe (FIFO), not a regular file: ..."),
-// when something other than a regular file is in its place, when it is a
-// link that leads nowhere, or when `within` is given and the file lies
-// outside that folder.
+// The file that a write to `target` reaches, links followed (also a link
+// to a file not made yet). Nothing, with `error` saying why ("it is a pipe
+// (FIFO), not a regular file: ..."), when something other than a regular
+// file is in its place, when links go round in a loop, or when `within` is
+// given and the file lies outside that folder.
 std::optional<std::filesystem::path> outputTarget(const std::filesystem::path& target,
                                                   const std::filesystem::path& within, std::string& error);
 
