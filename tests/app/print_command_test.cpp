@@ -154,11 +154,13 @@ TEST(PrintCommand, CtrlCSigtermAndSighupStopAfterThePageInProgressAndLeaveNoTemp
   const fs::path lock = d.dnv("setup/Mcardset.MGC.lock");
   fs::remove(d.pdf);
   const auto started = std::chrono::steady_clock::now();
-  // The shell holds the lock as another run would.
+  // The shell holds the lock as another run would; the signal goes out
+  // once the run has the lock file open and waits.
   const CommandResult waiting = runShell(
       "exec 9>" + shellQuote(lock.string()) + "; flock 9; env -u MEALCARDS_DRIVES -u DISPLAY MEALCARDS_LOCK_WAIT=20 " +
       shellQuote(MEALCARDS_BINARY) + " " + d.drives() + "--pdf " + shellQuote(d.pdf.string()) +
-      " print 9>&- & pid=$!; sleep 1; kill -TERM $pid; wait $pid");
+      " print 9>&- & pid=$!; for i in $(seq 600); do ls -l /proc/$pid/fd 2>/dev/null | grep -q 'MGC.lock' && break; " +
+      "sleep 0.05; done; kill -TERM $pid; wait $pid");
   EXPECT_EQ(waiting.exitCode, 143) << waiting.err;
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
   EXPECT_NE(waiting.err.find("stopped while waiting for another run"), std::string::npos) << waiting.err;
