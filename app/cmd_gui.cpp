@@ -3,6 +3,7 @@
 // start-up, both windows are written as pictures, and the program leaves
 // without saving anything (no display is needed for that).
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
@@ -17,6 +18,7 @@
 #include <sstream>
 
 #include "app_context.h"
+#include "data/atomic_file.h"
 #include "data/card_date.h"
 #include "data/text.h"
 #include "facility_folder.h"
@@ -42,8 +44,16 @@ bool saveGrab(QWidget& widget, const QString& path) {
   painter.drawText(QRect(8, 0, inside.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft, widget.windowTitle());
   painter.drawPixmap(0, bar, inside);
   painter.end();
-  if (picture.save(path, "PNG")) return true;
-  std::cerr << "mealcards: cannot write " << path.toStdString() << '\n';
+  // Written as every file of ours: whole, and only as a file.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  std::string error = "the picture could not be encoded";
+  if (picture.save(&buffer, "PNG") &&
+      writeFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                          &error))
+    return true;
+  std::cerr << "mealcards: cannot write " << path.toStdString() << ": " << error << '\n';
   return false;
 }
 
@@ -130,6 +140,12 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
     return code;
   Controller& c = context->controller;
   c.lockWaitSeconds = std::min(runLockWaitSeconds(), kWindowLockWaitSeconds);
+  // Pictures of the window change nothing: start-up's writes (the lock of
+  // its preview run, backup copies, settings, picture conversions) are
+  // kept in memory, while the preview still shows the pictures it draws.
+  if (!screenshots.empty()) c.drives.setDryRun(true, true);
+  // Print jobs the queue did not take are shown after each run.
+  c.showFailedJobs = screenshots.empty();
 
   // The printer: --pdf or --printer for the whole program run, else the
   // queue chosen in Combo1.

@@ -48,6 +48,13 @@ int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) 
   return report.hasProblems() ? kExitProblems : kExitOk;
 }
 
+// A run stopped by a signal ends as shells count a program ended by one
+// (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP), unless an output failed: that is
+// the failure to tell.
+int stoppedExit(int signal, const RunReport& report) {
+  return report.failedOutputs.empty() ? kExitSignalled + signal : kExitFailed;
+}
+
 // Start-up as the program runs it, with the facility's run lock taken
 // before the settings are loaded: from there on start-up may save them or
 // print.
@@ -106,6 +113,9 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
       choice.kind = PrintChoice::Just;
     }
   }
+  // Stop signals are caught from here on: whatever the command opens (the
+  // PDF's temporary file first) is finished or removed however it ends.
+  TerminalProgress progress;
   const auto gui = offscreenApplication();
   context = AppContext::create(options, nullptr, true);
   if (!context) return kExitFailed;
@@ -124,7 +134,6 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
 
   if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())
     return fail(error);
-  TerminalProgress progress;
   progress.log = &context->problems;
   c.hooks = &progress;
   QtPictureStore pictures;
@@ -134,6 +143,11 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
 
   PrintSteps steps;
   const StartupOutcome outcome = context->startUp(steps);
+  if (const int signal = progress.interrupted(); signal && !c.startupError.empty()) {
+    fail(c.startupError);
+    RunReport none;
+    return context->problems.exitCode(stoppedExit(signal, none));
+  }
   if (!c.startupError.empty()) return context->problems.exitCode(fail(c.startupError));
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->problems.exitCode(context->reportStop(outcome));
@@ -180,15 +194,16 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
   progress.clear();
   RunReport& report = out = c.lastReport();
 
-  if (progress.interrupted()) {
+  if (const int signal = progress.interrupted()) {
     // Stopped without a question: the settings are saved as on Exit, and
     // what was printed so far is finished properly.
     EndWithSave(c);
+    const std::string output = c.outputDescription();
     c.finishOutput(report);
     const int code = reportRun(report, c, context->problems);
-    fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
-         c.outputDescription());
-    return code == kExitOk || code == kExitProblems ? kExitInterrupted : code;
+    fail(std::string("stopped by ") + TerminalProgress::stopName(signal) +
+         " after the page in progress; the cards printed so far went to " + output);
+    return code == kExitOk || code == kExitProblems ? stoppedExit(signal, report) : code;
   }
   if (!c.Ended) Command2_Click(c);
   if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");

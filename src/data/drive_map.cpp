@@ -223,6 +223,20 @@ std::optional<fs::path> DriveMap::hostPath(std::string_view windowsPath) const {
   return resolve(windowsPath, nullptr);
 }
 
+std::optional<fs::path> DriveMap::driveFolderOf(std::string_view windowsPath) const {
+  return driveRoot(splitWindowsPath(windowsPath).drive);
+}
+
+std::optional<fs::path> DriveMap::outputPath(std::string_view windowsPath, std::string& error) const {
+  const auto host = hostPath(windowsPath);
+  const auto folder = driveFolderOf(windowsPath);
+  if (!host || !folder) {
+    error = "the drive is not mapped";
+    return std::nullopt;
+  }
+  return outputTarget(*host, *folder, error);
+}
+
 namespace {
 
 // The case-blind name of a Windows path, as Windows compares names.
@@ -235,9 +249,13 @@ std::string dryKey(std::string_view windowsPath) {
 
 }  // namespace
 
-void DriveMap::setDryRun(bool on) {
-  if (!on) dry_.reset();
-  else if (!dry_) dry_ = std::make_shared<DryRun>();
+void DriveMap::setDryRun(bool on, bool drawn) {
+  if (!on) {
+    dry_.reset();
+  } else if (!dry_) {
+    dry_ = std::make_shared<DryRun>();
+    dry_->drawn = drawn;
+  }
 }
 
 const std::optional<std::string>* DriveMap::dryFile(std::string_view windowsPath) const {
@@ -347,8 +365,9 @@ bool DriveMap::writeRecords(std::string_view windowsPath, int recordLength, cons
     return true;
   }
   auto p = hostPath(windowsPath);
+  const auto folder = driveFolderOf(windowsPath);
   std::string error = "the drive is not mapped";
-  if (p && mc::writeRecords(*p, recordLength, records, &error)) return true;
+  if (p && folder && mc::writeRecords(*p, recordLength, records, &error, *folder)) return true;
   reportWrite(windowsPath, error);
   return false;
 }
@@ -363,8 +382,9 @@ bool DriveMap::writeAll(std::string_view windowsPath, std::string_view bytes) co
     return true;
   }
   auto p = hostPath(windowsPath);
+  const auto folder = driveFolderOf(windowsPath);
   std::string error = "the drive is not mapped";
-  if (p && writeFileAtomically(*p, bytes, &error)) return true;
+  if (p && folder && writeFileAtomically(*p, bytes, &error, *folder)) return true;
   reportWrite(windowsPath, error);
   return false;
 }

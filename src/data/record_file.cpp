@@ -120,15 +120,23 @@ bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n
 }
 
 bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
-                  std::string* error) {
+                  std::string* error, const std::filesystem::path& within) {
   if (recordLength < 1 || records.empty() || records.begin()->first < 1) {
     if (error) *error = "no such record";
     return false;
   }
+  // The records kept are read from the file the write will replace, and
+  // only from a file that may be replaced.
+  std::string refused;
+  const auto target = outputTarget(hostPath, within, refused);
+  if (!target) {
+    if (error) *error = refused;
+    return false;
+  }
   std::error_code ec;
   std::string bytes;
-  if (std::filesystem::exists(hostPath, ec)) {
-    const RecordFile old = RecordFile::read(hostPath, 1);
+  if (std::filesystem::exists(*target, ec)) {
+    const RecordFile old = RecordFile::read(*target, 1);
     if (!old.exists()) {
       if (error) *error = old.tooLarge() ? "too large to be rewritten" : "cannot be read";
       return false;
@@ -136,7 +144,7 @@ bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const
     bytes = std::string(old.bytes());
   }
   spliceRecords(bytes, recordLength, records);
-  return writeFileAtomically(hostPath, bytes, error);
+  return writeFileAtomically(*target, bytes, error);
 }
 
 void spliceRecords(std::string& bytes, int recordLength, const RecordsByNumber& records) {

@@ -90,10 +90,11 @@ class Rec {
 bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
                  std::string_view record, std::string* error = nullptr);
 // Several records replaced in one rewrite, each as writeRecord replaces
-// one: the file holds all of them or, after a failure, none.
+// one: the file holds all of them or, after a failure, none. `within`: the
+// folder the file must stay inside (see outputTarget in atomic_file.h).
 using RecordsByNumber = std::map<long, std::string>;
 bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
-                  std::string* error = nullptr);
+                  std::string* error = nullptr, const std::filesystem::path& within = {});
 // The records put into a file's bytes, as writeRecords writes them.
 void spliceRecords(std::string& bytes, int recordLength, const RecordsByNumber& records);
 

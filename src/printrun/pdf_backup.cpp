@@ -100,10 +100,15 @@ void PdfBackup::MakeTIF(RecordedPage page, const std::string& residentFile, int 
   // card, so later pages of the same name are numbered.
   const int sameName = ++pagesByName_[upper(base)];
   if (sameName > 1) base += "_" + std::to_string(sameName);
-  const auto jpg = drives_.hostPath(base + ".jpg");
-  const auto pdf = drives_.hostPath(base + ".pdf");
-  if (!jpg || !pdf || !drives_.folderExists(cardsFolder(facility_))) {
+  if (!drives_.folderExists(cardsFolder(facility_))) {
     failed(base + ".pdf", "the cards folder " + cardsFolder(facility_) + " does not exist");
+    return;
+  }
+  std::string refused;
+  const auto jpg = drives_.outputPath(base + ".jpg", refused);
+  const auto pdf = jpg ? drives_.outputPath(base + ".pdf", refused) : std::nullopt;
+  if (!jpg || !pdf) {
+    failed(base + (jpg ? ".pdf" : ".jpg"), refused);
     return;
   }
   if (!store_) {
@@ -152,9 +157,10 @@ std::vector<fs::path> PdfBackup::earlierPages() const {
 }
 
 bool PdfBackup::mergeInto(const std::vector<fs::path>& pages, const std::string& target) {
-  const auto host = drives_.hostPath(target);
+  std::string refused;
+  const auto host = drives_.outputPath(target, refused);
   if (!host) {
-    failed(target, "no such drive");
+    failed(target, refused);
     return false;
   }
   if (!merger_) {
@@ -188,8 +194,11 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
   }
 
   if (store_) {
-    const auto colour = drives_.hostPath(colourTifName(facility_));
-    const auto blackWhite = drives_.hostPath(blackWhiteTifName(facility_));
+    std::string refused;
+    const auto colour = drives_.outputPath(colourTifName(facility_), refused);
+    if (!colour) failed(colourTifName(facility_), refused);
+    const auto blackWhite = drives_.outputPath(blackWhiteTifName(facility_), refused);
+    if (!blackWhite) failed(blackWhiteTifName(facility_), refused);
     if (colour && blackWhite) store_->saveTifs(*colour, *blackWhite);
     takeStoreFailures();
   }
@@ -199,9 +208,10 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
 
 void PdfBackup::copy(const std::string& from, const std::string& to) {
   if (!drives_.fileExists(from)) return;
-  const auto dst = drives_.hostPath(to);
+  std::string refused;
+  const auto dst = drives_.outputPath(to, refused);
   if (!dst) {
-    failed(to, "no such drive");
+    failed(to, refused);
     return;
   }
   // Readers pick the copy up at any time: it appears whole or not at all.

@@ -1,5 +1,9 @@
 #include "render/card_pictures.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
+
 #include "data/text.h"
 #include "settings/field_encoding.h"
 #include "render/page_geometry.h"
@@ -64,7 +68,7 @@ std::string CardPictures::find(const std::string& windowsStem) {
   if (drives_.fileExists(jpg)) {
     const auto host = drives_.hostPath(jpg);
     if (host && refusedAsTooLarge(jpg, host->string())) return {};
-    if (host && (dry || ConvertJPG(host->string()).empty())) {
+    if (host && (dry || ConvertJPG(host->string(), drives_.driveFolderOf(jpg).value_or(*host)).empty())) {
       // A read-only pictures folder keeps its ".jpg": show it as it is.
       const std::optional<bool> loaded = store_.Loaded(host->string());
       if (loaded) return held(jpg, host->string(), *loaded);
@@ -82,7 +86,7 @@ std::string CardPictures::find(const std::string& windowsStem) {
   if (refusedAsTooLarge(asz, name)) return {};
   // Loaded once for the run: later cards paint the picture already held.
   if (const std::optional<bool> loaded = store_.Loaded(name)) return held(asz, name, *loaded);
-  const std::string copy = dry ? std::string() : ConvertASZ(name);
+  const std::string copy = dry ? std::string() : ConvertASZ(name, drives_.driveFolderOf(asz).value_or(*host));
   if (!copy.empty()) {
     const bool ok = store_.Load(name, copy);
     KCFil(copy);
