@@ -178,16 +178,11 @@ RunReport PrintRun::go() {
   report_.walkThrough = walkThrough();
   report_.onProblem = [this](const RunProblem& p) { env_.host.hooks().problem(p); };
   const ProblemTap tap(env_.drives, report_);
-  // Looked at before the run saves the settings, which creates the file.
-  const bool settingsMissing = !env_.drives.exists(env_.settingsFile.path());
   if (!start()) {
     report_.end = RunEnd::NotStarted;
     return done();
   }
   dining_.read(env_.drives, env_.facility);
-  if (settingsMissing)
-    fileProblem(env_.settingsFile.path(), "is missing",
-                "the run used the settings shown in the window, and its save created the file");
   sharedFiles();
   byDiningLocation_ = model_.ByDiningLocation;
   for (;;) {
@@ -233,7 +228,7 @@ void PrintRun::sharedFiles() {
   if (!env_.drives.fileExists(diet.preferred) && !env_.drives.fileExists(diet.facility) &&
       !env_.drives.fileExists(diet.fallback)) {
     std::string why = env_.drives.absence(diet.preferred);
-    if (diet.facility != diet.preferred) why += ", and so is " + diet.facility;
+    if (upper(diet.facility) != upper(diet.preferred)) why += ", and so is " + diet.facility;
     fileProblem(diet.preferred, why + " (" + diet.fallback + " " + env_.drives.absence(diet.fallback) + ")",
                 "the cards print without meal patterns and portions");
   }

@@ -43,6 +43,11 @@ void ProgramStartupSteps::GetSet(Controller& c) {
       return;
     }
   }
+  // Named at start-up, where print and check both meet it: a run's own
+  // save creates the file before its first card.
+  if (!c.settingsFile.exists())
+    c.drives.report(FileFault::Missing, c.settingsFile.path(),
+                    "is missing: the run used the settings shown in the window, and its save created the file");
   c.settingsFile.GetSet(c.model);
   c.startupError = c.followSettingsPrinter();
 }

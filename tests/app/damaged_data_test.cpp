@@ -86,6 +86,9 @@ TEST(BrokenFiles, EachDamagedFileGivesItsBehaviourAndStaysAsItWas) {
     // same files and the same residents left out by fault, and the check
     // finds something wherever the print was not clean.
     const std::string json = readFile(report);
+    // Without a setup file or a default roster there is nothing to check:
+    // both stop at start-up alike.
+    if (check.exitCode == 1 && r.exitCode == 1 && check.out.empty()) continue;
     EXPECT_EQ(jq(".exit", json), std::to_string(r.exitCode) + "\n");
     const std::string named = ".problems[].file, (.left_out[] | select(.by == \"fault\") | \"\\(.unit) \\(.bed) \\(.file)\")";
     EXPECT_EQ(jq(named, json), jq(named, check.out)) << json << check.out;
