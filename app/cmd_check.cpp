@@ -87,7 +87,7 @@ std::string toJson(const PreflightReport& r) {
         JsonObject().text("path", utf8(p.path)).text("problem", faultText(p.fault)).text("detail", utf8(p.detail))));
 
   return JsonObject()
-      .text("action", r.action)
+      .text("action", utf8(r.action))
       .number("findings", r.findings())
       .raw("settings", compact(settings))
       .raw("units", jsonArray(units))

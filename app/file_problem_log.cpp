@@ -4,6 +4,7 @@
 
 #include "command.h"
 #include "data/text.h"
+#include "terminal_progress.h"
 
 namespace mc::app {
 
@@ -19,6 +20,7 @@ void FileProblemLog::report(const FileProblem& problem) {
       return;
     }
   }
+  clearProgressBar();
   out_ << "mealcards: " << cp1252ToUtf8(problem.path) << ' ' << cp1252ToUtf8(problem.detail) << '\n';
   out_.flush();
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "data/text.h"
@@ -13,6 +15,9 @@ namespace mc::app {
 namespace {
 
 volatile std::sig_atomic_t gInterrupted = 0;
+
+// The bar on the screen, cleared before any other line is written.
+TerminalProgress* gShownBar = nullptr;
 
 extern "C" void onInterrupt(int) { gInterrupted = 1; }
 
@@ -25,9 +30,33 @@ std::string captionText(const std::string& caption) {
   return text;
 }
 
+bool escapesUnwanted() {
+  const char* term = std::getenv("TERM");
+  const char* noColor = std::getenv("NO_COLOR");
+  return (term && std::strcmp(term, "dumb") == 0) || (noColor && *noColor);
+}
+
 }  // namespace
 
-TerminalProgress::TerminalProgress() : tty_(isatty(STDERR_FILENO) == 1) {
+void clearProgressBar() {
+  if (gShownBar) gShownBar->clear();
+}
+
+void tellUser(const std::string& text) {
+  clearProgressBar();
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.pop_back();
+    if (line.find_first_not_of(" \t") != std::string::npos) std::cerr << "mealcards: " << line << '\n';
+    start = end + 1;
+  }
+  std::cerr.flush();
+}
+
+TerminalProgress::TerminalProgress() : tty_(isatty(STDERR_FILENO) == 1), plain_(escapesUnwanted()) {
   gInterrupted = 0;
   previous_ = std::signal(SIGINT, onInterrupt);
 }
@@ -40,9 +69,17 @@ TerminalProgress::~TerminalProgress() {
 void TerminalProgress::progress(const RunProgress& p) {
   if (!tty_) return;
   const int filled = std::clamp(static_cast<int>(p.done * kBarWidth + 0.5), 0, kBarWidth);
-  std::cerr << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] "
-            << captionText(p.caption) << "\x1b[K" << std::flush;
+  const std::string line =
+      "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " + captionText(p.caption);
+  if (plain_) {
+    // Blanks over what is left of a longer line before.
+    std::cerr << '\r' << line << std::string(width_ > line.size() ? width_ - line.size() : 0, ' ') << std::flush;
+  } else {
+    std::cerr << '\r' << line << "\x1b[K" << std::flush;
+  }
+  width_ = line.size();
   shown_ = true;
+  gShownBar = this;
 }
 
 bool TerminalProgress::cancelRequested() { return gInterrupted != 0; }
@@ -50,8 +87,10 @@ bool TerminalProgress::cancelRequested() { return gInterrupted != 0; }
 bool TerminalProgress::interrupted() const { return gInterrupted != 0; }
 
 void TerminalProgress::clear() {
+  if (gShownBar == this) gShownBar = nullptr;
   if (!shown_) return;
-  std::cerr << "\r\x1b[K" << std::flush;
+  if (plain_) std::cerr << '\r' << std::string(width_, ' ') << '\r' << std::flush;
+  else std::cerr << "\r\x1b[K" << std::flush;
   shown_ = false;
 }
 

@@ -4,14 +4,25 @@
 // on, without a question.
 #pragma once
 
+#include <string>
+
 #include "printrun/run_hooks.h"
 
 namespace mc::app {
 
+// Text for the user on stderr, as the command line's own lines: each line
+// of it after "mealcards: ", without trailing blanks, blank lines left out;
+// a progress bar on the screen is cleared first, so nothing is written
+// onto its line.
+void tellUser(const std::string& text);
+// Clears the progress bar on the screen, if any, for a line of stderr.
+void clearProgressBar();
+
 class TerminalProgress : public RunHooks {
  public:
-  // Shows the bar only when stderr is a terminal. Ctrl-C is caught while
-  // the object lives.
+  // Shows the bar only when stderr is a terminal; without escape sequences
+  // when TERM is dumb or NO_COLOR is set. Ctrl-C is caught while the object
+  // lives.
   TerminalProgress();
   ~TerminalProgress() override;
   TerminalProgress(const TerminalProgress&) = delete;
@@ -26,7 +37,9 @@ class TerminalProgress : public RunHooks {
 
  private:
   bool tty_ = false;
+  bool plain_ = false;  // no escape sequences: the line is blanked with spaces
   bool shown_ = false;
+  size_t width_ = 0;  // of the line last drawn
   void (*previous_)(int) = nullptr;
 };
 

@@ -18,8 +18,12 @@ namespace mc {
 
 class Controller;
 
+struct SettingsModel;
+
 struct PreflightReport {
-  std::string action;  // what was checked: "Print ALL Tray Cards", "settings button 2, then Print"
+  // What was checked, by printTitle(): "Print ALL \x97 Tray Cards, set 1",
+  // "settings button 2, then Print \x97 Meal Cards, set 2".
+  std::string action;
   // The ranges and options in force when the run started, label and value.
   std::vector<std::pair<std::string, std::string>> settings;
   RunReport run;
@@ -36,6 +40,12 @@ struct PreflightReport {
   // For people, most serious first.
   std::vector<std::string> text() const;
 };
+
+// What a print prints, as the window names it: the action, the card kind
+// and the settings set it came from ("Print ALL \x97 Select Menus, set 1").
+// Print ALL always prints set 1, which every Exit saves the window into, so
+// the card kind is the one a person must see before the cards go out.
+std::string printTitle(const std::string& action, const SettingsModel& m, int set);
 
 // "damaged", "missing", "too large", "not writable".
 const char* faultText(FileFault fault);
