@@ -51,7 +51,7 @@ case "$build_type" in
   Release | RelWithDebInfo | MinSizeRel) ;;
   *) suppress=(--suppress-tags hardening-no-fortify-functions) ;;
 esac
-if ! lintian --fail-on error,warning --no-tag-display-limit "${suppress[@]}" "$deb" >"$work/lintian.txt" 2>&1; then
+if ! lintian --fail-on error,warning --tag-display-limit 0 "${suppress[@]}" "$deb" >"$work/lintian.txt" 2>&1; then
   cat "$work/lintian.txt" >&2
   fail "lintian finds errors or warnings"
 fi
