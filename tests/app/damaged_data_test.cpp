@@ -50,6 +50,9 @@ std::vector<BrokenFileCase> cases() {
   return out;
 }
 
+// A case is named by its name (in the test's listing too), not its bytes.
+void PrintTo(const BrokenFileCase& c, std::ostream* out) { *out << c.name; }
+
 // One test per case, so that the cases run side by side.
 class BrokenFiles : public testing::TestWithParam<BrokenFileCase> {};
 
