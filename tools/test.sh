@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMEALCARDS_SANITIZE=ON \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMEALCARDS_SANITIZE=ON -DMEALCARDS_WERROR=ON \
   -DMEALCARDS_BENCH=OFF >/dev/null
 cmake --build build-asan
 (cd build-asan && ctest --output-on-failure -j "$(nproc)")
