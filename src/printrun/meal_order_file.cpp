@@ -41,26 +41,6 @@ struct WorkingRoster {
   int lastResident;
 };
 
-// Puts the caption on the window and the overlay and takes the old ones
-// back however the assembly ends.
-class CaptionGuard {
- public:
-  explicit CaptionGuard(SettingsModel& model)
-      : model_(model), main_(model.Caption), overlay_(model.Overlay.Caption) {
-    model_.Caption = kCaption;
-    model_.Overlay.Caption = kCaption;
-  }
-  ~CaptionGuard() {
-    model_.Caption = main_;
-    model_.Overlay.Caption = overlay_;
-  }
-
- private:
-  SettingsModel& model_;
-  std::string main_;
-  std::string overlay_;
-};
-
 }  // namespace
 
 const MealColumns* mealColumns(char letter) {
@@ -81,10 +61,8 @@ std::string mealOrderResidentFile(std::string_view record, std::string_view meal
   return columns(record, col, col + 6);
 }
 
-ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, SettingsModel& model,
-                      const MealOrderRequest& request) {
-  CaptionGuard caption(model);
-  if (request.showCaption) request.showCaption();
+ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, const MealOrderRequest& request) {
+  if (request.showCaption) request.showCaption(kCaption);
 
   const std::string order = parseMealOrder(request.MealOrder);
   std::array<long, 3> counter = {1, 1, 1};

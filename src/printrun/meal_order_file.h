@@ -16,7 +16,6 @@
 
 #include "data/drive_map.h"
 #include "data/facility.h"
-#include "settings/settings_model.h"
 
 namespace mc {
 
@@ -58,9 +57,9 @@ struct MealOrderRequest {
   int lastUnit = 1;           // Text2
   int firstResident = 1;      // Text3
   int lastResident = 1;       // Text4
-  // Called once the "Assembling" caption is up, so that a window can paint
-  // it before the work starts.
-  std::function<void()> showCaption;
+  // Called with the "Assembling" caption before the work starts, so that a
+  // window can paint it.
+  std::function<void(const std::string&)> showCaption;
 };
 
 // A resident file that the rosters list a second time (in one unit or in
@@ -86,8 +85,6 @@ struct ResidentRange {
 // Builds the meal-order file (and the working roster copies) for the
 // request and returns the resident range the run walks afterwards:
 // 1 .. the highest next-record counter, which is one past the last tray.
-// The window's and the Easy overlay's captions are restored on return.
-ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, SettingsModel& model,
-                      const MealOrderRequest& request);
+ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, const MealOrderRequest& request);
 
 }  // namespace mc

@@ -43,14 +43,6 @@ constexpr NextResPlace kNextResOther{7600, 10200};
 
 int16_t clamp16(int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); }
 
-// The eight range fields as the run reads them.
-struct Ranges {
-  int unitFirst = 1, unitLast = 1;
-  int residentFirst = 1, residentLast = 1;
-  int dayFirst = 1, dayLast = 1;
-  int locationFirst = 1, locationLast = 1;
-};
-
 // Every problem a reader meets during the run joins the run's list, and
 // goes on to whoever listened before (the command line names it; a failed
 // write of ours is kept there for the failed outputs).
@@ -143,9 +135,10 @@ class PrintRun {
   bool walkThrough() const { return run_.PreviewFlag != 0; }
   bool userCards() const { return model_.Option[3]; }
   bool stopped() {
-    if (!cancelled_ && (env_.host.cancelRequested() || env_.host.hooks().cancelRequested())) cancelled_ = true;
-    return env_.host.ended() || cancelled_;
+    if (!cancelled_ && hooks().cancelRequested()) cancelled_ = true;
+    return cancelled_;
   }
+  RunHooks& hooks() { return env_.host.hooks(); }
 
   RunEnvironment& env_;
   RunReport report_;
@@ -161,7 +154,7 @@ class PrintRun {
   FixedTables ownTables_;
   TextCardWriter textCards_;
 
-  Ranges read_;
+  RunRanges read_;
   bool singleResident_ = false;  // one unit and one resident
   // The run ends with the merged backup and the TIF files: it covers more
   // than one resident and more than one unit.
@@ -176,7 +169,7 @@ class PrintRun {
 
 RunReport PrintRun::go() {
   report_.walkThrough = walkThrough();
-  report_.onProblem = [this](const RunProblem& p) { env_.host.hooks().problem(p); };
+  report_.onProblem = [this](const RunProblem& p) { hooks().problem(p); };
   const ProblemTap tap(env_.drives, report_);
   if (!start()) {
     report_.end = RunEnd::NotStarted;
@@ -268,9 +261,7 @@ bool PrintRun::start() {
     model_.CurrentSet = 1;
     env_.settingsFile.SaveSet(model_);
     model_.CallMode = callmode::None;
-    const int values[9] = {0, read_.unitFirst, read_.unitLast, read_.residentFirst, read_.residentLast,
-                           read_.dayFirst, read_.dayLast, read_.locationFirst, read_.locationLast};
-    for (int n = 1; n <= 8; ++n) model_.Text[n] = bareNumber(values[n]);
+    hooks().rangesRead(read_);
 
     if (!run_.MealOrder.empty() && severalDays) {
       const Answer answer = env_.host.dialogs().message(kMultipleDaysMessage, Buttons::YesNoCancel, kMultipleDaysTitle);
@@ -338,8 +329,8 @@ void PrintRun::passes() {
     request.lastUnit = read_.unitLast;
     request.firstResident = read_.residentFirst;
     request.lastResident = read_.residentLast;
-    request.showCaption = [this] { env_.host.hooks().progress({model_.Caption, 0, 0, 0, 0}); };
-    const ResidentRange range = MakeDLF(env_.drives, env_.facility, model_, request);
+    request.showCaption = [this](const std::string& caption) { hooks().progress({caption, 0, 0, 0, 0}); };
+    const ResidentRange range = MakeDLF(env_.drives, env_.facility, request);
     // A tray line that could not be written whole would print the old one,
     // or a short one: nothing is printed (the drive map named the file).
     if (!range.written) {
@@ -365,9 +356,7 @@ void PrintRun::passes() {
     }
     if (!userCards() || run_.UserMealNo >= 3) break;
   }
-
   model_.CallMode = 1;
-  PutCap(env_.facility, model_);
 }
 
 void PrintRun::passLoops(int residentFirst, int residentLast) {
@@ -375,10 +364,6 @@ void PrintRun::passLoops(int residentFirst, int residentLast) {
   const bool byMealOrder = !run_.MealOrder.empty();
   bool byLocation = byDiningLocation_ && !singleResident_;
   const bool byCategory = model_.Check[1] == 1 && !singleResident_;
-  // The label follows the dining-location label marker of the settings:
-  // hidden while the dining location is forced onto every card.
-  model_.Label[10].Visible = !model_.DiningLabelMarker;
-
   int locationFirst = 1, locationLast = 1;
   if (byLocation && !byMealOrder) {
     locationFirst = read_.locationFirst;
@@ -464,7 +449,7 @@ void PrintRun::passLoops(int residentFirst, int residentLast) {
           run_.ResidentNo = clamp16(r);
           residentStep(rules);
           ++visited_;
-          env_.host.hooks().processEvents();
+          hooks().processEvents();
           if (stopped()) return;
         }
       }
@@ -490,12 +475,9 @@ void PrintRun::residentStep(const PassRules& rules) {
 
     run_.CardDate = cardDateFromWindow();
     run_.WeekdayNo = static_cast<int16_t>(weekday(run_.CardDate));
-    const std::string caption =
-        printingCaption(!run_.MealOrder.empty(), run_.UnitNo, run_.ResidentNo, run_.PassNo);
-    model_.Caption = caption;
-    model_.Overlay.Caption = caption;
-    env_.host.hooks().progress({caption, run_.UnitNo, run_.ResidentNo, run_.PassNo,
-                         planned_ > 0 ? std::min(1.0, visited_ / planned_) : 1.0});
+    hooks().progress({printingCaption(!run_.MealOrder.empty(), run_.UnitNo, run_.ResidentNo, run_.PassNo),
+                      run_.UnitNo, run_.ResidentNo, run_.PassNo,
+                      planned_ > 0 ? std::min(1.0, visited_ / planned_) : 1.0});
 
     const std::vector<int16_t> positions = selection_.readResident();
     for (const int16_t position : positions) {
@@ -532,8 +514,8 @@ void PrintRun::dayLoop() {
     if (env_.facility.AutoPrint) {
       // The automatic run prints one card; the job goes out as the
       // program ends.
-      model_.CallMode = callmode::Ending;
-      env_.host.endProgram();
+      report_.afterRun = AfterRun::Ends;
+      cancelled_ = true;
       return;
     }
     if (run_.MealToDraw == 3 || run_.MealToDraw == 4) {
@@ -569,7 +551,7 @@ void PrintRun::drawCard() {
   if (endedPage && !walkThrough())
     MakeTxt(env_.drives, env_.facility, run_.TextCardFile, env_.resident, run_.MealLocations, &textCards_);
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
-    env_.host.hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
+    hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }
 
 void PrintRun::printUserCard() {
@@ -591,7 +573,7 @@ void PrintRun::printUserCard() {
   // Cards Per Page cards, or at the break after each meal).
   if (run_.CardsInJob == 0) countPage();
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
-    env_.host.hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
+    hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }
 
 // A tray-line page whose last place printed nothing (the line ran out, or
@@ -661,18 +643,13 @@ void PrintRun::finish() {
   // The document of a PDF driver is ended before the program may end, so
   // that it is complete however the program goes on.
   if (run_.PdfDriver && env_.host.printer() && !onScreen()) env_.host.printer()->EndDoc();
-  // A run over several residents ends the program, with the caption
-  // cleared so that the Exit action asks nothing. A walk-through only
-  // showed cards on the screen and leaves the window open.
-  if (severalResidents && !walkThrough()) {
-    model_.CallMode = callmode::Ending;
-    model_.Caption.clear();
-    env_.host.exitProgram();
-  }
-  if (env_.facility.AutoPrint) {
-    model_.CallMode = callmode::Ending;
-    env_.host.endProgram();
-  }
+  // A run over several residents ends the program through the Exit
+  // action. A walk-through only showed cards on the screen and leaves the
+  // window open.
+  if (severalResidents && !walkThrough())
+    report_.afterRun = AfterRun::ExitAction;
+  else if (env_.facility.AutoPrint)
+    report_.afterRun = AfterRun::Ends;
 }
 
 }  // namespace
