@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app_context.h"
-#include "data/meal_slots.h"
+#include "data/meal_order.h"
 #include "facility_lists.h"
 #include "data/text.h"
 #include "offscreen_application.h"
@@ -222,7 +222,7 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
       started = easy::Command7_Click(c);
       // The overlay leaves the by-dining-location switch as it is; without
       // it (and without a meal order) the location range selects nothing.
-      if (started && !c.model.ByDiningLocation && parseMealOrder(c.model.Text[20]).empty())
+      if (started && !c.model.ByDiningLocation && MealOrder::parse(c.model.Text[20]).none())
         tellUser("\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is not "
                  "ticked, so the cards of every dining location were printed; to print one location, tick it in "
                  "the window (Advanced) and leave through Exit, which saves it");

@@ -25,14 +25,13 @@ inline constexpr unsigned char kMealOrderMark = 179;  // first byte of a written
 // Where each meal lives: its meal number (which names its dining location
 // in a roster record), and its file-name column in the meal-order file.
 struct MealColumns {
-  char letter;
   int meal;
   int fileColumn;
 };
 inline constexpr std::array<MealColumns, 3> kMealColumns = {{
-    {'B', 1, 2},
-    {'L', 2, 10},
-    {'S', 3, 18},
+    {1, 2},    // breakfast
+    {2, 10},   // lunch
+    {3, 18},   // supper
 }};
 
 // The columns of meal letter B, L or S; nothing for any other letter.

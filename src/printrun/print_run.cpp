@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/meal_order.h"
 #include "data/meal_slots.h"
 #include "data/resident_loader.h"
 #include "data/text.h"
@@ -232,7 +233,7 @@ void PrintRun::sharedFiles() {
 }
 
 bool PrintRun::start() {
-  run_.MealOrder = parseMealOrder(model_.Text[20]);
+  run_.MealOrder = MealOrder::parse(model_.Text[20]).text();
   run_.TextCardFile = textCardFilePath(env_.facility);
   if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
   if (userCards() && env_.host.printer()) {
@@ -273,7 +274,7 @@ bool PrintRun::start() {
 
   // "By meal" is the three one-meal orders in turn; a quick run splits it
   // too, so that no order reaches the tray line that names no meal.
-  if (run_.MealOrder == "BYM") {
+  if (MealOrder::parse(run_.MealOrder).byMeal()) {
     run_.MealOrder = "BBB";
     run_.MealOrderRest = "LLLSSS";
   } else {
@@ -562,9 +563,7 @@ void PrintRun::printUserCard() {
   card.NameLine = env_.resident.NameLine;
   card.DietLine = env_.resident.Diet;
   card.LocationLabel = run_.LocationLabel;
-  int slot = 1;
-  for (int k = 3; k >= 1; --k)
-    if (slotMeal(run_.MealOrder, k) == run_.UserMealNo) slot = k;
+  const int slot = MealOrder::parse(run_.MealOrder).slotOf(run_.UserMealNo);
   for (int i = 1; i <= 7; ++i) card.Lines[i] = env_.resident.SpecialInstructions[slot][i];
   card.PdfDriver = run_.PdfDriver;
   PrBM(*surface, card, UserCardSettings::fromModel(model_), run_.CardsInJob);
@@ -601,10 +600,7 @@ void PrintRun::storePage() {
 // assisted-living meals; 0 for pages that carry several meals.
 int PrintRun::pageMeal() const {
   if (model_.AlfMenus) return run_.AlfMealNo;
-  if (run_.MealOrder == "BBB") return 1;
-  if (run_.MealOrder == "LLL") return 2;
-  if (run_.MealOrder == "SSS") return 3;
-  return 0;
+  return MealOrder::parse(run_.MealOrder).oneMealThrice();
 }
 
 void PrintRun::jobBreak() {
