@@ -66,6 +66,20 @@ class ProblemTap : public FileProblems {
   FileProblems* const before_;
 };
 
+// What the passes of one meal order walk: the dining-location passes,
+// the diet categories and the nursing units.
+struct PassPlan {
+  bool byMealOrder = false;
+  bool byLocation = false;
+  bool byCategory = false;
+  int unitFirst = 1, unitLast = 1;
+  CategoryRange categories{1, 1};
+  std::vector<int> passNumbers;
+  int catchAllPass = 0;
+  // Passes whose location the dining file listed before in the range.
+  std::set<int> listedBefore;
+};
+
 class PrintRun {
  public:
   explicit PrintRun(RunEnvironment& env)
@@ -118,6 +132,10 @@ class PrintRun {
   bool confirmCardDate();
   void passes();
   void passLoops(int residentFirst, int residentLast);
+  PassPlan planPasses(int residentFirst, int residentLast);
+  void planProgress(const PassPlan& plan, int residentFirst, int residentLast);
+  // The residents of one unit; false when the run was stopped.
+  bool unitLoop(int unit, const PassRules& rules, int residentFirst, int residentLast);
   void residentStep(const PassRules& rules);
   void dayLoop();
   void drawCard();
@@ -360,103 +378,113 @@ void PrintRun::passes() {
   model_.CallMode = 1;
 }
 
-void PrintRun::passLoops(int residentFirst, int residentLast) {
-  const Facility& fac = env_.facility;
-  const bool byMealOrder = !run_.MealOrder.empty();
-  bool byLocation = byDiningLocation_ && !singleResident_;
-  const bool byCategory = model_.Check[1] == 1 && !singleResident_;
+PassPlan PrintRun::planPasses(int residentFirst, int residentLast) {
+  PassPlan plan;
+  plan.byMealOrder = !run_.MealOrder.empty();
+  plan.byLocation = byDiningLocation_ && !singleResident_;
+  plan.byCategory = model_.Check[1] == 1 && !singleResident_;
   int locationFirst = 1, locationLast = 1;
-  if (byLocation && !byMealOrder) {
+  if (plan.byLocation && !plan.byMealOrder) {
     locationFirst = read_.locationFirst;
     locationLast = read_.locationLast;
   }
-  CategoryRange categories{1, 1};
-  if (byCategory && !byMealOrder) categories = categoryRange(model_.List2);
-  int unitFirst = 1, unitLast = 1;
-  if (!byMealOrder) {
-    unitFirst = read_.unitFirst;
-    unitLast = std::min(read_.unitLast, fac.unitCount());
+  if (plan.byCategory && !plan.byMealOrder) plan.categories = categoryRange(model_.List2);
+  if (!plan.byMealOrder) {
+    plan.unitFirst = read_.unitFirst;
+    plan.unitLast = std::min(read_.unitLast, env_.facility.unitCount());
   }
 
   // Over several locations a last pass takes the residents whose location
   // the dining file does not list. Back to front it comes first, as the
   // reverse of the forward order.
-  std::vector<int> passNumbers;
-  for (int p = locationFirst; p <= locationLast; ++p) passNumbers.push_back(p);
-  int catchAllPass = 0;
-  if (byLocation && !byMealOrder && locationLast > locationFirst) {
-    catchAllPass = locationLast + 1;
-    passNumbers.push_back(catchAllPass);
+  for (int p = locationFirst; p <= locationLast; ++p) plan.passNumbers.push_back(p);
+  if (plan.byLocation && !plan.byMealOrder && locationLast > locationFirst) {
+    plan.catchAllPass = locationLast + 1;
+    plan.passNumbers.push_back(plan.catchAllPass);
   }
   const bool oneDay = int16Field(model_.Text[5]) >= int16Field(model_.Text[6]);
   if (run_.Step < 0 && locationFirst == locationLast && oneDay && residentFirst == residentLast) run_.Step = 1;
-  if (run_.Step < 0) std::reverse(passNumbers.begin(), passNumbers.end());
-
-  workingResidentFirst_ = residentFirst;
-  workingResidentLast_ = residentLast;
-  planned_ = 0;
-  visited_ = 0;
-  for (int u = unitFirst; u <= unitLast; ++u) {
-    const NursingUnit* unit = fac.unit(u);
-    const int last = byMealOrder || !unit ? residentLast : std::min(residentLast, unit->maxBeds);
-    planned_ += std::max(0, last - residentFirst + 1);
-  }
-  planned_ *= static_cast<double>(passNumbers.size()) * (categories.last - categories.first + 1);
+  if (run_.Step < 0) std::reverse(plan.passNumbers.begin(), plan.passNumbers.end());
 
   // A location the dining file lists again, like a second blank record,
   // would print its residents twice: only its first record makes a pass,
   // whichever way the run goes.
-  std::set<int> listedBefore;
-  if (byLocation) {
+  if (plan.byLocation) {
     std::set<std::string> abbreviations;
     for (int p = locationFirst; p <= locationLast; ++p) {
       const std::string abbr = dining_.abbreviation(p);
-      if (!abbreviations.insert(trim(abbr).empty() ? std::string() : abbr).second) listedBefore.insert(p);
+      if (!abbreviations.insert(trim(abbr).empty() ? std::string() : abbr).second) plan.listedBefore.insert(p);
     }
   }
+  return plan;
+}
+
+// How many resident visits the plan makes, for the progress shown.
+void PrintRun::planProgress(const PassPlan& plan, int residentFirst, int residentLast) {
+  planned_ = 0;
+  visited_ = 0;
+  for (int u = plan.unitFirst; u <= plan.unitLast; ++u) {
+    const NursingUnit* unit = env_.facility.unit(u);
+    const int last = plan.byMealOrder || !unit ? residentLast : std::min(residentLast, unit->maxBeds);
+    planned_ += std::max(0, last - residentFirst + 1);
+  }
+  planned_ *= static_cast<double>(plan.passNumbers.size()) * (plan.categories.last - plan.categories.first + 1);
+}
+
+void PrintRun::passLoops(int residentFirst, int residentLast) {
+  PassPlan plan = planPasses(residentFirst, residentLast);
+  workingResidentFirst_ = residentFirst;
+  workingResidentLast_ = residentLast;
+  planProgress(plan, residentFirst, residentLast);
 
   run_.CardCount = 1;
-  for (const int pass : passNumbers) {
+  for (const int pass : plan.passNumbers) {
     run_.PassNo = clamp16(pass);
-    const bool catchAll = pass == catchAllPass;
+    const bool catchAll = pass == plan.catchAllPass;
     bool onlyPass = false;
-    if (byLocation || model_.Check[3] == 1) {
-      run_.PassAbbr = singleResident_ && pass == passNumbers.back() ? "UKN" : dining_.abbreviation(pass);
-      if (byLocation && !dining_.exists()) {
+    if (plan.byLocation || model_.Check[3] == 1) {
+      run_.PassAbbr = singleResident_ && pass == plan.passNumbers.back() ? "UKN" : dining_.abbreviation(pass);
+      if (plan.byLocation && !dining_.exists()) {
         // Without a dining file no resident can be placed by location:
         // one pass prints everyone, once.
-        byDiningLocation_ = byLocation = false;
+        byDiningLocation_ = plan.byLocation = false;
         onlyPass = true;
       }
       // The catch-all pass has no location of its own and always runs.
-      if (!catchAll && listedBefore.count(pass)) continue;
+      if (!catchAll && plan.listedBefore.count(pass)) continue;
     }
-    const PassRules rules{byLocation && !byMealOrder, catchAll && byLocation, byCategory, singleResident_};
-    for (int category = categories.first; category <= categories.last; ++category) {
+    const PassRules rules{plan.byLocation && !plan.byMealOrder, catchAll && plan.byLocation, plan.byCategory,
+                          singleResident_};
+    for (int category = plan.categories.first; category <= plan.categories.last; ++category) {
       run_.CategoryNo = clamp16(category);
-      for (int u = unitFirst; u <= unitLast; ++u) {
-        run_.UnitNo = clamp16(u);
-        if (!selection_.openUnit(u)) {
-          if (!byMealOrder && (!fac.unit(u) || fac.unit(u)->maxBeds > 0))
-            report_.leaveOut({u, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
-          else if (byMealOrder)
-            report_.leaveOut({0, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
-          continue;
-        }
-        const int last = selection_.lastResident(residentLast);
-        const int from = run_.Step > 0 ? residentFirst : last;
-        const int to = run_.Step > 0 ? last : residentFirst;
-        for (int r = from; run_.Step > 0 ? r <= to : r >= to; r = run_.ResidentNo + run_.Step) {
-          run_.ResidentNo = clamp16(r);
-          residentStep(rules);
-          ++visited_;
-          hooks().processEvents();
-          if (stopped()) return;
-        }
-      }
+      for (int u = plan.unitFirst; u <= plan.unitLast; ++u)
+        if (!unitLoop(u, rules, residentFirst, residentLast)) return;
     }
     if (onlyPass) break;
   }
+}
+
+bool PrintRun::unitLoop(int u, const PassRules& rules, int residentFirst, int residentLast) {
+  run_.UnitNo = clamp16(u);
+  if (!selection_.openUnit(u)) {
+    const NursingUnit* unit = env_.facility.unit(u);
+    if (run_.MealOrder.empty() && (!unit || unit->maxBeds > 0))
+      report_.leaveOut({u, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
+    else if (!run_.MealOrder.empty())
+      report_.leaveOut({0, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
+    return true;
+  }
+  const int last = selection_.lastResident(residentLast);
+  const int from = run_.Step > 0 ? residentFirst : last;
+  const int to = run_.Step > 0 ? last : residentFirst;
+  for (int r = from; run_.Step > 0 ? r <= to : r >= to; r = run_.ResidentNo + run_.Step) {
+    run_.ResidentNo = clamp16(r);
+    residentStep(rules);
+    ++visited_;
+    hooks().processEvents();
+    if (stopped()) return false;
+  }
+  return true;
 }
 
 void PrintRun::residentStep(const PassRules& rules) {
