@@ -196,6 +196,19 @@ TEST_F(PrintRunTest, OneUnitAndOneResidentIgnoreMealOrderAndPassOptions) {
   EXPECT_FALSE(t.exists(mealOrderFilePath(facility)));
   EXPECT_TRUE(dialogs.shown().empty());
   EXPECT_EQ(host.exits, 0);
+  EXPECT_EQ(report.afterRun, AfterRun::StaysOpen);
+
+  // An automatic run over two residents stops once its first card is out
+  // and says the program ends, without the Exit action's save.
+  m.Text[20] = "";
+  m.Check[1] = 0;
+  m.ByDiningLocation = false;
+  m.LoopStep = 1;
+  m.Text[3] = "1";
+  facility.AutoPrint = true;
+  EXPECT_EQ(print(), "A#");
+  EXPECT_EQ(report.afterRun, AfterRun::Ends);
+  EXPECT_EQ(host.exits, 0);
 }
 
 TEST_F(PrintRunTest, CardDateIsConfirmedAndDaysRunFromTheirEndBackToFront) {
