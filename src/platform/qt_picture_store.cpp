@@ -1,6 +1,7 @@
 #include "platform/qt_picture_store.h"
 
 #include <QFile>
+#include <chrono>
 #include <system_error>
 
 #include "data/atomic_file.h"
@@ -21,6 +22,8 @@ std::string putInPlace(const fs::path& temp, const fs::path& path) {
   fs::remove(temp, ec);
   return reason;
 }
+
+const char* const kDocumentParts[] = {".TCrun.pdf.part", ".TCrunB.pdf.part", ".TCrunL.pdf.part", ".TCrunS.pdf.part"};
 
 }  // namespace
 
@@ -48,6 +51,11 @@ void QtPictureStore::Worker::wait() {
   changed_.wait(lock, [this] { return jobs_.empty() && !busy_; });
 }
 
+bool QtPictureStore::Worker::waitFor(int ms) {
+  std::unique_lock lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return jobs_.empty() && !busy_; });
+}
+
 void QtPictureStore::Worker::loop() {
   std::unique_lock lock(mutex_);
   for (;;) {
@@ -70,7 +78,7 @@ QtPictureStore::QtPictureStore() = default;
 
 QtPictureStore::~QtPictureStore() {
   wait();
-  dropTifs();
+  dropRunFiles();
 }
 
 void QtPictureStore::failed(const fs::path& file, const std::string& reason) {
@@ -83,9 +91,37 @@ std::vector<StoreFailure> QtPictureStore::takeFailures() {
   return std::exchange(failures_, {});
 }
 
-void QtPictureStore::wait() {
-  pictures_.wait();
-  documents_.wait();
+void QtPictureStore::wait(const Progress& progress) {
+  const auto tell = [&] {
+    if (!progress) return;
+    const int posted = jobsPosted_ / jobsPerPage_;
+    progress(std::min(posted, jobsDone_.load() / jobsPerPage_), posted);
+  };
+  Worker* const workers[] = {&pictures_, &mono_, &vectors_};
+  for (Worker* w : workers) {
+    while (!w->waitFor(progress ? 200 : 60000)) tell();
+  }
+  tell();
+  // One flush for every file put in place since the last wait.
+  fs::path folder;
+  {
+    std::lock_guard lock(failuresMutex_);
+    folder = std::exchange(unsynced_, {});
+  }
+  if (!folder.empty() && !syncFileSystem(folder)) failed(folder, "cannot flush the written files to the disk");
+}
+
+void QtPictureStore::dropRunFiles() {
+  dropTifs();
+  std::error_code ec;
+  for (Document& d : documents_) {
+    if (d.surface) {
+      d.surface->finish();
+      d.surface.reset();
+    }
+    if (!d.part.empty()) fs::remove(d.part, ec);
+    d = Document{};
+  }
 }
 
 void QtPictureStore::dropTifs() {
@@ -100,54 +136,116 @@ void QtPictureStore::dropTifs() {
 
 void QtPictureStore::clear(bool runFiles) {
   wait();
-  dropTifs();
+  dropRunFiles();
   runFiles_ = runFiles;
+  jobsPosted_ = 0;
+  jobsDone_ = 0;
+  // Without the run files the black-and-white page is not made.
+  jobsPerPage_ = runFiles ? 3 : 2;
 }
 
-void QtPictureStore::addPage(std::shared_ptr<const RecordedPage> page, const fs::path& jpg, const fs::path& pdf) {
-  pictures_.post([this, page, jpg] { drawPicture(*page, jpg); });
-  documents_.post([this, page, pdf] { drawPdf(*page, pdf); });
+void QtPictureStore::addPage(std::shared_ptr<const RecordedPage> page, const fs::path& jpg, const fs::path& pdf,
+                             int meal) {
+  {
+    std::lock_guard lock(failuresMutex_);
+    if (unsynced_.empty()) unsynced_ = jpg.parent_path();
+  }
+  jobsPosted_ += jobsPerPage_;
+  pictures_.post([this, page, jpg] {
+    drawPicture(*page, jpg);
+    jobDone();
+  });
+  vectors_.post([this, page, pdf, meal] {
+    drawPdf(*page, pdf, meal);
+    jobDone();
+  });
 }
 
 void QtPictureStore::drawPicture(const RecordedPage& page, const fs::path& jpg) {
-  const auto surface = QtSurface::screen(kPictureDpi);
-  surface->usePaperPens(page.printer);
-  replayPage(page, *surface);
-  const QImage image = surface->image();
+  QImage image;
+  {
+    const auto surface = QtSurface::screen(kPictureDpi);
+    surface->usePaperPens(page.printer);
+    replayPage(page, *surface);
+    image = surface->image();
+  }
+  // The black-and-white page is made from the same drawing on a thread of
+  // its own while this one goes on with the JPG.
+  if (runFiles_) {
+    const fs::path folder = jpg.parent_path();
+    mono_.post([this, image, folder] {
+      drawBlackWhite(image, folder);
+      jobDone();
+    });
+  }
+  const QByteArray bytes = TiffPages::jpeg(image);
   AtomicFile file(jpg);
-  if (file.failed())
-    failed(jpg, file.error());
-  else if (!image.save(QFile::decodeName(QByteArray::fromStdString(file.temporary().string())), "JPG", kJpgQuality))
-    failed(jpg, "cannot write the picture");
-  else if (!file.commit())
+  if (bytes.isEmpty())
+    failed(jpg, "cannot encode the picture");
+  else if (!file.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))) ||
+           !file.commit(false))
     failed(jpg, file.error());
   if (!runFiles_) return;
   // The run's TIF files grow beside the pages and get their names at the
   // end of the run.
-  if (!colour_) {
-    colour_ = std::make_unique<TiffPages>(TiffPages::Kind::Colour, jpg.parent_path() / ".TIFCards.tif.part");
-    blackWhite_ = std::make_unique<TiffPages>(TiffPages::Kind::BlackWhite, jpg.parent_path() / ".TIFBWCards.tif.part");
-  }
-  colour_->addPage(image);
+  if (!colour_) colour_ = std::make_unique<TiffPages>(TiffPages::Kind::Colour, jpg.parent_path() / ".TIFCards.tif.part");
+  QImage small = image.scaled(static_cast<int>(std::lround(image.width() * kColourTifDpi / kPictureDpi)),
+                              static_cast<int>(std::lround(image.height() * kColourTifDpi / kPictureDpi)),
+                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const int dotsPerMeter = static_cast<int>(std::lround(kColourTifDpi / 0.0254));
+  small.setDotsPerMeterX(dotsPerMeter);
+  small.setDotsPerMeterY(dotsPerMeter);
+  colour_->addPage(small);
+}
+
+void QtPictureStore::drawBlackWhite(const QImage& image, const fs::path& folder) {
+  if (!blackWhite_)
+    blackWhite_ = std::make_unique<TiffPages>(TiffPages::Kind::BlackWhite, folder / ".TIFBWCards.tif.part");
   blackWhite_->addPage(image);
 }
 
-void QtPictureStore::drawPdf(const RecordedPage& page, const fs::path& pdf) {
-  AtomicFile file(pdf);
-  if (file.failed()) {
-    failed(pdf, file.error());
-    return;
-  }
+void QtPictureStore::drawPdf(const RecordedPage& page, const fs::path& pdf, int meal) {
   {
-    const auto surface = QtSurface::pdf(file.temporary().string());
+    const auto surface = QtSurface::pdf(pdf.string(), 1200, false);
     surface->usePaperPens(page.printer);
     replayPage(page, *surface);
-    if (!surface->finish()) {
-      failed(pdf, "cannot write the PDF page");
-      return;
-    }
+    if (!surface->finish() || !surface->pdfWritten())
+      failed(pdf, surface->pdfError().empty() ? "cannot write the PDF page" : surface->pdfError());
   }
-  if (!file.commit()) failed(pdf, file.error());
+  if (!runFiles_) return;
+  addToDocument(0, page, pdf.parent_path());
+  if (meal >= 1 && meal <= 3) addToDocument(meal, page, pdf.parent_path());
+}
+
+void QtPictureStore::addToDocument(int meal, const RecordedPage& page, const fs::path& folder) {
+  Document& d = documents_[static_cast<size_t>(meal)];
+  if (!d.surface) {
+    d.part = folder / kDocumentParts[meal];
+    d.surface = QtSurface::pdf(d.part.string(), 1200, false);
+  }
+  // Each recording starts from a fresh page.
+  d.surface->NewPage();
+  d.surface->usePaperPens(page.printer);
+  replayPage(page, *d.surface);
+  ++d.pages;
+}
+
+std::string QtPictureStore::saveDocument(int meal, const fs::path& target) {
+  wait();
+  if (meal < 0 || meal > 3) return "no such document";
+  Document& d = documents_[static_cast<size_t>(meal)];
+  if (!d.surface || d.pages == 0) return "no page was stored";
+  std::string reason;
+  if (!d.surface->finish() || !d.surface->pdfWritten())
+    reason = d.surface->pdfError().empty() ? "cannot write the document" : d.surface->pdfError();
+  d.surface.reset();
+  // The document is on the disk before it takes its name.
+  if (reason.empty() && !syncFileSystem(d.part)) reason = "cannot flush it to the disk";
+  if (reason.empty()) reason = putInPlace(d.part, target);
+  std::error_code ec;
+  fs::remove(d.part, ec);
+  d = Document{};
+  return reason;
 }
 
 bool QtPictureStore::saveTifs(const fs::path& colour, const fs::path& blackWhite) {
@@ -156,12 +254,17 @@ bool QtPictureStore::saveTifs(const fs::path& colour, const fs::path& blackWhite
   const std::pair<std::unique_ptr<TiffPages>*, fs::path> files[] = {{&colour_, colour}, {&blackWhite_, blackWhite}};
   for (const auto& [tif, target] : files) {
     if (!*tif || (*tif)->pages() == 0) {
-      failed(target, "no page was stored");
+      failed(target, (*tif && !(*tif)->error().empty()) ? (*tif)->error() : "no page was stored");
       ok = false;
       continue;
     }
     if (!(*tif)->close()) {
       failed(target, (*tif)->error());
+      ok = false;
+      continue;
+    }
+    if (!syncFileSystem((*tif)->path())) {
+      failed(target, "cannot flush it to the disk");
       ok = false;
       continue;
     }

@@ -66,9 +66,10 @@ std::unique_ptr<QtSurface> QtSurface::printer(const std::string& queueName) {
   return s;
 }
 
-std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi) {
+std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi, bool durable) {
   std::unique_ptr<QtSurface> s(new QtSurface(Device::Pdf, dpi));
   s->path_ = path;
+  s->durable_ = durable;
   s->pdfFile_ = std::make_unique<AtomicFile>(path);
   if (s->pdfFile_->failed()) {
     s->failed_ = true;
@@ -386,7 +387,7 @@ void QtSurface::commitPdf() {
     pdfError_ = "the document was cut short (is the disk full?)";
     return;
   }
-  if (!pdfFile_->commit()) {
+  if (!pdfFile_->commit(durable_)) {
     failed_ = true;
     pdfError_ = pdfFile_->error();
     return;

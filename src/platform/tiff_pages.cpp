@@ -2,6 +2,8 @@
 
 #include <tiffio.h>
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <cmath>
 #include <vector>
 
@@ -20,16 +22,26 @@ QImage TiffPages::blackWhite(const QImage& image) {
   return image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::DiffuseDither);
 }
 
-bool TiffPages::addPage(const QImage& page) {
+QByteArray TiffPages::jpeg(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "jpg");
+  writer.setQuality(kJpegQuality);
+  if (!writer.write(image)) return {};
+  return bytes;
+}
+
+bool TiffPages::open() {
   if (!error_.empty()) return false;
-  if (page.isNull()) return fail("an empty page");
   if (!tif_) {
     tif_ = TIFFOpen(path_.c_str(), "w");
     if (!tif_) return fail("cannot create the file");
   }
-  const uint32_t width = static_cast<uint32_t>(page.width());
-  const uint32_t height = static_cast<uint32_t>(page.height());
-  const double dpi = page.dotsPerMeterX() > 0 ? page.dotsPerMeterX() * 0.0254 : 150;
+  return true;
+}
+
+void TiffPages::pageTags(uint32_t width, uint32_t height, double dpi) {
   TIFFSetField(tif_, TIFFTAG_IMAGEWIDTH, width);
   TIFFSetField(tif_, TIFFTAG_IMAGELENGTH, height);
   TIFFSetField(tif_, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
@@ -40,39 +52,55 @@ bool TiffPages::addPage(const QImage& page) {
   // The page count is unknown until the run ends; 0 says so.
   TIFFSetField(tif_, TIFFTAG_PAGENUMBER, static_cast<uint16_t>(pages_), static_cast<uint16_t>(0));
   TIFFSetField(tif_, TIFFTAG_SOFTWARE, "mealcards");
+}
 
-  bool ok = true;
-  if (kind_ == Kind::Colour) {
-    const QImage rgb = page.convertToFormat(QImage::Format_RGB888);
-    TIFFSetField(tif_, TIFFTAG_SAMPLESPERPIXEL, 3);
-    TIFFSetField(tif_, TIFFTAG_BITSPERSAMPLE, 8);
-    TIFFSetField(tif_, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-    TIFFSetField(tif_, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
-    TIFFSetField(tif_, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
-    TIFFSetField(tif_, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tif_, 0));
-    std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
-    for (uint32_t y = 0; ok && y < height; ++y) {
-      std::copy_n(rgb.constScanLine(static_cast<int>(y)), row.size(), row.begin());
-      ok = TIFFWriteScanline(tif_, row.data(), y, 0) >= 0;
-    }
-  } else {
-    const QImage mono = blackWhite(page);
-    // Fax pages are "1 is black"; the dithered image's colour table says
-    // which of its two indexes is black.
-    const bool zeroIsBlack = mono.colorCount() > 0 && qGray(mono.color(0)) < 128;
-    TIFFSetField(tif_, TIFFTAG_SAMPLESPERPIXEL, 1);
-    TIFFSetField(tif_, TIFFTAG_BITSPERSAMPLE, 1);
-    TIFFSetField(tif_, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
-    TIFFSetField(tif_, TIFFTAG_COMPRESSION, COMPRESSION_CCITTFAX4);
-    TIFFSetField(tif_, TIFFTAG_FILLORDER, FILLORDER_MSB2LSB);
-    TIFFSetField(tif_, TIFFTAG_ROWSPERSTRIP, height);
-    std::vector<uint8_t> row((width + 7) / 8);
-    for (uint32_t y = 0; ok && y < height; ++y) {
-      const uchar* bits = mono.constScanLine(static_cast<int>(y));
-      for (size_t i = 0; i < row.size(); ++i) row[i] = zeroIsBlack ? static_cast<uint8_t>(~bits[i]) : bits[i];
-      ok = TIFFWriteScanline(tif_, row.data(), y, 0) >= 0;
-    }
+bool TiffPages::addJpegPage(const QByteArray& jpeg, int width, int height, double dpi) {
+  if (!open()) return false;
+  if (jpeg.isEmpty() || width <= 0 || height <= 0) return fail("an empty page");
+  pageTags(static_cast<uint32_t>(width), static_cast<uint32_t>(height), dpi);
+  TIFFSetField(tif_, TIFFTAG_SAMPLESPERPIXEL, 3);
+  TIFFSetField(tif_, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(tif_, TIFFTAG_COMPRESSION, COMPRESSION_JPEG);
+  // A whole JPEG stream per strip, tables included, as the JPG file holds
+  // it: readers take a strip's own tables when the file has none.
+  TIFFSetField(tif_, TIFFTAG_JPEGTABLESMODE, 0);
+  TIFFSetField(tif_, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_YCBCR);
+  TIFFSetField(tif_, TIFFTAG_YCBCRSUBSAMPLING, 2, 2);
+  TIFFSetField(tif_, TIFFTAG_ROWSPERSTRIP, static_cast<uint32_t>(height));
+  const bool ok = TIFFWriteRawStrip(tif_, 0, const_cast<char*>(jpeg.constData()), jpeg.size()) == jpeg.size();
+  if (!ok || !TIFFWriteDirectory(tif_)) return fail("cannot write page " + std::to_string(pages_ + 1));
+  ++pages_;
+  return true;
+}
+
+bool TiffPages::addPage(const QImage& page) {
+  if (!open()) return false;
+  if (page.isNull()) return fail("an empty page");
+  const double dpi = page.dotsPerMeterX() > 0 ? page.dotsPerMeterX() * 0.0254 : 150;
+  if (kind_ == Kind::Colour) return addJpegPage(jpeg(page), page.width(), page.height(), dpi);
+
+  const uint32_t width = static_cast<uint32_t>(page.width());
+  const uint32_t height = static_cast<uint32_t>(page.height());
+  pageTags(width, height, dpi);
+  const QImage mono = blackWhite(page);
+  // Fax pages are "1 is black"; the dithered image's colour table says
+  // which of its two indexes is black.
+  const bool zeroIsBlack = mono.colorCount() > 0 && qGray(mono.color(0)) < 128;
+  TIFFSetField(tif_, TIFFTAG_SAMPLESPERPIXEL, 1);
+  TIFFSetField(tif_, TIFFTAG_BITSPERSAMPLE, 1);
+  TIFFSetField(tif_, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
+  TIFFSetField(tif_, TIFFTAG_COMPRESSION, COMPRESSION_CCITTFAX4);
+  TIFFSetField(tif_, TIFFTAG_FILLORDER, FILLORDER_MSB2LSB);
+  TIFFSetField(tif_, TIFFTAG_ROWSPERSTRIP, height);
+  // The page goes to the encoder whole: one call instead of a row at a time.
+  const size_t stride = (width + 7) / 8;
+  std::vector<uint8_t> bits(stride * height);
+  for (uint32_t y = 0; y < height; ++y) {
+    const uchar* row = mono.constScanLine(static_cast<int>(y));
+    uint8_t* out = bits.data() + stride * y;
+    for (size_t i = 0; i < stride; ++i) out[i] = zeroIsBlack ? static_cast<uint8_t>(~row[i]) : row[i];
   }
+  const bool ok = TIFFWriteEncodedStrip(tif_, 0, bits.data(), static_cast<tmsize_t>(bits.size())) >= 0;
   if (!ok || !TIFFWriteDirectory(tif_)) return fail("cannot write page " + std::to_string(pages_ + 1));
   ++pages_;
   return true;
