@@ -89,6 +89,7 @@ int runShowMeals(const GlobalOptions& options, const std::vector<std::string>& a
   request.MenuDay = *day;
   request.AlfMealNo = alfMeal.value_or(c.model.AlfMealNo >= 1 && c.model.AlfMealNo <= 3 ? c.model.AlfMealNo : 1);
   request.Portions = mealPortionStrings(dietFile, c.resident.DietCode);
+  request.ExcludeW = c.model.Check[6] == 1;  // "Exclude W" of the settings, as a run reads it
   MenuFiles files(&c.drives);
   const MealLines lines = LoadMealLines(c.resident, c.tables, c.facility, files, request);
   for (const std::string& missing : files.missing()) {

@@ -22,7 +22,7 @@ constexpr Test kTests[] = {
     [](const DietFacts& f) { return f.dietCode == 7 || f.dietCode == 8; },
     [](const DietFacts& f) { return f.dietCode == 9; },
     [](const DietFacts& f) { return renal(f.dietCode); },
-    [](const DietFacts& f) { return f.dietCode >= 31 && !renal(f.dietCode); },
+    [](const DietFacts& f) { return f.dietCode >= 31; },
     [](const DietFacts& f) { return f.thickened; },
     [](const DietFacts& f) { return f.enhanced; },
     [](const DietFacts& f) { return !f.thickened; },

@@ -5,9 +5,11 @@
 // The list and the tests are numbered one apart: entry "Mech" (index 1)
 // means test 2, "Enhanced Foods " (index 10) test 11. A run walks test
 // numbers, list index + 1, so that every entry selects the diets it names;
-// "ALL Diets by Category" (index 9) walks tests 1 to 9, which together hold
-// every diet code 1..200 once: test 9 ("Other Diets", code 31 and above)
-// leaves out the renal codes 60 and 70, which test 8 prints.
+// "ALL Diets by Category" (index 9) walks tests 1 to 9. Test 9 ("Other
+// Diets") takes every code from 31 up, the renal codes 60 and 70 included:
+// a kitchen printing "Other Diets" must not find its renal residents
+// without a card, so under "ALL Diets by Category" they print twice, with
+// the renal diets and again with the other diets.
 #pragma once
 
 #include <array>

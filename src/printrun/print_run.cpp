@@ -297,6 +297,7 @@ void PrintRun::passes() {
     if (userCards() && run_.CardsInJob > 0) {
       jobBreak();
       run_.CardsInJob = 0;
+      countPage();
     }
     if (!userCards() || run_.UserMealNo >= 3) break;
   }
@@ -522,7 +523,9 @@ void PrintRun::printUserCard() {
   card.PdfDriver = run_.PdfDriver;
   PrBM(*surface, card, UserCardSettings::fromModel(model_), run_.CardsInJob);
   countCard();
-  countPage();
+  // Several user cards share a page: it counts when it ends (here, after
+  // Cards Per Page cards, or at the break after each meal).
+  if (run_.CardsInJob == 0) countPage();
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
     env_.host.hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }

@@ -66,7 +66,7 @@ struct DamagedFile {
 struct UnitTally {
   int unit = 0;
   int cards = 0;          // cards drawn for the unit's residents
-  int pages = 0;          // pages (or, for user cards, cards) finished
+  int pages = 0;          // pages finished (user cards share theirs)
 };
 
 enum class RunEnd {

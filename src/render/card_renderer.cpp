@@ -219,6 +219,7 @@ MealLineRequest CardRenderer::mealRequest(const CardPage& page, int menuDay) con
   q.MenuDay = menuDay;
   if (q.MenuDay < 1) q.MenuDay = std::max(1, static_cast<int>(wholeFieldNumber(model_.Text[5])));
   q.AlfMealNo = page.alfMeal();
+  q.ExcludeW = model_.Check[6] == 1;
   return q;
 }
 

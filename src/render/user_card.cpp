@@ -45,8 +45,13 @@ void PrBM(Surface& surface, const UserCard& card, const UserCardSettings& settin
     surface.Print(text, true);
   };
 
-  if (CardsInJob == 0)
+  if (CardsInJob == 0) {
+    // A new page (or the run's first card) starts at the top of the sheet,
+    // wherever the cards before the break ended.
+    surface.CurrentX = 0;
+    surface.CurrentY = 0;
     for (int i = 0; i < settings.StartLines; ++i) surface.Print("", true);
+  }
 
   const int meal = card.UserMealNo >= 1 && card.UserMealNo <= 3 ? card.UserMealNo : 0;
   surface.Print(margin + kBanners[meal] + card.LocationLabel, true);

@@ -35,8 +35,9 @@ struct UserCard {
   std::string FontName = "Times New Roman";  // the main window's font
 };
 
-// Prints one card at the surface's current position. CardsInJob counts the
-// cards on the current page: start lines are printed before the first, and
+// Prints one card below the one before it. CardsInJob counts the cards on
+// the current page: the first starts at the top of the page after the
+// start lines, and
 // after CardsPerPage cards the page ends (or, on a PDF driver, the
 // document, so that each page becomes a file of its own) and the count
 // starts again.

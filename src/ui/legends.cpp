@@ -37,6 +37,11 @@ constexpr double kPictureSize = 1000, kLabelIndent = 200;
 }  // namespace
 
 void PrintDotLegend(Surface& p, const SettingsModel& m) {
+  // The rows run down to 14400 twips: a portrait letter sheet, whatever
+  // the cards printed before left the printer at (landscape is 12240 high).
+  p.SetPaper(kPaperLetter, kPortrait);
+  p.CurrentX = 0;
+  p.CurrentY = 0;
   p.FontName = "CB1";  // the font of Check28
   p.FontBold = true;
   p.FontSize = 26;
@@ -63,6 +68,8 @@ void PrintDotLegend(Surface& p, const SettingsModel& m) {
 }
 
 void PrintWatermarkLegend(Surface& p, const Controller& c) {
+  // Ten rows of 1400 twips from 400 down, labels below: portrait as well.
+  p.SetPaper(kPaperLetter, kPortrait);
   p.CurrentX = 1000;
   p.CurrentY = 100;
   p.Print(" Watermarks as of " + c.facility.SetupValues[1], true);

@@ -38,6 +38,12 @@ void EndWithSave(Controller& c) {
   c.EndProgram();
 }
 
+void Form_KeyEscape(Controller& c) {
+  c.model.CurrentSet = 1;
+  c.settingsFile.SaveSet(c.model);
+  c.EndProgram();
+}
+
 void SettingsButton_Click(Controller& c, int setNo) {
   if (setNo == 1) {
     Command4_Click(c);

@@ -33,8 +33,12 @@ void Command9_Click(Controller& c);
 void Command10_Click(Controller& c);
 void Command11_Click(Controller& c);
 
-// Ends the program however the caption reads (Escape, a stop without
-// question): saves, then ends.
+// Ends the program however the caption reads (a run over several
+// residents, a stop without question): saves as Exit does, then ends.
 void EndWithSave(Controller& c);
+
+// Escape anywhere in the window: saves set 1 as it stands, the select
+// filters kept (only Exit clears them), then ends the program.
+void Form_KeyEscape(Controller& c);
 
 }  // namespace mc

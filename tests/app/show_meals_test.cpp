@@ -2,12 +2,15 @@
 // gets on a cycle day for each card kind, read back by a real JSON parser.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/demo.h"
 
 namespace mc::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 class ShowMeals : public ::testing::Test {
  protected:
@@ -55,6 +58,43 @@ TEST_F(ShowMeals, NamesMissingMenusAndRejectsAWrongCommandLine) {
   for (const char* bad : {" --day x", " --day 0", " --day 1 --kind tray", " --day 1 --alf-meal 4", " --day 1 extra"})
     EXPECT_EQ(demo_->run("show-meals RS00101" + std::string(bad)).exitCode, 2) << bad;
   EXPECT_EQ(demo_->run("show-meals RS99999 --day 1").exitCode, 1);
+}
+
+// "Exclude W" (Check6, settings column 33) leaves out the menu records
+// flagged W, either case, wherever menus are built: show-meals takes the
+// settings' value, and so does a print of the set.
+TEST(ShowMealsWOption, ExcludeWTakesFlaggedRecordsOffEveryMenu) {
+  const Demo d;
+  const std::string show = shellQuote(MEALCARDS_BINARY) + " " + d.drives() + " show-meals RS00101 --day 1 --kind ";
+  const auto meals = [&](const std::string& kind, const std::string& filter) {
+    const CommandResult r = runShell("env -u MEALCARDS_DRIVES " + show + kind + " | jq -r " + shellQuote(filter));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    return r.out;
+  };
+  // Breakfast's select juice flagged "w"; supper's second choice of entree
+  // is flagged "W" in the demo's menus.
+  runShell("printf w | dd of=" + shellQuote(d.dnv("menus/smenuMGC/M1T1.MGC").string()) +
+           " bs=1 seek=681 conv=notrunc 2>/dev/null");
+  const std::string juices = ".MealText[0][1:3][]", entrees = ".MealText[2] | map(select(test(\"Enchiladas\"))) | length";
+  EXPECT_EQ(meals("select", juices), "4 oz Orange Juice*       \n3 oz Grape Juice         \n");
+  EXPECT_EQ(meals("select", entrees), "1\n");
+
+  const fs::path settings = d.dnv("setup/Mcardset.MGC");
+  for (int set : {1, 3})
+    runShell("printf 1 | dd of=" + shellQuote(settings.string()) + " bs=1 seek=" + std::to_string((set - 1) * 300 + 32) +
+             " conv=notrunc 2>/dev/null");
+  EXPECT_EQ(meals("select", juices), "4 oz Orange Juice*       \n2 Scrambled Eggs*        \n");
+  EXPECT_EQ(meals("select", entrees), "0\n");
+  EXPECT_EQ(meals("alf --alf-meal 1", ".AlfText | map(select(test(\"Grape\"))) | length"), "0\n");
+
+  // Settings button 3 prints the select menus with the option on.
+  const fs::path trace = d.file("trace.jsonl");
+  const CommandResult printed = d.run("--date 12-07-26 --pdf " + shellQuote(d.pdf.string()) + " --trace " +
+                                      shellQuote(trace.string()) + " print --set 3");
+  ASSERT_EQ(printed.exitCode, 0) << printed.err;
+  const std::string drawn = readFile(trace);
+  EXPECT_NE(drawn.find("Orange Juice"), std::string::npos);
+  EXPECT_EQ(drawn.find("Grape Juice"), std::string::npos);
 }
 
 }  // namespace

@@ -125,5 +125,27 @@ TEST(HelpAndVersion, VersionComesFromTheBuildAndBothWinOverACommand) {
   EXPECT_EQ(r.err, "");
 }
 
+// The demo facility generator, as the benchmarks and a developer call it.
+TEST(DemoGenerator, RefusesWrongOptionsAndUnitsItsSetupFileCannotHold) {
+  const TempDrives scratch;
+  const auto generate = [&](const std::string& args) {
+    return runShell("cd " + shellQuote(scratch.root().string()) + " && " + shellQuote(MEALCARDS_DEMO_GENERATOR) +
+                    " " + args);
+  };
+  const CommandResult help = generate("--help");
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("--residents M"), std::string::npos) << help.out;
+  for (const char* bad : {"", "gen --units", "gen --units 2 --residents", "gen --units 1 --residents 1000",
+                          "gen --units 100 --residents 5", "gen --units 2", "gen --residents 5",
+                          "gen --units two --residents 5", "gen --units 2x --residents 5", "gen other --units 1 --residents 1",
+                          "gen --size 3"}) {
+    const CommandResult r = generate(bad);
+    EXPECT_EQ(r.exitCode, 2) << bad;
+    EXPECT_NE(r.err.find("usage: make_demo_facility"), std::string::npos) << bad << ": " << r.err;
+  }
+  // Nothing was written: no folder "--help", "gen" or "other".
+  EXPECT_EQ(std::distance(fs::directory_iterator(scratch.root()), fs::directory_iterator()), 1);  // c
+}
+
 }  // namespace
 }  // namespace mc::test

@@ -180,6 +180,14 @@ TEST_F(PrintRunTest, ByMealAndUserCardsBreakTheJobAfterEachMeal) {
   EXPECT_EQ(print(), "bAbB/sAsB/#");
   m.PrinterName = "";
   EXPECT_EQ(print(), "bAbB#sAsB#");
+  // Each meal's cards start at the top of their own page.
+  std::vector<double> headings;
+  for (const TraceOp& op : opsOf(parseTrace(printerTrace.str()), "text"))
+    if (contains(op.text(), ">>>>> ")) headings.push_back(op["y"]);
+  ASSERT_EQ(headings.size(), 4u);
+  EXPECT_EQ(headings[2], headings[0]);
+  EXPECT_GT(headings[1], headings[0]);
+  EXPECT_NE(report.summary().back().find("(4 cards, 2 pages)"), std::string::npos) << report.summary().back();
 }
 
 TEST_F(PrintRunTest, OneUnitAndOneResidentIgnoreMealOrderAndPassOptions) {
@@ -320,18 +328,29 @@ TEST_F(PrintRunTest, AwayResidentsTubeFeedingAndUnusableDietCodes) {
   EXPECT_EQ(dialogs.shown()[0].text, "Resident Marked for H=Hospital or O=Out On Pass");
 }
 
-TEST_F(PrintRunTest, DietCategoriesFollowTheListAndAllPrintsEveryoneOnce) {
+TEST_F(PrintRunTest, DietCategoriesFollowTheListAndOtherDietsHoldsEveryCodeFrom31) {
   const char* codes[] = {"1", "2", "3", "4", "6", "7", "9", "60", "45", "0"};
   const char* names[] = {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel", "India", "Juliet"};
   for (int i = 0; i < 10; ++i) add(1, i + 1, {names[i], codes[i]});
+  add(2, 1, {"Kilo", "70", "RENAL"});
+  add(2, 2, {"Lima", "0", "REGULAR"});
+  test::ResidentFile().room("202").name("Lima, Pat").diet(1, "REGULAR", "0").diet(4, "RENAL", "60")
+      .dining("MDR", "MDR", "MDR").write(t, facility, "R202XYZ");  // code 60 moved up to the first place
+  add(2, 3, {"Mike", "200"});
+  add(2, 4, {"November", "31"});
+  m.Text[2] = "2";
   m.Check[1] = 1;
+  // The renal codes are other diets too: "ALL Diets by Category" prints
+  // them under both.
   const std::pair<int, const char*> lists[] = {
-      {9, "A#B#C#J#D#E#F#G#H#I#"} /* ALL by category */, {1, "B#"} /* Mech */, {7, "H#"} /* Renal */,
-      {8, "I#"} /* Other: the renal codes have their own entry */};
+      {9, "A#B#C#J#D#E#F#G#H#K#L#H#I#K#L#M#N#"} /* ALL by category */, {1, "B#"} /* Mech */,
+      {7, "H#K#L#"} /* Renal */, {8, "H#I#K#L#M#N#"} /* Other */};
   for (const auto& [list, printed] : lists) {
     m.List2 = list;
     EXPECT_EQ(print(), printed) << list;
   }
+  for (const LeftOutResident& r : report.leftOut)  // of "Other Diets", the last run
+    EXPECT_TRUE(r.file != "R108XYZ" && r.file != "R201XYZ" && r.file != "R202XYZ") << r.file << " " << r.detail;
 }
 
 // Everything the run did not print is named, by rule or by fault, and the

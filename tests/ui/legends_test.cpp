@@ -35,8 +35,16 @@ TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
   c.model.Label[5].Caption = "Smooth";
   dialogs.answerInput("Print Legends", "1");
   const std::string caption = c.model.Caption;
+  trace.SetPaper(kPaperLetter, kLandscape);  // as the last card left the printer
+  trace.CurrentY = 9000;
   Command3_Click(c);
   const auto all = ops();
+  // Every row is on the sheet, the heading at its top.
+  for (const auto& op : all) {
+    if (op.op == "circle") EXPECT_LE(op["y"] + op["r"], paper.page.height) << op["y"];
+    if (op.op == "text") EXPECT_LE(op["y"] + op["size"] * 20, paper.page.height) << op.text();
+  }
+  EXPECT_LT(test::textsOf(all, "Dot Color Legend").at(0)["y"], 1000);
   const auto circles = test::opsOf(all, "circle");
   ASSERT_EQ(circles.size(), 10u);
   EXPECT_EQ(circles[2]["color"], 0x123456);
@@ -51,8 +59,10 @@ TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
 TEST_F(Legends, WatermarksAreLabelledByNumberAndBreakThePageAsTheDeviceWants) {
   putWatermark(11);
   putWatermark(200);
+  trace.SetPaper(kPaperLetter, kLandscape);
   PrintWatermarkLegend(trace, c);
   auto all = ops();
+  EXPECT_LE(test::textsOf(all, "Wm # 200").at(0)["y"] + 240, paper.page.height);
   EXPECT_EQ(test::opsOf(all, "picture").size(), 2u);
   EXPECT_EQ(test::textsOf(all, "Wm # 11").size(), 1u);
   EXPECT_EQ(test::textsOf(all, " Watermarks as of 03-15-07").size(), 1u);

@@ -301,12 +301,12 @@ TEST_F(Window, TheNoteIsSavedAtEveryKeyAndTypingGoesOn) {
   EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 21), 1, 60), padCut("Soft foods", 60));
 }
 
-TEST_F(Window, EscapeSavesAndEnds) {
-  c->model.Check[21] = 1;
+TEST_F(Window, EscapeSavesAndEndsKeepingTheSelectFilter) {
+  c->model.Check[22] = 1;  // NonSelct: only Exit clears it
   form1->refresh();
   QTest::keyClick(child<QLineEdit>("Text16"), Qt::Key_Escape);  // from a field too
   EXPECT_TRUE(c->Ended);
-  EXPECT_EQ(set(1)[143], '0');
+  EXPECT_EQ(set(1)[231], '1');
 }
 
 TEST_F(Window, UpDownsColourHandlesAndTheYellowHiliteQuestion) {

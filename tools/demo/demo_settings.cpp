@@ -66,11 +66,12 @@ void writeSettings(const DriveMap& drives, const DemoOptions& options) {
   putRecord(drives, path, kLength, 4, baseSet(unitCount).at(25, "X").at(144, "1"));
   putRecord(drives, path, kLength, 5,
             baseSet(unitCount).at(296, "X010").field(220, 221, "1").field(222, 223, "1"));  // banner, border
-  // Plain-text cards on continuous stock: 4 spaces in, 12 lines of 240
-  // twips from line 2, three cards to a page, 12 point.
+  // Plain-text cards on continuous stock: 4 spaces in, 12 lines 120 twips
+  // apart from line 2, three cards to a page, 12 point: three cards of
+  // about 4,500 twips fit the portrait letter sheet.
   putRecord(drives, path, kLength, 6,
             baseSet(unitCount).at(34, "X").at(35, "111").field(38, 41, "4").field(42, 43, "12")
-                .field(44, 47, "240").field(48, 49, "2").field(50, 51, "3").field(52, 53, "12"));
+                .field(44, 47, "120").field(48, 49, "2").field(50, 51, "3").field(52, 53, "12"));
 
   // Shared options: the window's own colours, feeding skill printed, the
   // select menus' watermark label.

@@ -55,7 +55,7 @@ void writeSetup(const DriveMap& drives, const DemoOptions& options) {
   put(4, Rec(kLength).field(1, 29, kFacilityName));
   for (int u = 1; u <= unitCount; ++u) {
     char beds[8];
-    std::snprintf(beds, sizeof beds, "%3d", unitList[u - 1].maxBeds % 1000);
+    std::snprintf(beds, sizeof beds, "%3d", unitList[u - 1].maxBeds);
     put(4 + u, Rec(kLength).field(1, 3, beds).field(4, 23, unitList[u - 1].name));
   }
   for (int f = 1; f <= kFolderCount; ++f) put(4 + unitCount + f, Rec(kLength).field(1, 32, folder(f)));

@@ -459,7 +459,7 @@ QImage MainWindow::previewImage() const { return screen_.image(); }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    act([this] { EndWithSave(c_); });
+    act([this] { Form_KeyEscape(c_); });
     return;
   }
   QWidget::keyPressEvent(event);
