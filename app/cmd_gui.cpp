@@ -5,14 +5,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
+#include <QSettings>
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "app_context.h"
 #include "data/card_date.h"
 #include "data/text.h"
+#include "facility_folder.h"
 #include "ui/program_startup_steps.h"
 #include "ui/run_lock.h"
 #include "ui/window/easy_overlay_window.h"
@@ -38,6 +45,37 @@ bool saveGrab(QWidget& widget, const QString& path) {
   if (picture.save(path, "PNG")) return true;
   std::cerr << "mealcards: cannot write " << path.toStdString() << '\n';
   return false;
+}
+
+constexpr const char* kGeometryKey = "window/geometry";
+
+// The program's own icon (the menu entry's), until a facility's icon file
+// replaces it on the main window.
+QIcon programIcon() {
+  QIcon icon;
+  for (int size : {32, 64, 256}) icon.addFile(QStringLiteral(":/icons/mealcards-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+// The window's first size on a screen: all of its room but what a title
+// bar and the frame take, up to the size that shows the preview page at
+// full size and every setting without scrolling.
+QSize firstSize(const QWidget& window, const QRect& room) {
+  return (room.size() - QSize(12, 36)).boundedTo(QSize(1800, 1150)).expandedTo(window.minimumSizeHint());
+}
+
+// Runs a step that says on stderr why the program cannot go on; a window
+// started from the menu has no terminal, so the person is shown it too.
+int toldInTheWindow(bool window, const std::function<int()>& step) {
+  std::ostringstream said;
+  std::streambuf* terminal = std::cerr.rdbuf(said.rdbuf());
+  const int code = step();
+  std::cerr.rdbuf(terminal);
+  std::cerr << said.str();
+  if (window && code != kExitOk && !said.str().empty())
+    QMessageBox::critical(nullptr, QStringLiteral("Meal Cards"),
+                          QString::fromStdString(said.str()).remove(QStringLiteral("mealcards: ")).trimmed());
+  return code;
 }
 
 // Sends what is still open; a window that printed nothing has nothing to
@@ -70,10 +108,26 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   static char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
   QApplication::setApplicationName("mealcards");
+  QApplication::setOrganizationName("mealcards");
+  QApplication::setWindowIcon(programIcon());
+
+  // The command line's facility first; a window started from the menu
+  // without one uses the folder of its last start, else asks for one.
+  GlobalOptions facility = options;
+  if (facility.drives.empty()) {
+    const auto folder = rememberedOrChosenFacility(screenshots.empty());
+    if (!folder) return fail("no facility folder: give --drives DIR or set MEALCARDS_DRIVES, or choose one in the window");
+    facility.drives = *folder;
+  }
 
   window::QtDialogs shownDialogs;
-  auto context = AppContext::create(options, screenshots.empty() ? &shownDialogs : nullptr, true);
-  if (!context) return kExitFailed;
+  std::unique_ptr<AppContext> context;
+  if (const int code = toldInTheWindow(screenshots.empty(), [&] {
+        context = AppContext::create(facility, screenshots.empty() ? &shownDialogs : nullptr, true);
+        return context ? kExitOk : kExitFailed;
+      });
+      code != kExitOk)
+    return code;
   Controller& c = context->controller;
   c.lockWaitSeconds = std::min(runLockWaitSeconds(), kWindowLockWaitSeconds);
 
@@ -84,6 +138,14 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
 
   window::MainWindow form1(c, *context->devices.screenPage());
   form1.saveWhenLeft = screenshots.empty();
+  // The size it had when last closed; the pictures show it on a laptop's
+  // 1366 x 740 of room, whatever screen takes them.
+  QSettings remembered;
+  if (!screenshots.empty())
+    form1.resize(firstSize(form1, QRect(0, 0, 1366, 740)));
+  else if (!form1.restoreGeometry(remembered.value(kGeometryKey).toByteArray()))
+    form1.setGeometry(QRect(form1.screen()->availableGeometry().topLeft(),
+                            firstSize(form1, form1.screen()->availableGeometry())));
   ProgramStartupSteps steps(!screenshots.empty());
   if (screenshots.empty()) form1.show();
   const StartupOutcome outcome = context->startUp(steps);
@@ -91,7 +153,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
     std::cerr << "mealcards: " << kAutoPrintLeftNote << '\n';
   if (!c.startupError.empty()) std::cerr << "mealcards: " << c.startupError << '\n';
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
-    return context->reportStop(outcome);
+    return toldInTheWindow(screenshots.empty(), [&] { return context->reportStop(outcome); });
   if (outcome == StartupOutcome::Ended) return finishOutput(c);
   form1.refresh();
   form1.show();
@@ -108,6 +170,11 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   }
   QObject::connect(&form1, &window::MainWindow::ended, &app, &QApplication::quit, Qt::QueuedConnection);
   app.exec();
+  remembered.setValue(kGeometryKey, form1.saveGeometry());
+  remembered.sync();
+  if (remembered.status() != QSettings::NoError)
+    std::cerr << "mealcards: cannot write " << remembered.fileName().toStdString()
+              << ": the window's size is not remembered\n";
   return finishOutput(c);
 }
 

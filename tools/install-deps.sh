@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-liberation2 fontconfig librsvg2-bin desktop-file-utils man-db
   xvfb xauth poppler-utils zbar-tools cups printer-driver-cups-pdf jq
+  at-spi2-core python3-pyatspi dbus-x11
 )
 
 missing=()

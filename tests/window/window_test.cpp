@@ -3,6 +3,7 @@
 // by byte, and what the preview shows.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QInputDialog>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTimer>
+#include <cmath>
 #include <memory>
 
 #include "data/text.h"
@@ -192,6 +194,52 @@ TEST_F(Window, ADotColourChangedShowsAtOnceAndIsSavedOnlyWithTheNextSave) {
   EXPECT_EQ(settings(), before);
   QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
   EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 11), 21, 30), padCut(" 1193046", 10));
+}
+
+// The contrast ratio of two screen colours (1 to 21).
+double contrast(const QColor& a, const QColor& b) {
+  auto lum = [](const QColor& c) {
+    auto ch = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * ch(c.redF()) + 0.7152 * ch(c.greenF()) + 0.0722 * ch(c.blueF());
+  };
+  const double x = lum(a), y = lum(b);
+  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+TEST_F(Window, EveryDotAndStripReadsOnItsColourEvenOnesChosenDark) {
+  dialogs.answerColor(0x400000);  // dark blue for the regular dot
+  QTest::mouseClick(child<QLabel>("Label2"), Qt::LeftButton);
+  for (int n : {2, 4, 5, 7, 9, 17, 18, 19, 20, 13, 14, 15, 16}) {
+    const QPalette p = child<QLabel>(("Label" + std::to_string(n)).c_str())->palette();
+    EXPECT_GE(contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)), 4.5) << "Label" << n;
+  }
+}
+
+TEST_F(Window, FitsALaptopScreenWithEveryCaptionWhole) {
+  // 1366 x 768 less a desktop panel and the window's title bar and frame.
+  const QSize room(1354, 704);
+  ASSERT_LE(form1->minimumSizeHint().width(), room.width());
+  ASSERT_LE(form1->minimumSizeHint().height(), room.height());
+  form1->resize(room);
+  QApplication::processEvents();
+  EXPECT_EQ(form1->size(), room);
+  int seen = 0;
+  for (QWidget* w : form1->findChildren<QWidget*>()) {
+    const auto* button = qobject_cast<QAbstractButton*>(w);
+    const bool captioned = (button && !button->text().isEmpty()) || (qobject_cast<QLabel*>(w) && w->objectName() != "Picture1");
+    if (!captioned || !w->isVisibleTo(form1.get())) continue;
+    ++seen;
+    EXPECT_GE(w->width(), w->minimumSizeHint().width()) << w->objectName().toStdString();
+    EXPECT_GE(w->height(), w->minimumSizeHint().height()) << w->objectName().toStdString();
+  }
+  EXPECT_GT(seen, 100);
+  // The captions of the ranges carry their Alt keys to the fields; a
+  // caption without a field shows no "&".
+  EXPECT_EQ(child<QLabel>("Label3")->buddy(), child<QLineEdit>("Text3"));
+  for (QLabel* l : form1->findChildren<QLabel*>()) {
+    if (l->buddy()) continue;
+    EXPECT_FALSE(l->text().contains('&')) << l->objectName().toStdString();
+  }
 }
 
 TEST_F(Window, ExitDuringARunAnsweredNoKeepsTheRunWithTheFiltersSaved) {

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "data/text.h"
 
@@ -22,12 +23,48 @@ int32_t fromQColor(const QColor& color) {
   return static_cast<int32_t>(color.red() | (color.green() << 8) | (color.blue() << 16));
 }
 
+namespace {
+
+// Relative luminance of a colour on the screen (sRGB), 0 black to 1 white.
+double luminance(const QColor& c) {
+  auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+}  // namespace
+
+QColor readableOn(const QColor& background) {
+  // The contrast ratio of each against the background: (L1 + 0.05) / (L2 + 0.05).
+  const double l = luminance(background);
+  return (1.05 / (l + 0.05)) > ((l + 0.05) / 0.05) ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+void showCaption(QLabel* label, const QString& caption) {
+  if (label->buddy()) {
+    label->setText(caption);
+    return;
+  }
+  QString shown;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    shown += caption[i];
+  }
+  label->setText(shown);
+}
+
 void paintBackground(QWidget* widget, int32_t bgr) {
   QPalette palette = widget->palette();
   const QColor color = toQColor(bgr);
+  const QColor text = readableOn(color);
   palette.setColor(QPalette::Window, color);
   palette.setColor(QPalette::Base, color);
   palette.setColor(QPalette::Button, color);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::ButtonText, text);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }

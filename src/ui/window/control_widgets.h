@@ -23,8 +23,16 @@ std::string typedText(const QString& text);
 // 0x00BBGGRR, as the settings file holds colours, to and from Qt.
 QColor toQColor(int32_t bgr);
 int32_t fromQColor(const QColor& color);
-// Paints the widget's background (and a text field's base) in a colour.
+// Paints the widget's background (and a text field's base) in a colour,
+// with its text in black or white, whichever reads better on it: the
+// settings give only the background, and a dark one must not swallow
+// dark text.
 void paintBackground(QWidget* widget, int32_t bgr);
+// Black or white, whichever contrasts more with the colour.
+QColor readableOn(const QColor& background);
+// A caption as a label shows it: with a buddy its "&" marks the Alt key;
+// without one the "&" is dropped ("&&" stays one "&"), as no key goes with it.
+void showCaption(QLabel* label, const QString& caption);
 
 class ClickLabel : public QLabel {
   Q_OBJECT

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "data/text.h"
 #include "platform/qt_surface.h"
@@ -104,7 +105,7 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
   picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picture2_->setWidget(picture1_);
   picture2_->setWidgetResizable(false);
-  picture2_->setMinimumSize(760, 430);
+  picture2_->setMinimumSize(420, 260);
   picture2_->horizontalScrollBar()->setObjectName("HScroll1");
   picture2_->verticalScrollBar()->setObjectName("VScroll1");
   picture1_->installEventFilter(this);
@@ -112,39 +113,57 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
   for (QScrollBar* bar : {picture2_->horizontalScrollBar(), picture2_->verticalScrollBar()})
     connect(bar, &QScrollBar::actionTriggered, this, [this] { act([this] { Preview_Click(c_); }); });
 
-  // Left: the preview with what shapes the page below it; right: what to
-  // print, the settings sets and the card's features.
+  // Left: the preview with the dot and strip colours below it; right: every
+  // setting, in a side that scrolls, so that the window fits a laptop's
+  // screen without squashing a group or cutting a caption.
   auto* left = new QVBoxLayout;
   left->addLayout(top);
   left->addWidget(picture2_, 1);
-  left->addWidget(makeGroup(Group::DotsAndStrips, 9));
-  auto* pageRow = new QHBoxLayout;
-  pageRow->addWidget(makeGroup(Group::PageGeometry, 5));
-  pageRow->addWidget(makeGroup(Group::TrayByMeal, 2));
-  pageRow->addStretch(1);
-  left->addLayout(pageRow);
-  auto* printRow = new QHBoxLayout;
-  for (auto [group, columns] : {std::pair{Group::AlfMenus, 3}, {Group::BarCode, 3}, {Group::Fonts, 2}})
-    printRow->addWidget(makeGroup(group, columns));
-  printRow->addStretch(1);
-  left->addLayout(printRow);
+  left->addWidget(makeGroup(Group::DotsAndStrips, 7));
 
-  auto* right = new QGridLayout;
-  right->addWidget(makeGroup(Group::Ranges, 3), 0, 0);
-  right->addWidget(makeGroup(Group::CardKind, 2), 0, 1);
-  right->addWidget(makeGroup(Group::Selection, 2), 1, 0);
-  right->addWidget(makeGroup(Group::DatesAndOrder, 1), 1, 1);
-  right->addWidget(makeGroup(Group::Output, 1), 2, 0, 1, 2);
-  right->addWidget(makeGroup(Group::SettingsButtons, 4), 3, 0, 1, 2);
-  right->addWidget(makeGroup(Group::CardFeatures, 4), 4, 0, 1, 2);
-  right->addWidget(makeGroup(Group::Programs, 3), 5, 0, 1, 2);
-  right->setRowStretch(6, 1);
+  auto* settings = new QWidget;
+  settings->setObjectName("SettingsSide");
+  auto* right = new QVBoxLayout(settings);
+  right->setContentsMargins(0, 0, 4, 0);
+  // Rows of their own, so that a wide group beside a narrow one does not
+  // widen the groups of the other rows.
+  const auto row = [&](std::initializer_list<std::pair<Group, int>> groups) {
+    auto* line = new QHBoxLayout;
+    for (auto [group, columns] : groups) line->addWidget(makeGroup(group, columns));
+    right->addLayout(line);
+  };
+  row({{Group::Ranges, 3}, {Group::CardKind, 2}});
+  row({{Group::Selection, 2}, {Group::DatesAndOrder, 1}});
+  row({{Group::Output, 1}});
+  row({{Group::SettingsButtons, 4}});
+  row({{Group::CardFeatures, 3}});
+  row({{Group::PageGeometry, 3}});
+  row({{Group::TrayByMeal, 2}, {Group::Fonts, 2}});
+  row({{Group::AlfMenus, 3}});
+  row({{Group::BarCode, 3}});
+  row({{Group::Programs, 3}});
+  right->addStretch(1);
+  settingsSide_ = new QScrollArea;
+  settingsSide_->setObjectName("SettingsScroll");
+  settingsSide_->setWidget(settings);
+  settingsSide_->setWidgetResizable(true);
+  settingsSide_->setFrameShape(QFrame::NoFrame);
+  settingsSide_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // As wide as its groups with the scroll bar beside them: the side scrolls
+  // up and down, never sideways.
+  settingsSide_->setMinimumWidth(settings->minimumSizeHint().width() +
+                                 settingsSide_->verticalScrollBar()->sizeHint().width());
+  settingsSide_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
   auto* root = new QHBoxLayout(this);
+  root->setContentsMargins(6, 6, 6, 6);
   root->addLayout(left, 1);
-  root->addLayout(right);
+  root->addWidget(settingsSide_);
 
   for (const ControlSpec& entry : controls()) wire(entry);
+  // The range captions name the fields beside them; their Alt keys go there.
+  for (auto [label, field] : {std::pair{1, 1}, {3, 3}, {6, 5}, {8, 7}}) label_[label]->setBuddy(text_[field]);
+  label_[21]->setBuddy(combo1_);
 
   overlay_ = new EasyOverlayWindow(*this);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -271,7 +290,11 @@ void MainWindow::wire(const ControlSpec& entry) {
     }
     case Kind::Check: {
       RightCheckBox* box = check_[n];
-      connect(box, &QCheckBox::clicked, this, [this, n](bool on) {
+      // Every change a person makes toggles the box, with the mouse, the
+      // space bar or a screen reader's "toggle" alike; the window's own
+      // refresh does not count.
+      connect(box, &QCheckBox::toggled, this, [this, n](bool on) {
+        if (refreshing_) return;
         c_.model.Check[n] = on ? 1 : 0;
         act([this, n] { Check_Click(c_, n); });
       });
@@ -279,7 +302,16 @@ void MainWindow::wire(const ControlSpec& entry) {
       break;
     }
     case Kind::Option:
-      connect(option_[n], &QRadioButton::clicked, this, [this, n] { act([this, n] { Option_Click(c_, n); }); });
+      // Chosen by a click, a key or a screen reader (which only toggles);
+      // a click on the option already chosen reacts too, though nothing
+      // toggles.
+      connect(option_[n], &QRadioButton::toggled, this, [this, n](bool on) {
+        if (on && !refreshing_) act([this, n] { Option_Click(c_, n); });
+      });
+      connect(option_[n], &QRadioButton::pressed, this, [this, n] { pressedWhileChosen_ = option_[n]->isChecked(); });
+      connect(option_[n], &QRadioButton::clicked, this, [this, n] {
+        if (std::exchange(pressedWhileChosen_, false)) act([this, n] { Option_Click(c_, n); });
+      });
       break;
     case Kind::Label: {
       ClickLabel* l = label_[n];
@@ -395,7 +427,7 @@ void MainWindow::refresh() {
     if (option_[n]) option_[n]->setChecked(m.Option[n]);
   for (int n = 1; n <= 21; ++n) {
     if (!label_[n] || n == 10) continue;
-    label_[n]->setText(shownText(m.Label[n].Caption));
+    showCaption(label_[n], shownText(m.Label[n].Caption));
     if (isDotLabel(n) || (n >= 13 && n <= 16)) paintBackground(label_[n], m.Label[n].BackColor);
   }
   label_[10]->setText(shownText(c_.resident.NameLine + " "));

@@ -93,8 +93,10 @@ class MainWindow : public QWidget {
   QComboBox* combo1_ = nullptr;
   QListWidget* list2_ = nullptr;
   QScrollArea* picture2_ = nullptr;
+  QScrollArea* settingsSide_ = nullptr;
   QLabel* picture1_ = nullptr;
   bool refreshing_ = false;
+  bool pressedWhileChosen_ = false;  // the option pressed was chosen already
   bool endAnnounced_ = false;
   bool waitingNextRes_ = false;
   bool iconSet_ = false;
