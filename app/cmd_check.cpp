@@ -10,14 +10,13 @@
 #include "data/text.h"
 #include "offscreen_application.h"
 #include "printrun/print_run.h"
+#include "printrun/run_report_json.h"
 #include "ui/preflight.h"
 #include "ui/program_startup_steps.h"
 
 namespace mc::app {
 
 namespace {
-
-inline constexpr int kExitFound = 3;
 
 // Start-up as the program runs it, but without its preview run and without
 // acting on the auto-print marker: the check is about the print to come.
@@ -29,73 +28,21 @@ class CheckSteps : public ProgramStartupSteps {
 
 class StartupFindings : public FileProblems {
  public:
-  void report(const FileProblem& problem) override { found.push_back(problem); }
-  std::vector<FileProblem> found;
+  void report(const FileProblem& problem) override { found.push_back({problem.path, problem.detail, problem.where}); }
+  std::vector<RunProblem> found;
 };
 
-std::string utf8(std::string_view cp1252) { return cp1252ToUtf8(cp1252); }
-
-std::string jsonArray(const std::vector<std::string>& items) {
-  std::string out = "[";
-  for (const std::string& item : items) out += (out.size() > 1 ? "," : "") + item;
-  return out + "]";
-}
-
-std::string compact(const JsonObject& o) {
-  std::string s = o.str();
-  std::string out;
-  for (char ch : s)
-    if (ch != '\n') out += ch;
-  return out;
-}
-
-std::string toJson(const PreflightReport& r) {
+// The run report's keys, as print --report writes them, and the check's own.
+std::string toJson(const PreflightReport& r, int exitStatus) {
   JsonObject settings;
-  for (const auto& [label, value] : r.settings) settings.text(label, utf8(value));
-
-  std::vector<std::string> units;
-  for (const UnitTally& t : r.run.units) {
-    std::vector<std::string> files;
-    for (const std::string& f : r.residentsOf(t.unit)) files.push_back(jsonQuote(utf8(f)));
-    units.push_back(compact(JsonObject()
-                                .number("unit", t.unit)
-                                .raw("residents", jsonArray(files))
-                                .number("cards", t.cards)
-                                .number("pages", t.pages)));
-  }
-  std::vector<std::string> leftOut;
-  for (const LeftOutResident& l : r.run.leftOut)
-    leftOut.push_back(compact(JsonObject()
-                                  .number("unit", l.unit)
-                                  .number("place", l.place)
-                                  .text("file", utf8(l.file))
-                                  .text("name", utf8(l.name))
-                                  .text("reason", reasonText(l.reason))
-                                  .boolean("fault", isFault(l.reason))
-                                  .text("detail", utf8(l.detail))));
-  std::vector<std::string> warnings;
-  for (const CardWarning& w : r.run.warnings)
-    warnings.push_back(compact(JsonObject()
-                                   .number("unit", w.unit)
-                                   .number("place", w.place)
-                                   .text("file", utf8(w.file))
-                                   .text("name", utf8(w.name))
-                                   .text("warning", utf8(w.warning))));
-  std::vector<std::string> files;
-  for (const FileProblem& p : r.files)
-    files.push_back(compact(
-        JsonObject().text("path", utf8(p.path)).text("problem", faultText(p.fault)).text("detail", utf8(p.detail))));
-
-  return JsonObject()
+  for (const auto& [label, value] : r.settings) settings.text(label, cp1252ToUtf8(value));
+  std::string inForce;
+  for (char ch : settings.str())
+    if (ch != '\n') inForce += ch;
+  return runReportJson(r.run, exitStatus)
       .text("action", r.action)
       .number("findings", r.findings())
-      .raw("settings", compact(settings))
-      .raw("units", jsonArray(units))
-      .number("cards", r.run.cards())
-      .number("pages", r.run.pages())
-      .raw("leftOut", jsonArray(leftOut))
-      .raw("warnings", jsonArray(warnings))
-      .raw("files", jsonArray(files))
+      .raw("settings", inForce)
       .str();
 }
 
@@ -133,18 +80,29 @@ int runCheck(const GlobalOptions& options, const std::vector<std::string>& args)
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->reportStop(outcome);
 
+  if (!c.startupError.empty()) {
+    // Print would refuse here (a damaged settings file): nothing to walk.
+    std::cerr << "mealcards: " << c.startupError << '\n';
+    PreflightReport refused;
+    refused.action = setNo ? "settings button " + std::to_string(setNo) + ", then Print" : "Print ALL Tray Cards";
+    refused.run.end = RunEnd::NotStarted;
+    refused.run.problemsMetBefore(startup.found);
+    if (json)
+      std::cout << toJson(refused, kExitFound);
+    else
+      for (const std::string& line : refused.text()) std::cout << cp1252ToUtf8(line) << '\n';
+    return kExitFound;
+  }
   PreflightReport report = Preflight(c, setNo, context->dialogs);
-  for (const FileProblem& p : startup.found) {
-    bool seen = false;
-    for (const FileProblem& q : report.files) seen = seen || (q.path == p.path && q.fault == p.fault);
-    if (!seen) report.files.push_back(p);
-  }
+  // As print does: what start-up met leads the run's list.
+  report.run.problemsMetBefore(startup.found);
+  const int exitStatus = report.findings() > 0 ? kExitFound : kExitOk;
   if (json) {
-    std::cout << toJson(report);
+    std::cout << toJson(report, exitStatus);
   } else {
-    for (const std::string& line : report.text()) std::cout << utf8(line) << '\n';
+    for (const std::string& line : report.text()) std::cout << cp1252ToUtf8(line) << '\n';
   }
-  return report.findings() > 0 ? kExitFound : kExitOk;
+  return exitStatus;
 }
 
 const CommandRegistration check("check",

@@ -3,6 +3,7 @@
 // start-up, both windows are written as pictures, and the program leaves
 // without saving anything (no display is needed for that).
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
@@ -17,6 +18,7 @@
 #include <sstream>
 
 #include "app_context.h"
+#include "data/atomic_file.h"
 #include "data/card_date.h"
 #include "data/text.h"
 #include "facility_folder.h"
@@ -42,8 +44,16 @@ bool saveGrab(QWidget& widget, const QString& path) {
   painter.drawText(QRect(8, 0, inside.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft, widget.windowTitle());
   painter.drawPixmap(0, bar, inside);
   painter.end();
-  if (picture.save(path, "PNG")) return true;
-  std::cerr << "mealcards: cannot write " << path.toStdString() << '\n';
+  // Written as every file of ours: whole, and only as a file.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  std::string error = "the picture could not be encoded";
+  if (picture.save(&buffer, "PNG") &&
+      writeFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                          &error))
+    return true;
+  std::cerr << "mealcards: cannot write " << path.toStdString() << ": " << error << '\n';
   return false;
 }
 
@@ -130,6 +140,12 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
     return code;
   Controller& c = context->controller;
   c.lockWaitSeconds = std::min(runLockWaitSeconds(), kWindowLockWaitSeconds);
+  // Pictures of the window change nothing: start-up's writes (the lock of
+  // its preview run, backup copies, settings, picture conversions) are
+  // kept in memory, while the preview still shows the pictures it draws.
+  if (!screenshots.empty()) c.drives.setDryRun(true, true);
+  // Print jobs the queue did not take are shown after each run.
+  c.showFailedJobs = screenshots.empty();
 
   // The printer: --pdf or --printer for the whole program run, else the
   // queue chosen in Combo1.
@@ -147,6 +163,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
     form1.setGeometry(QRect(form1.screen()->availableGeometry().topLeft(),
                             firstSize(form1, form1.screen()->availableGeometry())));
   ProgramStartupSteps steps(!screenshots.empty());
+  steps.offerDefaults = screenshots.empty();
   if (screenshots.empty()) form1.show();
   const StartupOutcome outcome = context->startUp(steps);
   if (c.autoPrintLeft)
@@ -158,6 +175,14 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   form1.refresh();
   form1.show();
   form1.refresh();  // the overlay is placed in front of the window once it has its size
+  c.showRunProblems = screenshots.empty();
+  if (screenshots.empty() && !context->problems.met().empty()) {
+    // What start-up met (a damaged sample resident, a missing name table)
+    // is said before anyone prints.
+    std::string text = "Start-up found problems; cards printed now may be incomplete:";
+    for (const RunProblem& p : context->problems.met()) text += "\r\n" + p.shown() + " " + p.what;
+    shownDialogs.message(text, Buttons::Ok, "Problems Found");
+  }
   if (qEnvironmentVariableIsSet("MEALCARDS_STARTUP_TIME"))
     std::cerr << "mealcards: the window was up after " << clock.elapsed() << " ms\n";
 

@@ -34,8 +34,10 @@ int runPreview(const GlobalOptions& options, const std::vector<std::string>& arg
     return fail("the default resident's data file " +
                 cp1252ToUtf8(residentDataPath(c.facility, c.facility.defaultResidentFile)) +
                 " is missing: there is nothing to preview");
-  if (!context->devices.screenPage()->savePng(png)) return fail("cannot write " + png);
-  return kExitOk;
+  std::string error;
+  if (!context->devices.screenPage()->savePng(png, &error)) return fail("cannot write " + png + ": " + error);
+  // Drawn, but from files named on stderr as missing or damaged.
+  return context->problems.met().empty() ? kExitOk : kExitProblems;
 }
 
 const CommandRegistration preview("preview", "preview --png FILE   start-up, then its preview of the default resident as PNG",

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app_context.h"
@@ -17,7 +19,9 @@
 #include "offscreen_application.h"
 #include "platform/qpdf_merger.h"
 #include "platform/qt_picture_store.h"
+#include "data/atomic_file.h"
 #include "printrun/print_run.h"
+#include "printrun/run_report_json.h"
 #include "terminal_progress.h"
 #include "ui/easy_overlay.h"
 #include "ui/main_actions.h"
@@ -28,17 +32,27 @@ namespace mc::app {
 
 namespace {
 
-// The run's summary on stderr, and the exit code it calls for: residents
-// left out for a fault are named but the run went through (0); a run that
-// printed nothing, or an output not written completely, is a failure (1).
-// The files of ours that could not be written count as failed outputs.
+// The run's summary on stderr, and the exit code it calls for: a run that
+// printed nothing, or an output not written completely, is a failure (1);
+// one that printed with anything on its list of problems (residents left
+// out for a fault, cards with a warning, files missing, unreadable or
+// damaged, at start-up or during the run) is 4. The files of ours that
+// could not be written count as failed outputs.
 int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) {
   problems.moveFailedWrites(report);
+  report.problemsMetBefore(problems.met());
   for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
   if (!report.failedOutputs.empty()) return kExitFailed;
   if (report.end == RunEnd::NotStarted) return fail("the run was not started: a question was answered No");
   if (report.cards() == 0) return fail("no card qualified: nothing was printed to " + c.outputDescription());
-  return kExitOk;
+  return report.hasProblems() ? kExitProblems : kExitOk;
+}
+
+// A run stopped by a signal ends as shells count a program ended by one
+// (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP), unless an output failed: that is
+// the failure to tell.
+int stoppedExit(int signal, const RunReport& report) {
+  return report.failedOutputs.empty() ? kExitSignalled + signal : kExitFailed;
 }
 
 // Start-up as the program runs it, with the facility's run lock taken
@@ -63,7 +77,10 @@ struct PrintChoice {
   bool backup = false;  // "Make PDF Backup" ticked for this run
 };
 
-int runPrint(const GlobalOptions& options, const std::vector<std::string>& args) {
+// The print command; `context` and `out` stay with the caller, who writes
+// the run report from them whatever the outcome.
+int printCommand(const GlobalOptions& options, const std::vector<std::string>& args,
+                 std::unique_ptr<AppContext>& context, RunReport& out) {
   PrintChoice choice;
   bool chosen = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -96,8 +113,11 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
       choice.kind = PrintChoice::Just;
     }
   }
+  // Stop signals are caught from here on: whatever the command opens (the
+  // PDF's temporary file first) is finished or removed however it ends.
+  TerminalProgress progress;
   const auto gui = offscreenApplication();
-  auto context = AppContext::create(options, nullptr, true);
+  context = AppContext::create(options, nullptr, true);
   if (!context) return kExitFailed;
   context->problems.keepFailedWrites();
   Controller& c = context->controller;
@@ -114,7 +134,7 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
 
   if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())
     return fail(error);
-  TerminalProgress progress;
+  progress.log = &context->problems;
   c.hooks = &progress;
   QtPictureStore pictures;
   QpdfMerger merger;
@@ -123,6 +143,11 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
 
   PrintSteps steps;
   const StartupOutcome outcome = context->startUp(steps);
+  if (const int signal = progress.interrupted(); signal && !c.startupError.empty()) {
+    fail(c.startupError);
+    RunReport none;
+    return context->problems.exitCode(stoppedExit(signal, none));
+  }
   if (!c.startupError.empty()) return context->problems.exitCode(fail(c.startupError));
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->problems.exitCode(context->reportStop(outcome));
@@ -132,7 +157,7 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   if (outcome == StartupOutcome::Ended) {
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";
-    RunReport report = c.lastReport();
+    RunReport& report = out = c.lastReport();
     c.finishOutput(report);
     return reportRun(report, c, context->problems);
   }
@@ -167,17 +192,18 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
       break;
   }
   progress.clear();
-  RunReport report = c.lastReport();
+  RunReport& report = out = c.lastReport();
 
-  if (progress.interrupted()) {
+  if (const int signal = progress.interrupted()) {
     // Stopped without a question: the settings are saved as on Exit, and
     // what was printed so far is finished properly.
     EndWithSave(c);
+    const std::string output = c.outputDescription();
     c.finishOutput(report);
     const int code = reportRun(report, c, context->problems);
-    fail("stopped by Ctrl-C after the page in progress; the cards printed so far went to " +
-         c.outputDescription());
-    return code == kExitOk ? kExitInterrupted : code;
+    fail(std::string("stopped by ") + TerminalProgress::stopName(signal) +
+         " after the page in progress; the cards printed so far went to " + output);
+    return code == kExitOk || code == kExitProblems ? stoppedExit(signal, report) : code;
   }
   if (!c.Ended) Command2_Click(c);
   if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");
@@ -185,11 +211,40 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& args)
   return reportRun(report, c, context->problems);
 }
 
+int runPrint(const GlobalOptions& options, const std::vector<std::string>& given) {
+  std::vector<std::string> args;
+  std::optional<std::string> reportFile;
+  for (size_t i = 0; i < given.size(); ++i) {
+    if (given[i] != "--report") {
+      args.push_back(given[i]);
+      continue;
+    }
+    if (i + 1 >= given.size() || given[i + 1].empty()) return usageError("--report needs a file name");
+    reportFile = given[++i];
+  }
+  if (reportFile && options.pdf && std::filesystem::absolute(*reportFile) == std::filesystem::absolute(*options.pdf))
+    return usageError("--report and --pdf name the same file");
+  std::unique_ptr<AppContext> context;
+  RunReport report;
+  int code = printCommand(options, args, context, report);
+  if (!reportFile) return code;
+  // A refusal or a failure before the run still tells what start-up met.
+  if (context) report.problemsMetBefore(context->problems.met());
+  std::string error;
+  if (!writeFileAtomically(*reportFile, runReportJson(report, code).str(), &error)) {
+    fail("cannot write the run report " + *reportFile + " (" + error + "); the file is left as it was");
+    if (code == kExitOk || code == kExitProblems) code = kExitFailed;
+  }
+  return code;
+}
+
 const CommandRegistration print("print",
                                 "print [--set N | --unit N | --location ABBR | --just] [--backup]\n"
+                                "                       [--report FILE]\n"
                                 "                       start-up, then Print ALL Tray Cards (or settings button N, then\n"
                                 "                       Print; or Print One NUnit, Print One DLoc, Print Just);\n"
-                                "                       --backup: with Make PDF Backup ticked for this run",
+                                "                       --backup: with Make PDF Backup ticked for this run;\n"
+                                "                       --report: the run report as JSON in FILE",
                                 &runPrint);
 
 }  // namespace

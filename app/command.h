@@ -13,7 +13,11 @@ namespace mc::app {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // nothing could be done; the reason is on stderr
 inline constexpr int kExitUsage = 2;   // the command line is wrong
-inline constexpr int kExitInterrupted = 130;  // stopped by Ctrl-C (128 + SIGINT, as shells count)
+inline constexpr int kExitFound = 3;   // check found problems
+inline constexpr int kExitProblems = 4;  // printed, with problems named on stderr and in the run report
+// Stopped by a signal: 128 + its number, as shells count (130 Ctrl-C, 143
+// SIGTERM, 129 SIGHUP).
+inline constexpr int kExitSignalled = 128;
 
 struct GlobalOptions {
   std::string drives;  // --drives DIR, else $MEALCARDS_DRIVES

@@ -19,18 +19,30 @@ void FileProblemLog::report(const FileProblem& problem) {
       return;
     }
   }
-  out_ << "mealcards: " << cp1252ToUtf8(problem.path) << ' ' << cp1252ToUtf8(problem.detail) << '\n';
+  if (problem.fault != FileFault::WriteFailed) {
+    name({problem.path, problem.detail, problem.where});
+    return;
+  }
+  out_ << "mealcards: " << cp1252ToUtf8(problem.shown()) << ' ' << cp1252ToUtf8(problem.detail) << '\n';
+  out_.flush();
+}
+
+void FileProblemLog::name(const RunProblem& problem) {
+  for (const RunProblem& p : met_)
+    if (p.file == problem.file) return;
+  met_.push_back(problem);
+  out_ << "mealcards: " << cp1252ToUtf8(problem.shown()) << ' ' << cp1252ToUtf8(problem.what) << '\n';
   out_.flush();
 }
 
 void FileProblemLog::moveFailedWrites(RunReport& report) {
-  for (FileProblem& p : kept_) report.outputFailed(std::move(p.path), std::move(p.detail));
+  for (FileProblem& p : kept_) report.outputFailed(p.shown(), std::move(p.detail));
   kept_.clear();
 }
 
 int FileProblemLog::exitCode(int code) {
   for (const FileProblem& p : kept_)
-    out_ << "mealcards: " << cp1252ToUtf8(p.path) << ' ' << cp1252ToUtf8(p.detail) << '\n';
+    out_ << "mealcards: " << cp1252ToUtf8(p.shown()) << ' ' << cp1252ToUtf8(p.detail) << '\n';
   kept_.clear();
   return code == kExitOk && failedWrites_ > 0 ? kExitFailed : code;
 }

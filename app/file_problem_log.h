@@ -1,7 +1,8 @@
-// The command line's side of the file problems the program meets. Damage
-// is named on stderr as it is found. A write of ours that failed is named
-// too, or, for a command that ends with a run's summary, kept for that
-// summary, where it makes the run's exit code 1.
+// The command line's side of the file problems the program meets. A file
+// missing, unreadable or damaged is named on stderr as it is found, once
+// however often it is met, and kept for the run report. A write of ours
+// that failed is named too, or, for a command that ends with a run's
+// summary, kept for that summary, where it makes the run's exit code 1.
 #pragma once
 
 #include <iosfwd>
@@ -16,6 +17,10 @@ class FileProblemLog : public FileProblems {
  public:
   explicit FileProblemLog(std::ostream& out) : out_(out) {}
   void report(const FileProblem& problem) override;
+  // Names a problem of the run's list on stderr, unless it was named.
+  void name(const RunProblem& problem);
+  // Every problem named so far, in the order met.
+  const std::vector<RunProblem>& met() const { return met_; }
 
   // From now on failed writes wait for moveFailedWrites().
   void keepFailedWrites() { keepWrites_ = true; }
@@ -31,6 +36,7 @@ class FileProblemLog : public FileProblems {
   bool keepWrites_ = false;
   int failedWrites_ = 0;
   std::vector<FileProblem> kept_;
+  std::vector<RunProblem> met_;
 };
 
 }  // namespace mc::app

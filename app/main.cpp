@@ -2,12 +2,14 @@
 //           [--trace FILE] COMMAND [ARGS]
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "command.h"
+#include "data/atomic_file.h"
 #include "data/card_date.h"
 #include "help_text.h"
 #include "platform/process_memory.h"
@@ -32,6 +34,16 @@ void printUsage(std::ostream& out) {
   for (const auto& [name, entry] : registry()) out << "  " << entry.usage << '\n';
   out << "\nDIR holds one folder per drive letter (c or c:); $MEALCARDS_DRIVES is used when\n"
          "--drives is not given. mealcards --help tells the whole story.\n";
+}
+
+// Two paths that reach one file: the same place once links are followed,
+// or one file under two names.
+bool sameFile(const std::string& a, const std::string& b) {
+  std::string refused;
+  const auto x = mc::outputTarget(a, {}, refused), y = mc::outputTarget(b, {}, refused);
+  if (x && y && *x == *y) return true;
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
 }  // namespace
@@ -96,6 +108,8 @@ int main(int argc, char** argv) {
     for (; i < argc; ++i) rest.emplace_back(argv[i]);
   }
   if (options.pdf && options.printer) return usageError("--pdf and --printer exclude each other");
+  if (options.pdf && options.trace && sameFile(*options.pdf, *options.trace))
+    return usageError("--pdf and --trace name the same file " + *options.trace + ": the trace would replace the cards");
   if (options.date && !mc::parseStrictMmDdYy(*options.date))
     return usageError("--date " + *options.date + " is not a date MM-DD-YY (eight characters, - or / between)");
   if (rest.empty()) {

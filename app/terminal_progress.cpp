@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <iterator>
 #include <iostream>
 
 #include "data/text.h"
@@ -12,9 +13,16 @@ namespace mc::app {
 
 namespace {
 
+// The first stop signal received, 0 for none.
 volatile std::sig_atomic_t gInterrupted = 0;
 
-extern "C" void onInterrupt(int) { gInterrupted = 1; }
+extern "C" void onInterrupt(int signal) {
+  if (gInterrupted == 0) gInterrupted = signal;
+}
+
+// Ctrl-C, a stop from the system (SIGTERM: a shutdown, kill, a service
+// manager) and a closed terminal (SIGHUP) all end the run the same way.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 constexpr int kBarWidth = 24;
 
@@ -29,12 +37,19 @@ std::string captionText(const std::string& caption) {
 
 TerminalProgress::TerminalProgress() : tty_(isatty(STDERR_FILENO) == 1) {
   gInterrupted = 0;
-  previous_ = std::signal(SIGINT, onInterrupt);
+  for (size_t i = 0; i < std::size(kStopSignals); ++i) {
+    struct sigaction stop {};
+    stop.sa_handler = onInterrupt;
+    sigemptyset(&stop.sa_mask);
+    // Calls under way go on: the run looks at the flag between pages.
+    stop.sa_flags = SA_RESTART;
+    ::sigaction(kStopSignals[i], &stop, &previous_[i]);
+  }
 }
 
 TerminalProgress::~TerminalProgress() {
   clear();
-  std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_);
+  for (size_t i = 0; i < std::size(kStopSignals); ++i) ::sigaction(kStopSignals[i], &previous_[i], nullptr);
 }
 
 void TerminalProgress::progress(const RunProgress& p) {
@@ -47,12 +62,26 @@ void TerminalProgress::progress(const RunProgress& p) {
 
 bool TerminalProgress::cancelRequested() { return gInterrupted != 0; }
 
-bool TerminalProgress::interrupted() const { return gInterrupted != 0; }
+int TerminalProgress::interrupted() const { return gInterrupted; }
+
+const char* TerminalProgress::stopName(int signal) {
+  switch (signal) {
+    case SIGINT: return "Ctrl-C";
+    case SIGTERM: return "SIGTERM";
+    case SIGHUP: return "SIGHUP (the terminal was closed)";
+    default: return "a signal";
+  }
+}
 
 void TerminalProgress::clear() {
   if (!shown_) return;
   std::cerr << "\r\x1b[K" << std::flush;
   shown_ = false;
+}
+
+void TerminalProgress::problem(const RunProblem& p) {
+  clear();
+  if (log) log->name(p);
 }
 
 }  // namespace mc::app

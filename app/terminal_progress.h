@@ -1,17 +1,21 @@
 // A print run as the command line follows it: on a terminal a progress bar
 // on stderr with what the window's caption would say (unit, resident,
-// dining location pass); Ctrl-C asks the run to stop after the page it is
-// on, without a question.
+// dining location pass); Ctrl-C, SIGTERM and SIGHUP ask the run to stop
+// after the page it is on, without a question, so that whatever the run
+// writes is finished and no temporary file is left.
 #pragma once
 
+#include <signal.h>
+
+#include "file_problem_log.h"
 #include "printrun/run_hooks.h"
 
 namespace mc::app {
 
 class TerminalProgress : public RunHooks {
  public:
-  // Shows the bar only when stderr is a terminal. Ctrl-C is caught while
-  // the object lives.
+  // Shows the bar only when stderr is a terminal. Ctrl-C, SIGTERM and
+  // SIGHUP are caught while the object lives.
   TerminalProgress();
   ~TerminalProgress() override;
   TerminalProgress(const TerminalProgress&) = delete;
@@ -19,15 +23,21 @@ class TerminalProgress : public RunHooks {
 
   void progress(const RunProgress& p) override;
   bool cancelRequested() override;
+  // Named on stderr through the log, above the bar.
+  void problem(const RunProblem& p) override;
+  FileProblemLog* log = nullptr;
   // Clears the bar's line.
   void clear();
 
-  bool interrupted() const;
+  // The signal that asked for the stop (the first of them), 0 for none.
+  int interrupted() const;
+  // "Ctrl-C", "SIGTERM" ... for messages.
+  static const char* stopName(int signal);
 
  private:
   bool tty_ = false;
   bool shown_ = false;
-  void (*previous_)(int) = nullptr;
+  struct sigaction previous_[3] {};
 };
 
 }  // namespace mc::app

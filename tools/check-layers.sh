@@ -35,7 +35,7 @@ while IFS= read -r -d '' file; do
         echo "$rel:$line_no: the $own layer includes $target from the $to layer above it"
         status=1
       fi
-    elif ((own_rank <= 4)) && [[ $target =~ ^(Q[A-Za-z]*|Qt[A-Za-z]*/.*|qpdf/.*|tiffio\.h|tiff\.h|zint\.h)$ ]]; then
+    elif ((own_rank <= 4)) && [[ $target =~ ^(Q[A-Za-z]*|Qt[A-Za-z]*/.*|qpdf/.*|tiffio\.h|tiff\.h|zint\.h|cups/.*)$ ]]; then
       echo "$rel:$line_no: the core ($own) includes <$target>"
       status=1
     fi

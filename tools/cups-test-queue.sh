@@ -7,26 +7,27 @@
 #   tools/cups-test-queue.sh start DIR [QUEUE]   prints the CUPS_SERVER value to use
 #   tools/cups-test-queue.sh stop DIR [QUEUE]
 #
-# Services started at the same time need different queue names: the queue's
-# cups-pdf settings file is named after it.
-#
-# cups-pdf reads its per-queue settings only from /etc/cups, so start writes
-# /etc/cups/cups-pdf-mealcards-test.conf and stop removes it. Needs root (as
-# the backend does) and the cups and printer-driver-cups-pdf packages.
+# cups-pdf reads the settings of a device only from /etc/cups, in a file named
+# after the device (cups-pdf:/NAME reads cups-pdf-NAME.conf). The device is
+# named after DIR, so services started at the same time, even with the same
+# queue name, each write into their own DIR/out. start writes that file and
+# stop removes it. Needs root (as the backend does) and the cups and
+# printer-driver-cups-pdf packages.
 set -euo pipefail
 
 action=${1:-}
 dir=${2:-}
 queue=${3:-mealcards-test}
 [ -n "$action" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR [QUEUE]" >&2; exit 2; }
-conf=/etc/cups/cups-pdf-$queue.conf
+dir=$(realpath -m "$dir")
+device=mc$(printf '%s' "$dir" | md5sum | cut -c1-12)
+conf=/etc/cups/cups-pdf-$device.conf
 
 case "$action" in
 start)
   [ "$(id -u)" -eq 0 ] || { echo "$0: needs root (cups-pdf runs as root)" >&2; exit 3; }
   [ -x /usr/sbin/cupsd ] && [ -e /usr/lib/cups/backend/cups-pdf ] ||
     { echo "$0: cups or printer-driver-cups-pdf is not installed" >&2; exit 3; }
-  dir=$(realpath -m "$dir")
   mkdir -p "$dir"/{spool,tmp,state,cache,log,out,cpspool}
   chmod 755 "$dir"
   # Filters run as the print service's own unprivileged user and need the
@@ -70,13 +71,12 @@ CONF
   # The queue takes PostScript: pdftocairo turns the program's PDF into it
   # with the fonts kept as fonts, so the text of each job can still be read
   # (the other converters leave glyph pictures).
-  lpadmin -p "$queue" -v "cups-pdf:/$queue" -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
+  lpadmin -p "$queue" -v "cups-pdf:/$device" -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd \
     -o PageSize=Letter -o pdftops-renderer-default=pdftocairo -E
   lpadmin -d "$queue"
   echo "$CUPS_SERVER"
   ;;
 stop)
-  dir=$(realpath -m "$dir")
   if [ -f "$dir/cupsd.pid" ]; then
     kill "$(cat "$dir/cupsd.pid")" 2>/dev/null || true
     rm -f "$dir/cupsd.pid"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-image-formats-plugins
-  libzint-dev libqpdf-dev qpdf libtiff-dev libtiff-tools
+  libzint-dev libqpdf-dev qpdf libtiff-dev libtiff-tools libcups2-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-liberation2 fontconfig librsvg2-bin desktop-file-utils man-db
   xvfb xauth poppler-utils zbar-tools cups printer-driver-cups-pdf jq

@@ -13,11 +13,112 @@ namespace mc {
 
 std::string systemError(int errorNumber) { return std::strerror(errorNumber); }
 
-AtomicFile::AtomicFile(fs::path target) : target_(std::move(target)) {
+namespace {
+
+// What stands where a regular file should, for messages; null for a file.
+const char* notAFile(mode_t mode) {
+  if (S_ISREG(mode)) return nullptr;
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISFIFO(mode)) return "a pipe (FIFO)";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "not a file";
+}
+
+std::string refusedAs(const char* what) {
+  return std::string("it is ") + what + ", not a regular file: nothing was written to it";
+}
+
+// Whether `path` lies inside `folder`, both without links.
+bool inside(const fs::path& path, const fs::path& folder) {
+  auto p = path.begin();
+  for (auto f = folder.begin(); f != folder.end(); ++f, ++p) {
+    if (f->empty()) continue;  // the empty name a trailing separator leaves
+    if (p == path.end() || *p != *f) return false;
+  }
+  return true;
+}
+
+// The path with every link followed, also a last link to a file not made
+// yet; empty after too many links (a loop).
+fs::path followLinks(const fs::path& target, std::error_code& ec) {
+  fs::path p = fs::absolute(target, ec);
+  if (ec) return {};
+  std::error_code missing;  // a path not there yet is no error here
+  for (int links = 0; fs::is_symlink(fs::symlink_status(p, missing)); ++links) {
+    if (links == 40) return {};
+    const fs::path to = fs::read_symlink(p, ec);
+    if (ec) return {};
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  return fs::weakly_canonical(p, ec);
+}
+
+}  // namespace
+
+std::optional<fs::path> outputTarget(const fs::path& target, const fs::path& within, std::string& error) {
+  std::error_code ec;
+  struct stat st {};
+  const fs::path real = followLinks(target, ec);
+  if (ec || real.empty()) {
+    error = real.empty() && !ec ? "it is a link in a loop of links: nothing was written to it"
+                                : "its folder cannot be reached: " + ec.message();
+    return std::nullopt;
+  }
+  if (!within.empty()) {
+    const fs::path area = fs::canonical(within, ec);
+    if (ec) {
+      error = "the drive folder " + within.string() + " cannot be reached: " + ec.message();
+      return std::nullopt;
+    }
+    if (!inside(real, area)) {
+      error = "it leads out of the drive folder " + within.string() + " (to " + real.string() +
+              "): nothing was written to it";
+      return std::nullopt;
+    }
+  }
+  // stat only looks: nothing is opened that could wait or act.
+  if (::stat(real.c_str(), &st) == 0) {
+    if (const char* what = notAFile(st.st_mode)) {
+      error = refusedAs(what);
+      return std::nullopt;
+    }
+  }
+  return real;
+}
+
+int openOutputFile(const fs::path& target, const fs::path& within, int flags, std::string& error) {
+  const auto real = outputTarget(target, within, error);
+  if (!real) return -1;
+  // Never waiting on the open (a pipe put there since the look above), and
+  // never through a link put there since.
+  const int fd = ::open(real->c_str(), flags | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error = errno == ENXIO ? refusedAs("a pipe (FIFO)") : "cannot open it: " + systemError(errno);
+    return -1;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || notAFile(st.st_mode)) {
+    error = refusedAs(notAFile(st.st_mode) ? notAFile(st.st_mode) : "not a file");
+    ::close(fd);
+    return -1;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+AtomicFile::AtomicFile(fs::path target, const fs::path& within) : target_(std::move(target)) {
+  std::string refused;
+  const auto real = outputTarget(target_, within, refused);
+  if (!real) {
+    error_ = refused;
+    return;
+  }
+  real_ = *real;
   // A hidden name in the same folder: the rename stays on one file system,
   // and a listing by the facility's programs does not show it as a file of
   // theirs.
-  fs::path pattern = target_.parent_path() / ("." + target_.filename().string() + ".XXXXXX");
+  fs::path pattern = real_.parent_path() / ("." + real_.filename().string() + ".XXXXXX");
   std::string name = pattern.string();
   fd_ = ::mkstemp(name.data());
   if (fd_ < 0) {
@@ -29,7 +130,7 @@ AtomicFile::AtomicFile(fs::path target) : target_(std::move(target)) {
   // had, or the one a newly created file would get.
   struct stat old {};
   mode_t mode;
-  if (::stat(target_.c_str(), &old) == 0) {
+  if (::stat(real_.c_str(), &old) == 0) {
     mode = old.st_mode & 07777;
   } else {
     const mode_t mask = ::umask(0);
@@ -77,14 +178,14 @@ bool AtomicFile::commit(bool sync) {
     fail("cannot close");
     return false;
   }
-  if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+  if (::rename(temp_.c_str(), real_.c_str()) != 0) {
     fail("cannot replace the file");
     return false;
   }
   committed_ = true;
   if (!sync) return true;
   // The rename itself is made durable through the folder.
-  const fs::path folder = target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
+  const fs::path folder = real_.parent_path();
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (dir >= 0) {
     ::fsync(dir);
@@ -125,12 +226,14 @@ struct Fd {
 
 }  // namespace
 
-std::string copyFileVerified(const fs::path& from, const fs::path& to) {
-  Fd in{::open(from.c_str(), O_RDONLY | O_CLOEXEC)};
+std::string copyFileVerified(const fs::path& from, const fs::path& to, const fs::path& within) {
+  // Not waiting on the open: a pipe put where the original was is refused.
+  Fd in{::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
   if (in.fd < 0) return "cannot open " + from.string() + ": " + systemError(errno);
   struct stat st {};
   if (::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return from.string() + " is not a file";
-  AtomicFile out(to);
+  ::fcntl(in.fd, F_SETFL, ::fcntl(in.fd, F_GETFL) & ~O_NONBLOCK);
+  AtomicFile out(to, within);
   if (out.failed()) return out.error();
   constexpr size_t kChunk = 1 << 20;
   std::string buffer(kChunk, '\0'), check(kChunk, '\0');
@@ -162,8 +265,8 @@ std::string copyFileVerified(const fs::path& from, const fs::path& to) {
   return {};
 }
 
-bool writeFileAtomically(const fs::path& target, std::string_view bytes, std::string* error) {
-  AtomicFile file(target);
+bool writeFileAtomically(const fs::path& target, std::string_view bytes, std::string* error, const fs::path& within) {
+  AtomicFile file(target, within);
   const bool ok = file.write(bytes) && file.commit();
   if (!ok && error) *error = file.error();
   return ok;

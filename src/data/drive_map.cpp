@@ -1,6 +1,10 @@
 #include "data/drive_map.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <chrono>
 #include <fstream>
@@ -219,6 +223,20 @@ std::optional<fs::path> DriveMap::hostPath(std::string_view windowsPath) const {
   return resolve(windowsPath, nullptr);
 }
 
+std::optional<fs::path> DriveMap::driveFolderOf(std::string_view windowsPath) const {
+  return driveRoot(splitWindowsPath(windowsPath).drive);
+}
+
+std::optional<fs::path> DriveMap::outputPath(std::string_view windowsPath, std::string& error) const {
+  const auto host = hostPath(windowsPath);
+  const auto folder = driveFolderOf(windowsPath);
+  if (!host || !folder) {
+    error = "the drive is not mapped";
+    return std::nullopt;
+  }
+  return outputTarget(*host, *folder, error);
+}
+
 namespace {
 
 // The case-blind name of a Windows path, as Windows compares names.
@@ -231,9 +249,13 @@ std::string dryKey(std::string_view windowsPath) {
 
 }  // namespace
 
-void DriveMap::setDryRun(bool on) {
-  if (!on) dry_.reset();
-  else if (!dry_) dry_ = std::make_shared<DryRun>();
+void DriveMap::setDryRun(bool on, bool drawn) {
+  if (!on) {
+    dry_.reset();
+  } else if (!dry_) {
+    dry_ = std::make_shared<DryRun>();
+    dry_->drawn = drawn;
+  }
 }
 
 const std::optional<std::string>* DriveMap::dryFile(std::string_view windowsPath) const {
@@ -283,9 +305,24 @@ std::vector<char> DriveMap::drives() const {
 
 void DriveMap::report(FileFault fault, std::string_view windowsPath, std::string detail) const {
   if (!problems_) return;
-  std::string path(windowsPath);
-  if (auto host = hostPath(windowsPath); host && host->string() != path) path += " (" + host->string() + ")";
-  problems_->report({fault, std::move(path), std::move(detail)});
+  std::string where;
+  if (auto host = hostPath(windowsPath); host && host->string() != windowsPath) where = host->string();
+  problems_->report({fault, std::string(windowsPath), std::move(detail), std::move(where)});
+}
+
+std::string DriveMap::absence(std::string_view windowsPath) const {
+  if (const auto* dry = dryFile(windowsPath)) return dry->has_value() ? "" : "is missing";
+  fs::file_status st;
+  const auto host = resolve(windowsPath, &st);
+  if (!host) return "is missing (its drive is not mapped)";
+  if (!fs::exists(st)) return "is missing";
+  if (fs::is_directory(st)) return "is a folder, not a file";
+  if (!fs::is_regular_file(st)) return "is not a regular file";
+  // Opened, not read: a run asks this of every resident file it prints.
+  const int fd = ::open(host->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return "could not be read (" + systemError(errno) + ")";
+  ::close(fd);
+  return {};
 }
 
 void DriveMap::reportWrite(std::string_view windowsPath, const std::string& error) const {
@@ -309,6 +346,8 @@ RecordFile DriveMap::readRecords(std::string_view windowsPath, int recordLength)
   if (file.tooLarge())
     report(FileFault::TooLarge, windowsPath,
            "is larger than any data file (" + std::to_string(kMaxDataFileBytes >> 20) + " MB): not read");
+  else if (!file.readError().empty())
+    report(FileFault::Unreadable, windowsPath, file.readError());
   return file;
 }
 
@@ -326,8 +365,9 @@ bool DriveMap::writeRecords(std::string_view windowsPath, int recordLength, cons
     return true;
   }
   auto p = hostPath(windowsPath);
+  const auto folder = driveFolderOf(windowsPath);
   std::string error = "the drive is not mapped";
-  if (p && mc::writeRecords(*p, recordLength, records, &error)) return true;
+  if (p && folder && mc::writeRecords(*p, recordLength, records, &error, *folder)) return true;
   reportWrite(windowsPath, error);
   return false;
 }
@@ -342,8 +382,9 @@ bool DriveMap::writeAll(std::string_view windowsPath, std::string_view bytes) co
     return true;
   }
   auto p = hostPath(windowsPath);
+  const auto folder = driveFolderOf(windowsPath);
   std::string error = "the drive is not mapped";
-  if (p && writeFileAtomically(*p, bytes, &error)) return true;
+  if (p && folder && writeFileAtomically(*p, bytes, &error, *folder)) return true;
   reportWrite(windowsPath, error);
   return false;
 }

@@ -34,12 +34,25 @@ class DriveMap {
   // "/" both separate; a path starting with "\" is on drive c.
   std::optional<std::filesystem::path> hostPath(std::string_view windowsPath) const;
 
+  // The host path to write a file of ours at: links followed, and refused
+  // (nothing, with `error`) when something other than a regular file is in
+  // its place or it lies outside the drive folder of its drive (see
+  // outputTarget in atomic_file.h). Writers that are handed a host path
+  // take it from here.
+  std::optional<std::filesystem::path> outputPath(std::string_view windowsPath, std::string& error) const;
+  // The folder of the path's drive, which every file of ours written on
+  // that drive stays inside.
+  std::optional<std::filesystem::path> driveFolderOf(std::string_view windowsPath) const;
+
   // An existing regular file at exactly this path (any case).
   bool fileExists(std::string_view windowsPath) const;
   // An existing file or folder.
   bool exists(std::string_view windowsPath) const;
   bool folderExists(std::string_view windowsPath) const;
   std::optional<std::uintmax_t> fileSize(std::string_view windowsPath) const;
+  // Why the file cannot be read, for people: "is missing", "is a folder,
+  // not a file", "could not be read (Permission denied)"; "" when it can.
+  std::string absence(std::string_view windowsPath) const;
 
   // Drive letters that are mapped, lower case, in alphabetical order.
   std::vector<char> drives() const;
@@ -52,7 +65,8 @@ class DriveMap {
   // the data names it, shown with its place on this machine.
   void report(FileFault fault, std::string_view windowsPath, std::string detail) const;
 
-  // A file too large to be a data file reads as missing and is reported.
+  // A file too large to be a data file, or one that is there but cannot be
+  // read, reads as missing and is reported.
   RecordFile readRecords(std::string_view windowsPath, int recordLength) const;
   // One record replaced (see writeRecord in record_file.h). Every write
   // below goes through a temporary file: a failure leaves the old file,
@@ -80,8 +94,12 @@ class DriveMap {
   // file it just built, and the facility's tree stays byte for byte as it
   // was. Paths handed out by hostPath() are the disk's: whoever writes
   // through one asks dryRun() first.
-  void setDryRun(bool on);
+  void setDryRun(bool on, bool drawn = false);
   bool dryRun() const { return dry_ != nullptr; }
+  // A dry run whose drawing is looked at (the window's pictures taken by
+  // gui --screenshot) still reads the pictures it draws, as they are: no
+  // picture is converted, and a working copy goes outside the facility.
+  bool dryRunDrawn() const { return dry_ && dry_->drawn; }
 
  private:
   struct Listing {
@@ -116,6 +134,7 @@ class DriveMap {
   struct DryRun {
     std::unordered_map<std::string, std::optional<std::string>> files;
     std::unordered_map<std::string, bool> folders;
+    bool drawn = false;
   };
   // The dry run's entry for a path, null when the run did not touch it.
   const std::optional<std::string>* dryFile(std::string_view windowsPath) const;

@@ -12,6 +12,7 @@ enum class FileFault {
   Damaged,      // read, but its shape is not what the facility's programs write
   TooLarge,     // refused unread: no real data file is that large
   Missing,      // named by another file but not there
+  Unreadable,   // there, but the system refused to read it (permission, a folder in its place)
   WriteFailed,  // a file of ours: the old file stays as it was
 };
 
@@ -19,6 +20,9 @@ struct FileProblem {
   FileFault fault = FileFault::Damaged;
   std::string path;    // as the data names it ("c:\dnv\res\dataDM\RS00001.DM")
   std::string detail;  // what is wrong, for people
+  std::string where;   // its place on this machine, "" when it is the path itself
+  // The path for people: the Windows path with its place on this machine.
+  std::string shown() const { return where.empty() ? path : path + " (" + where + ")"; }
 };
 
 class FileProblems {

@@ -36,6 +36,9 @@ class MenuFiles {
   const std::vector<std::string>& missing() const { return missing_; }
 
  private:
+  // Names a file that is missing, empty or damaged through the drive map.
+  void nameProblem(std::string_view windowsPath, const RecordFile& f);
+
   const DriveMap* drives_;
   // By upper-cased path, as Windows names match in any case.
   std::map<std::string, std::unique_ptr<RecordFile>> files_;

@@ -44,6 +44,9 @@ NameTable ReadNameTable(const DriveMap& drives, const Facility& facility) {
   if (!drives.fileExists(path)) return table;
   const RecordFile file = drives.readRecords(path, kRecordLength);
   table.path = path;
+  // A table that is there and could not be read (the drive map named why)
+  // lists nothing, as a missing one.
+  if (!file.exists() && !file.tooLarge()) return table;
   table.damage = nameTableDamage(file);
   if (!table.damage.empty() && !file.tooLarge()) drives.report(FileFault::Damaged, path, table.damage);
   for (int i = 1; i <= 30; ++i) {

@@ -30,12 +30,23 @@ RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLen
   // One open, one look at the file and one read: the print run reads a
   // resident file for every card. Only a regular file is read; opening
   // without blocking keeps a named pipe from holding the run up.
+  const auto unreadable = [recordLength](std::string why) {
+    RecordFile file({}, recordLength, false);
+    file.readError_ = std::move(why);
+    return file;
+  };
   const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return RecordFile({}, recordLength, false);
+  if (fd < 0) {
+    // Not there is the caller's to judge; anything else is a file that is
+    // there and cannot be read.
+    if (errno == ENOENT || errno == ENOTDIR) return RecordFile({}, recordLength, false);
+    return unreadable("could not be read (" + systemError(errno) + ")");
+  }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool folder = S_ISDIR(st.st_mode);
     ::close(fd);
-    return RecordFile({}, recordLength, false);
+    return unreadable(folder ? "is a folder, not a file" : "is not a regular file");
   }
   if (static_cast<unsigned long long>(st.st_size) > kMaxDataFileBytes) {
     ::close(fd);
@@ -56,7 +67,12 @@ RecordFile RecordFile::read(const std::filesystem::path& hostPath, int recordLen
     }
     const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n < 0) {
+      const int error = errno;
+      ::close(fd);
+      return unreadable("could not be read (" + systemError(error) + ")");
+    }
+    if (n == 0) break;
     have += static_cast<size_t>(n);
   }
   ::close(fd);
@@ -104,15 +120,23 @@ bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n
 }
 
 bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
-                  std::string* error) {
+                  std::string* error, const std::filesystem::path& within) {
   if (recordLength < 1 || records.empty() || records.begin()->first < 1) {
     if (error) *error = "no such record";
     return false;
   }
+  // The records kept are read from the file the write will replace, and
+  // only from a file that may be replaced.
+  std::string refused;
+  const auto target = outputTarget(hostPath, within, refused);
+  if (!target) {
+    if (error) *error = refused;
+    return false;
+  }
   std::error_code ec;
   std::string bytes;
-  if (std::filesystem::exists(hostPath, ec)) {
-    const RecordFile old = RecordFile::read(hostPath, 1);
+  if (std::filesystem::exists(*target, ec)) {
+    const RecordFile old = RecordFile::read(*target, 1);
     if (!old.exists()) {
       if (error) *error = old.tooLarge() ? "too large to be rewritten" : "cannot be read";
       return false;
@@ -120,7 +144,7 @@ bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const
     bytes = std::string(old.bytes());
   }
   spliceRecords(bytes, recordLength, records);
-  return writeFileAtomically(hostPath, bytes, error);
+  return writeFileAtomically(*target, bytes, error);
 }
 
 void spliceRecords(std::string& bytes, int recordLength, const RecordsByNumber& records) {

@@ -27,6 +27,10 @@ class RecordFile {
 
   bool exists() const { return exists_; }
   bool tooLarge() const { return tooLarge_; }
+  // Why a file that is there could not be read, for people ("could not be
+  // read (Permission denied)", "is a folder, not a file"); "" when it was
+  // read or is simply not there.
+  const std::string& readError() const { return readError_; }
   int recordLength() const { return length_; }
   // Number of records that the file holds, counting a short last one.
   long recordCount() const;
@@ -53,6 +57,7 @@ class RecordFile {
   bool exists_ = false;
   bool changed_ = false;
   bool tooLarge_ = false;
+  std::string readError_;
   std::string blank_;
 };
 
@@ -85,10 +90,11 @@ class Rec {
 bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
                  std::string_view record, std::string* error = nullptr);
 // Several records replaced in one rewrite, each as writeRecord replaces
-// one: the file holds all of them or, after a failure, none.
+// one: the file holds all of them or, after a failure, none. `within`: the
+// folder the file must stay inside (see outputTarget in atomic_file.h).
 using RecordsByNumber = std::map<long, std::string>;
 bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
-                  std::string* error = nullptr);
+                  std::string* error = nullptr, const std::filesystem::path& within = {});
 // The records put into a file's bytes, as writeRecords writes them.
 void spliceRecords(std::string& bytes, int recordLength, const RecordsByNumber& records);
 

@@ -233,4 +233,12 @@ std::string utf8ToCp1252(std::string_view utf8) {
   return out;
 }
 
+bool cp1252Letter(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z')) return true;
+  // Š Œ Ž š œ ž Ÿ, and the accented letters of the upper half but for × and ÷.
+  if (b == 0x8A || b == 0x8C || b == 0x8E || b == 0x9A || b == 0x9C || b == 0x9E || b == 0x9F) return true;
+  return b >= 0xC0 && b != 0xD7 && b != 0xF7;
+}
+
 }  // namespace mc

@@ -68,6 +68,9 @@ bool startsWith(std::string_view text, std::string_view prefix);
 // Unicode (the screen, JSON, PDF text). Undefined code points (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) map to the C1 control of the same number.
 std::string cp1252ToUtf8(std::string_view bytes);
+// Whether a Windows-1252 byte is a letter ("A", "é", "Š"); digits,
+// punctuation and symbols are not.
+bool cp1252Letter(char c);
 
 // UTF-8 (command-line arguments, dialog answers) to Windows-1252; a
 // character the code page does not have becomes "?".

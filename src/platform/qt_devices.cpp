@@ -1,5 +1,11 @@
 #include "platform/qt_devices.h"
 
+#include <QPageSize>
+#include <map>
+#include <utility>
+
+#include "platform/cups_queue.h"
+
 namespace mc {
 
 namespace {
@@ -19,14 +25,61 @@ class QtOutput : public Output {
     return out;
   }
 
- private:
+ protected:
+  QtOutput() = default;
   std::unique_ptr<QtSurface> device_;
+};
+
+// A print queue: every job is handed to the print service through libcups
+// and followed until the scheduler has taken it.
+class QueueOutput : public QtOutput {
+ public:
+  explicit QueueOutput(const std::string& name) : queue_(name) {
+    device_ = QtSurface::printer([this](const QtSurface::PrintJob& job) { return send(job); });
+  }
+  std::string refusal() override { return queue_.refusal(); }
+  void nameJobs(std::function<std::string(int pages)> owner) override { owner_ = std::move(owner); }
+  std::vector<std::string> takeFailedJobs() override {
+    for (auto& [number, why] : queue_.lostJobs()) {
+      failed_.push_back(owners_[number] + ": " + why);
+      owners_.erase(number);
+    }
+    return std::exchange(failed_, {});
+  }
+
+ private:
+  bool send(const QtSurface::PrintJob& job) {
+    const std::string owner = owner_ ? owner_(job.pages) : "job " + std::to_string(++unnamed_);
+    // The options Qt's own print engine gives the print service with the
+    // same document.
+    CupsQueue::Options options{
+        {"media", QPageSize(job.paper == kPaperLegal ? QPageSize::Legal : QPageSize::Letter).key().toStdString()},
+        {"sides", "one-sided"}};
+    if (job.orientation == kLandscape) options.emplace_back("landscape", "");
+    const std::string why = queue_.send(job.pdfFile, "Meal Cards", options);
+    ++sent_;
+    if (!why.empty()) {
+      failed_.push_back(owner + ": " + why);
+      return false;
+    }
+    owners_[sent_] = owner;
+    return true;
+  }
+
+  CupsQueue queue_;
+  std::function<std::string(int pages)> owner_;
+  int sent_ = 0;
+  int unnamed_ = 0;
+  // The owners of the jobs taken, by their number among those sent, until
+  // the scheduler is done with them.
+  std::map<int, std::string> owners_;
+  std::vector<std::string> failed_;
 };
 
 }  // namespace
 
 std::unique_ptr<Output> QtDevices::openPrinter(const std::string& name) {
-  return std::make_unique<QtOutput>(QtSurface::printer(name));
+  return std::make_unique<QueueOutput>(name);
 }
 
 std::unique_ptr<Output> QtDevices::openPdf(const std::string& path, std::string& error) {

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "data/file_problems.h"
 #include "data/text.h"
 #include "render/picture_files.h"
 
@@ -45,17 +46,28 @@ std::optional<bool> QtPictures::Loaded(const std::string& name) {
 
 bool QtPictures::Load(const std::string& name, const std::string& from) {
   const std::lock_guard lock(mutex_);
-  return loadLocked(name, from);
+  return loadLocked(name, from, false);
 }
 
-bool QtPictures::loadLocked(const std::string& name, const std::string& from) {
+bool QtPictures::LoadBytes(const std::string& name, const std::string& bytes) {
+  const std::lock_guard lock(mutex_);
+  Entry entry;
+  stamp(name, entry);
+  if (bytes.size() <= kMaxDataFileBytes)
+    entry.image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
+  const bool ok = !entry.image.isNull();
+  entries_[name] = std::move(entry);
+  return ok;
+}
+
+bool QtPictures::loadLocked(const std::string& name, const std::string& from, bool warn) {
   Entry entry;
   stamp(name, entry);
   // A runaway file is not decoded (CardPictures names it); a name given
   // straight to image() meets the same limit here.
   if (!pictureFileTooLarge(from)) entry.image = QImage(qPath(from));
   const bool ok = !entry.image.isNull();
-  if (!ok) warnings_ << "mealcards: the picture " << cp1252ToUtf8(name) << " cannot be read; the cards print without it\n";
+  if (!ok && warn) warnings_ << "mealcards: the picture " << cp1252ToUtf8(name) << " cannot be read; the cards print without it\n";
   entries_[name] = std::move(entry);
   return ok;
 }
@@ -73,7 +85,7 @@ QImage QtPictures::image(const std::string& name) {
   if (const auto it = entries_.find(name); it != entries_.end()) return it->second.image;
   Entry probe;
   if (!stamp(name, probe)) return {};
-  loadLocked(name, name);
+  loadLocked(name, name, true);
   return entries_[name].image;
 }
 

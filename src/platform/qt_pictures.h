@@ -32,6 +32,7 @@ class QtPictures final : public PictureLoader {
 
   std::optional<bool> Loaded(const std::string& name) override;
   bool Load(const std::string& name, const std::string& from) override;
+  bool LoadBytes(const std::string& name, const std::string& bytes) override;
   void Warn(const std::string& message) override;
 
   // The picture kept under `name`, as it was loaded (whether its file
@@ -47,7 +48,8 @@ class QtPictures final : public PictureLoader {
   };
   // The file's size and time, or false when it is gone.
   static bool stamp(const std::string& name, Entry& entry);
-  bool loadLocked(const std::string& name, const std::string& from);
+  // `warn`: name a picture that does not decode (no caller names it).
+  bool loadLocked(const std::string& name, const std::string& from, bool warn);
 
   std::mutex mutex_;
   std::ostream& warnings_;

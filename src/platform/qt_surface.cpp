@@ -1,11 +1,16 @@
 #include "platform/qt_surface.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QTextLayout>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <system_error>
@@ -56,19 +61,23 @@ QString fontFamily(const std::string& name) {
 
 QtSurface::QtSurface(Device device, double dpi) : device_(device), dpi_(dpi) {}
 
-std::unique_ptr<QtSurface> QtSurface::printer(const std::string& queueName) {
+std::unique_ptr<QtSurface> QtSurface::printer(JobSender send) {
   std::unique_ptr<QtSurface> s(new QtSurface(Device::Printer, 0));
+  // Each job is drawn into a PDF file, as Qt's print engine for the print
+  // service draws it, and handed over by whoever sends it: the program
+  // then knows what became of every job.
+  s->send_ = std::move(send);
   s->printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  s->printer_->setPrinterName(QString::fromStdString(queueName));
+  s->printer_->setOutputFormat(QPrinter::PdfFormat);
   s->printer_->setFullPage(true);
   s->printer_->setDocName("Meal Cards");
+  s->printer_->setCreator("mealcards");
   s->dpi_ = s->printer_->resolution();
   return s;
 }
 
 std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi, bool durable) {
   std::unique_ptr<QtSurface> s(new QtSurface(Device::Pdf, dpi));
-  s->path_ = path;
   s->durable_ = durable;
   s->pdfFile_ = std::make_unique<AtomicFile>(path);
   if (s->pdfFile_->failed()) {
@@ -93,7 +102,10 @@ std::unique_ptr<QtSurface> QtSurface::screen(double dpi) {
   return s;
 }
 
-QtSurface::~QtSurface() { finish(); }
+QtSurface::~QtSurface() {
+  finish();
+  if (!spool_.empty()) QFile::remove(QFile::decodeName(QByteArray::fromStdString(spool_)));
+}
 
 void QtSurface::applyPaper() {
   if (device_ == Device::Screen) {
@@ -118,6 +130,7 @@ bool QtSurface::ready() {
     if (pagePending_) {
       if (paperChanged_) applyPaper();
       printer_->newPage();
+      ++jobPages_;
       pagePending_ = false;
       pageHasInk_ = false;
     }
@@ -125,6 +138,20 @@ bool QtSurface::ready() {
   }
   if (failed_ || (device_ == Device::Pdf && finished_)) return false;
   if (device_ != Device::Screen && paperChanged_) applyPaper();
+  if (device_ == Device::Printer) {
+    // The job's file lives only until the job is handed over.
+    QByteArray pattern = QFile::encodeName(QDir::tempPath()) + "/mealcards-job-XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+      failed_ = true;
+      ++refused_;
+      return false;
+    }
+    ::close(fd);
+    spool_ = pattern.toStdString();
+    printer_->setOutputFileName(QFile::decodeName(pattern));
+    jobPages_ = 1;
+  }
   if (device_ == Device::Screen) clearIfPending();
   QPaintDevice* target = device_ == Device::Screen ? static_cast<QPaintDevice*>(&image_)
                                                    : static_cast<QPaintDevice*>(printer_.get());
@@ -320,10 +347,7 @@ void QtSurface::EndDoc() {
       if (painter_.isActive() && pageHasInk_) pagePending_ = true;
       return;
     case Device::Printer:
-      if (painter_.isActive()) {
-        painter_.end();
-        ++jobs_;
-      }
+      sendJob();
       pagePending_ = false;
       pageHasInk_ = false;
       failed_ = false;  // the next job tries the queue again
@@ -363,14 +387,25 @@ bool QtSurface::finish() {
   // A second start would write the PDF file anew, without what it holds.
   const bool firstFinish = !finished_;
   if (device_ == Device::Pdf) finished_ = true;
-  if (painter_.isActive()) {
-    painter_.end();
-    if (device_ == Device::Printer) ++jobs_;
-    pagePending_ = false;
-    pageHasInk_ = false;
-  }
+  if (device_ == Device::Printer) sendJob();
+  if (painter_.isActive()) painter_.end();
+  pagePending_ = false;
+  pageHasInk_ = false;
   if (device_ == Device::Pdf && firstFinish && drewPdf_ && !failed_) commitPdf();
   return !failed_ && refused_ == 0;
+}
+
+void QtSurface::sendJob() {
+  if (!painter_.isActive()) return;
+  const bool drawn = painter_.end();
+  PrintJob job{spool_, jobPages_, paper_, orientation_};
+  if (drawn && send_ && send_(job))
+    ++jobs_;
+  else
+    ++refused_;
+  QFile::remove(QFile::decodeName(QByteArray::fromStdString(spool_)));
+  spool_.clear();
+  jobPages_ = 0;
 }
 
 void QtSurface::commitPdf() {
@@ -439,8 +474,16 @@ QImage QtSurface::image() {
   return image_;
 }
 
-bool QtSurface::savePng(const std::string& path) {
-  return image().save(QFile::decodeName(QByteArray::fromStdString(path)), "PNG");
+bool QtSurface::savePng(const std::string& path, std::string* error) {
+  // Written as every file of ours: whole or not at all, and only as a file.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image().save(&buffer, "PNG")) {
+    if (error) *error = "the picture could not be encoded";
+    return false;
+  }
+  return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), error);
 }
 
 }  // namespace mc

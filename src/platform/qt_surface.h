@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QTextLayout>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,9 +47,19 @@ class QtSurface final : public Surface {
   // sharp enough to read small print and to keep as a picture of the card.
   static constexpr double kScreenDpi = 150;
 
-  // A print queue by name. Every EndDoc ends the print job; the next
-  // drawing starts a new one.
-  static std::unique_ptr<QtSurface> printer(const std::string& queueName);
+  // A print job as drawn: the PDF file the print service is handed (what
+  // Qt's own print engine hands it), its pages and their paper.
+  struct PrintJob {
+    std::string pdfFile;
+    int pages = 0;
+    int paper = kPaperLetter;
+    int orientation = kLandscape;
+  };
+  // Hands a drawn job to its queue; false when the queue did not take it.
+  using JobSender = std::function<bool(const PrintJob&)>;
+  // A printer: every EndDoc ends the print job and hands it to `send`; the
+  // next drawing starts a new one.
+  static std::unique_ptr<QtSurface> printer(JobSender send);
   // One PDF file for everything drawn, as a PDF printer driver makes it.
   // EndDoc ends the page but not the file: the program's output is one
   // document, completed by finish() (or the destructor). `dpi` is the
@@ -105,7 +116,8 @@ class QtSurface final : public Surface {
   // start-up preview of a run from the command line, the preview cleared
   // before every card of a run) costs its layout and nothing more.
   QImage image();
-  bool savePng(const std::string& path);
+  // Saves the page as a PNG picture; false, with `error`, when it cannot.
+  bool savePng(const std::string& path, std::string* error = nullptr);
 
  private:
   QtSurface(Device device, double dpi);
@@ -113,6 +125,8 @@ class QtSurface final : public Surface {
   bool ready();
   // Puts the finished PDF file in place, or notes why it cannot be.
   void commitPdf();
+  // Ends the printer's open job and hands it over.
+  void sendJob();
   // Fills the screen page white when a Cls is still owed.
   void clearIfPending();
   // Screen drawing is kept until the page is looked at.
@@ -150,7 +164,9 @@ class QtSurface final : public Surface {
   Device device_;
   double dpi_;
   std::unique_ptr<QPrinter> printer_;
-  std::string path_;
+  JobSender send_;
+  std::string spool_;  // the open print job's file, "" between jobs
+  int jobPages_ = 0;
   std::unique_ptr<AtomicFile> pdfFile_;
   bool durable_ = true;  // the PDF flushed to the disk when put in place
   bool drewPdf_ = false;

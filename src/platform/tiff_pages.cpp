@@ -1,11 +1,15 @@
 #include "platform/tiff_pages.h"
 
+#include <fcntl.h>
 #include <tiffio.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QImageWriter>
 #include <cmath>
 #include <vector>
+
+#include "data/atomic_file.h"
 
 namespace mc {
 
@@ -35,8 +39,17 @@ QByteArray TiffPages::jpeg(const QImage& image) {
 bool TiffPages::open() {
   if (!error_.empty()) return false;
   if (!tif_) {
-    tif_ = TIFFOpen(path_.c_str(), "w");
-    if (!tif_) return fail("cannot create the file");
+    // Opened as every output of ours is, so that a pipe, a device or a link
+    // out of its folder in its place is refused instead of written to;
+    // libtiff closes the file.
+    std::string refused;
+    const int fd = openOutputFile(path_, path_.parent_path(), O_RDWR | O_CREAT | O_TRUNC, refused);
+    if (fd < 0) return fail(refused);
+    tif_ = TIFFFdOpen(fd, path_.c_str(), "w");
+    if (!tif_) {
+      ::close(fd);
+      return fail("cannot create the file");
+    }
   }
   return true;
 }

@@ -4,8 +4,10 @@
 // tests bring their own.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "printrun/dialogs.h"
 #include "render/surface.h"
@@ -30,6 +32,19 @@ class Output {
   virtual Surface& surface() = 0;
   // Sends the open job or writes the file.
   virtual OutputOutcome finish() = 0;
+
+  // Why the output cannot take a run now, asked before each run that
+  // prints: a print queue that does not exist, does not accept jobs or is
+  // stopped, in the print service's words. "" when it can.
+  virtual std::string refusal() { return {}; }
+  // Who each print job sent from now on prints, asked for as the job is
+  // sent, with the number of pages it holds ("page 3 (unit 1 bed 3 ...)").
+  virtual void nameJobs(std::function<std::string(int pages)> owner) { (void)owner; }
+  // The print jobs that failed since the last call, each named by its
+  // owner with why: refused by the print service, or taken and then held,
+  // stopped, aborted or cancelled by it. The run never waits for the paper,
+  // only for the service to take the job.
+  virtual std::vector<std::string> takeFailedJobs() { return {}; }
 };
 
 class Devices {

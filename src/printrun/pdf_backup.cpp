@@ -100,10 +100,15 @@ void PdfBackup::MakeTIF(RecordedPage page, const std::string& residentFile, int 
   // card, so later pages of the same name are numbered.
   const int sameName = ++pagesByName_[upper(base)];
   if (sameName > 1) base += "_" + std::to_string(sameName);
-  const auto jpg = drives_.hostPath(base + ".jpg");
-  const auto pdf = drives_.hostPath(base + ".pdf");
-  if (!jpg || !pdf || !drives_.folderExists(cardsFolder(facility_))) {
+  if (!drives_.folderExists(cardsFolder(facility_))) {
     failed(base + ".pdf", "the cards folder " + cardsFolder(facility_) + " does not exist");
+    return;
+  }
+  std::string refused;
+  const auto jpg = drives_.outputPath(base + ".jpg", refused);
+  const auto pdf = jpg ? drives_.outputPath(base + ".pdf", refused) : std::nullopt;
+  if (!jpg || !pdf) {
+    failed(base + (jpg ? ".pdf" : ".jpg"), refused);
     return;
   }
   if (!store_) {
@@ -153,9 +158,10 @@ std::vector<fs::path> PdfBackup::earlierPages() const {
 }
 
 bool PdfBackup::mergeInto(const std::vector<fs::path>& pages, const std::string& target) {
-  const auto host = drives_.hostPath(target);
+  std::string refused;
+  const auto host = drives_.outputPath(target, refused);
   if (!host) {
-    failed(target, "no such drive");
+    failed(target, refused);
     return false;
   }
   if (!merger_) {
@@ -167,15 +173,19 @@ bool PdfBackup::mergeInto(const std::vector<fs::path>& pages, const std::string&
   return error.empty();
 }
 
-bool PdfBackup::saveDocument(int meal, const std::string& target) {
-  const auto host = drives_.hostPath(target);
+std::optional<fs::path> PdfBackup::saveDocument(int meal, const std::string& target) {
+  std::string refused;
+  const auto host = drives_.outputPath(target, refused);
   if (!host) {
-    failed(target, "no such drive");
-    return false;
+    failed(target, refused);
+    return std::nullopt;
   }
   const std::string error = store_ ? store_->saveDocument(meal, *host) : "this program has no picture store";
-  if (!error.empty()) failed(target, error);
-  return error.empty();
+  if (!error.empty()) {
+    failed(target, error);
+    return std::nullopt;
+  }
+  return host;
 }
 
 std::optional<std::string> PdfBackup::mergeAndSave() {
@@ -190,13 +200,13 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
   if (pages_.empty() && earlier.empty()) {
     failed(backup, "no page was stored");
   } else if (earlier.empty()) {
-    merged = saveDocument(0, backup);
+    merged = saveDocument(0, backup).has_value();
   } else if (pages_.empty()) {
     merged = mergeInto(earlier, backup);
   } else {
     const std::string runDocument = cardsFolder(facility_) + "\\." + backupPrefix(cardKind_) + "-run.pdf";
     std::vector<fs::path> all = earlier;
-    if (const auto host = drives_.hostPath(runDocument); host && saveDocument(0, runDocument)) {
+    if (const auto host = saveDocument(0, runDocument)) {
       all.push_back(*host);
       merged = mergeInto(all, backup);
     }
@@ -213,8 +223,11 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
   }
 
   if (store_) {
-    const auto colour = drives_.hostPath(colourTifName(facility_));
-    const auto blackWhite = drives_.hostPath(blackWhiteTifName(facility_));
+    std::string refused;
+    const auto colour = drives_.outputPath(colourTifName(facility_), refused);
+    if (!colour) failed(colourTifName(facility_), refused);
+    const auto blackWhite = drives_.outputPath(blackWhiteTifName(facility_), refused);
+    if (!blackWhite) failed(blackWhiteTifName(facility_), refused);
     if (colour && blackWhite) store_->saveTifs(*colour, *blackWhite);
     takeStoreFailures();
   }
@@ -224,16 +237,19 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
 
 void PdfBackup::copy(const std::string& from, const std::string& to) {
   if (!drives_.fileExists(from)) return;
-  const auto dst = drives_.hostPath(to);
+  std::string refused;
+  const auto dst = drives_.outputPath(to, refused);
   if (!dst) {
-    failed(to, "no such drive");
+    failed(to, refused);
     return;
   }
   const auto src = drives_.hostPath(from);
+  const auto folder = drives_.driveFolderOf(to);
   // Readers pick the copy up at any time: it appears whole and checked
   // against the original, or not at all. Our own documents are copied
   // whatever their size: the size limit guards against input files only.
-  if (const std::string error = src ? copyFileVerified(*src, *dst) : "no such drive"; !error.empty())
+  if (const std::string error = src && folder ? copyFileVerified(*src, *dst, *folder) : "no such drive";
+      !error.empty())
     failed(to, "cannot copy " + cp1252ToUtf8(from) + ": " + error);
 }
 

@@ -89,8 +89,9 @@ class PdfBackup {
   // keeps the last run's), in name order; merged documents are not pages.
   std::vector<std::filesystem::path> earlierPages() const;
   bool mergeInto(const std::vector<std::filesystem::path>& pages, const std::string& target);
-  // The store's document of the meal (0: all pages) at target.
-  bool saveDocument(int meal, const std::string& target);
+  // The store's document of the meal (0: all pages) at target; where it
+  // went on this machine, or nothing (and the failure kept).
+  std::optional<std::filesystem::path> saveDocument(int meal, const std::string& target);
   void failed(const std::string& file, const std::string& reason);
   void takeStoreFailures();
 

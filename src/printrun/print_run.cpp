@@ -51,6 +51,28 @@ struct Ranges {
   int locationFirst = 1, locationLast = 1;
 };
 
+// Every problem a reader meets during the run joins the run's list, and
+// goes on to whoever listened before (the command line names it; a failed
+// write of ours is kept there for the failed outputs).
+class ProblemTap : public FileProblems {
+ public:
+  ProblemTap(DriveMap& drives, RunReport& report) : drives_(drives), report_(report), before_(drives.problems()) {
+    drives_.setProblems(this);
+  }
+  ~ProblemTap() override { drives_.setProblems(before_); }
+  ProblemTap(const ProblemTap&) = delete;
+  ProblemTap& operator=(const ProblemTap&) = delete;
+  void report(const FileProblem& problem) override {
+    if (problem.fault != FileFault::WriteFailed) report_.problem(problem);
+    if (before_) before_->report(problem);
+  }
+
+ private:
+  DriveMap& drives_;
+  RunReport& report_;
+  FileProblems* const before_;
+};
+
 class PrintRun {
  public:
   explicit PrintRun(RunEnvironment& env)
@@ -82,6 +104,11 @@ class PrintRun {
   RunReport go();
 
  private:
+  // The report handed back: nobody listens to it any more.
+  RunReport done() {
+    report_.onProblem = nullptr;
+    return std::move(report_);
+  }
   // With the backup on, the surfaces the cards go to are recorded, so that
   // each finished page can be stored: the pages sent to the printer as well
   // as those printed to the screen, since a backup of the blank preview
@@ -93,6 +120,8 @@ class PrintRun {
   void storePage();
   int pageMeal() const;
   bool start();
+  void sharedFiles();
+  void fileProblem(const std::string& path, const std::string& why, const std::string& effect);
   bool confirmCardDate();
   void passes();
   void passLoops(int residentFirst, int residentLast);
@@ -147,13 +176,14 @@ class PrintRun {
 
 RunReport PrintRun::go() {
   report_.walkThrough = walkThrough();
+  report_.onProblem = [this](const RunProblem& p) { env_.host.hooks().problem(p); };
+  const ProblemTap tap(env_.drives, report_);
   if (!start()) {
     report_.end = RunEnd::NotStarted;
-    return std::move(report_);
+    return done();
   }
   dining_.read(env_.drives, env_.facility);
-  report_.fileDamaged(env_.facility.names.path, env_.facility.names.damage);
-  report_.fileDamaged(dining_.path(), dining_.damage());
+  sharedFiles();
   byDiningLocation_ = model_.ByDiningLocation;
   for (;;) {
     passes();
@@ -162,7 +192,7 @@ RunReport PrintRun::go() {
       // The pages stored so far are written, and their failures named.
       backup_.finishPages();
       textCards_.close();
-      return std::move(report_);
+      return done();
     }
     const std::string rest = run_.MealOrderRest;
     run_.MealOrder = rest.substr(0, std::min<size_t>(3, rest.size()));
@@ -171,7 +201,41 @@ RunReport PrintRun::go() {
     jobBreak();
   }
   finish();
-  return std::move(report_);
+  return done();
+}
+
+void PrintRun::fileProblem(const std::string& path, const std::string& why, const std::string& effect) {
+  const auto host = env_.drives.hostPath(path);
+  report_.problem({path, (why.empty() ? std::string("could not be read") : why) + ": " + effect,
+                   host && host->string() != path ? host->string() : std::string()});
+}
+
+// The shared files every card draws on, looked at before the first card:
+// a file the cards need and cannot have is named once, with what the
+// cards go without, not left to show as silently incomplete cards.
+void PrintRun::sharedFiles() {
+  const Facility& f = env_.facility;
+  const NameTable& names = f.names;
+  if (!names.loaded)
+    fileProblem(nameTablePath(f), env_.drives.absence(nameTablePath(f)),
+                "the cards print without likes, dislikes, allergies, isolation and exclusions");
+  report_.fileDamaged(names.path, names.damage);
+  if (!dining_.exists())
+    fileProblem(dining_.path(), env_.drives.absence(dining_.path()),
+                "the cards print without dining locations and hydration lines");
+  report_.fileDamaged(dining_.path(), dining_.damage());
+  const DietFileCandidates diet = dietFilePaths(f, model_.AltFacCode);
+  if (!env_.drives.fileExists(diet.preferred) && !env_.drives.fileExists(diet.facility) &&
+      !env_.drives.fileExists(diet.fallback)) {
+    std::string why = env_.drives.absence(diet.preferred);
+    if (upper(diet.facility) != upper(diet.preferred)) why += ", and so is " + diet.facility;
+    fileProblem(diet.preferred, why + " (" + diet.fallback + " " + env_.drives.absence(diet.fallback) + ")",
+                "the cards print without meal patterns and portions");
+  }
+  const std::string pictures = f.folder(35) + "\\vod";
+  if (!env_.drives.folderExists(pictures))
+    fileProblem(pictures, env_.drives.exists(pictures) ? "is not a folder" : "is missing",
+                "the cards print without symbols, watermark and photographs");
 }
 
 bool PrintRun::start() {

@@ -47,8 +47,10 @@ ResidentSelection::ResidentSelection(RunEnvironment& env, const DiningLocations&
 bool ResidentSelection::leaveOut(LeftOutReason reason, const std::string& file, std::string detail) {
   const RunState& run = env_.run;
   const bool loaded = env_.resident.Loaded && trim(env_.resident.ResidentFile) == file;
-  report_.leaveOut({run.MealOrder.empty() ? run.UnitNo : 0, run.ResidentNo, file,
-                    loaded ? trim(env_.resident.NameLine) : std::string(), reason, std::move(detail)});
+  // A resident whose file was not read is named as the roster names them.
+  std::string name = loaded ? trim(env_.resident.NameLine) : std::string();
+  if (name.empty() && run.MealOrder.empty()) name = trim(columns(record_, roster::kNameFrom, roster::kNameTo));
+  report_.leaveOut({run.MealOrder.empty() ? run.UnitNo : 0, run.ResidentNo, file, name, reason, std::move(detail)});
   return false;
 }
 
@@ -145,9 +147,19 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
     run.MealCode = static_cast<int16_t>(mealOfLetter(letter));
   }
   file = trim(file);
-  if (file.empty()) return false;
+  if (file.empty()) {
+    // An empty bed is blank; a name without a file is a resident the
+    // kitchen expects a tray for.
+    if (run.MealOrder.empty() && !trim(columns(record_, roster::kNameFrom, roster::kNameTo)).empty())
+      return leaveOut(LeftOutReason::NoFileName, "", unitPath_ + " names a resident in this bed without a file name");
+    return false;
+  }
   const auto first = static_cast<unsigned char>(file[0]);
-  if (first < 33 || first > 127) return false;
+  if (first < 33 || first == 127) return false;
+  // A name may start with any letter of the code page ("Élise"); a byte
+  // that is no letter there is no file name the facility's programs write.
+  if (first > 127 && !cp1252Letter(static_cast<char>(first)))
+    return leaveOut(LeftOutReason::NoFileName, file, unitPath_ + " names a file whose first character is no letter");
   if (run.MealOrder.empty()) {
     // One resident, one tray: a second listing prints nothing and is named.
     const auto listed = firstBed_.find(file);
@@ -157,8 +169,11 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   }
 
   // ---- Preparing the resident ----
-  if (const std::string path = residentDataPath(env_.facility, file); !env_.drives.fileExists(path))
-    return leaveOut(LeftOutReason::NoDataFile, file, path);
+  const std::string path = residentDataPath(env_.facility, file);
+  if (const std::string why = env_.drives.absence(path); !why.empty()) {
+    if (startsWith(why, "is missing")) return leaveOut(LeftOutReason::NoDataFile, file, path);
+    return leaveOut(LeftOutReason::UnreadableFile, file, path + " " + why);
+  }
   resident.diet.Thickened = 0;
   run.Enhanced = false;
   resident.Loaded = false;

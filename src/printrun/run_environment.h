@@ -55,7 +55,8 @@ class RunHost {
 };
 
 struct RunEnvironment {
-  const DriveMap& drives;
+  // Not const: the run listens to the problems the readers meet.
+  DriveMap& drives;
   const Facility& facility;
   SettingsModel& model;
   const SettingsFile& settingsFile;

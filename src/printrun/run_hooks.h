@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "printrun/run_report.h"
+
 namespace mc {
 
 // Where the run stands, as its caption tells it.
@@ -37,6 +39,8 @@ class RunHooks {
   // A stop asked for without a question (Ctrl-C on the command line): the
   // run ends after the page it is on.
   virtual bool cancelRequested() { return false; }
+  // A problem joined the run's list (the command line names it at once).
+  virtual void problem(const RunProblem&) {}
 };
 
 }  // namespace mc

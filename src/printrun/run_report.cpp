@@ -12,6 +12,8 @@ bool isFault(LeftOutReason reason) {
     case LeftOutReason::NotInPasses:
       return false;
     case LeftOutReason::NoDataFile:
+    case LeftOutReason::UnreadableFile:
+    case LeftOutReason::NoFileName:
     case LeftOutReason::NoRoster:
     case LeftOutReason::DamagedFile:
       return true;
@@ -26,6 +28,8 @@ const char* reasonText(LeftOutReason reason) {
     case LeftOutReason::NoTray: return "no tray";
     case LeftOutReason::NotInPasses: return "in none of the run's dining locations or diet categories";
     case LeftOutReason::NoDataFile: return "no data file";
+    case LeftOutReason::UnreadableFile: return "data file cannot be read";
+    case LeftOutReason::NoFileName: return "roster row without a usable file name";
     case LeftOutReason::NoRoster: return "no roster";
     case LeftOutReason::DamagedFile: return "damaged file";
   }
@@ -78,11 +82,27 @@ void RunReport::outputFailed(std::string output, std::string reason) {
   failedOutputs.push_back({std::move(output), std::move(reason)});
 }
 
-void RunReport::fileDamaged(const std::string& path, const std::string& damage) {
-  if (damage.empty()) return;
-  for (const DamagedFile& d : damagedFiles)
-    if (d.path == path && d.damage == damage) return;
-  damagedFiles.push_back({path, damage});
+bool RunReport::problem(RunProblem p) {
+  if (p.what.empty()) return false;
+  // The list is per file: the same file met again by the next card, or
+  // reported again with other words, is the same problem.
+  for (const RunProblem& q : problems)
+    if (q.file == p.file) return false;
+  problems.push_back(std::move(p));
+  if (onProblem) onProblem(problems.back());
+  return true;
+}
+
+void RunReport::problemsMetBefore(const std::vector<RunProblem>& before) {
+  std::vector<RunProblem> all;
+  for (const RunProblem& p : before) {
+    if (p.what.empty()) continue;
+    const auto same = [&](const RunProblem& q) { return q.file == p.file; };
+    if (std::none_of(all.begin(), all.end(), same) && std::none_of(problems.begin(), problems.end(), same))
+      all.push_back(p);
+  }
+  for (RunProblem& p : problems) all.push_back(std::move(p));
+  problems = std::move(all);
 }
 
 int RunReport::cards() const {
@@ -103,7 +123,12 @@ int RunReport::faults() const {
 }
 
 bool RunReport::hasProblems() const {
-  return faults() > 0 || !warnings.empty() || !failedOutputs.empty() || !damagedFiles.empty();
+  return faults() > 0 || !warnings.empty() || !failedOutputs.empty() || !problems.empty();
+}
+
+int RunReport::exitStatus() const {
+  if (!failedOutputs.empty()) return 1;
+  return hasProblems() ? 4 : 0;
 }
 
 namespace {
@@ -129,7 +154,7 @@ std::vector<std::string> RunReport::summary() const {
   for (const CardWarning& w : warnings)
     lines.push_back("card with a warning: " + residentPlace(w.unit, w.place, w.file, w.name) + ": " + w.warning);
   for (const OutputFailure& f : failedOutputs) lines.push_back("output failed: " + f.output + ": " + f.reason);
-  for (const DamagedFile& d : damagedFiles) lines.push_back("damaged file: " + d.path + " " + d.damage);
+  for (const RunProblem& p : problems) lines.push_back("problem: " + p.shown() + " " + p.what);
 
   std::string total = plural(static_cast<int>(printed_.size()), "resident", "residents") + " printed (" +
                       plural(cards(), "card", "cards") + ", " + plural(pages(), "page", "pages") + ")";
@@ -138,8 +163,8 @@ std::vector<std::string> RunReport::summary() const {
   if (!warnings.empty()) total += "; " + plural(static_cast<int>(warnings.size()), "card", "cards") + " with a warning";
   if (!failedOutputs.empty())
     total += "; " + plural(static_cast<int>(failedOutputs.size()), "output", "outputs") + " failed";
-  if (!damagedFiles.empty())
-    total += "; " + plural(static_cast<int>(damagedFiles.size()), "damaged file", "damaged files") + " read";
+  if (!problems.empty())
+    total += "; " + plural(static_cast<int>(problems.size()), "problem", "problems") + " with files";
   if (end == RunEnd::Cancelled) total += "; stopped before the end";
   lines.push_back(total);
   return lines;

@@ -5,9 +5,12 @@
 // out and why, cards it drew with a warning, outputs that failed.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "data/file_problems.h"
 
 namespace mc {
 
@@ -21,6 +24,8 @@ enum class LeftOutReason {
   NotInPasses,     // no dining-location pass or diet category of the run took them
   // ---- by fault ----
   NoDataFile,      // the roster names a resident file that is not there
+  UnreadableFile,  // the resident file is there and cannot be read
+  NoFileName,      // a roster row with a name and no file name, or one no file can have
   NoRoster,        // the unit has no roster (or meal-order file): nobody of it was visited
   DamagedFile,     // a data file whose shape is wrong
 };
@@ -55,12 +60,17 @@ struct OutputFailure {
   std::string reason;
 };
 
-// A shared data file (name table, diet file, dining location file) whose
-// shape is wrong: the run read it all the same, and the cards that took a
-// value from it carry ">>Review<<".
-struct DamagedFile {
-  std::string path;
-  std::string damage;  // "is cut short inside record 3"
+// A file the run needed and could not use as it should: a shared file
+// (name table, diet file, dining location file, menu and item files,
+// settings, pictures folder) missing, unreadable or damaged, a picture that
+// could not be drawn, a resident file that could not be read. The cards
+// drawn without what it held are incomplete; a damaged file's cards carry
+// ">>Review<<".
+struct RunProblem {
+  std::string file;   // the Windows path as the data names it, or the output
+  std::string what;   // "is missing: no card lists likes ...", "is cut short inside record 3"
+  std::string where;  // its place on this machine, "" when it is the path itself
+  std::string shown() const { return where.empty() ? file : file + " (" + where + ")"; }
 };
 
 struct UnitTally {
@@ -84,7 +94,11 @@ class RunReport {
   std::vector<LeftOutResident> leftOut;
   std::vector<CardWarning> warnings;
   std::vector<OutputFailure> failedOutputs;
-  std::vector<DamagedFile> damagedFiles;
+  // The run's one list of problems: each file once, in the order met.
+  std::vector<RunProblem> problems;
+  // Told of each problem as it joins the list (the command line names it
+  // on stderr at once); set by whoever watches the run.
+  std::function<void(const RunProblem&)> onProblem;
 
   // ---- filled by the run ----
   void countCard(int unit);
@@ -96,8 +110,16 @@ class RunReport {
   void printed(int unit, const std::string& file);
   void warn(CardWarning warning);
   void outputFailed(std::string output, std::string reason);
-  // Named once however often the run reads it.
-  void fileDamaged(const std::string& path, const std::string& damage);
+  // Named once however often the run reads it: a file already on the list
+  // is not added again. False when it was there.
+  bool problem(RunProblem problem);
+  bool problem(const FileProblem& problem) { return this->problem({problem.path, problem.detail, problem.where}); }
+  // Problems met before the run (at start-up) lead the list, those of
+  // them the run met too in their place.
+  void problemsMetBefore(const std::vector<RunProblem>& before);
+  void fileDamaged(const std::string& path, const std::string& damage) {
+    if (!damage.empty()) problem({path, damage, ""});
+  }
 
   // ---- read by whoever started the run ----
   int cards() const;
@@ -106,8 +128,12 @@ class RunReport {
   // The residents that got cards, unit and file, in the order of the run.
   const std::vector<std::pair<int, std::string>>& printedResidents() const { return printed_; }
   // Anything that made the run less than complete: residents left out by
-  // fault, cards with a warning, failed outputs, damaged files.
+  // fault, cards with a warning, failed outputs, problems.
   bool hasProblems() const;
+  // The exit status the run calls for on the command line: 1 for an output
+  // not written completely, 4 for a run with problems, else 0 (the caller
+  // decides about runs that printed nothing or were stopped).
+  int exitStatus() const;
   // Lines for people: one per unit, per resident left out, per warning,
   // per failed output, then a last line with the totals.
   std::vector<std::string> summary() const;

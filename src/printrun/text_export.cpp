@@ -75,10 +75,12 @@ bool MakeTxt(const DriveMap& drives, const Facility& facility, const std::string
 bool TextCardWriter::open(const DriveMap& drives, const std::string& textFile) {
   close();
   const auto host = drives.hostPath(textFile);
-  if (!host) return false;
-  fd_ = ::open(host->c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  const auto folder = drives.driveFolderOf(textFile);
+  if (!host || !folder) return false;
+  std::string error;
+  fd_ = openOutputFile(*host, *folder, O_WRONLY | O_CREAT, error);
   if (fd_ < 0) {
-    drives.report(FileFault::WriteFailed, textFile, "could not be opened (" + systemError(errno) + ")");
+    drives.report(FileFault::WriteFailed, textFile, "could not be opened (" + error + ")");
     return false;
   }
   struct stat st {};

@@ -1,5 +1,9 @@
 #include "render/card_pictures.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
+
 #include "data/text.h"
 #include "settings/field_encoding.h"
 #include "render/page_geometry.h"
@@ -31,17 +35,15 @@ std::string CardPictures::symbolStem(const SettingsModel& model, const std::stri
   return vod() + model.SymbolSuffix + name;
 }
 
-bool CardPictures::refusedAsTooLarge(const std::string& path) {
-  if (!pictureFileTooLarge(path)) return false;
-  store_.Warn("the picture " + path + " is larger than any picture file (" + std::to_string(kMaxDataFileBytes >> 20) +
-              " MB): not read; the cards print without it");
+bool CardPictures::refusedAsTooLarge(const std::string& windowsPath, const std::string& host) {
+  if (!pictureFileTooLarge(host)) return false;
+  drives_.report(FileFault::TooLarge, windowsPath,
+                 "is larger than any picture file (" + std::to_string(kMaxDataFileBytes >> 20) +
+                     " MB): not read; the cards print without it");
   return true;
 }
 
 std::string CardPictures::Load(const std::string& windowsStem) {
-  // A dry run (the pre-flight check) draws nothing, so it loads nothing:
-  // loading renames a ".jpg" and writes a working copy.
-  if (drives_.dryRun()) return {};
   if (const auto it = found_.find(windowsStem); it != found_.end()) return it->second;
   std::string name = find(windowsStem);
   // Residents' own photographs are asked for once each: the memory is
@@ -51,35 +53,54 @@ std::string CardPictures::Load(const std::string& windowsStem) {
   return name;
 }
 
+std::string CardPictures::held(const std::string& windowsPath, const std::string& name, bool ok) {
+  // Named each time it is asked for: the list of the run at hand must hold
+  // it even when an earlier run found it so.
+  if (!ok) drives_.report(FileFault::Damaged, windowsPath, "is not a picture that can be drawn: the cards print without it");
+  return ok ? name : std::string();
+}
+
 std::string CardPictures::find(const std::string& windowsStem) {
+  // A dry run (the pre-flight check) converts nothing and writes no working
+  // copy: it decodes the pictures in memory, to find the same faults.
+  const bool dry = drives_.dryRun();
   const std::string jpg = windowsStem + ".jpg";
   if (drives_.fileExists(jpg)) {
     const auto host = drives_.hostPath(jpg);
-    if (host && refusedAsTooLarge(host->string())) return {};
-    if (host && ConvertJPG(host->string()).empty()) {
+    if (host && refusedAsTooLarge(jpg, host->string())) return {};
+    if (host && (dry || ConvertJPG(host->string(), drives_.driveFolderOf(jpg).value_or(*host)).empty())) {
       // A read-only pictures folder keeps its ".jpg": show it as it is.
-      store_.Warn("cannot convert the picture " + host->string() + " to its .asz form; using it as it is");
       const std::optional<bool> loaded = store_.Loaded(host->string());
-      if (loaded) return *loaded ? host->string() : std::string();
-      return store_.Load(host->string(), host->string()) ? host->string() : std::string();
+      if (loaded) return held(jpg, host->string(), *loaded);
+      return held(jpg, host->string(), store_.Load(host->string(), host->string()));
     }
   }
   const std::string asz = windowsStem + ".asz";
-  if (!drives_.fileExists(asz)) return {};
+  if (!drives_.fileExists(asz)) {
+    if (drives_.exists(asz)) drives_.report(FileFault::Unreadable, asz, drives_.absence(asz) + ": the cards print without it");
+    return {};
+  }
   const auto host = drives_.hostPath(asz);
   if (!host) return {};
   const std::string name = host->string();
-  if (refusedAsTooLarge(name)) return {};
+  if (refusedAsTooLarge(asz, name)) return {};
   // Loaded once for the run: later cards paint the picture already held.
-  if (const std::optional<bool> loaded = store_.Loaded(name)) return *loaded ? name : std::string();
-  const std::string copy = ConvertASZ(name);
-  if (copy.empty()) {
-    store_.Warn("cannot make a working copy of the picture " + name + "; the cards print without it");
+  if (const std::optional<bool> loaded = store_.Loaded(name)) return held(asz, name, *loaded);
+  const std::string copy = dry ? std::string() : ConvertASZ(name, drives_.driveFolderOf(asz).value_or(*host));
+  if (!copy.empty()) {
+    const bool ok = store_.Load(name, copy);
+    KCFil(copy);
+    return held(asz, name, ok);
+  }
+  // No working copy (a read-only folder, or a check): the picture is
+  // unscrambled in memory instead.
+  std::optional<std::string> bytes = readPictureFile(name);
+  if (!bytes) {
+    drives_.report(FileFault::Unreadable, asz, drives_.absence(asz) + ": the cards print without it");
     return {};
   }
-  const bool ok = store_.Load(name, copy);
-  KCFil(copy);
-  return ok ? name : std::string();
+  UnscrambleBytes(*bytes);
+  return held(asz, name, store_.LoadBytes(name, *bytes));
 }
 
 void CardPictures::LoadAll(const ResidentRecord& resident, const SettingsModel& model) {

@@ -70,8 +70,10 @@ class CardPictures {
   std::string findPhoto(const std::string& file, const SettingsModel& model);
   // Load's four steps, without the memory of earlier answers.
   std::string find(const std::string& windowsStem);
-  // True, after a warning, for a picture file too large to be read.
-  bool refusedAsTooLarge(const std::string& path);
+  // True, after naming it, for a picture file too large to be read.
+  bool refusedAsTooLarge(const std::string& windowsPath, const std::string& host);
+  // `name` when the picture is held, else "" after naming the file.
+  std::string held(const std::string& windowsPath, const std::string& name, bool ok);
 
   const DriveMap& drives_;
   const Facility& facility_;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <system_error>
 
+#include "data/atomic_file.h"
 #include "data/file_problems.h"
 #include "data/text.h"
 
@@ -37,23 +38,9 @@ std::optional<std::string> readFile(const std::string& path) {
 }
 
 // Written under a temporary name and renamed when complete, so that a
-// failure leaves no half picture behind.
-bool writeFile(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".part";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::error_code ec;
-      fs::remove(temporary, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, path, ec);
-  if (ec) fs::remove(temporary, ec);
-  return !ec;
+// failure leaves no half picture behind, and only as a file of ours may be.
+bool writeFile(const std::string& path, const std::string& bytes, const fs::path& within) {
+  return writeFileAtomically(path, bytes, nullptr, within);
 }
 
 // Position of the three-letter extension `ext` (upper case) of the file
@@ -77,7 +64,7 @@ bool pictureFileTooLarge(const std::string& path) {
 void ScrambleBytes(std::string& bytes) { moveBlocks(bytes, {19, 1, 15}, {1, 15, 19}); }
 void UnscrambleBytes(std::string& bytes) { moveBlocks(bytes, {15, 19, 1}, {1, 15, 19}); }
 
-std::string ConvertJPG(const std::string& path) {
+std::string ConvertJPG(const std::string& path, const fs::path& within) {
   const size_t at = extensionAt(path, "JPG");
   if (at == std::string::npos) return {};
   auto bytes = readFile(path);
@@ -85,22 +72,25 @@ std::string ConvertJPG(const std::string& path) {
   std::string target = path;
   target.replace(at, 3, "ASZ");
   ScrambleBytes(*bytes);
-  if (!writeFile(target, *bytes)) return {};
+  if (!writeFile(target, *bytes, within)) return {};
   std::error_code ec;
   fs::remove(path, ec);
   return target;
 }
 
-std::string ConvertASZ(const std::string& path) {
+std::string ConvertASZ(const std::string& path, const fs::path& within, const fs::path& copyFolder) {
   if (extensionAt(path, "ASZ") == std::string::npos) return {};
   auto bytes = readFile(path);
   if (!bytes) return {};
   std::string copy = path;
   copy.back() = '2';
+  if (!copyFolder.empty()) copy = (copyFolder / fs::path(copy).filename()).string();
   UnscrambleBytes(*bytes);
-  if (!writeFile(copy, *bytes)) return {};
+  if (!writeFile(copy, *bytes, copyFolder.empty() ? within : copyFolder)) return {};
   return copy;
 }
+
+std::optional<std::string> readPictureFile(const std::string& path) { return readFile(path); }
 
 void KCFil(const std::string& path) {
   std::error_code ec;

@@ -6,6 +6,8 @@
 // host paths.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace mc {
@@ -22,12 +24,18 @@ void UnscrambleBytes(std::string& bytes);
 // Copies the ".jpg" at `path` to the same name with "ASZ" for its
 // extension, scrambled, then deletes the ".jpg"; returns the new path.
 // Returns "" for a path without a "JPG" extension, or when the copy cannot
-// be written (the ".jpg" then stays).
-std::string ConvertJPG(const std::string& path);
+// be written (the ".jpg" then stays). What is written stays inside the
+// folder `within` (the drive's folder; empty: anywhere).
+std::string ConvertJPG(const std::string& path, const std::filesystem::path& within = {});
 // Writes the unscrambled working copy of the ".asz" at `path`, named with
 // its last character replaced by "2", and returns its path; "" for a path
-// without an "ASZ" extension or when the copy cannot be written.
-std::string ConvertASZ(const std::string& path);
+// without an "ASZ" extension or when the copy cannot be written. The copy
+// goes beside the file, or into `copyFolder` when one is given.
+std::string ConvertASZ(const std::string& path, const std::filesystem::path& within = {},
+                       const std::filesystem::path& copyFolder = {});
+// The bytes of a picture file, nothing when it cannot be read or is larger
+// than any picture file.
+std::optional<std::string> readPictureFile(const std::string& path);
 // Whether the file at `path` is larger than any data file
 // (kMaxDataFileBytes): such a picture is not read, converted or decoded.
 bool pictureFileTooLarge(const std::string& path);

@@ -17,9 +17,12 @@ class PictureLoader {
   // decode, nothing when it has not been tried or the file has changed.
   virtual std::optional<bool> Loaded(const std::string& name) = 0;
   // Decodes the picture file at `from` (a working copy, or the file itself)
-  // and keeps it under `name`. False when it does not decode: the store
-  // then warns once, naming `name`, and the card goes on without it.
+  // and keeps it under `name`. False when it does not decode: the card
+  // goes on without it, and the caller names it.
   virtual bool Load(const std::string& name, const std::string& from) = 0;
+  // The same from the picture's bytes in memory, where no working copy can
+  // be written (a read-only folder) or nothing may be (a check).
+  virtual bool LoadBytes(const std::string& name, const std::string& bytes) = 0;
   // A picture file that could not be prepared (converted, copied).
   virtual void Warn(const std::string& message) = 0;
 };

@@ -24,6 +24,8 @@ class TraceSurface : public ForwardingSurface {
   ~TraceSurface() override;
 
   bool ok() const { return out_->good() && !(file_ && file_->failed()); }
+  // Why the trace file could not be started, "" when it was.
+  std::string error() const { return file_ && file_->failed() ? file_->error() : std::string(); }
   // Completes the trace file: false, with the old file left and `error`
   // saying why, when a write failed (a full disk). Nothing to do when
   // tracing to a stream.

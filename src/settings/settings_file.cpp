@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "data/record_shape.h"
+
 #include <optional>
 
 #include "data/data_file_names.h"
@@ -316,6 +318,29 @@ std::string SettingsFile::path() const {
 // The menu-set file is named "MenuSet." and "menuset." by the programs
 // that use it; both are one file on a case-blind file system.
 std::string SettingsFile::menuSetPath() const { return mc::menuSetPath(facility_); }
+
+std::string SettingsFile::damage() const {
+  if (!drives_.exists(path())) return {};
+  if (const std::string why = drives_.absence(path()); !why.empty()) return why;
+  const RecordFile file = drives_.readRecords(path(), kRecordLength);
+  if (file.tooLarge()) return "is larger than any settings file: not read";
+  if (!file.readError().empty()) return file.readError();
+  const std::string_view bytes = file.bytes();
+  if (bytes.empty()) return "is empty";
+  if (std::string cut = recordCutShort(bytes, kRecordLength); !cut.empty()) return cut;
+  // NUL bytes are blanks to the load (a record extended on disk reads so);
+  // any other control byte is a line end or binary that shifts the fields.
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c != 0 && c < 32)
+      return "holds line ends or control bytes (record " + std::to_string(i / kRecordLength + 1) + ")";
+  }
+  const std::string header = blankZeroBytes(file.record(layout::kHeaderRecord));
+  const std::string set = trim(columns(header, layout::kActiveSetFrom, layout::kActiveSetTo));
+  if (!set.empty() && !inRange(wholeNumber(fieldNumber(set)), 1, layout::kSetCount))
+    return "names no settings set 1 to 6 as the active one (\"" + set + "\")";
+  return {};
+}
 
 void SettingsFile::GetSet(SettingsModel& m) const {
   // The guard also comes down when a file error ends the load early, or the

@@ -21,6 +21,12 @@ class SettingsFile {
 
   // Windows path of the settings file.
   std::string path() const;
+  // What is wrong with the settings file, for people: "is empty", "could
+  // not be read (Permission denied)", "is cut short inside record 3", "holds
+  // line ends or control bytes (record 2)"; "" when it is sound or missing
+  // (a missing file is no damage: the next save creates it).
+  std::string damage() const;
+  bool exists() const { return drives_.exists(path()); }
   // Windows path of the menu-set file that holds the companion field.
   std::string menuSetPath() const;
 

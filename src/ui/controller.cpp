@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "data/atomic_file.h"
 #include "data/text.h"
 #include "printrun/print_run.h"
 #include "printrun/window_caption.h"
@@ -30,8 +31,11 @@ bool Controller::holdFacility(double waitSeconds) {
   if (lock_.held() || drives.dryRun()) return true;
   const auto settings = drives.hostPath(settingsFile.path());
   std::error_code ec;
-  if (!settings || !std::filesystem::is_directory(settings->parent_path(), ec)) return true;
-  return lock_.acquire(settings->string() + ".lock", waitSeconds);
+  const auto folder = drives.driveFolderOf(settingsFile.path());
+  if (!settings || !folder || !std::filesystem::is_directory(settings->parent_path(), ec)) return true;
+  // A stop asked for while waiting (Ctrl-C, SIGTERM) ends the wait.
+  return lock_.acquire(settings->string() + ".lock", *folder, waitSeconds,
+                       [this] { return runHooks().cancelRequested(); });
 }
 
 const RunReport& Controller::print() {
@@ -53,28 +57,78 @@ const RunReport& Controller::print() {
     lastReport_ = std::move(refused);
     return lastReport_;
   }
+  // A queue that cannot take the cards is named before anything is drawn.
+  if (const std::string refused = outputRefusal(); !refused.empty()) {
+    if (!heldBefore) lock_.release();
+    std::string text = outputDescription_ + " cannot print: " + refused;
+    text[0] = upperChar(text[0]);
+    dialogs.message(text, Buttons::Ok);
+    RunReport report;
+    report.end = RunEnd::Refused;
+    report.outputFailed(outputDescription_, refused);
+    lastReport_ = std::move(report);
+    return lastReport_;
+  }
   running_ = true;
   cancelRequested_ = false;
+  pagesSent_ = 0;
   RunEnvironment env{drives, facility, model, settingsFile, resident, dietFile, run, host_, &tables};
   RunReport report = mc::Command1_Click(env);
   running_ = false;
+  takeFailedJobs(report);
+  if (showFailedJobs && !report.failedOutputs.empty()) {
+    std::string text = "Not every card reached the printer:";
+    for (const OutputFailure& f : report.failedOutputs) text += "\r\n" + f.output + ": " + f.reason;
+    dialogs.message(text, Buttons::Ok);
+  }
   if (!heldBefore) lock_.release();
   cancelRequested_ = false;
   // The run's own caption ("....") must not outlive it: a run that stopped
   // early returns before it rebuilds the caption itself.
   if (!Ended) PutCap(facility, model);
   lastReport_ = std::move(report);
+  if (showRunProblems && !lastReport_.walkThrough && lastReport_.hasProblems()) {
+    std::string text = "Printed, with problems:";
+    for (const std::string& line : lastReport_.summary()) text += "\r\n" + line;
+    dialogs.message(text, Buttons::Ok, "Run Report");
+  }
   return lastReport_;
+}
+
+std::string Controller::outputRefusal() {
+  // A walk-through or a print to the screen does not touch the printer.
+  const bool onPaper = printer && run.PreviewFlag == 0 && model.Check[5] != 1;
+  if (!output_ || !onPaper || drives.dryRun()) return {};
+  return output_->refusal();
+}
+
+std::string Controller::jobOwner(int pages) {
+  const int first = pagesSent_ + 1;
+  pagesSent_ += pages;
+  const std::string place = residentPlace(run.MealOrder.empty() ? run.UnitNo : 0, run.ResidentNo,
+                                          trim(resident.ResidentFile), trim(resident.NameLine));
+  if (pages <= 1) return "page " + std::to_string(first) + " (" + place + ")";
+  return "pages " + std::to_string(first) + "-" + std::to_string(pagesSent_) + " (the last " + place + ")";
+}
+
+void Controller::takeFailedJobs(RunReport& report) {
+  if (!output_) return;
+  for (std::string& job : output_->takeFailedJobs()) {
+    report.outputFailed(outputDescription_, std::move(job));
+    ++failedJobsNamed_;
+  }
 }
 
 std::string Controller::openOutput(std::unique_ptr<Output> device, std::string description) {
   output_ = std::move(device);
   outputDescription_ = std::move(description);
   printer = &output_->surface();
+  output_->nameJobs([this](int pages) { return jobOwner(pages); });
   if (!trace_) return {};
   traced_ = std::make_unique<TraceSurface>(output_->surface(), *trace_);
   printer = traced_.get();
-  if (!traced_->ok()) return "cannot write the trace file " + *trace_;
+  if (!traced_->ok())
+    return "cannot write the trace file " + *trace_ + (traced_->error().empty() ? "" : ": " + traced_->error());
   return {};
 }
 
@@ -84,21 +138,13 @@ std::string Controller::startPrinting(const OutputChoice& choice) {
   if (!printing_ || (!choice.pdf && !choice.printer)) return {};
   chosenOutput_ = true;
   if (choice.pdf) {
-    // Nothing at the path is deleted: the new document replaces a file
-    // there only once it is complete. Only a file can be replaced so: a
-    // folder, a pipe or a device named by mistake is left alone.
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path target = *choice.pdf;
-    const fs::file_status st = fs::status(target, ec);
-    if (fs::exists(st) && !fs::is_regular_file(st))
-      return "--pdf " + *choice.pdf + " is not a regular file (" +
-             (fs::is_directory(st) ? "a folder" : "a device or pipe") + "): nothing was written to it";
-    // A link to a file is kept: the document replaces the file it names.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) target = fs::weakly_canonical(target, ec);
-    run.PdfDriverForced = true;
+    // Nothing at the path is deleted: the new document replaces the file
+    // there (or the file a link there names) only once it is complete, and
+    // only a regular file is ever replaced so.
     std::string error;
-    auto device = devices_->openPdf(target.string(), error);
+    if (!outputTarget(*choice.pdf, {}, error)) return "cannot write " + *choice.pdf + ": " + error;
+    run.PdfDriverForced = true;
+    auto device = devices_->openPdf(*choice.pdf, error);
     if (!device) return "cannot write " + *choice.pdf + ": " + error;
     return openOutput(std::move(device), *choice.pdf);
   }
@@ -130,11 +176,16 @@ void Controller::closeOutput() {
   if (traced_ && !traced_->finish(&traceError))
     report.outputFailed(*trace_, "cannot write the trace file (" + traceError + "); the file is left as it was");
   const std::string& description = outputDescription_;
+  // Each failed print job is named by what it printed; a queue that cannot
+  // name them has them counted.
+  takeFailedJobs(report);
   if (out.pdf) {
     if (!out.ok)
       report.outputFailed(description, "cannot write the file (" + out.error + "); the file is left as it was");
     else if (!out.written && cardsPrinted_ > 0)
       report.outputFailed(description, "the file was not written: no card reached it");
+  } else if (failedJobsNamed_ > 0) {
+    // named, each by its page
   } else if (out.refusedJobs > 0) {
     report.outputFailed(description, "did not take " + std::to_string(out.refusedJobs) + " of " +
                                          std::to_string(out.refusedJobs + out.jobs) + " jobs");
@@ -146,6 +197,7 @@ void Controller::closeOutput() {
   traced_.reset();
   output_.reset();
   cardsPrinted_ = 0;
+  failedJobsNamed_ = 0;
 }
 
 void Controller::finishOutput(RunReport& report) {

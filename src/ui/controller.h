@@ -151,6 +151,13 @@ class Controller {
   void releaseFacility() { lock_.release(); }
   const std::string& lockError() const { return lock_.error(); }
 
+  // The window shows the run report of a run that printed with problems
+  // before it goes on (or leaves, when the run ended the program).
+  bool showRunProblems = false;
+  // The window shows, after a run, the print jobs the queue did not take
+  // in a message box; the command line names them in the run's summary.
+  bool showFailedJobs = false;
+
   // What the last run (or the last refused start) did.
   const RunReport& lastReport() const { return lastReport_; }
   // Runs the print run with the window's choices, unless one is going on
@@ -184,6 +191,13 @@ class Controller {
   };
   // Opens an output (and its trace); "" or why not.
   std::string openOutput(std::unique_ptr<Output> device, std::string description);
+  // Who a print job of the run going on prints: its pages in the run and
+  // the resident drawn last on it.
+  std::string jobOwner(int pages);
+  // Before a run on paper: the output's refusal ("" when it can print).
+  std::string outputRefusal();
+  // The failed print jobs of the output so far go into the report.
+  void takeFailedJobs(RunReport& report);
   // Finishes the open output into outputFailures_.
   void closeOutput();
 
@@ -198,6 +212,8 @@ class Controller {
   std::string openedFor_;  // the PrinterName the open output follows
   RunReport outputFailures_;
   int cardsPrinted_ = 0;  // by the runs whose output is finished next
+  int pagesSent_ = 0;     // pages the run going on has sent as print jobs
+  int failedJobsNamed_ = 0;  // failed print jobs of the open output named so far
   CountingSurface offScreen_{false};
   RunHooks quiet_;
   NoProgramLauncher noPrograms_;

@@ -14,15 +14,10 @@ namespace mc {
 
 namespace {
 
-// Every file problem met during the check, each path and fault once.
-class FileFindings : public FileProblems {
+// The check's problems are the run's list: nothing is said meanwhile.
+class Silence : public FileProblems {
  public:
-  void report(const FileProblem& problem) override {
-    for (const FileProblem& seen : found)
-      if (seen.path == problem.path && seen.fault == problem.fault) return;
-    found.push_back(problem);
-  }
-  std::vector<FileProblem> found;
+  void report(const FileProblem&) override {}
 };
 
 // The settings as the run starts with them: Print ALL and the settings
@@ -105,33 +100,7 @@ std::vector<std::pair<std::string, std::string>> settingsInForce(const SettingsM
   };
 }
 
-// The files every card of the kind reads, beyond the resident's own.
-void checkSharedFiles(const Controller& c, const SettingsModel& m, FileFindings& files) {
-  const Facility& f = c.facility;
-  const auto missing = [&](const std::string& path, const std::string& what) {
-    if (!path.empty() && !c.drives.fileExists(path)) files.report({FileFault::Missing, path, what});
-  };
-  missing(nameTablePath(f), "the like and dislike name table");
-  missing(diningFilePath(f), "the dining location file");
-  const DietFileCandidates diet = dietFilePaths(f, m.AltFacCode);
-  if (!c.drives.fileExists(diet.preferred) && !c.drives.fileExists(diet.facility) &&
-      !c.drives.fileExists(diet.fallback))
-    files.report({FileFault::Missing, diet.preferred,
-                  "the diet file; " + diet.facility + " and " + diet.fallback + " are missing too"});
-  if (m.CardKind != 3 && !m.UserCards) missing(menuSetPath(f), "the menu set");
-}
-
 }  // namespace
-
-const char* faultText(FileFault fault) {
-  switch (fault) {
-    case FileFault::Damaged: return "damaged";
-    case FileFault::TooLarge: return "too large";
-    case FileFault::Missing: return "missing";
-    case FileFault::WriteFailed: return "not writable";
-  }
-  return "";
-}
 
 std::vector<std::string> PreflightReport::residentsOf(int unit) const {
   std::vector<std::string> out;
@@ -147,7 +116,7 @@ int PreflightReport::leftOutByRange() const {
 }
 
 int PreflightReport::findings() const {
-  int n = run.faults() + static_cast<int>(run.warnings.size() + files.size() + run.failedOutputs.size()) +
+  int n = run.faults() + static_cast<int>(run.warnings.size() + run.problems.size() + run.failedOutputs.size()) +
           leftOutByRange();
   if (run.cards() == 0) ++n;
   return n;
@@ -172,12 +141,12 @@ std::vector<std::string> PreflightReport::text() const {
     (isFault(r.reason) ? faults : r.reason == LeftOutReason::NotInPasses ? ranges : rules).push_back(line);
   }
   for (const CardWarning& w : run.warnings) warnings.push_back(residentPlace(w.unit, w.place, w.file, w.name) + ": " + w.warning);
-  for (const FileProblem& p : files) problems.push_back(p.path + ": " + faultText(p.fault) + (p.detail.empty() ? "" : " (" + p.detail + ")"));
+  for (const RunProblem& p : run.problems) problems.push_back(p.shown() + " " + p.what);
   for (const OutputFailure& f : run.failedOutputs) outputs.push_back(f.output + ": " + f.reason);
   if (run.cards() == 0) faults.insert(faults.begin(), "no card would be printed");
 
   group("Residents without a card, by fault", faults);
-  group("Files missing or damaged", problems);
+  group("Files missing, unreadable or damaged", problems);
   group("Cards that would carry a warning", warnings);
   group("Residents outside the ranges", ranges);
   group("Outputs that would fail", outputs);
@@ -202,7 +171,7 @@ PreflightReport Preflight(Controller& c, int setNo, Dialogs& answers) {
   out.action = setNo ? "settings button " + std::to_string(setNo) + ", then Print" : "Print ALL Tray Cards";
 
   const DialogsRoute::Diverted quiet(c.dialogs, answers);
-  FileFindings files;
+  Silence files;
   CountingSurface paper(true);
   RunStart start(c.model);
   const ControllerRestore restore(c);  // after the locals the controller is pointed at
@@ -224,8 +193,6 @@ PreflightReport Preflight(Controller& c, int setNo, Dialogs& answers) {
   out.run = c.lastReport();
   const SettingsModel& used = start.taken ? start.settings : c.model;
   out.settings = settingsInForce(used);
-  checkSharedFiles(c, used, files);
-  out.files = std::move(files.found);
   return out;
 }
 

@@ -3,7 +3,8 @@
 // dry run (every write kept in memory, the tree left as it was), a printer
 // that draws nothing, no screen and no backup; the run's own report says
 // who would get cards, who would not and why, and which cards would carry
-// a warning. Added to it: the shared files that are missing or damaged.
+// a warning, and its list of problems: the files missing, unreadable or
+// damaged, the same list a print run names.
 #pragma once
 
 #include <string>
@@ -22,8 +23,7 @@ struct PreflightReport {
   std::string action;  // what was checked: "Print ALL Tray Cards", "settings button 2, then Print"
   // The ranges and options in force when the run started, label and value.
   std::vector<std::pair<std::string, std::string>> settings;
-  RunReport run;
-  std::vector<FileProblem> files;  // shared or resident files missing, damaged or too large
+  RunReport run;  // its problems are the files missing, unreadable or damaged
 
   // Residents who would get cards, by unit (0: the tray line).
   std::vector<std::string> residentsOf(int unit) const;
@@ -36,9 +36,6 @@ struct PreflightReport {
   // For people, most serious first.
   std::vector<std::string> text() const;
 };
-
-// "damaged", "missing", "too large", "not writable".
-const char* faultText(FileFault fault);
 
 // Checks Print ALL (setNo 0) or settings button setNo (1..6) then Print, on
 // a controller that went through start-up. The run's questions and

@@ -1,6 +1,9 @@
 #include "ui/preview.h"
 
+#include "data/data_file_names.h"
 #include "data/resident_loader.h"
+#include "data/text.h"
+#include "printrun/resident_selection.h"
 #include "printrun/menu_loader.h"
 #include "render/card_renderer.h"
 #include "settings/resident_load_options.h"
@@ -14,6 +17,18 @@ void RedrawPreview(Controller& c) {
   if (c.pictureLoader) renderer.usePictures(c.drives, *c.pictureLoader);
   renderer.LoadResident = [&] { c.loadResident(order); };
   renderer.LoadMealLines = mealLineLoader(c.drives, c.facility, c.tables, c.resident, c.dietFile);
+  // A sample resident whose file is missing or damaged is drawn as print
+  // draws such a card: marked for review, and named, never as a confident
+  // card of blanks and defaults.
+  if (!c.resident.Loaded) c.loadResident(order);
+  const std::string path = residentDataPath(c.facility, c.resident.ResidentFile);
+  std::string wrong = c.resident.Damage;
+  if (c.resident.ResidentPath.empty()) wrong = c.drives.absence(path);
+  if (!wrong.empty() && !trim(c.resident.ResidentFile).empty()) {
+    if (!startsWith(c.resident.Diet, kReviewMark)) c.resident.Diet = kReviewMark + c.resident.Diet;
+    c.drives.report(c.resident.ResidentPath.empty() ? FileFault::Missing : FileFault::Damaged, path,
+                    wrong + ": the preview of this resident is marked >>Review<<");
+  }
   c.run.MealToDraw = 4;
   DrawContext ctx = c.run.drawContext();
   ctx.MealCode = 4;

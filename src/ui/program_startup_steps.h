@@ -12,6 +12,8 @@ namespace mc {
 inline constexpr const char* kAutoPrintLeftNote =
     "the auto-print marker is there; it is left for the next print, preview prints nothing";
 
+inline constexpr const char* kDamagedSettingsSuffix = ".damaged";
+
 class ProgramStartupSteps : public StartupSteps {
  public:
   // `lookOnly`: start-up for what only looks (the preview, the window's
@@ -29,6 +31,13 @@ class ProgramStartupSteps : public StartupSteps {
   void PrintRun(Controller& c) override;
   void ShowForm2(Controller& c) override;
   bool ActsOnAutoPrint() const override { return !lookOnly_; }
+
+  // A damaged settings file is never loaded: start-up stops with a
+  // startupError saying which file and what to do, unless the defaults are
+  // offered (the window asks) and taken, when the damaged file is kept
+  // aside under the name kDamagedSettingsSuffix adds and the program goes
+  // on as without a settings file.
+  bool offerDefaults = false;
 
  private:
   bool lookOnly_;

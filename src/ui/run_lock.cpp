@@ -30,12 +30,14 @@ void RunLock::release() {
   fd_ = -1;
 }
 
-bool RunLock::acquire(const std::filesystem::path& path, double waitSeconds) {
+bool RunLock::acquire(const std::filesystem::path& path, const std::filesystem::path& within, double waitSeconds,
+                      const std::function<bool()>& stop) {
   release();
   error_.clear();
-  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  std::string why;
+  fd_ = openOutputFile(path, within, O_RDWR | O_CREAT, why);
   if (fd_ < 0) {
-    error_ = "cannot open the lock file " + path.string() + ": " + systemError(errno);
+    error_ = "cannot open the lock file " + path.string() + ": " + why;
     return false;
   }
   const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(waitSeconds);
@@ -43,6 +45,11 @@ bool RunLock::acquire(const std::filesystem::path& path, double waitSeconds) {
     if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
     if (errno != EWOULDBLOCK && errno != EINTR) {
       error_ = "cannot lock " + path.string() + ": " + systemError(errno);
+      break;
+    }
+    if (stop && stop()) {
+      error_ = "stopped while waiting for another run printing for this facility (it holds " + path.string() +
+               "); nothing was printed";
       break;
     }
     if (std::chrono::steady_clock::now() >= until) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace mc {
@@ -17,10 +18,12 @@ class RunLock {
   RunLock(const RunLock&) = delete;
   RunLock& operator=(const RunLock&) = delete;
 
-  // Takes the lock on `path` (created when missing), waiting up to
-  // `waitSeconds` for another holder. False, with error() saying why, when
-  // it is held all that time or cannot be made.
-  bool acquire(const std::filesystem::path& path, double waitSeconds);
+  // Takes the lock on `path` (created when missing, a file of ours inside
+  // the folder `within`), waiting up to `waitSeconds` for another holder,
+  // or until `stop` says the wait is no longer wanted. False, with error()
+  // saying why, when it is held all that time or cannot be made.
+  bool acquire(const std::filesystem::path& path, const std::filesystem::path& within, double waitSeconds,
+               const std::function<bool()>& stop = {});
   const std::string& error() const { return error_; }
   bool held() const { return fd_ >= 0; }
   // Lets the lock go (the destructor does too).

@@ -1,7 +1,8 @@
 // Damaged files as a print meets them: each case of tests/errors put into a
 // fresh demo facility (the exit code and message its case names, the file
-// left exactly as it was), damaged rosters named with the residents they
-// cost, and two runs on one facility at once that never lose or tear a card.
+// left exactly as it was, and print's run report and check naming the same
+// problems), damaged rosters named with the residents they cost, and two
+// runs on one facility at once that never lose or tear a card.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,6 +25,7 @@ struct BrokenFileCase {
   int exitCode = 0;
   std::string message;
   bool writes = false;  // the program writes this file by design
+  std::string args;     // after print (and check)
 };
 
 std::vector<BrokenFileCase> cases() {
@@ -34,10 +36,10 @@ std::vector<BrokenFileCase> cases() {
     std::vector<std::string> fields;
     std::istringstream row(line);
     for (std::string f; std::getline(row, f, '|');) fields.push_back(trim(f));
-    fields.resize(std::max<size_t>(fields.size(), 6));
-    EXPECT_EQ(fields.size(), 6u) << line;
-    if (fields.size() != 6) continue;
-    out.push_back({fields[0], fields[1], fields[2], std::stoi(fields[3]), fields[4], fields[5] == "writes"});
+    fields.resize(std::max<size_t>(fields.size(), 7));
+    EXPECT_EQ(fields.size(), 7u) << line;
+    if (fields.size() != 7) continue;
+    out.push_back({fields[0], fields[1], fields[2], std::stoi(fields[3]), fields[4], fields[5] == "writes", fields[6]});
   }
   return out;
 }
@@ -52,23 +54,47 @@ TEST(BrokenFiles, EachDamagedFileGivesItsBehaviourAndStaysAsItWas) {
     ASSERT_TRUE(fs::exists(target)) << target;
     std::string damaged;
     if (c.fixture == "-") {
+      fs::remove_all(target);
+    } else if (c.fixture == "<empty>") {
+      std::ofstream(target, std::ios::binary | std::ios::trunc);
+    } else if (c.fixture == "<folder>" || c.fixture == "<fifo>") {
+      // A file the system will not read as one, whoever runs the tests.
       fs::remove(target);
+      if (c.fixture == "<folder>") fs::create_directory(target);
+      else ASSERT_EQ(runShell("mkfifo " + shellQuote(target.string())).exitCode, 0);
     } else {
       damaged = readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / c.fixture);
       std::ofstream(target, std::ios::binary | std::ios::trunc) << damaged;
     }
-    const CommandResult r = d.print("", "12-07-26");
+    // The check first: it writes nothing, so the print meets the same tree.
+    const CommandResult check = d.run("--date 12-07-26 check --json " + c.args);
+    const fs::path report = d.file("report.json");
+    const CommandResult r = d.print(c.args + " --report " + shellQuote(report.string()), "12-07-26");
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
     if (!c.message.empty()) {
       EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
     if (c.fixture == "-") {
-      EXPECT_FALSE(fs::exists(target));
-    } else if (!c.writes) {
+      EXPECT_EQ(fs::exists(target), c.writes);
+    } else if (!c.writes && c.fixture.front() != '<') {
       EXPECT_EQ(readFile(target), damaged);
     }
     if (r.exitCode == 0) {
       EXPECT_TRUE(qpdfChecks(d.pdf));
+    }
+    // One list, two readers: the report print wrote and the check name the
+    // same files and the same residents left out by fault, and the check
+    // finds something wherever the print was not clean.
+    const std::string json = readFile(report);
+    // Without a setup file or a default roster there is nothing to check:
+    // both stop at start-up alike.
+    if (check.exitCode == 1 && r.exitCode == 1 && check.out.empty()) continue;
+    EXPECT_EQ(jq(".exit", json), std::to_string(r.exitCode) + "\n");
+    const std::string named = ".problems[].file, (.left_out[] | select(.by == \"fault\") | \"\\(.unit) \\(.bed) \\(.file)\")";
+    EXPECT_EQ(jq(named, json), jq(named, check.out)) << json << check.out;
+    EXPECT_EQ(check.exitCode, r.exitCode == 0 ? 0 : 3) << check.out << check.err;
+    if (r.exitCode != 0) {
+      EXPECT_NE(jq(".problems[], .left_out[], .warnings[] | tostring", json), "") << json;
     }
   }
 }
@@ -93,13 +119,51 @@ TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
   EXPECT_NE(info.out.find("sfl2.MGC  damaged: is listed at bed"), std::string::npos) << info.out;
 
   const CommandResult r = d.print();
-  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.exitCode, 4) << r.err;
   for (const char* named : {"sfl1.MGC is cut short inside record 3", "beyond the unit's",
-                            "RS00102: damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
+                            "RS00102 (Baker, Thomas): damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
     EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
   size_t pages = 0;  // pages that carry Baker's cards
   for (const std::string& page : pdfPages(d.pdf)) pages += page.find("Baker, Thomas") != std::string::npos;
   EXPECT_EQ(pages, 1u);
+}
+
+// A resident the kitchen expects a tray for never vanishes silently: a
+// roster row with a name and no file name is named, a file name starting
+// with a letter outside ASCII prints, and a data file the system will not
+// read is a fault named with unit, bed and name.
+TEST(DamagedData, ResidentsWhoseFilesCannotBeUsedAreNamedWithUnitBedAndName) {
+  const Demo d;
+  const fs::path roster = d.dnv("Rosters/sfl1.MGC");
+  std::string rows = readFile(roster);
+  rows.replace(2 * 122 + 32, 7, "       ");   // bed 3, Castillo: the file field blank
+  rows.replace(3 * 122 + 32, 1, "\xC9");      // bed 4, Dubois: "\xC9S00104"
+  writeFile(roster, rows);
+  fs::rename(d.dnv("res/dataMGC/RS00104.~MGC"), d.dnv("res/dataMGC/\xC9S00104.~MGC"));
+  fs::remove(d.dnv("res/dataMGC/RS00105.~MGC"));  // bed 5, Eriksen: a folder in its place
+  fs::create_directory(d.dnv("res/dataMGC/RS00105.~MGC"));
+
+  const fs::path report = d.file("report.json");
+  const CommandResult r = d.print("--report " + shellQuote(report.string()));
+  EXPECT_EQ(r.exitCode, 4) << r.err;
+  const std::string json = readFile(report);
+  EXPECT_EQ(jq(".left_out[] | select(.by == \"fault\") | \"\\(.unit) \\(.bed) \\(.name): \\(.reason)\"", json),
+            "1 3 Castillo, Rosa: roster row without a usable file name\n"
+            "1 5 Eriksen, Ingrid: data file cannot be read\n")
+      << json;
+  EXPECT_NE(r.err.find("left out by fault: unit 1 bed 5 RS00105 (Eriksen, Ingrid): data file cannot be read "
+                       "c:\\dnv\\res\\dataMGC\\RS00105.~MGC is a folder, not a file"),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("left out by fault: unit 1 bed 3 (Castillo, Rosa)"), std::string::npos) << r.err;
+  EXPECT_EQ(jq(".printed.residents", json), "19\n") << json;
+  size_t dubois = 0;
+  for (const std::string& page : pdfPages(d.pdf)) dubois += page.find("Dubois, Henri") != std::string::npos;
+  EXPECT_EQ(dubois, 1u);
+
+  const CommandResult check = d.run("--date 12-06-26 check --json");
+  EXPECT_EQ(check.exitCode, 3);
+  EXPECT_EQ(jq(".left_out[] | select(.by == \"fault\") | .bed", check.out), "3\n5\n") << check.out;
 }
 
 TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {

@@ -71,29 +71,106 @@ TEST(CommandLine, DateIsExactlyEightCharactersOfARealDate) {
   EXPECT_EQ(d.run("--date 12/06/26 info").exitCode, 0);
 }
 
-TEST(FailedWrites, PdfTargetThatIsNoFileIsRefusedAndNothingIsDeletedFirst) {
+TEST(FailedWrites, OutputsNamedOnTheCommandLineAreRefusedUnlessTheyAreFiles) {
   const Demo d;
   const fs::path setup = d.dnv("setup"), fifo = d.scratch.root() / "pipe", folder = d.scratch.root() / "empty";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   fs::create_directory(folder);
-  for (const fs::path& target : {fifo, folder, fs::path("/dev/null")}) {
-    const CommandResult r = d.run("--date 12-06-26 --pdf " + shellQuote(target.string()) + " print");
-    EXPECT_EQ(r.exitCode, 1) << target;
-    EXPECT_NE(r.err.find(target.string() + " is not a regular file"), std::string::npos) << r.err;
+  const std::pair<fs::path, const char*> targets[] = {
+      {fifo, "it is a pipe (FIFO), not a regular file"},
+      {folder, "it is a folder, not a regular file"},
+      {"/dev/null", "it is a device, not a regular file"}};
+  for (const auto& [target, why] : targets) {
+    const CommandResult pdf = d.run("--date 12-06-26 --pdf " + shellQuote(target.string()) + " print");
+    EXPECT_EQ(pdf.exitCode, 1) << target;
+    EXPECT_NE(pdf.err.find("cannot write " + target.string() + ": " + why), std::string::npos) << pdf.err;
+    // As root a trace renamed over /dev/null would replace the machine's.
+    const CommandResult trace = d.run("--date 12-06-26 --pdf " + shellQuote(d.pdf.string()) + " --trace " +
+                                      shellQuote(target.string()) + " print");
+    EXPECT_EQ(trace.exitCode, 1) << target;
+    EXPECT_NE(trace.err.find("cannot write the trace file " + target.string() + ": " + why), std::string::npos)
+        << trace.err;
   }
   EXPECT_TRUE(fs::is_fifo(fifo));
   EXPECT_TRUE(fs::is_directory(folder));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  EXPECT_FALSE(fs::exists(d.pdf));
+
+  // One file for both the cards and the trace, by name or through a link,
+  // is a wrong command line.
+  fs::create_symlink(d.pdf, d.file("link.pdf"));
+  for (const char* trace : {"cards.pdf", "link.pdf"}) {
+    const CommandResult both = d.run("--pdf " + shellQuote(d.pdf.string()) + " --trace " +
+                                     shellQuote(d.file(trace).string()) + " print");
+    EXPECT_EQ(both.exitCode, 2) << trace;
+    EXPECT_NE(both.err.find("--pdf and --trace name the same file"), std::string::npos) << both.err;
+  }
 
   // A start-up that fails leaves the file from the last run in place.
   std::ofstream(d.pdf) << "yesterday's cards";
   fs::rename(setup / "F.kvt", setup / "F.old");
   EXPECT_EQ(d.run("--date 12-06-26 --pdf " + shellQuote(d.pdf.string()) + " print").exitCode, 1);
   EXPECT_EQ(readFile(d.pdf), "yesterday's cards");
-  // A run that prints replaces it whole.
+  // A run that prints replaces it whole, and through a link the file it names.
   fs::rename(setup / "F.old", setup / "F.kvt");
-  ASSERT_EQ(d.print().exitCode, 0);
+  ASSERT_EQ(d.run("--date 12-06-26 --pdf " + shellQuote(d.file("link.pdf").string()) + " print").exitCode, 0);
+  EXPECT_TRUE(fs::is_symlink(d.file("link.pdf")));
   EXPECT_TRUE(qpdfChecks(d.pdf));
+}
+
+TEST(FailedWrites, FacilityFilesAreWrittenOnlyAsFilesInsideTheDriveFolder) {
+  const Demo d;
+  const fs::path textCards = d.dnv("output/cards/TC.txt"), outside = d.file("outside.txt");
+  const fs::path settings = d.dnv("setup/Mcardset.MGC"), settingsOutside = d.file("Mcardset.MGC");
+  std::ofstream(outside) << "not the facility's";
+  const auto refused = [&](const std::string& args, const std::string& file, const std::string& why) {
+    const CommandResult r = d.print(args);
+    EXPECT_EQ(r.exitCode, 1) << file;
+    EXPECT_NE(r.err.find(file), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(why), std::string::npos) << r.err;
+    EXPECT_TRUE(qpdfChecks(d.pdf)) << "the cards print all the same";
+  };
+
+  // A pipe where the text cards go would hold the run (and the facility's
+  // lock) forever.
+  fs::remove(textCards);
+  ASSERT_EQ(::mkfifo(textCards.c_str(), 0600), 0);
+  refused("", "TC.txt", "it is a pipe (FIFO), not a regular file");
+  EXPECT_TRUE(fs::is_fifo(textCards));
+
+  // Links that lead out of the facility's drive folder: the text cards,
+  // the settings (read through it, never written through it).
+  fs::remove(textCards);
+  fs::create_symlink(outside, textCards);
+  refused("", "TC.txt", "it leads out of the drive folder");
+  EXPECT_EQ(readFile(outside), "not the facility's");
+  fs::remove(textCards);
+  fs::copy_file(settings, settingsOutside);
+  fs::remove(settings);
+  fs::create_symlink(settingsOutside, settings);
+  const std::string before = readFile(settingsOutside);
+  refused("", "Mcardset.MGC", "it leads out of the drive folder");
+  EXPECT_EQ(readFile(settingsOutside), before);
+  fs::remove(settings);
+  fs::copy_file(settingsOutside, settings);
+
+  // The backup's copy for other programs, a pipe in its place.
+  const fs::path copy = d.dnv("PDF/TC.PDF");
+  fs::create_directories(copy.parent_path());
+  ASSERT_EQ(::mkfifo(copy.c_str(), 0600), 0);
+  refused("--backup", "TC.PDF", "it is a pipe (FIFO), not a regular file");
+  EXPECT_TRUE(fs::is_fifo(copy));
+  fs::remove(copy);
+
+  // A drive folder that is itself a link, as in a Wine prefix, is the
+  // facility's: everything is written through it.
+  fs::rename(d.root / "c", d.file("drive_c"));
+  fs::create_symlink(d.file("drive_c"), d.root / "c:");
+  const auto cardsBefore = fs::file_size(d.file("drive_c/dnv/output/cards/TC.txt"));
+  const CommandResult wine = d.print("--backup");
+  EXPECT_EQ(wine.exitCode, 0) << wine.err;
+  EXPECT_GT(fs::file_size(d.file("drive_c/dnv/output/cards/TC.txt")), cardsBefore);
+  EXPECT_TRUE(fs::is_regular_file(d.file("drive_c/dnv/PDF/TC.PDF")));
 }
 
 TEST(FailedWrites, TrayLineThatCannotBeWrittenPrintsNothing) {

@@ -78,5 +78,61 @@ TEST_F(PrintQueue, EveryResidentPageIsAJobOfItsOwnAndAPdfDriverGetsOneDocument) 
   EXPECT_EQ(waitForJobs(3).size(), 3u) << "the PDF driver sent nothing to the queue";
 }
 
+// Lines of text that hold `part`.
+int linesWith(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (size_t at = 0; (at = text.find(part, at)) != std::string::npos; at += part.size()) ++n;
+  return n;
+}
+
+TEST_F(PrintQueue, TheQueuesAnswerIsTheRunsARefusalOrAHeldJobIsAFailedOutputByName) {
+  const Demo d("--units 1 --residents 3");
+  const std::string queue = " mealcards-test";
+  const auto print = [&] { return d.run("--date 12-07-26 --printer mealcards-test print", environment()); };
+
+  ASSERT_EQ(runShell(environment() + " cupsreject -r 'out of card stock'" + queue).exitCode, 0);
+  const CommandResult refused = print();
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("the printer mealcards-test: the queue does not accept jobs (out of card stock)"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_NE(refused.err.find("0 residents printed"), std::string::npos) << refused.err;
+  EXPECT_EQ(runShell(environment() + " lpstat -W all -o").out, "") << "no job reached the queue";
+
+  // The scheduler takes every job but holds it: no card comes out, and
+  // each is named by its page and resident.
+  ASSERT_EQ(runShell(environment() + " cupsaccept" + queue + " && " + environment() + " lpadmin -p" + queue +
+                     " -o job-hold-until-default=indefinite").exitCode, 0);
+  const CommandResult held = print();
+  EXPECT_EQ(held.exitCode, 1);
+  for (const char* job : {"page 1 (unit 1 bed 1 G000001 (1-1 Resident1, Demo)): held by the print service",
+                          "page 2 (unit 1 bed 2 G000002 (1-2 Resident2, Demo)): held by the print service",
+                          "page 3 (unit 1 bed 3 G000003 (1-3 Resident3, Demo)): held by the print service"})
+    EXPECT_EQ(linesWith(held.err, std::string("output failed: the printer mealcards-test: ") + job), 1)
+        << job << "\n" << held.err;
+}
+
+TEST_F(PrintQueue, JobsAServiceStoppedMidRunNeverTookAreNamedEachAndTheRestArrive) {
+  const Demo d("--units 2 --residents 30");
+  const fs::path spool = queueDir() / "spool";
+  // The service is stopped once it has taken three jobs of the run.
+  const CommandResult r = runShell(
+      environment() + " env -u MEALCARDS_DRIVES -u DISPLAY " + shellQuote(MEALCARDS_BINARY) + " " + d.drives() +
+      "--date 12-07-26 --printer mealcards-test print & pid=$!; for i in $(seq 1200); do " +
+      "[ $(ls " + shellQuote(spool.string()) + " | grep -c '^c') -ge 3 ] && break; sleep 0.02; done; kill $(cat " +
+      shellQuote((queueDir() / "cupsd.pid").string()) + "); wait $pid");
+  EXPECT_EQ(r.exitCode, 1) << r.err;
+  int taken = 0;
+  for (const auto& e : fs::directory_iterator(spool)) taken += e.path().filename().string()[0] == 'c';
+  const int lost = linesWith(r.err, "the print service cannot be reached");
+  EXPECT_GE(taken, 3);
+  EXPECT_GE(lost, 1) << r.err;
+  // Every page of the run is a job the scheduler took or a job named lost.
+  const size_t pages = r.err.find(" pages)");
+  ASSERT_NE(pages, std::string::npos) << r.err;
+  const size_t number = r.err.rfind(' ', pages - 1) + 1;
+  EXPECT_EQ(std::stoi(r.err.substr(number, pages - number)), taken + lost) << r.err;
+}
+
 }  // namespace
 }  // namespace mc::test

@@ -1,11 +1,14 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
-
 #include <filesystem>
 #include <fstream>
 
+#include "data/atomic_file.h"
 #include "data/drive_map.h"
+#include "support/commands.h"
 #include "support/test_drives.h"
 
 namespace fs = std::filesystem;
@@ -13,7 +16,9 @@ namespace fs = std::filesystem;
 namespace mc {
 namespace {
 
+using test::readFile;
 using test::TempDrives;
+using test::writeFile;
 
 TEST(DriveMap, ComponentsMatchInAnyCase) {
   TempDrives t;
@@ -158,6 +163,51 @@ TEST(DriveMap, ADryRunKeepsEveryChangeInMemoryAndReadsItBack) {
   EXPECT_FALSE(fs::exists(t.root() / "c" / "dnv" / "made"));
   drives.setDryRun(false);
   EXPECT_EQ(drives.readAll("c:\\dnv\\out\\old.txt"), "old");
+}
+
+TEST(DriveMap, FilesOfOursAreWrittenOnlyAsFilesInsideTheirDriveFolder) {
+  TempDrives t, elsewhere;
+  t.putFile("c:\\dnv\\out\\Inside.txt", "inside");
+  const fs::path out = t.root() / "c" / "dnv" / "out", outside = elsewhere.root() / "outside.txt";
+  writeFile(outside, "outside");
+  fs::create_symlink(out / "Inside.txt", out / "near.txt");
+  fs::create_symlink(outside, out / "far.txt");
+  fs::create_symlink(elsewhere.root() / "missing.txt", out / "nowhere.txt");
+  ASSERT_EQ(::mkfifo((out / "pipe.txt").c_str(), 0600), 0);
+  fs::create_directory(out / "folder.txt");
+
+  // A link within the drive folder is followed: the file it names is
+  // replaced, the link stays.
+  EXPECT_TRUE(t.drives().writeAll("c:\\dnv\\out\\near.txt", "near"));
+  EXPECT_TRUE(fs::is_symlink(out / "near.txt"));
+  EXPECT_EQ(t.read("c:\\dnv\\out\\inside.txt"), "near");
+  const std::pair<const char*, const char*> refused[] = {
+      {"far.txt", "it leads out of the drive folder"},
+      {"nowhere.txt", "it leads out of the drive folder"},
+      {"pipe.txt", "it is a pipe (FIFO), not a regular file"},
+      {"folder.txt", "it is a folder, not a regular file"}};
+  for (const auto& [name, why] : refused) {
+    std::string error;
+    EXPECT_FALSE(t.drives().outputPath(std::string("c:\\dnv\\out\\") + name, error)) << name;
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+    EXPECT_FALSE(t.drives().writeAll(std::string("c:\\dnv\\out\\") + name, "x")) << name;
+    EXPECT_FALSE(t.drives().writeRecord(std::string("c:\\dnv\\out\\") + name, 4, 1, "x")) << name;
+    error.clear();
+    EXPECT_EQ(openOutputFile(out / name, t.root() / "c", O_WRONLY | O_CREAT, error), -1) << name;
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+  }
+  EXPECT_EQ(readFile(outside), "outside");
+  EXPECT_FALSE(fs::exists(elsewhere.root() / "missing.txt"));
+  EXPECT_TRUE(fs::is_fifo(out / "pipe.txt"));
+
+  // A drive folder that is itself a link (a Wine prefix's dosdevices) is
+  // the facility's.
+  fs::rename(t.root() / "c", elsewhere.root() / "drive_c");
+  fs::create_symlink(elsewhere.root() / "drive_c", t.root() / "c:");
+  const DriveMap wine(t.root());
+  EXPECT_TRUE(wine.writeAll("c:\\dnv\\out\\new.txt", "through the link"));
+  EXPECT_EQ(readFile(elsewhere.root() / "drive_c" / "dnv" / "out" / "new.txt"), "through the link");
+  fs::rename(elsewhere.root() / "drive_c", t.root() / "c");
 }
 
 }  // namespace

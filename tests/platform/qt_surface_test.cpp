@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QPainter>
+#include <filesystem>
+#include <vector>
 
 #include "platform/qt_surface.h"
 #include "render/card_renderer.h"
@@ -278,12 +280,36 @@ TEST(QtSurfaceTest, PicturesAreStoredOnceAndFlipped) {
   EXPECT_EQ(colourAt(screen->image(), 5700, 7200), Qt::white);
 }
 
-TEST(QtSurfaceTest, UnknownPrintQueueDrawsNothingAndSaysSo) {
-  auto printer = QtSurface::printer("no-such-queue-for-mealcards");
-  printer->Print("lost");
-  EXPECT_FALSE(printer->ok());
+TEST(QtSurfaceTest, EachPrinterJobIsHandedOverAsAPdfAndAJobNotTakenIsCounted) {
+  std::vector<QtSurface::PrintJob> sent;
+  std::vector<std::string> documents;
+  bool take = true;
+  auto printer = QtSurface::printer([&](const QtSurface::PrintJob& job) {
+    sent.push_back(job);
+    documents.push_back(test::readFile(job.pdfFile));
+    return take;
+  });
+  printer->Print("first page");
+  printer->NewPage();
+  printer->Print("second page");
   printer->EndDoc();
-  EXPECT_EQ(printer->jobs(), 0);
+  take = false;
+  printer->SetPaper(kPaperLegal, kPortrait);
+  printer->Print("refused");
+  EXPECT_FALSE(printer->finish());
+  EXPECT_EQ(printer->jobs(), 1);
+  EXPECT_EQ(printer->refusedJobs(), 1);
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].pages, 2);
+  EXPECT_EQ(sent[0].orientation, kLandscape);
+  EXPECT_EQ(sent[1].pages, 1);
+  EXPECT_EQ(sent[1].paper, kPaperLegal);
+  EXPECT_EQ(sent[1].orientation, kPortrait);
+  EXPECT_EQ(documents[0].substr(0, 5), "%PDF-");
+  EXPECT_NE(documents[0].find("%%EOF"), std::string::npos);
+  // A job's file lives only until it is handed over.
+  EXPECT_FALSE(std::filesystem::exists(sent[0].pdfFile));
+  EXPECT_FALSE(std::filesystem::exists(sent[1].pdfFile));
 }
 
 }  // namespace

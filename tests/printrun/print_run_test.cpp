@@ -385,7 +385,8 @@ TEST_F(PrintRunTest, TheReportNamesWhoWasLeftOutAndWhyAndCountsTheCards) {
   ASSERT_EQ(report.warnings.size(), 1u);
   EXPECT_EQ(report.warnings[0].warning, ">>Review<<");
   EXPECT_NE(report.warnings[0].name.find("Delta"), std::string::npos);
-  EXPECT_EQ(report.summary().back(), "2 residents printed (6 cards, 2 pages); 5 left out (2 by fault); 1 card with a warning");
+  EXPECT_EQ(report.summary().back(), "2 residents printed (6 cards, 2 pages); 5 left out (2 by fault); 1 card with a warning; "
+            "3 problems with files");
 
   // A question answered No before the first card: the run says it never started.
   m.Text[6] = "2";

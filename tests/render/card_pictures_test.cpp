@@ -28,6 +28,12 @@ struct FakeStore : PictureLoader {
     loaded[name] = ok;
     return ok;
   }
+  bool LoadBytes(const std::string& name, const std::string&) override {
+    ++loads[name];
+    const bool ok = broken.count(fs::path(name).stem().string()) == 0;
+    loaded[name] = ok;
+    return ok;
+  }
   void Warn(const std::string& message) override { warnings.push_back(message); }
 
   std::map<std::string, bool> loaded;
@@ -36,9 +42,15 @@ struct FakeStore : PictureLoader {
   std::vector<std::string> warnings;
 };
 
+struct Named : FileProblems {
+  void report(const FileProblem& p) override { found.push_back(p); }
+  std::vector<FileProblem> found;
+};
+
 class CardPicturesTest : public CardFixture {
  protected:
   CardPicturesTest() {
+    drives.drives().setProblems(&named);
     facility.Folders.assign(40, "");
     facility.Folders[1] = "c:\\dnv\\res";
     facility.Folders[34] = "c:\\dnv\\pics";
@@ -53,6 +65,7 @@ class CardPicturesTest : public CardFixture {
     });
   }
 
+  Named named;
   TempDrives drives;
   FakeStore store;
 };
@@ -119,9 +132,9 @@ TEST_F(CardPicturesTest, APictureFileLargerThanAnyIsNamedAndLeftAsItWas) {
     drives.putFile(path, std::string(kMaxDataFileBytes + 1, 'J'));
     EXPECT_TRUE(pictures("RS00101").empty());
     EXPECT_TRUE(store.loads.empty()) << "nothing was decoded";
-    ASSERT_FALSE(store.warnings.empty());
-    EXPECT_NE(store.warnings.back().find("is larger than any picture file (8 MB): not read"), std::string::npos)
-        << store.warnings.back();
+    ASSERT_FALSE(named.found.empty());
+    EXPECT_NE(named.found.back().detail.find("is larger than any picture file (8 MB): not read"), std::string::npos)
+        << named.found.back().detail;
     EXPECT_EQ(fs::file_size(*drives.drives().hostPath(path)), kMaxDataFileBytes + 1) << "not converted";
     fs::remove(*drives.drives().hostPath(path));
   }
@@ -158,6 +171,10 @@ TEST_F(CardPicturesTest, SymbolsComeInTheirSizesAndABrokenOneIsLeftOut) {
   for (const auto& [name, n] : store.loads)
     if (contains(name, "SHoney")) tries += n;
   EXPECT_EQ(tries, 1);
+  // It is named, for the run's list of problems.
+  ASSERT_FALSE(named.found.empty());
+  EXPECT_EQ(named.found.back().path, "c:\\dnv\\pics\\vod\\SHoney.asz");
+  EXPECT_EQ(named.found.back().detail, "is not a picture that can be drawn: the cards print without it");
 }
 
 TEST_F(CardPicturesTest, ARunLooksForEachPictureOnceAndTheNextRunSeesTheFolderAnew) {

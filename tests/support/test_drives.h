@@ -22,6 +22,7 @@ class TempDrives {
 
   const std::filesystem::path& root() const { return root_; }
   const DriveMap& drives() const { return drives_; }
+  DriveMap& drives() { return drives_; }
 
   // Writes record n (padded or cut to length) of the file at a Windows path,
   // creating its folders.

@@ -6,8 +6,10 @@
 #include <filesystem>
 
 #include "printrun/scripted_dialogs.h"
+#include "data/text.h"
 #include "render/counting_surface.h"
 #include "support/fixed_clock.h"
+#include "support/resident_file.h"
 #include "support/test_drives.h"
 #include "ui/controller.h"
 
@@ -15,13 +17,23 @@ namespace mc {
 namespace {
 
 // Devices that log what is opened and finished; a queue refuses as many
-// jobs as `refuse` said when it was opened.
+// jobs as `refuse` said when it was opened, refuses runs while `refusal`
+// says why, and holds every job while `hold` says why.
 class LoggedDevices : public Devices {
  public:
   class Paper : public Output {
    public:
     Paper(LoggedDevices& d, std::string name, bool pdf) : d_(d), name_(std::move(name)), pdf_(pdf), refuse_(d.refuse) {}
     Surface& surface() override { return surface_; }
+    std::string refusal() override { return d_.refusal; }
+    void nameJobs(std::function<std::string(int pages)> owner) override { owner_ = std::move(owner); }
+    std::vector<std::string> takeFailedJobs() override {
+      std::vector<std::string> held;
+      // Each page the run ended was a job.
+      for (; jobs_ < surface_.counts.docs; ++jobs_)
+        if (!d_.hold.empty()) held.push_back(owner_(1) + ": " + d_.hold);
+      return held;
+    }
     OutputOutcome finish() override {
       d_.log.push_back("finish " + name_);
       OutputOutcome out;
@@ -38,9 +50,11 @@ class LoggedDevices : public Devices {
     bool pdf_;
     int refuse_;
     CountingSurface surface_{true};
+    std::function<std::string(int)> owner_;
+    int jobs_ = 0;
   };
 
-  Dialogs& dialogs() override { return none_; }
+  Dialogs& dialogs() override { return shown; }
   const PrinterList& printers() const override { return printers_; }
   Surface* screen() override { return nullptr; }
   std::unique_ptr<Output> openPrinter(const std::string& name) override {
@@ -54,9 +68,10 @@ class LoggedDevices : public Devices {
 
   std::vector<std::string> log;
   int refuse = 0;
+  std::string refusal, hold;
+  ScriptedDialogs shown;
 
  private:
-  ScriptedDialogs none_;
   FixedPrinterList printers_{{"Kitchen", "Office"}, "Kitchen"};
 };
 
@@ -102,7 +117,7 @@ TEST_F(PrintingDevices, AChosenPdfStaysForTheProgramRunAndAFolderIsNeverWrittenO
   const auto folder = t.root() / "cards";
   std::filesystem::create_directory(folder);
   const std::string error = c.startPrinting({folder.string(), std::nullopt, std::nullopt});
-  EXPECT_NE(error.find("is not a regular file (a folder)"), std::string::npos) << error;
+  EXPECT_NE(error.find("it is a folder, not a regular file"), std::string::npos) << error;
   EXPECT_TRUE(devices.log.empty());
   EXPECT_TRUE(std::filesystem::is_directory(folder));
 
@@ -111,6 +126,46 @@ TEST_F(PrintingDevices, AChosenPdfStaysForTheProgramRunAndAFolderIsNeverWrittenO
   c.model.PrinterName = "Office";
   c.followSettingsPrinter();
   EXPECT_EQ(devices.log, std::vector<std::string>{"open cards.pdf"});
+}
+
+TEST_F(PrintingDevices, AQueueThatTakesNoJobsStopsTheRunAndJobsItDidNotTakeAreNamed) {
+  c.facility = test::testFacility();
+  c.facility.units = {{10, "North"}};
+  t.putFile("c:\\dnv\\set\\setup\\keep", "");
+  test::putResident(t, c.facility, 1, 1, {"Alpha"});
+  for (int n = 1; n <= 8; ++n) c.model.Text[n] = "1";
+  c.showFailedJobs = true;  // as the window does
+  ASSERT_EQ(c.startPrinting({std::nullopt, "Kitchen", std::nullopt}), "");
+
+  devices.refusal = "the queue does not accept jobs (out of card stock)";
+  const RunReport& refused = c.print();
+  EXPECT_EQ(refused.end, RunEnd::Refused);
+  EXPECT_EQ(refused.cards(), 0);
+  ASSERT_EQ(refused.failedOutputs.size(), 1u);
+  EXPECT_EQ(refused.failedOutputs[0].output, "the printer Kitchen");
+  EXPECT_EQ(refused.failedOutputs[0].reason, devices.refusal);
+  ASSERT_FALSE(devices.shown.shown().empty());
+  EXPECT_EQ(devices.shown.shown().back().text, "The printer Kitchen cannot print: " + devices.refusal);
+
+  // A walk-through shows cards on the screen only: the queue is not asked.
+  devices.shown.clear();
+  c.run.PreviewFlag = 1;
+  EXPECT_NE(c.print().end, RunEnd::Refused);
+  c.run.PreviewFlag = 0;
+
+  devices.refusal.clear();
+  devices.hold = "held by the print service (job-hold-until-specified)";
+  devices.shown.clear();
+  const RunReport& held = c.print();
+  EXPECT_EQ(held.end, RunEnd::Finished);
+  ASSERT_EQ(held.failedOutputs.size(), 1u);
+  // The page and the resident on it, as the run's report names residents.
+  EXPECT_NE(c.resident.NameLine.find("Alpha"), std::string::npos);
+  const std::string job = "page 1 (unit 1 bed 1 " + trim(c.resident.ResidentFile) + " (" + trim(c.resident.NameLine) +
+                          ")): " + devices.hold;
+  EXPECT_EQ(held.failedOutputs[0].reason, job);
+  ASSERT_FALSE(devices.shown.shown().empty());
+  EXPECT_EQ(devices.shown.shown().back().text, "Not every card reached the printer:\r\nthe printer Kitchen: " + job);
 }
 
 }  // namespace

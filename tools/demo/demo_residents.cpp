@@ -154,10 +154,11 @@ void extras(ResidentBytes& b, const std::string& file) {
     for (int i : {1, 15, 16, 29, 30}) b.dislike(i);
     b.put(56, 9, "R");
   } else if (file == "RS00106") {
-    // As many likes as a tray card lists (a meal card shows its first six).
-    // More would be cut off the card, which the pre-flight check reports:
-    // the demo facility is one that checks clean.
-    for (int i = 1; i <= 13; ++i) b.like(i);
+    // As many likes as every meal card of the demo has room for (six, at
+    // breakfast, under the most food lines). More would be cut off the
+    // card, which print and the pre-flight check report: the demo facility
+    // is one that prints and checks clean.
+    for (int i = 1; i <= 6; ++i) b.like(i);
     b.put(49, 19, " 25");
   } else if (file == "RS00107") {
     b.put(779, 43, "E");
