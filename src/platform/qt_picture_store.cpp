@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "data/atomic_file.h"
+#include "platform/qpdf_merger.h"
 #include "platform/qt_surface.h"
 
 namespace mc {
@@ -27,7 +28,7 @@ const char* const kDocumentParts[] = {".TCrun.pdf.part", ".TCrunB.pdf.part", ".T
 
 }  // namespace
 
-QtPictureStore::Worker::Worker() : thread_([this] { loop(); }) {}
+QtPictureStore::Worker::Worker(size_t queued) : queued_(queued), thread_([this] { loop(); }) {}
 
 QtPictureStore::Worker::~Worker() {
   {
@@ -40,7 +41,8 @@ QtPictureStore::Worker::~Worker() {
 
 void QtPictureStore::Worker::post(std::function<void()> job) {
   {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return queued_ == 0 || jobs_.size() < queued_; });
     jobs_.push_back(std::move(job));
   }
   changed_.notify_all();
@@ -97,6 +99,9 @@ void QtPictureStore::wait(const Progress& progress) {
     const int posted = jobsPosted_ / jobsPerPage_;
     progress(std::min(posted, jobsDone_.load() / jobsPerPage_), posted);
   };
+  // A page is written once its one-page PDF is, and that comes from the
+  // run's document: it is closed now.
+  if (runFiles_) vectors_.post([this] { closeDocuments(); });
   Worker* const workers[] = {&pictures_, &mono_, &vectors_};
   for (Worker* w : workers) {
     while (!w->waitFor(progress ? 200 : 60000)) tell();
@@ -115,13 +120,13 @@ void QtPictureStore::dropRunFiles() {
   dropTifs();
   std::error_code ec;
   for (Document& d : documents_) {
-    if (d.surface) {
-      d.surface->finish();
-      d.surface.reset();
-    }
+    d.surface.reset();
     if (!d.part.empty()) fs::remove(d.part, ec);
     d = Document{};
   }
+  onePagePdfs_.clear();
+  documentsClosed_ = false;
+  lateDocumentPages_ = false;
 }
 
 void QtPictureStore::dropTifs() {
@@ -140,8 +145,10 @@ void QtPictureStore::clear(bool runFiles) {
   runFiles_ = runFiles;
   jobsPosted_ = 0;
   jobsDone_ = 0;
-  // Without the run files the black-and-white page is not made.
-  jobsPerPage_ = runFiles ? 3 : 2;
+  // With the run files a page is four jobs: the picture, the black-and-white
+  // page, its page of the run's document, and its one-page PDF taken from
+  // that document; without them the picture and the one-page PDF drawn.
+  jobsPerPage_ = runFiles ? 4 : 2;
 }
 
 void QtPictureStore::addPage(std::shared_ptr<const RecordedPage> page, const fs::path& jpg, const fs::path& pdf,
@@ -162,40 +169,38 @@ void QtPictureStore::addPage(std::shared_ptr<const RecordedPage> page, const fs:
 }
 
 void QtPictureStore::drawPicture(const RecordedPage& page, const fs::path& jpg) {
-  QImage image;
-  {
-    const auto surface = QtSurface::screen(kPictureDpi);
-    surface->usePaperPens(page.printer);
-    replayPage(page, *surface);
-    image = surface->image();
-  }
-  // The black-and-white page is made from the same drawing on a thread of
-  // its own while this one goes on with the JPG.
+  // The black-and-white page is drawn at its own resolution and made on a
+  // thread of its own while this one goes on with the colour picture.
   if (runFiles_) {
+    QImage image = drawn(page, kPictureDpi);
     const fs::path folder = jpg.parent_path();
-    mono_.post([this, image, folder] {
+    mono_.post([this, image = std::move(image), folder] {
       drawBlackWhite(image, folder);
       jobDone();
     });
   }
-  const QByteArray bytes = TiffPages::jpeg(image);
+  // The colour picture is encoded once: the JPG file and the colour TIF
+  // page are the same JPEG.
+  const QImage colour = drawn(page, kColourDpi);
+  const QByteArray bytes = TiffPages::jpeg(colour);
   AtomicFile file(jpg);
   if (bytes.isEmpty())
     failed(jpg, "cannot encode the picture");
   else if (!file.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))) ||
            !file.commit(false))
     failed(jpg, file.error());
-  if (!runFiles_) return;
+  if (!runFiles_ || bytes.isEmpty()) return;
   // The run's TIF files grow beside the pages and get their names at the
   // end of the run.
   if (!colour_) colour_ = std::make_unique<TiffPages>(TiffPages::Kind::Colour, jpg.parent_path() / ".TIFCards.tif.part");
-  QImage small = image.scaled(static_cast<int>(std::lround(image.width() * kColourTifDpi / kPictureDpi)),
-                              static_cast<int>(std::lround(image.height() * kColourTifDpi / kPictureDpi)),
-                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  const int dotsPerMeter = static_cast<int>(std::lround(kColourTifDpi / 0.0254));
-  small.setDotsPerMeterX(dotsPerMeter);
-  small.setDotsPerMeterY(dotsPerMeter);
-  colour_->addPage(small);
+  colour_->addJpegPage(bytes, colour.width(), colour.height(), kColourDpi);
+}
+
+QImage QtPictureStore::drawn(const RecordedPage& page, double dpi) {
+  const auto surface = QtSurface::screen(dpi);
+  surface->usePaperPens(page.printer);
+  replayPage(page, *surface);
+  return surface->image();
 }
 
 void QtPictureStore::drawBlackWhite(const QImage& image, const fs::path& folder) {
@@ -205,21 +210,28 @@ void QtPictureStore::drawBlackWhite(const QImage& image, const fs::path& folder)
 }
 
 void QtPictureStore::drawPdf(const RecordedPage& page, const fs::path& pdf, int meal) {
-  {
-    const auto surface = QtSurface::pdf(pdf.string(), 1200, false);
-    surface->usePaperPens(page.printer);
-    replayPage(page, *surface);
-    if (!surface->finish() || !surface->pdfWritten())
-      failed(pdf, surface->pdfError().empty() ? "cannot write the PDF page" : surface->pdfError());
+  if (runFiles_ && !documentsClosed_) {
+    // Drawn once into the run's document; the one-page file is cut from it
+    // when the document closes. A PDF document of its own per page would
+    // embed its fonts again for every page, which costs more than drawing.
+    addToDocument(0, page, pdf.parent_path());
+    if (meal >= 1 && meal <= 3) addToDocument(meal, page, pdf.parent_path());
+    onePagePdfs_.push_back(pdf);
+    return;
   }
-  if (!runFiles_) return;
-  addToDocument(0, page, pdf.parent_path());
-  if (meal >= 1 && meal <= 3) addToDocument(meal, page, pdf.parent_path());
+  // A page after the documents closed is not in them: saveDocument says so.
+  if (runFiles_) lateDocumentPages_ = true;
+  const auto surface = QtSurface::pdf(pdf.string(), 1200, false);
+  surface->usePaperPens(page.printer);
+  replayPage(page, *surface);
+  if (!surface->finish() || !surface->pdfWritten())
+    failed(pdf, surface->pdfError().empty() ? "cannot write the PDF page" : surface->pdfError());
+  if (runFiles_) jobDone();
 }
 
 void QtPictureStore::addToDocument(int meal, const RecordedPage& page, const fs::path& folder) {
   Document& d = documents_[static_cast<size_t>(meal)];
-  if (!d.surface) {
+  if (!d.surface && d.pages == 0) {
     d.part = folder / kDocumentParts[meal];
     d.surface = QtSurface::pdf(d.part.string(), 1200, false);
   }
@@ -230,15 +242,35 @@ void QtPictureStore::addToDocument(int meal, const RecordedPage& page, const fs:
   ++d.pages;
 }
 
+void QtPictureStore::closeDocuments() {
+  for (Document& d : documents_) {
+    if (!d.surface) continue;
+    if (!d.surface->finish() || !d.surface->pdfWritten())
+      d.error = d.surface->pdfError().empty() ? "cannot write the document" : d.surface->pdfError();
+    d.surface.reset();
+  }
+  if (onePagePdfs_.empty()) return;
+  documentsClosed_ = true;
+  const std::vector<fs::path> pages = std::exchange(onePagePdfs_, {});
+  const Document& all = documents_[0];
+  const auto written = [&](size_t i, const std::string& error) {
+    if (!error.empty()) failed(pages[i], error);
+    jobDone();
+  };
+  if (!all.error.empty()) {
+    for (size_t i = 0; i < pages.size(); ++i) written(i, "the run's document was not written: " + all.error);
+    return;
+  }
+  splitPdfPages(all.part, pages, written);
+}
+
 std::string QtPictureStore::saveDocument(int meal, const fs::path& target) {
   wait();
   if (meal < 0 || meal > 3) return "no such document";
   Document& d = documents_[static_cast<size_t>(meal)];
-  if (!d.surface || d.pages == 0) return "no page was stored";
-  std::string reason;
-  if (!d.surface->finish() || !d.surface->pdfWritten())
-    reason = d.surface->pdfError().empty() ? "cannot write the document" : d.surface->pdfError();
-  d.surface.reset();
+  if (d.pages == 0) return "no page was stored";
+  std::string reason = d.error;
+  if (reason.empty() && lateDocumentPages_) reason = "pages came after the document was closed and are not in it";
   // The document is on the disk before it takes its name.
   if (reason.empty() && !syncFileSystem(d.part)) reason = "cannot flush it to the disk";
   if (reason.empty()) reason = putInPlace(d.part, target);

@@ -1,11 +1,15 @@
 // The picture store on this machine: each page is drawn again from its
 // recording by the Qt surfaces, on threads of its own so that the run
 // never waits for an encoder, and so that both cores work: one draws the
-// page as a picture (the JPG and the colour TIF page), one
-// turns that picture into the black-and-white TIF page, one draws the
-// one-page vector PDF and the run's backup documents. Each keeps page
-// order. The TIF pages and the documents are written as they come, so a
-// run of any length holds only the pages still queued.
+// page as a picture (the JPG and the colour TIF page, one JPEG for both),
+// one turns that picture into the black-and-white TIF page, one draws the
+// page into the run's backup documents. Each keeps page order. The TIF
+// pages and the documents are written as they come, so a run of any
+// length holds only the pages still queued.
+//
+// In a run with the run files, the one-page PDFs are cut from the run's
+// document when it closes (wait()), each page with the fonts and pictures
+// it uses; in a run without them each is drawn as a document of its own.
 //
 // The files of a page are put in place without a flush to the disk each;
 // wait() flushes them all at once, which costs one call instead of two per
@@ -32,12 +36,13 @@ class QtSurface;
 
 class QtPictureStore final : public PictureStore {
  public:
-  // The page is drawn once, at kPictureDpi, for the JPG and the
-  // black-and-white TIF page, and scaled to kColourTifDpi for the colour TIF
-  // page: every line of a card stays legible in each, and a run of a
-  // thousand residents stays within a quarter of a gigabyte (see README).
+  // The page is drawn once, at kPictureDpi, for the black-and-white TIF
+  // page, and scaled to kColourDpi for the colour picture (the JPG and the
+  // colour TIF page): every line of a card stays legible in each, and a run
+  // of a thousand residents stays within a quarter of a gigabyte (see
+  // docs/benchmarks.md).
   static constexpr double kPictureDpi = 120;
-  static constexpr double kColourTifDpi = 80;
+  static constexpr double kColourDpi = 96;
 
   QtPictureStore();
   ~QtPictureStore() override;
@@ -54,7 +59,8 @@ class QtPictureStore final : public PictureStore {
   // One thread working through its jobs in the order given.
   class Worker {
    public:
-    Worker();
+    // At most `queued` jobs wait (0: any number); post() waits for room.
+    explicit Worker(size_t queued = 0);
     ~Worker();
     void post(std::function<void()> job);
     void wait();
@@ -68,21 +74,28 @@ class QtPictureStore final : public PictureStore {
     std::deque<std::function<void()>> jobs_;
     bool busy_ = false;
     bool stopping_ = false;
+    size_t queued_;
     std::thread thread_;
   };
 
-  // A backup document being drawn: all pages (0) or one meal's (1..3).
+  // A backup document: all pages (0) or one meal's (1..3), being drawn
+  // (surface) or closed and waiting for its name (part).
   struct Document {
     std::filesystem::path part;
     std::unique_ptr<QtSurface> surface;
     int pages = 0;
+    std::string error;  // why closing it failed
   };
 
   void failed(const std::filesystem::path& file, const std::string& reason);
   void drawPicture(const RecordedPage& page, const std::filesystem::path& jpg);
+  // The page as a picture at dpi.
+  static QImage drawn(const RecordedPage& page, double dpi);
   void drawBlackWhite(const QImage& image, const std::filesystem::path& folder);
   void drawPdf(const RecordedPage& page, const std::filesystem::path& pdf, int meal);
   void addToDocument(int meal, const RecordedPage& page, const std::filesystem::path& folder);
+  // Closes the documents and cuts the one-page PDFs from the run's.
+  void closeDocuments();
   void dropRunFiles();
   void dropTifs();
   void jobDone() { ++jobsDone_; }
@@ -100,8 +113,14 @@ class QtPictureStore final : public PictureStore {
   std::unique_ptr<TiffPages> colour_;
   std::unique_ptr<TiffPages> blackWhite_;
   std::array<Document, 4> documents_;
+  // The one-page PDFs of the pages in the run's document, in page order.
+  std::vector<std::filesystem::path> onePagePdfs_;
+  bool documentsClosed_ = false;
+  bool lateDocumentPages_ = false;
   Worker pictures_;
-  Worker mono_;
+  // Its jobs hold a page picture each (5 MB at 120 dpi): a few wait at most,
+  // so that a faster picture thread does not fill the memory with them.
+  Worker mono_{4};
   Worker vectors_;
 };
 

@@ -22,8 +22,44 @@ bool TiffPages::fail(std::string why) {
   return false;
 }
 
-QImage TiffPages::blackWhite(const QImage& image) {
-  return image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::DiffuseDither);
+std::vector<uint8_t> TiffPages::faxBits(const QImage& image) {
+  const QImage page = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+                          ? image
+                          : image.convertToFormat(QImage::Format_RGB32);
+  const int width = page.width();
+  const size_t stride = (static_cast<size_t>(width) + 7) / 8;
+  std::vector<uint8_t> bits(stride * static_cast<size_t>(page.height()), 0);
+  // Floyd-Steinberg: each pixel's error goes 7/16 right, 3/16, 5/16 and
+  // 1/16 to the row below. Blank paper with no error to carry stays blank
+  // at no cost, and most of a card is blank paper.
+  std::vector<int> here(static_cast<size_t>(width) + 2, 0), below(static_cast<size_t>(width) + 2, 0);
+  for (int y = 0; y < page.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    uint8_t* out = bits.data() + stride * static_cast<size_t>(y);
+    int* const next = below.data() + 1;  // next[x] is below pixel x
+    const int* const above = here.data() + 1;
+    int right = 0;  // the error carried to the next pixel of this row
+    for (int x = 0; x < width; ++x) {
+      const int carried = above[x] + right;
+      if (carried == 0 && (row[x] & 0xffffff) == 0xffffff) {
+        right = 0;
+        continue;
+      }
+      const int level = qGray(row[x]) + carried;
+      int error = level;
+      if (level < 128)
+        out[x >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
+      else
+        error = level - 255;
+      right = error * 7 / 16;
+      next[x - 1] += error * 3 / 16;
+      next[x] += error * 5 / 16;
+      next[x + 1] += error / 16;
+    }
+    here.swap(below);
+    std::fill(below.begin(), below.end(), 0);
+  }
+  return bits;
 }
 
 QByteArray TiffPages::jpeg(const QImage& image) {
@@ -32,6 +68,7 @@ QByteArray TiffPages::jpeg(const QImage& image) {
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "jpg");
   writer.setQuality(kJpegQuality);
+  writer.setOptimizedWrite(true);
   if (!writer.write(image)) return {};
   return bytes;
 }
@@ -95,10 +132,6 @@ bool TiffPages::addPage(const QImage& page) {
   const uint32_t width = static_cast<uint32_t>(page.width());
   const uint32_t height = static_cast<uint32_t>(page.height());
   pageTags(width, height, dpi);
-  const QImage mono = blackWhite(page);
-  // Fax pages are "1 is black"; the dithered image's colour table says
-  // which of its two indexes is black.
-  const bool zeroIsBlack = mono.colorCount() > 0 && qGray(mono.color(0)) < 128;
   TIFFSetField(tif_, TIFFTAG_SAMPLESPERPIXEL, 1);
   TIFFSetField(tif_, TIFFTAG_BITSPERSAMPLE, 1);
   TIFFSetField(tif_, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
@@ -106,13 +139,7 @@ bool TiffPages::addPage(const QImage& page) {
   TIFFSetField(tif_, TIFFTAG_FILLORDER, FILLORDER_MSB2LSB);
   TIFFSetField(tif_, TIFFTAG_ROWSPERSTRIP, height);
   // The page goes to the encoder whole: one call instead of a row at a time.
-  const size_t stride = (width + 7) / 8;
-  std::vector<uint8_t> bits(stride * height);
-  for (uint32_t y = 0; y < height; ++y) {
-    const uchar* row = mono.constScanLine(static_cast<int>(y));
-    uint8_t* out = bits.data() + stride * y;
-    for (size_t i = 0; i < stride; ++i) out[i] = zeroIsBlack ? static_cast<uint8_t>(~row[i]) : row[i];
-  }
+  std::vector<uint8_t> bits = faxBits(page);
   const bool ok = TIFFWriteEncodedStrip(tif_, 0, bits.data(), static_cast<tmsize_t>(bits.size())) >= 0;
   if (!ok || !TIFFWriteDirectory(tif_)) return fail("cannot write page " + std::to_string(pages_ + 1));
   ++pages_;

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QImage>
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 typedef struct tiff TIFF;
 
@@ -34,10 +36,12 @@ class TiffPages {
   const std::string& error() const { return error_; }
   const std::filesystem::path& path() const { return path_; }
 
-  // The black-and-white page of a colour page. Dithered, not thresholded:
-  // a threshold turns the pastel strips and hilite boxes white, and those
-  // marks are what the kitchen reads a diet by.
-  static QImage blackWhite(const QImage& image);
+  // The black-and-white page of a colour page, as fax rows (a bit a pixel,
+  // the first pixel in the high bit, 1 black, rows padded to a byte).
+  // Dithered, not thresholded: a threshold turns the pastel strips and
+  // hilite boxes white, and those marks are what the kitchen reads a diet
+  // by; dithered, they stay a tint as dark as their colour.
+  static std::vector<uint8_t> faxBits(const QImage& image);
   // The JPEG of a colour page, for addJpegPage and the page's JPG file.
   static QByteArray jpeg(const QImage& image);
   static constexpr int kJpegQuality = 60;

@@ -39,6 +39,7 @@ class PictureStore {
                        const std::filesystem::path& pdf, int meal) = 0;
   // Returns once every page handed over so far is written, telling
   // `progress` (when given) how far the writing is now and then meanwhile.
+  // The run's documents are closed then: it is called at the end of a run.
   virtual void wait(const Progress& progress = {}) = 0;
   // The run's pages as one PDF document at target (meal 0), or the pages
   // of one meal (1..3), drawn in vectors as the one-page files are: the
