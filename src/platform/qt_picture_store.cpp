@@ -102,7 +102,8 @@ void QtPictureStore::wait(const Progress& progress) {
   // A page is written once its one-page PDF is, and that comes from the
   // run's document: it is closed now.
   if (runFiles_) vectors_.post([this] { closeDocuments(); });
-  Worker* const workers[] = {&pictures_, &mono_, &vectors_};
+  // The picture thread before the one it hands its pictures to.
+  Worker* const workers[] = {&colours_, &pictures_, &mono_, &vectors_};
   for (Worker* w : workers) {
     while (!w->waitFor(progress ? 200 : 60000)) tell();
   }
@@ -158,27 +159,28 @@ void QtPictureStore::addPage(std::shared_ptr<const RecordedPage> page, const fs:
     if (unsynced_.empty()) unsynced_ = jpg.parent_path();
   }
   jobsPosted_ += jobsPerPage_;
-  pictures_.post([this, page, jpg] {
-    drawPicture(*page, jpg);
+  colours_.post([this, page, jpg] {
+    drawColour(*page, jpg);
     jobDone();
   });
+  // The black-and-white page, only for the run's TIF file.
+  if (runFiles_) {
+    const fs::path folder = jpg.parent_path();
+    pictures_.post([this, page, folder] {
+      QImage image = drawn(*page, kPictureDpi);
+      mono_.post([this, image = std::move(image), folder] {
+        drawBlackWhite(image, folder);
+        jobDone();
+      });
+    });
+  }
   vectors_.post([this, page, pdf, meal] {
     drawPdf(*page, pdf, meal);
     jobDone();
   });
 }
 
-void QtPictureStore::drawPicture(const RecordedPage& page, const fs::path& jpg) {
-  // The black-and-white page is drawn at its own resolution and made on a
-  // thread of its own while this one goes on with the colour picture.
-  if (runFiles_) {
-    QImage image = drawn(page, kPictureDpi);
-    const fs::path folder = jpg.parent_path();
-    mono_.post([this, image = std::move(image), folder] {
-      drawBlackWhite(image, folder);
-      jobDone();
-    });
-  }
+void QtPictureStore::drawColour(const RecordedPage& page, const fs::path& jpg) {
   // The colour picture is encoded once: the JPG file and the colour TIF
   // page are the same JPEG.
   const QImage colour = drawn(page, kColourDpi);

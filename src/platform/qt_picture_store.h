@@ -1,11 +1,12 @@
 // The picture store on this machine: each page is drawn again from its
 // recording by the Qt surfaces, on threads of its own so that the run
-// never waits for an encoder, and so that both cores work: one draws the
-// page as a picture (the JPG and the colour TIF page, one JPEG for both),
-// one turns that picture into the black-and-white TIF page, one draws the
-// page into the run's backup documents. Each keeps page order. The TIF
-// pages and the documents are written as they come, so a run of any
-// length holds only the pages still queued.
+// never waits for an encoder, and so that both cores work, each thread
+// with a share of the work of a page: one draws the colour picture and
+// encodes it once for the JPG and the colour TIF page; one draws the
+// picture for the black-and-white page and another dithers and codes it;
+// one draws the page into the run's backup documents. Each keeps page
+// order. The TIF pages and the documents are written as they come, so a
+// run of any length holds only the pages still queued.
 //
 // In a run with the run files, the one-page PDFs are cut from the run's
 // document when it closes (wait()), each page with the fonts and pictures
@@ -88,7 +89,7 @@ class QtPictureStore final : public PictureStore {
   };
 
   void failed(const std::filesystem::path& file, const std::string& reason);
-  void drawPicture(const RecordedPage& page, const std::filesystem::path& jpg);
+  void drawColour(const RecordedPage& page, const std::filesystem::path& jpg);
   // The page as a picture at dpi.
   static QImage drawn(const RecordedPage& page, double dpi);
   void drawBlackWhite(const QImage& image, const std::filesystem::path& folder);
@@ -117,6 +118,7 @@ class QtPictureStore final : public PictureStore {
   std::vector<std::filesystem::path> onePagePdfs_;
   bool documentsClosed_ = false;
   bool lateDocumentPages_ = false;
+  Worker colours_;
   Worker pictures_;
   // Its jobs hold a page picture each (5 MB at 120 dpi): a few wait at most,
   // so that a faster picture thread does not fill the memory with them.
