@@ -212,7 +212,9 @@ TEST(PrintCommand, CtrlCSigtermAndSighupStopAfterThePageInProgressAndLeaveNoTemp
     std::sort(pdfs.begin(), pdfs.end());
     EXPECT_FALSE(jpgs.empty()) << signal;
     EXPECT_EQ(pdfs, jpgs) << signal;
-    if (!pdfs.empty()) EXPECT_EQ(pdfPages(d.dnv("output/cards/" + pdfs.back() + ".pdf")).size(), 1u) << signal;
+    if (!pdfs.empty()) {
+      EXPECT_EQ(pdfPages(d.dnv("output/cards/" + pdfs.back() + ".pdf")).size(), 1u) << signal;
+    }
   }
 
   // A run waiting for another to let the facility go stops at once too,
