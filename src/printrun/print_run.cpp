@@ -451,10 +451,13 @@ void PrintRun::passLoops(int residentFirst, int residentLast) {
       for (int u = unitFirst; u <= unitLast; ++u) {
         run_.UnitNo = clamp16(u);
         if (!selection_.openUnit(u)) {
+          const std::string& why = selection_.unitReadError();
+          const LeftOutReason reason = why.empty() ? LeftOutReason::NoRoster : LeftOutReason::UnreadableRoster;
+          const std::string detail = why.empty() ? selection_.unitPath() : selection_.unitPath() + " " + why;
           if (!byMealOrder && (!fac.unit(u) || fac.unit(u)->maxBeds > 0))
-            report_.leaveOut({u, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
+            report_.leaveOut({u, 0, "", "", reason, detail});
           else if (byMealOrder)
-            report_.leaveOut({0, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
+            report_.leaveOut({0, 0, "", "", reason, detail});
           continue;
         }
         const int last = selection_.lastResident(residentLast);
@@ -555,7 +558,8 @@ void PrintRun::drawCard() {
     if (!env_.resident.Damage.empty())
       warnCard(trim(kReviewMark) + " the data file " + env_.resident.ResidentPath + " " + env_.resident.Damage);
     else if (!env_.resident.SharedDamage.empty())
-      warnCard(trim(kReviewMark) + " read from a damaged file: " + env_.resident.SharedDamage);
+      warnCard(trim(kReviewMark) + " drawn with a shared file that is damaged or unreadable: " +
+               env_.resident.SharedDamage);
     else if (startsWith(env_.resident.Diet, kReviewMark))
       warnCard(trim(kReviewMark));
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);

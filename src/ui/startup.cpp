@@ -42,6 +42,14 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   }
   SetupFile setup(drives, setupPath);
   setup.readHead(fac);
+  // A folder table read from a damaged file would send every later read
+  // to the wrong place: stop, naming the file, before anything is written.
+  if (std::string why = setup.damage(); !why.empty()) {
+    fac.setupDamage = std::move(why);
+    fac.setupFound = false;
+    fac.FacilityName = kNoSetupFileName;
+    return StartupOutcome::NoSetupFile;
+  }
 
   if (const NursingUnit* unit = fac.unit(fac.defaultUnit);
       unit && fac.defaultResident > unit->maxBeds)
