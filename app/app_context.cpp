@@ -8,15 +8,49 @@
 #include "data/setup_file.h"
 #include "data/text.h"
 #include "printrun/run_paths.h"
+#include "terminal_progress.h"
 
 namespace mc::app {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The likeliest slip with --drives is a folder one level off: the folder
+// that holds the drives folder (a Wine prefix instead of its dosdevices),
+// or a drive folder itself. Nearby folders that do hold the setup file,
+// looked for two levels down and one up; at most 400 folders are tried, so
+// that a home folder given by mistake does not keep the user waiting.
+std::vector<fs::path> foldersWithSetupFile(const fs::path& given) {
+  std::vector<fs::path> found;
+  int tries = 0;
+  const auto holds = [&tries](const fs::path& dir) {
+    return ++tries <= 400 && DriveMap(dir).fileExists(kSetupCandidate);
+  };
+  std::error_code ec;
+  const auto subfolders = [&ec](const fs::path& dir) {
+    std::vector<fs::path> out;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end && out.size() < 200; it.increment(ec))
+      if (it->is_directory(ec) && !it->is_symlink(ec)) out.push_back(it->path());
+    return out;
+  };
+  for (const fs::path& child : subfolders(given)) {
+    if (tries > 400) break;
+    if (holds(child)) found.push_back(child);
+    for (const fs::path& grandchild : subfolders(child))
+      if (holds(grandchild)) found.push_back(grandchild);
+  }
+  const fs::path parent = fs::absolute(given, ec).lexically_normal().parent_path();
+  if (found.empty() && !parent.empty() && holds(parent)) found.push_back(parent);
+  return found;
+}
+
+}  // namespace
+
 AppContext::AppContext(const GlobalOptions& opts, DriveMap drives, Dialogs* shown, bool preview)
     : options(opts),
       problems(std::cerr),
-      dialogs(&std::cerr),
+      dialogs(&tellUser),
       devices(shown ? *shown : dialogs, preview),
       controller(std::move(drives), devices, clock) {
   controller.drives.setProblems(&problems);
@@ -75,10 +109,19 @@ int AppContext::reportStop(StartupOutcome outcome) const {
                 ", which holds no f.kvt";
         break;
       }
+      std::string hint;
+      const std::vector<fs::path> nearby = foldersWithSetupFile(drives.driveFolder());
+      for (const fs::path& dir : nearby)
+        hint += (hint.empty() ? "; " + dir.string() : ", " + dir.string());
+      if (!nearby.empty())
+        hint += (nearby.size() == 1 ? " holds one: give --drives " + nearby.front().string()
+                                    : " hold one: give --drives with the facility's folder");
+      else if (mapped.str().empty())
+        hint = "; a drives folder holds one folder per drive letter, c or c:, with c\\dnv\\setup\\F.kvt below c";
       return fail("no setup file: looked for " + std::string(kSetupCandidate) +
                   " on drives c, d, ..., z, a, b (mapped here: " +
                   (mapped.str().empty() ? std::string("none") : mapped.str()) + ")" + findFiles +
-                  " under " + drives.driveFolder().string() + named);
+                  " under " + drives.driveFolder().string() + named + hint);
     }
     case StartupOutcome::NoDefaultRoster: {
       const std::string roster = rosterPath(fac, fac.defaultUnit);

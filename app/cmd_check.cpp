@@ -40,7 +40,7 @@ std::string toJson(const PreflightReport& r, int exitStatus) {
   for (char ch : settings.str())
     if (ch != '\n') inForce += ch;
   return runReportJson(r.run, exitStatus)
-      .text("action", r.action)
+      .text("action", cp1252ToUtf8(r.action))
       .number("findings", r.findings())
       .raw("settings", inForce)
       .str();

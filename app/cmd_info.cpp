@@ -10,6 +10,8 @@
 #include "data/facility_files.h"
 #include "data/roster.h"
 #include "data/text.h"
+#include "facility_lists.h"
+#include "printrun/dining_locations.h"
 #include "printrun/resident_selection.h"
 #include "printrun/roster_check.h"
 #include "printrun/run_paths.h"
@@ -86,6 +88,23 @@ void printUnits(std::ostream& out, const Controller& c) {
   }
 }
 
+// What print --location takes: the abbreviations, with the names the
+// overlay's question shows.
+void printDiningLocations(std::ostream& out, const Controller& c) {
+  const std::string path = diningFilePath(c.facility);
+  if (!c.drives.fileExists(path)) {
+    out << "dining locations  " << shown(path) << "  absent\n";
+    return;
+  }
+  const std::vector<NamedEntry> locations = diningLocations(c);
+  out << "dining locations (" << locations.size() << ")  " << shown(path) << '\n';
+  for (const NamedEntry& l : locations) {
+    std::string key = l.key;
+    key += std::string(key.size() < 4 ? 4 - key.size() : 1, ' ');
+    out << "   " << key << "  " << l.name << '\n';
+  }
+}
+
 void printSettings(std::ostream& out, const Controller& c) {
   const SettingsModel& m = c.model;
   const std::string path = c.settingsFile.path();
@@ -94,7 +113,7 @@ void printSettings(std::ostream& out, const Controller& c) {
   row(out, "active set", std::to_string(m.CurrentSet));
   for (int n = 1; n <= 6; ++n)
     row(out, n == 1 ? "set buttons" : "", std::to_string(n) + "  " + shown(m.SetButtonCaption[n]));
-  row(out, "card date", shown(m.Text[15]) + " (Text15)");
+  row(out, "card date", shown(m.Text[15]) + " (the window's Date)");
 }
 
 void printPrinters(std::ostream& out, const Controller& c) {
@@ -108,7 +127,7 @@ void printPrinters(std::ostream& out, const Controller& c) {
     if (m.Printers.empty()) row(out, "printers", "none listed");
   }
   row(out, "printer name", m.PrinterName.empty() ? "(none)" : shown(m.PrinterName));
-  row(out, "Combo1 shows", shown(m.Combo1Text));
+  row(out, "Printer Driver", shown(m.Combo1Text) + "  (what the window's printer list shows)");
 }
 
 void printMarkers(std::ostream& out, const Controller& c) {
@@ -161,6 +180,7 @@ int runInfo(const GlobalOptions& options, const std::vector<std::string>& args) 
   row(out, "setup date", shown(fac.SetupValues[1]) + (c.CardDate.empty() ? "  (not a valid date)" : ""));
   printFolders(out, c);
   printUnits(out, c);
+  printDiningLocations(out, c);
   row(out, "default unit", std::to_string(fac.defaultUnit));
   row(out, "default resident",
       std::to_string(fac.defaultResident) + "  " + shown(fac.defaultResidentFile));

@@ -15,6 +15,7 @@
 
 #include "app_context.h"
 #include "data/meal_slots.h"
+#include "facility_lists.h"
 #include "data/text.h"
 #include "offscreen_application.h"
 #include "platform/qpdf_merger.h"
@@ -22,9 +23,11 @@
 #include "data/atomic_file.h"
 #include "printrun/print_run.h"
 #include "printrun/run_report_json.h"
+#include "printrun/run_paths.h"
 #include "terminal_progress.h"
 #include "ui/easy_overlay.h"
 #include "ui/main_actions.h"
+#include "ui/preflight.h"
 #include "ui/program_startup_steps.h"
 #include "ui/run_lock.h"
 
@@ -76,6 +79,42 @@ struct PrintChoice {
   std::string answer;  // the input box's answer for OneUnit and OneLocation
   bool backup = false;  // "Make PDF Backup" ticked for this run
 };
+
+// The overlay's button as the summary names it.
+std::string actionName(const PrintChoice& choice, const Controller& c) {
+  switch (choice.kind) {
+    case PrintChoice::All: return "Print ALL";
+    case PrintChoice::SettingsButton: return "settings button " + std::to_string(choice.setNo) + ", then Print";
+    case PrintChoice::OneUnit: return "Print One NUnit " + trim(c.model.Text[1]);
+    case PrintChoice::OneLocation: return "Print One DLoc " + upper(trim(choice.answer));
+    case PrintChoice::Just: return "Print Just";
+  }
+  return "";
+}
+
+// Why --unit or --location printed nothing, with the values that would
+// have printed: the overlay's own message names only the wrong answer.
+std::string notStarted(const PrintChoice& choice, const Controller& c) {
+  const std::string answer = cp1252ToUtf8(choice.answer);
+  if (choice.kind == PrintChoice::OneUnit) {
+    const double n = roundHalfEven(leadingNumber(choice.answer));
+    if (n < 1 || n > c.facility.unitCount())
+      return "nothing was printed: \"" + answer + "\" is no nursing unit of the facility; the units are " +
+             oneLine(nursingUnits(c)) + " (mealcards info lists them)";
+  }
+  if (choice.kind == PrintChoice::OneLocation) {
+    const std::vector<NamedEntry> locations = diningLocations(c);
+    if (locations.empty())
+      return "nothing was printed: the dining location file " + cp1252ToUtf8(diningFilePath(c.facility)) +
+             " is missing or lists no location";
+    bool known = false;
+    for (const NamedEntry& l : locations) known = known || upper(l.key) == upper(trim(answer));
+    if (!known)
+      return "nothing was printed: \"" + answer + "\" is no dining location abbreviation of the facility; the " +
+             "locations are " + oneLine(locations) + " (mealcards info lists them)";
+  }
+  return "nothing was printed for the answer \"" + answer + "\"";
+}
 
 // The print command; `context` and `out` stay with the caller, who writes
 // the run report from them whatever the outcome.
@@ -184,8 +223,9 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
       // The overlay leaves the by-dining-location switch as it is; without
       // it (and without a meal order) the location range selects nothing.
       if (started && !c.model.ByDiningLocation && parseMealOrder(c.model.Text[20]).empty())
-        std::cerr << "mealcards: printing by dining location (Check2) is off in the settings: the cards of "
-                     "every dining location were printed\n";
+        tellUser("\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is not "
+                 "ticked, so the cards of every dining location were printed; to print one location, tick it in "
+                 "the window (Advanced) and leave through Exit, which saves it");
       break;
     case PrintChoice::Just:
       easy::Command3_Click(c);
@@ -193,6 +233,7 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
   }
   progress.clear();
   RunReport& report = out = c.lastReport();
+  if (started) tellUser(cp1252ToUtf8(printTitle(actionName(choice, c), c.model, choice.setNo ? choice.setNo : 1)));
 
   if (const int signal = progress.interrupted()) {
     // Stopped without a question: the settings are saved as on Exit, and
@@ -206,7 +247,7 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
     return code == kExitOk || code == kExitProblems ? stoppedExit(signal, report) : code;
   }
   if (!c.Ended) Command2_Click(c);
-  if (!started) return fail("nothing was printed for the answer \"" + cp1252ToUtf8(choice.answer) + "\"");
+  if (!started) return fail(notStarted(choice, c));
   c.finishOutput(report);
   return reportRun(report, c, context->problems);
 }

@@ -4,6 +4,7 @@
 
 #include "command.h"
 #include "data/text.h"
+#include "terminal_progress.h"
 
 namespace mc::app {
 
@@ -23,6 +24,7 @@ void FileProblemLog::report(const FileProblem& problem) {
     name({problem.path, problem.detail, problem.where});
     return;
   }
+  clearProgressBar();
   out_ << "mealcards: " << cp1252ToUtf8(problem.shown()) << ' ' << cp1252ToUtf8(problem.detail) << '\n';
   out_.flush();
 }
@@ -31,6 +33,7 @@ void FileProblemLog::name(const RunProblem& problem) {
   for (const RunProblem& p : met_)
     if (p.file == problem.file) return;
   met_.push_back(problem);
+  clearProgressBar();
   out_ << "mealcards: " << cp1252ToUtf8(problem.shown()) << ' ' << cp1252ToUtf8(problem.what) << '\n';
   out_.flush();
 }

@@ -1,6 +1,7 @@
 // mealcards [--drives DIR] [--date MM-DD-YY] [--pdf FILE | --printer NAME]
 //           [--trace FILE] COMMAND [ARGS]
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -46,6 +47,39 @@ bool sameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
+// Letters to add, drop or change to turn one word into the other.
+size_t editDistance(const std::string& a, const std::string& b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// The word of `known` that a slip of the keyboard most likely meant: at most
+// two letters off, and fewer than half of the word's own.
+std::string nearest(const std::string& typed, const std::vector<std::string>& known) {
+  std::string best;
+  size_t bestDistance = 3;
+  for (const std::string& word : known) {
+    const size_t d = editDistance(typed, word);
+    if (d < bestDistance && d * 2 < word.size()) best = word, bestDistance = d;
+  }
+  return best;
+}
+
+std::string didYouMean(const std::string& typed, const std::vector<std::string>& known) {
+  const std::string guess = nearest(typed, known);
+  return guess.empty() ? std::string() : "; did you mean " + guess + "?";
+}
+
 }  // namespace
 
 bool hasDisplay() {
@@ -64,8 +98,7 @@ int fail(const std::string& message) {
 }
 
 int usageError(const std::string& message) {
-  std::cerr << "mealcards: " << message << "\n";
-  printUsage(std::cerr);
+  std::cerr << "mealcards: " << message << " (mealcards --help shows the whole usage)\n";
   return kExitUsage;
 }
 
@@ -104,25 +137,34 @@ int main(int argc, char** argv) {
       if (arg == "--trace") options.trace = *v;
       continue;
     }
-    if (!arg.empty() && arg[0] == '-' && rest.empty()) return usageError("unknown option " + arg);
+    if (!arg.empty() && arg[0] == '-' && rest.empty())
+      return usageError("unknown option " + arg +
+                        didYouMean(arg, {"--drives", "--date", "--pdf", "--printer", "--trace", "--help", "--version"}));
     for (; i < argc; ++i) rest.emplace_back(argv[i]);
   }
   if (options.pdf && options.printer) return usageError("--pdf and --printer exclude each other");
   if (options.pdf && options.trace && sameFile(*options.pdf, *options.trace))
     return usageError("--pdf and --trace name the same file " + *options.trace + ": the trace would replace the cards");
   if (options.date && !mc::parseStrictMmDdYy(*options.date))
-    return usageError("--date " + *options.date + " is not a date MM-DD-YY (eight characters, - or / between)");
+    return usageError("--date " + *options.date + " is not a date MM-DD-YY: " +
+                      mc::strictMmDdYyProblem(*options.date));
   if (rest.empty()) {
     // The window is the default where there is a display to show it on.
     if (hasDisplay() && registry().count("gui")) {
       rest.emplace_back("gui");
     } else {
-      return usageError("no command given");
+      std::cerr << "mealcards: no command given\n";
+      printUsage(std::cerr);
+      return kExitUsage;
     }
   }
   const std::string name = rest.front();
   rest.erase(rest.begin());
   const auto it = registry().find(name);
-  if (it == registry().end()) return usageError("unknown command " + name);
+  if (it == registry().end()) {
+    std::vector<std::string> known;
+    for (const auto& [command, entry] : registry()) known.push_back(command);
+    return usageError("unknown command " + name + didYouMean(name, known));
+  }
   return it->second.fn(options, rest);
 }

@@ -7,15 +7,26 @@
 
 #include <signal.h>
 
+#include <string>
+
 #include "file_problem_log.h"
 #include "printrun/run_hooks.h"
 
 namespace mc::app {
 
+// Text for the user on stderr, as the command line's own lines: each line
+// of it after "mealcards: ", without trailing blanks, blank lines left out;
+// a progress bar on the screen is cleared first, so nothing is written
+// onto its line.
+void tellUser(const std::string& text);
+// Clears the progress bar on the screen, if any, for a line of stderr.
+void clearProgressBar();
+
 class TerminalProgress : public RunHooks {
  public:
-  // Shows the bar only when stderr is a terminal. Ctrl-C, SIGTERM and
-  // SIGHUP are caught while the object lives.
+  // Shows the bar only when stderr is a terminal; without escape sequences
+  // when TERM is dumb or NO_COLOR is set. Ctrl-C, SIGTERM and SIGHUP are
+  // caught while the object lives.
   TerminalProgress();
   ~TerminalProgress() override;
   TerminalProgress(const TerminalProgress&) = delete;
@@ -36,7 +47,9 @@ class TerminalProgress : public RunHooks {
 
  private:
   bool tty_ = false;
+  bool plain_ = false;  // no escape sequences: the line is blanked with spaces
   bool shown_ = false;
+  size_t width_ = 0;  // of the line last drawn
   struct sigaction previous_[3] {};
 };
 

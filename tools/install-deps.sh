@@ -9,7 +9,7 @@ packages=(
   libzint-dev libqpdf-dev qpdf libtiff-dev libtiff-tools libcups2-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-liberation2 fontconfig librsvg2-bin desktop-file-utils man-db
-  xvfb xauth poppler-utils zbar-tools cups printer-driver-cups-pdf jq
+  xvfb xauth poppler-utils zbar-tools cups printer-driver-cups-pdf jq lintian
   at-spi2-core python3-pyatspi dbus-x11
 )
 

@@ -81,6 +81,46 @@ std::optional<Date> parseStrictMmDdYy(std::string_view text) {
   return parseMmDdYy(text);
 }
 
+namespace {
+
+constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                       "July",    "August",   "September", "October", "November", "December"};
+
+std::string ordinal(int n) {
+  const char* suffix = "th";
+  if (n % 100 < 11 || n % 100 > 13) {
+    if (n % 10 == 1) suffix = "st";
+    if (n % 10 == 2) suffix = "nd";
+    if (n % 10 == 3) suffix = "rd";
+  }
+  return std::to_string(n) + suffix;
+}
+
+}  // namespace
+
+std::string strictMmDdYyProblem(std::string_view text) {
+  if (text.size() != 8) return "it is " + std::to_string(text.size()) + " characters long, not eight";
+  if ((text[2] != '-' && text[2] != '/') || (text[5] != '-' && text[5] != '/'))
+    return "month, day and year are separated by - or /";
+  for (size_t at : {0, 1, 3, 4, 6, 7})
+    if (text[at] < '0' || text[at] > '9') return "month, day and year are two digits each";
+  const int m = (text[0] - '0') * 10 + (text[1] - '0');
+  const int d = (text[3] - '0') * 10 + (text[4] - '0');
+  const int yy = (text[6] - '0') * 10 + (text[7] - '0');
+  const int year = yy < 30 ? 2000 + yy : 1900 + yy;
+  const bool badMonth = m < 1 || m > 12;
+  const bool badDay = d < 1 || d > 31;
+  if (badMonth && badDay) return "there is no month " + std::to_string(m) + " and no day " + std::to_string(d);
+  if (badMonth) return "there is no month " + std::to_string(m);
+  if (badDay) return "there is no day " + std::to_string(d);
+  if (d > daysInMonth(year, m)) {
+    // Only February depends on the year, so only there is it named.
+    const std::string month = kMonthNames[m - 1];
+    return (m == 2 ? month + " " + std::to_string(year) : month) + " has no " + ordinal(d);
+  }
+  return "";
+}
+
 std::string formatMmDdYy(const Date& date) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d-%02d-%02d", date.month % 100, date.day % 100,

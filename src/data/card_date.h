@@ -44,6 +44,9 @@ std::string formatMmDdYy(const Date& date);
 // two digits each, and a real date. Nothing for anything else ("03-15-2027"
 // would otherwise print as 2020 on the wrong weekday).
 std::optional<Date> parseStrictMmDdYy(std::string_view text);
+// What keeps a text from being such a date, for the person who typed it
+// ("there is no month 13", "February 2027 has no 29th"); "" when it is one.
+std::string strictMmDdYyProblem(std::string_view text);
 
 Date addDays(const Date& date, int days);
 

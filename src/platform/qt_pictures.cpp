@@ -72,11 +72,6 @@ bool QtPictures::loadLocked(const std::string& name, const std::string& from, bo
   return ok;
 }
 
-void QtPictures::Warn(const std::string& message) {
-  const std::lock_guard lock(mutex_);
-  warnings_ << "mealcards: " << cp1252ToUtf8(message) << "\n";
-}
-
 QImage QtPictures::image(const std::string& name) {
   const std::lock_guard lock(mutex_);
   // Painted as loaded: the card's loaders asked Loaded() whether the file

@@ -33,7 +33,6 @@ class QtPictures final : public PictureLoader {
   std::optional<bool> Loaded(const std::string& name) override;
   bool Load(const std::string& name, const std::string& from) override;
   bool LoadBytes(const std::string& name, const std::string& bytes) override;
-  void Warn(const std::string& message) override;
 
   // The picture kept under `name`, as it was loaded (whether its file
   // changed since is Loaded()'s to tell); a name never loaded is taken for

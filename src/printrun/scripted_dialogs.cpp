@@ -6,13 +6,13 @@ namespace mc {
 
 Answer ScriptedDialogs::message(std::string_view text, Buttons buttons, std::string_view title) {
   shown_.push_back({"message", std::string(text), std::string(title), buttons});
-  if (echo_) {
-    std::string line = cp1252ToUtf8(text);
-    for (char& c : line)
-      if (c == '\r') c = ' ';
-    *echo_ << (title.empty() ? "" : cp1252ToUtf8(title) + ": ") << line;
-    if (buttons != Buttons::Ok) *echo_ << (questionAnswer_ == Answer::Yes ? " [Yes]" : " [No]");
-    *echo_ << '\n';
+  if (say_) {
+    // The box's own line breaks (CR LF) become lines.
+    std::string lines;
+    for (const char c : cp1252ToUtf8(text))
+      if (c != '\r') lines += c;
+    if (buttons != Buttons::Ok) lines += questionAnswer_ == Answer::Yes ? " [Yes]" : " [No]";
+    say_((title.empty() ? "" : cp1252ToUtf8(title) + ": ") + lines);
   }
   return buttons == Buttons::Ok ? Answer::Ok : questionAnswer_;
 }
@@ -22,7 +22,7 @@ std::optional<std::string> ScriptedDialogs::input(std::string_view prompt, std::
   shown_.push_back({"input", std::string(prompt), std::string(title), Buttons::Ok});
   const auto it = inputs_.find(std::string(title));
   std::string answer = it != inputs_.end() ? it->second : std::string(defaultAnswer);
-  if (echo_) *echo_ << cp1252ToUtf8(title) << ": " << cp1252ToUtf8(answer) << '\n';
+  if (say_) say_(cp1252ToUtf8(title) + ": " + cp1252ToUtf8(answer));
   if (answer.empty()) return std::nullopt;
   return answer;
 }

@@ -1,12 +1,12 @@
 // Dialogs answered without a person: the command line and the tests. Every
 // box shown is recorded; questions get the answer set for them (Yes unless
 // told otherwise), input boxes the answer set for their title or else their
-// default, and messages can be echoed to a stream (the command line's
+// default, and the boxes can be told as text (on the command line's
 // stderr).
 #pragma once
 
+#include <functional>
 #include <map>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,7 +23,9 @@ class ScriptedDialogs : public Dialogs {
     Buttons buttons = Buttons::Ok;
   };
 
-  explicit ScriptedDialogs(std::ostream* echo = nullptr) : echo_(echo) {}
+  // With `say`, every box shown is also told as text: UTF-8, the box's
+  // title, its lines as the box breaks them, and the answer given.
+  explicit ScriptedDialogs(std::function<void(const std::string&)> say = {}) : say_(std::move(say)) {}
 
   // The answer to every question (Yes/No boxes) from now on.
   void answerQuestions(Answer a) { questionAnswer_ = a; }
@@ -42,7 +44,7 @@ class ScriptedDialogs : public Dialogs {
   void clear() { shown_.clear(); }
 
  private:
-  std::ostream* echo_;
+  std::function<void(const std::string&)> say_;
   Answer questionAnswer_ = Answer::Yes;
   std::map<std::string, std::string> inputs_;
   std::vector<Shown> shown_;

@@ -1,6 +1,5 @@
 #include "render/card_pictures.h"
 
-#include <stdlib.h>
 
 #include <filesystem>
 

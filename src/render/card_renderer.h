@@ -65,8 +65,8 @@ class CardRenderer {
   void endPage(const CardPage& page);
   void printError(const CardPage& page);
 
-  // Later card features hook in here, at their place in the drawing order.
-  // Each is empty until its feature is built; none draws anything yet.
+  // The card's features, each called at its place in the drawing order.
+  // Those that draw pictures draw none until usePictures() gives a store.
   //
   // The watermark behind the columns (Text33, Check33/34/36).
   void paintWatermarks(const CardPage& page);

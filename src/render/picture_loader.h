@@ -23,8 +23,6 @@ class PictureLoader {
   // The same from the picture's bytes in memory, where no working copy can
   // be written (a read-only folder) or nothing may be (a check).
   virtual bool LoadBytes(const std::string& name, const std::string& bytes) = 0;
-  // A picture file that could not be prepared (converted, copied).
-  virtual void Warn(const std::string& message) = 0;
 };
 
 }  // namespace mc

@@ -76,6 +76,8 @@ std::string range(const SettingsModel& m, int first) {
 
 std::string onOff(bool on) { return on ? "on" : "off"; }
 
+std::string plural(int n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+
 std::string cardKind(const SettingsModel& m) {
   if (m.UserCards) return "User Cards";
   if (m.CardKind == 2) return m.AlfMenus ? "ALF Menus" : "Meal Cards";
@@ -102,6 +104,9 @@ std::vector<std::pair<std::string, std::string>> settingsInForce(const SettingsM
 
 }  // namespace
 
+std::string printTitle(const std::string& action, const SettingsModel& m, int set) {
+  return action + " \x97 " + cardKind(m) + ", set " + std::to_string(set);
+}
 std::vector<std::string> PreflightReport::residentsOf(int unit) const {
   std::vector<std::string> out;
   for (const auto& [u, file] : run.printedResidents())
@@ -155,8 +160,8 @@ std::vector<std::string> PreflightReport::text() const {
   std::vector<std::string> units;
   for (const UnitTally& t : run.units)
     units.push_back((t.unit == 0 ? std::string("tray line") : "unit " + std::to_string(t.unit)) + ": " +
-                    std::to_string(residentsOf(t.unit).size()) + " residents, " + std::to_string(t.cards) +
-                    " cards, " + std::to_string(t.pages) + " pages");
+                    plural(static_cast<int>(residentsOf(t.unit).size()), "resident", "residents") + ", " +
+                    plural(t.cards, "card", "cards") + ", " + plural(t.pages, "page", "pages"));
   group("Cards that would print", units);
 
   std::vector<std::string> in;
@@ -168,7 +173,6 @@ std::vector<std::string> PreflightReport::text() const {
 
 PreflightReport Preflight(Controller& c, int setNo, Dialogs& answers) {
   PreflightReport out;
-  out.action = setNo ? "settings button " + std::to_string(setNo) + ", then Print" : "Print ALL Tray Cards";
 
   const DialogsRoute::Diverted quiet(c.dialogs, answers);
   Silence files;
@@ -193,6 +197,8 @@ PreflightReport Preflight(Controller& c, int setNo, Dialogs& answers) {
   out.run = c.lastReport();
   const SettingsModel& used = start.taken ? start.settings : c.model;
   out.settings = settingsInForce(used);
+  out.action = printTitle(setNo ? "settings button " + std::to_string(setNo) + ", then Print" : "Print ALL", used,
+                          setNo ? setNo : 1);
   return out;
 }
 

@@ -19,8 +19,12 @@ namespace mc {
 
 class Controller;
 
+struct SettingsModel;
+
 struct PreflightReport {
-  std::string action;  // what was checked: "Print ALL Tray Cards", "settings button 2, then Print"
+  // What was checked, by printTitle(): "Print ALL \x97 Tray Cards, set 1",
+  // "settings button 2, then Print \x97 Meal Cards, set 2".
+  std::string action;
   // The ranges and options in force when the run started, label and value.
   std::vector<std::pair<std::string, std::string>> settings;
   RunReport run;  // its problems are the files missing, unreadable or damaged
@@ -37,6 +41,11 @@ struct PreflightReport {
   std::vector<std::string> text() const;
 };
 
+// What a print prints, as the window names it: the action, the card kind
+// and the settings set it came from ("Print ALL \x97 Select Menus, set 1").
+// Print ALL always prints set 1, which every Exit saves the window into, so
+// the card kind is the one a person must see before the cards go out.
+std::string printTitle(const std::string& action, const SettingsModel& m, int set);
 // Checks Print ALL (setNo 0) or settings button setNo (1..6) then Print, on
 // a controller that went through start-up. The run's questions and
 // messages go to `answers`, never to the controller's own dialogs: a

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,10 +50,16 @@ TEST(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   const fs::path cards = d.dnv("output/cards");
   const CommandResult r = d.print("--backup", "07-04-27");
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_NE(r.err.find("c:\\dnv\\output\\cards\\TC.pdf \nPDF File of Tray Cards Created Successfully. \n \n"
-                       "This File will now be Copied to the c:\\dnv\\PDF folder."),
+  // The window's message box, told as the command line's own lines.
+  EXPECT_NE(r.err.find("mealcards: c:\\dnv\\output\\cards\\TC.pdf\nmealcards: PDF File of Tray Cards Created "
+                       "Successfully.\nmealcards: This File will now be Copied to the c:\\dnv\\PDF folder.\n"),
             std::string::npos)
       << r.err;
+  std::istringstream lines(r.err);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_EQ(line.rfind("mealcards: ", 0), 0u) << line;
+    EXPECT_NE(line.back(), ' ') << line;
+  }
 
   // The backup holds every printed card, in the order printed.
   const fs::path backup = cards / "TC.pdf";

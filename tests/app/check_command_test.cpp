@@ -20,7 +20,7 @@ TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
 
   const CommandResult text = d.run("check");
   EXPECT_EQ(text.exitCode, 0) << text.out << text.err;
-  EXPECT_NE(text.out.find("Check of Print ALL Tray Cards: nothing found"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Check of Print ALL \u2014 Tray Cards, set 1: nothing found"), std::string::npos) << text.out;
   // The rule-bound absences are told, but are not findings.
   EXPECT_NE(text.out.find("RS00206 (203-B Petrov, Ivan): hospital or out on pass"), std::string::npos);
   EXPECT_NE(text.out.find("unit 1: 9 residents, 27 cards, 9 pages"), std::string::npos) << text.out;
@@ -102,7 +102,29 @@ TEST(CheckCommand, RefusesOutputOptionsAndWrongSets) {
   EXPECT_EQ(d.run("--pdf x.pdf check").exitCode, 2);
   const CommandResult set2 = d.run("check --set 2");
   EXPECT_EQ(set2.exitCode, 0) << set2.out << set2.err;
-  EXPECT_NE(set2.out.find("Check of settings button 2, then Print"), std::string::npos) << set2.out;
+  EXPECT_NE(set2.out.find("Check of settings button 2, then Print \u2014 Meal Cards, set 2"), std::string::npos)
+      << set2.out;
+}
+
+// Every print leaves through Exit, which saves the window into set 1: after
+// settings button 3 (select menus), Print ALL prints select menus. The check
+// and the print both say so before anyone reads "Print ALL Tray Cards".
+TEST(CheckCommand, SaysWhatPrintAllWillPrintAfterAnotherSetWasPrinted) {
+  const Demo d;
+  ASSERT_EQ(d.print("--set 3").exitCode, 0);
+  const CommandResult check = d.run("check");
+  EXPECT_EQ(check.out.rfind("Check of Print ALL \u2014 Select Menus, set 1: ", 0), 0u) << check.out;
+  EXPECT_NE(check.out.find("Card kind         Select Menus"), std::string::npos) << check.out;
+  EXPECT_EQ(jq(".action", d.run("check --json").out), "Print ALL \u2014 Select Menus, set 1\n");
+  const CommandResult printed = d.print();
+  EXPECT_TRUE(hasLine(printed.err, "mealcards: Print ALL \u2014 Select Menus, set 1")) << printed.err;
+  EXPECT_TRUE(hasLine(d.print("--set 2").err, "mealcards: settings button 2, then Print \u2014 Meal Cards, set 2"));
+
+  // One resident: counted as one, in the check and in the print's summary.
+  const Demo one("--units 1 --residents 1");
+  EXPECT_NE(one.run("check").out.find("unit 1: 1 resident, 3 cards, 1 page\n"), std::string::npos)
+      << one.run("check").out;
+  EXPECT_TRUE(hasLine(one.print().err, "mealcards: 1 resident printed (3 cards, 1 page)"));
 }
 
 }  // namespace

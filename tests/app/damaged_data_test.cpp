@@ -1,11 +1,12 @@
 // Damaged files as a print meets them: each case of tests/errors put into a
-// fresh demo facility (the exit code and message its case names, the file
-// left exactly as it was, and print's run report and check naming the same
-// problems), damaged rosters named with the residents they cost, and two
-// runs on one facility at once that never lose or tear a card.
+// fresh demo facility, a test each (the exit code and message its case
+// names, the file left exactly as it was, and print's run report and check
+// naming the same problems), damaged rosters named with the residents they
+// cost, and two runs on one facility at once that never lose or tear a card.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -25,7 +26,8 @@ struct BrokenFileCase {
   int exitCode = 0;
   std::string message;
   bool writes = false;  // the program writes this file by design
-  std::string args;     // after print (and check)
+  std::string args;        // after print (and check)
+  std::string unreadable;  // a line of cases.txt that is not a case
 };
 
 std::vector<BrokenFileCase> cases() {
@@ -37,75 +39,92 @@ std::vector<BrokenFileCase> cases() {
     std::istringstream row(line);
     for (std::string f; std::getline(row, f, '|');) fields.push_back(trim(f));
     fields.resize(std::max<size_t>(fields.size(), 7));
-    EXPECT_EQ(fields.size(), 7u) << line;
-    if (fields.size() != 7) continue;
-    out.push_back({fields[0], fields[1], fields[2], std::stoi(fields[3]), fields[4], fields[5] == "writes", fields[6]});
+    if (fields.size() != 7 || fields[3].empty() || fields[3].find_first_not_of("0123456789") != std::string::npos) {
+      BrokenFileCase unreadable;
+      unreadable.name = "line" + std::to_string(out.size() + 1);
+      unreadable.unreadable = line;
+      out.push_back(unreadable);
+      continue;
+    }
+    out.push_back({fields[0], fields[1], fields[2], std::stoi(fields[3]), fields[4], fields[5] == "writes", fields[6], ""});
   }
   return out;
 }
 
-TEST(BrokenFiles, EachDamagedFileGivesItsBehaviourAndStaysAsItWas) {
-  const std::vector<BrokenFileCase> all = cases();
-  EXPECT_GE(all.size(), 10u);
-  for (const BrokenFileCase& c : all) {
-    SCOPED_TRACE(c.name);
-    const Demo d;
-    const fs::path target = d.root / c.target;
-    ASSERT_TRUE(fs::exists(target)) << target;
-    std::string damaged;
-    if (c.fixture == "-") {
-      fs::remove_all(target);
-    } else if (c.fixture == "<empty>") {
-      std::ofstream(target, std::ios::binary | std::ios::trunc);
-    } else if (c.fixture == "<shifted>" || startsWith(c.fixture, "<+")) {
-      // The demo's own file, a byte put in front and its size kept, or
-      // with bytes added at its end.
-      const std::string sound = readFile(target);
-      damaged = c.fixture == "<shifted>" ? "Q" + sound.substr(0, sound.size() - 1)
-                                         : sound + c.fixture.substr(2, c.fixture.size() - 3);
-      writeFile(target, damaged);
-    } else if (c.fixture == "<folder>" || c.fixture == "<fifo>") {
-      // A file the system will not read as one, whoever runs the tests.
-      fs::remove(target);
-      if (c.fixture == "<folder>") fs::create_directory(target);
-      else ASSERT_EQ(runShell("mkfifo " + shellQuote(target.string())).exitCode, 0);
-    } else {
-      damaged = readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / c.fixture);
-      std::ofstream(target, std::ios::binary | std::ios::trunc) << damaged;
-    }
-    // The check first: it writes nothing, so the print meets the same tree.
-    const CommandResult check = d.run("--date 12-07-26 check --json " + c.args);
-    const fs::path report = d.file("report.json");
-    const CommandResult r = d.print(c.args + " --report " + shellQuote(report.string()), "12-07-26");
-    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-    if (!c.message.empty()) {
-      EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-    }
-    if (c.fixture == "-") {
-      EXPECT_EQ(fs::exists(target), c.writes);
-    } else if (!c.writes && !damaged.empty()) {
-      EXPECT_EQ(readFile(target), damaged);
-    }
-    if (r.exitCode == 0) {
-      EXPECT_TRUE(qpdfChecks(d.pdf));
-    }
-    // One list, two readers: the report print wrote and the check name the
-    // same files and the same residents left out by fault, and the check
-    // finds something wherever the print was not clean.
-    const std::string json = readFile(report);
-    // Without a setup file or a default roster there is nothing to check:
-    // both stop at start-up alike.
-    if (check.exitCode == 1 && r.exitCode == 1 && check.out.empty()) continue;
-    EXPECT_EQ(jq(".exit", json), std::to_string(r.exitCode) + "\n");
-    const std::string named = ".problems[].file, (.left_out[] | select(.by == \"fault\") | \"\\(.unit) \\(.bed) \\(.file)\")";
-    EXPECT_EQ(jq(named, json), jq(named, check.out)) << json << check.out;
-    EXPECT_EQ(check.exitCode, r.exitCode == 0 ? 0 : 3) << check.out << check.err;
-    if (r.exitCode != 0) {
-      EXPECT_NE(jq(".problems[], .left_out[], .warnings[] | tostring", json), "") << json;
-    }
+// A case is named by its name (in the test's listing too), not its bytes.
+void PrintTo(const BrokenFileCase& c, std::ostream* out) { *out << c.name; }
+
+// One test per case, so that the cases run side by side.
+class BrokenFiles : public testing::TestWithParam<BrokenFileCase> {};
+
+TEST_P(BrokenFiles, GiveTheirBehaviourAndStayAsTheyWere) {
+  const BrokenFileCase& c = GetParam();
+  ASSERT_TRUE(c.unreadable.empty()) << "tests/errors/cases.txt: not a case: " << c.unreadable;
+  const Demo d;
+  const fs::path target = d.root / c.target;
+  ASSERT_TRUE(fs::exists(target)) << target;
+  std::string damaged;
+  if (c.fixture == "-") {
+    fs::remove_all(target);
+  } else if (c.fixture == "<empty>") {
+    std::ofstream(target, std::ios::binary | std::ios::trunc);
+  } else if (c.fixture == "<shifted>" || startsWith(c.fixture, "<+")) {
+    // The demo's own file, a byte put in front and its size kept, or with
+    // bytes added at its end.
+    const std::string sound = readFile(target);
+    damaged = c.fixture == "<shifted>" ? "Q" + sound.substr(0, sound.size() - 1)
+                                       : sound + c.fixture.substr(2, c.fixture.size() - 3);
+    writeFile(target, damaged);
+  } else if (c.fixture == "<folder>" || c.fixture == "<fifo>") {
+    // A file the system will not read as one, whoever runs the tests.
+    fs::remove(target);
+    if (c.fixture == "<folder>") fs::create_directory(target);
+    else ASSERT_EQ(runShell("mkfifo " + shellQuote(target.string())).exitCode, 0);
+  } else {
+    damaged = readFile(fs::path(MEALCARDS_SOURCE_DIR) / "tests" / "errors" / c.fixture);
+    std::ofstream(target, std::ios::binary | std::ios::trunc) << damaged;
+  }
+  // The check first: it writes nothing, so the print meets the same tree.
+  const CommandResult check = d.run("--date 12-07-26 check --json " + c.args);
+  const fs::path report = d.file("report.json");
+  const CommandResult r = d.print(c.args + " --report " + shellQuote(report.string()), "12-07-26");
+  EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+  if (!c.message.empty()) {
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+  if (c.fixture == "-") {
+    EXPECT_EQ(fs::exists(target), c.writes);
+  } else if (!c.writes && !damaged.empty()) {
+    EXPECT_EQ(readFile(target), damaged);
+  }
+  if (r.exitCode == 0) {
+    EXPECT_TRUE(qpdfChecks(d.pdf));
+  }
+  // One list, two readers: the report print wrote and the check name the
+  // same files and the same residents left out by fault, and the check
+  // finds something wherever the print was not clean.
+  const std::string json = readFile(report);
+  // Without a setup file or a default roster there is nothing to check:
+  // both stop at start-up alike.
+  if (check.exitCode == 1 && r.exitCode == 1 && check.out.empty()) return;
+  EXPECT_EQ(jq(".exit", json), std::to_string(r.exitCode) + "\n");
+  const std::string named = ".problems[].file, (.left_out[] | select(.by == \"fault\") | \"\\(.unit) \\(.bed) \\(.file)\")";
+  EXPECT_EQ(jq(named, json), jq(named, check.out)) << json << check.out;
+  EXPECT_EQ(check.exitCode, r.exitCode == 0 ? 0 : 3) << check.out << check.err;
+  if (r.exitCode != 0) {
+    EXPECT_NE(jq(".problems[], .left_out[], .warnings[] | tostring", json), "") << json;
   }
 }
 
+INSTANTIATE_TEST_SUITE_P(Cases, BrokenFiles, testing::ValuesIn(cases()),
+                         [](const testing::TestParamInfo<BrokenFileCase>& info) {
+                           std::string name = info.param.name;
+                           for (char& ch : name)
+                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           return name;
+                         });
+
+TEST(BrokenFileCases, CoverEveryKindOfFile) { EXPECT_GE(cases().size(), 10u); }
 
 int pdfPageCount(const fs::path& pdf) { return std::stoi("0" + runShell("qpdf --show-npages " + shellQuote(pdf.string())).out); }
 

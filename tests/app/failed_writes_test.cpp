@@ -69,6 +69,23 @@ TEST(CommandLine, DateIsExactlyEightCharactersOfARealDate) {
     EXPECT_NE(r.err.find(std::string("--date ") + bad), std::string::npos) << r.err;
   }
   EXPECT_EQ(d.run("--date 12/06/26 info").exitCode, 0);
+  // A date of the right shape is told which part does not exist.
+  const std::pair<const char*, const char*> unreal[] = {
+      {"13-45-26", "there is no month 13 and no day 45"},
+      {"13-01-26", "there is no month 13"},
+      {"02-30-27", "February 2027 has no 30th"},
+      {"02-29-27", "February 2027 has no 29th"},
+      {"04-31-26", "April has no 31st"},
+      {"12-00-26", "there is no day 0"},
+      {"12-06-2x", "month, day and year are two digits each"},
+  };
+  for (const auto& [date, what] : unreal) {
+    const CommandResult r = d.run(std::string("--date ") + date + " info");
+    EXPECT_EQ(r.exitCode, 2) << date;
+    EXPECT_NE(r.err.find(std::string("--date ") + date + " is not a date MM-DD-YY: " + what), std::string::npos)
+        << r.err;
+  }
+  EXPECT_EQ(d.run("--date 02-29-28 info").exitCode, 0);
 }
 
 TEST(FailedWrites, OutputsNamedOnTheCommandLineAreRefusedUnlessTheyAreFiles) {

@@ -4,7 +4,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/demo.h"
@@ -28,6 +30,38 @@ TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
   // for byte by the demo runs' trace (tests/golden); here the PDF itself.
   EXPECT_EQ(pdfPages(d.pdf).size(), 21u);
   EXPECT_GT(fs::last_write_time(settings), before);  // the Exit action saved the settings
+}
+
+// On a terminal (a pseudo-terminal made by script) every line the program
+// tells starts on a line of its own, never after the progress bar; with
+// TERM=dumb or NO_COLOR the bar is drawn without escape sequences.
+TEST(PrintCommand, OnATerminalTheProgressBarMakesWayForEveryLine) {
+  const Demo d;
+  const auto onTerminal = [&](const std::string& environment) {
+    const std::string command = "env -u MEALCARDS_DRIVES -u DISPLAY " + environment + " " +
+                                shellQuote(MEALCARDS_BINARY) + " " + d.drives() + "--date 07-04-27 --pdf " +
+                                shellQuote(d.pdf.string()) + " print";
+    return runShell("script -qec " + shellQuote(command) + " /dev/null").out;
+  };
+  for (const std::string environment : {"TERM=xterm NO_COLOR=", "TERM=dumb", "TERM=xterm NO_COLOR=1"}) {
+    const std::string out = onTerminal(environment);
+    const bool escapes = environment == "TERM=xterm NO_COLOR=";
+    EXPECT_EQ(out.find("\x1b") != std::string::npos, escapes) << environment << out;
+    EXPECT_NE(out.find("] Printing Unit: 1"), std::string::npos) << environment << out;
+    int told = 0;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+      while (!line.empty() && line.back() == '\r') line.pop_back();
+      // What stays on the screen: the text after the last carriage return.
+      std::string shown = line.substr(line.rfind('\r') == std::string::npos ? 0 : line.rfind('\r') + 1);
+      if (shown.rfind("\x1b[K", 0) == 0) shown.erase(0, 3);
+      if (shown.empty()) continue;
+      EXPECT_EQ(shown.rfind("mealcards: ", 0), 0u) << environment << ": " << shown;
+      ++told;
+    }
+    EXPECT_GT(told, 3) << out;
+    EXPECT_NE(out.find("mealcards: Confirm Card Date: 07-04-27"), std::string::npos) << out;
+  }
 }
 
 TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
@@ -77,7 +111,8 @@ TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
   };
 
   const CommandResult unit = print("--unit 2abc");
-  EXPECT_TRUE(hasLine(unit.err, "South Wing [Yes]")) << unit.err;
+  EXPECT_TRUE(hasLine(unit.err, "mealcards: South Wing [Yes]")) << unit.err;
+  EXPECT_TRUE(hasLine(unit.err, "mealcards: Print One NUnit 2 \u2014 Tray Cards, set 1")) << unit.err;
   // By dining location: the unit's residents pass by pass (Main Dining
   // Room, then Restorative Dining ...).
   EXPECT_EQ(residentsOf(pdf), (std::vector<std::string>{"Kowalski, Stanley", "S\xc3\xa1nchez, Jos\xc3\xa9",
@@ -99,17 +134,30 @@ TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
 
 TEST(PrintCommand, OneUnitOrLocationAnsweredWronglySaysWhyAndPrintsNothing) {
   const Demo d;
-  const std::pair<const char*, const char*> cases[] = {
-      {"--unit 0", "0 Is NOT a Nursing Unit Number."},
-      {"--unit 5", "5 Is NOT a Nursing Unit Number."},
-      {"--location ' xyz'", "XYZ Dining Location ABBREVIATION NOT FOUND."},
+  // The overlay's message, then the values that would have printed: a unit
+  // or location the facility lacks is data, not a wrong command line (1).
+  const std::string units = "the units are 1 North Wing, 2 South Wing, 3 Memory Care, 4 ";
+  const std::string locations = "the locations are MDR Main Dining Room";
+  const std::tuple<const char*, const char*, std::string> cases[] = {
+      {"--unit 0", "mealcards: 0 Is NOT a Nursing Unit Number.", units},
+      {"--unit 9", "mealcards: 9 Is NOT a Nursing Unit Number.", units},
+      {"--location ' xyz'", "mealcards: XYZ Dining Location ABBREVIATION NOT FOUND.", locations},
   };
-  for (const auto& [args, message] : cases) {
+  for (const auto& [args, message, valid] : cases) {
     const CommandResult r = d.print(args);
     EXPECT_EQ(r.exitCode, 1) << args;
     EXPECT_TRUE(hasLine(r.err, message)) << r.err;
+    EXPECT_NE(r.err.find(valid), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(d.pdf)) << args;
   }
+  // With printing by dining location off, the location range does not
+  // apply: said in the window's words, with how to turn it on.
+  const CommandResult all = d.print("--location mdr");
+  EXPECT_EQ(all.exitCode, 0) << all.err;
+  EXPECT_NE(all.err.find("\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is "
+                         "not ticked, so the cards of every dining location were printed"),
+            std::string::npos) << all.err;
+  EXPECT_EQ(all.err.find("Check2"), std::string::npos) << all.err;
   EXPECT_EQ(d.print("--unit 2 --just").exitCode, 2);
   EXPECT_EQ(d.print("--location").exitCode, 2);
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "support/demo.h"
 
@@ -31,7 +32,9 @@ TEST(InfoCommand, ReportsTheDemoFacilityAndLeavesTheAutoPrintMarker) {
       "nursing units (4)",
       "   1  North Wing            max beds  10  roster C:\\Dnv\\Rosters\\sfl1.MGC  present",
       "default resident  3  RS00103",
-      "card date         07-04-27 (Text15)"};
+      "dining locations (5)  c:\\dnv\\diets\\dining.MGC",
+      "   MDR   Main Dining Room",
+      "card date         07-04-27 (the window's Date)"};
   for (const std::string& line : expected) EXPECT_TRUE(hasLine(r.out, line)) << line << "\n" << r.out;
   EXPECT_NE(r.out.find("apcard.MGC  present: the next start-up prints automatically"), std::string::npos);
   EXPECT_TRUE(fs::exists(marker));
@@ -46,6 +49,11 @@ TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("no setup file: looked for c:\\dnv\\setup\\F.kvt on drives"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("a:\\find.kvt, b:\\find.kvt under " + empty.string()), std::string::npos) << r.err;
+  // One level too high, the folder that holds the facility's drive folder:
+  // the folder to give instead is named.
+  r = runMealcards("--drives " + shellQuote(d.scratch.root().string()) + " info");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find(d.root.string() + " holds one: give --drives " + d.root.string()), std::string::npos) << r.err;
 
   ASSERT_TRUE(fs::remove(d.dnv("Rosters/sfl1.MGC")));
   r = d.run("info");
@@ -98,9 +106,9 @@ TEST(HelpAndVersion, HelpDocumentsEveryCommandTheProgramKnows) {
   for (const char* heading : {"Options (before the command):", "Commands:", "Exit status:"})
     EXPECT_TRUE(hasLine(help.out, heading)) << heading;
 
-  // A wrong command line lists the commands registered in the program; each
-  // must have its entry under Commands.
-  const CommandResult wrong = runMealcards("no-such-command");
+  // Without a command the usage lists the commands registered in the
+  // program; each must have its entry under Commands.
+  const CommandResult wrong = runMealcards("");
   ASSERT_EQ(wrong.exitCode, 2);
   std::istringstream usage(wrong.err.substr(wrong.err.find("commands:")));
   int commands = 0;
@@ -113,6 +121,22 @@ TEST(HelpAndVersion, HelpDocumentsEveryCommandTheProgramKnows) {
     EXPECT_TRUE(documented) << name << " is missing from --help";
   }
   EXPECT_GE(commands, 3) << wrong.err;
+}
+
+// A slip of the keyboard gets one line: what is wrong, the nearest command
+// or option, and where the whole usage is.
+TEST(HelpAndVersion, AWrongCommandLineIsOneLineWithTheNearestWord) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"prnt", "mealcards: unknown command prnt; did you mean print? (mealcards --help shows the whole usage)\n"},
+      {"chek --set 2", "mealcards: unknown command chek; did you mean check? (mealcards --help shows the whole usage)\n"},
+      {"--drive x info", "mealcards: unknown option --drive; did you mean --drives? (mealcards --help shows the whole usage)\n"},
+      {"banana", "mealcards: unknown command banana (mealcards --help shows the whole usage)\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const CommandResult r = runMealcards(args);
+    EXPECT_EQ(r.exitCode, 2) << args;
+    EXPECT_EQ(r.err, message);
+  }
 }
 
 TEST(HelpAndVersion, VersionComesFromTheBuildAndBothWinOverACommand) {

@@ -3,16 +3,20 @@
 # settings buttons 2 to 6 on a fresh demo facility each, with a fixed card
 # date. Writes, per run, the printer trace and the files the run writes (the
 # text cards, the meal-order file and working rosters, the settings file)
-# into OUT/<run>/. With MANIFEST, checks them against its SHA-256 sums and
-# names every file that differs; with --update MANIFEST, rewrites it (after
-# a change of output that was meant, say why in the commit).
-#   demo_runs.sh MEALCARDS MAKE_DEMO_FACILITY OUT [MANIFEST | --update MANIFEST]
+# into OUT/<run>/, and their summary (summarise.sh: each page's text by rows
+# and a digest of all it draws, a digest per file) into OUT/<run>.summary.
+# With GOLDEN, checks the summaries against GOLDEN/<run>.summary and names
+# the run, page and row of every difference; with --update GOLDEN, rewrites
+# them (after a change of output that was meant, say why in the commit).
+#   demo_runs.sh MEALCARDS MAKE_DEMO_FACILITY OUT [GOLDEN | --update GOLDEN]
 set -euo pipefail
-mealcards=$1 generator=$2 out=$3 mode=${4:-} manifest=${5:-${4:-}}
+mealcards=$1 generator=$2 out=$3 mode=${4:-} golden=${5:-${4:-}}
+here=$(cd "$(dirname "$0")" && pwd)
+runs=(all 2 3 4 5 6)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 rm -rf "$out"
-for run in all 2 3 4 5 6; do
+for run in "${runs[@]}"; do
   drives=$work/$run
   "$generator" "$drives" >/dev/null
   mkdir -p "$out/$run"
@@ -27,13 +31,24 @@ for run in all 2 3 4 5 6; do
     while read -r f; do cp "$f" "$out/$run/$(basename "$f")"; done
 done
 
-sums=$(cd "$out" && find . -type f | LC_ALL=C sort | xargs sha256sum)
-if [[ $mode == --update ]]; then
-  echo "$sums" >"$manifest"
-elif [[ -n $manifest ]]; then
-  if ! diff <(echo "$sums") "$manifest" >"$out/differences"; then
-    echo "The demo runs' output changed (left: now, right: expected; the files are in $out):"
-    cat "$out/differences"
-    exit 1
+# Each summary line with the run and page it belongs to, so that a
+# difference names them.
+placed() {
+  awk -v run="$1" '/^page /{where = "page " $2} /^file /{where = ""}
+    {print "run " run (where != "" && /^  / ? ", " where : "") ": " $0}' "$2"
+}
+differences=0
+for run in "${runs[@]}"; do
+  bash "$here/summarise.sh" "$out/$run" >"$out/$run.summary"
+  if [[ $mode == --update ]]; then
+    cp "$out/$run.summary" "$golden/$run.summary"
+  elif [[ -n $golden ]] && ! cmp -s "$out/$run.summary" "$golden/$run.summary"; then
+    if ((differences == 0)); then
+      echo "The demo runs' output changed (-: expected, +: now; the files are in $out):"
+    fi
+    diff <(placed "$run" "$golden/$run.summary" 2>/dev/null || true) <(placed "$run" "$out/$run.summary") |
+      sed -n 's/^< /- /p; s/^> /+ /p'
+    differences=1
   fi
-fi
+done
+exit $differences

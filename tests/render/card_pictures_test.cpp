@@ -34,12 +34,10 @@ struct FakeStore : PictureLoader {
     loaded[name] = ok;
     return ok;
   }
-  void Warn(const std::string& message) override { warnings.push_back(message); }
 
   std::map<std::string, bool> loaded;
   std::map<std::string, int> loads;
   std::set<std::string> broken;
-  std::vector<std::string> warnings;
 };
 
 struct Named : FileProblems {

@@ -41,8 +41,12 @@ TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
   const auto all = ops();
   // Every row is on the sheet, the heading at its top.
   for (const auto& op : all) {
-    if (op.op == "circle") EXPECT_LE(op["y"] + op["r"], paper.page.height) << op["y"];
-    if (op.op == "text") EXPECT_LE(op["y"] + op["size"] * 20, paper.page.height) << op.text();
+    if (op.op == "circle") {
+      EXPECT_LE(op["y"] + op["r"], paper.page.height) << op["y"];
+    }
+    if (op.op == "text") {
+      EXPECT_LE(op["y"] + op["size"] * 20, paper.page.height) << op.text();
+    }
   }
   EXPECT_LT(test::textsOf(all, "Dot Color Legend").at(0)["y"], 1000);
   const auto circles = test::opsOf(all, "circle");

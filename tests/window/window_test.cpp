@@ -300,7 +300,7 @@ TEST_F(Window, CheckShowsWhatPrintAllWouldDoWithoutAskingPrintingOrWriting) {
   ASSERT_NE(shown, nullptr);
   EXPECT_TRUE(shown->isVisible() && shown->isReadOnly());
   const std::string report = shown->toPlainText().toStdString();
-  EXPECT_EQ(report.rfind("Check of Print ALL Tray Cards: 1 finding\n", 0), 0u) << report;
+  EXPECT_EQ(report.rfind("Check of Print ALL \u2014 Tray Cards, set 1: 1 finding\n", 0), 0u) << report;
   EXPECT_NE(report.find("unit 1 bed 2 RS00102 (Baker, Thomas): no data file"), std::string::npos) << report;
   EXPECT_NE(report.find("unit 2: 7 residents, 21 cards, 7 pages"), std::string::npos) << report;
 
