@@ -15,6 +15,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include "app_context.h"
@@ -97,8 +98,10 @@ int finishOutput(Controller& c) {
   return outputs.failedOutputs.empty() ? kExitOk : kExitFailed;
 }
 
-int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
-  std::string screenshots;
+// The folder for pictures of the window ("" shows the window), from the
+// command's arguments; the exit code when the window cannot be shown.
+std::optional<int> readGuiArgs(const GlobalOptions& options, const std::vector<std::string>& args,
+                               std::string& screenshots) {
   if (args.size() == 2 && args[0] == "--screenshot")
     screenshots = args[1];
   else if (!args.empty())
@@ -110,6 +113,39 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   std::string date = options.date ? utf8ToCp1252(*options.date) : "";
   if (options.date && !CheckDate(date))
     return usageError("--date " + *options.date + " is not a date MM-DD-YY");
+  return std::nullopt;
+}
+
+// The size the window had when last closed; the pictures show it on a
+// laptop's 1366 x 740 of room, whatever screen takes them.
+void placeWindow(window::MainWindow& form1, bool pictures, const QSettings& remembered) {
+  if (pictures)
+    form1.resize(firstSize(form1, QRect(0, 0, 1366, 740)));
+  else if (!form1.restoreGeometry(remembered.value(kGeometryKey).toByteArray()))
+    form1.setGeometry(QRect(form1.screen()->availableGeometry().topLeft(),
+                            firstSize(form1, form1.screen()->availableGeometry())));
+}
+
+// What start-up met (a damaged sample resident, a missing name table) is
+// said before anyone prints.
+void tellStartupProblems(const AppContext& context, Dialogs& shown) {
+  if (context.problems.met().empty()) return;
+  std::string text = "Start-up found problems; cards printed now may be incomplete:";
+  for (const RunProblem& p : context.problems.met()) text += "\r\n" + p.shown() + " " + p.what;
+  shown.message(text, Buttons::Ok, "Problems Found");
+}
+
+int takePictures(window::MainWindow& form1, const std::string& screenshots) {
+  QDir().mkpath(QString::fromStdString(screenshots));
+  const QString dir = QString::fromStdString(screenshots) + "/";
+  QApplication::processEvents();
+  const bool ok = saveGrab(form1, dir + "main.png") && saveGrab(form1.overlay(), dir + "overlay.png");
+  return ok ? kExitOk : kExitFailed;
+}
+
+int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
+  std::string screenshots;
+  if (const std::optional<int> wrong = readGuiArgs(options, args, screenshots)) return *wrong;
 
   QElapsedTimer clock;
   clock.start();
@@ -154,14 +190,8 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
 
   window::MainWindow form1(c, *context->devices.screenPage());
   form1.saveWhenLeft = screenshots.empty();
-  // The size it had when last closed; the pictures show it on a laptop's
-  // 1366 x 740 of room, whatever screen takes them.
   QSettings remembered;
-  if (!screenshots.empty())
-    form1.resize(firstSize(form1, QRect(0, 0, 1366, 740)));
-  else if (!form1.restoreGeometry(remembered.value(kGeometryKey).toByteArray()))
-    form1.setGeometry(QRect(form1.screen()->availableGeometry().topLeft(),
-                            firstSize(form1, form1.screen()->availableGeometry())));
+  placeWindow(form1, !screenshots.empty(), remembered);
   ProgramStartupSteps steps(!screenshots.empty());
   steps.offerDefaults = screenshots.empty();
   if (screenshots.empty()) form1.show();
@@ -176,23 +206,11 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   form1.show();
   form1.refresh();  // the overlay is placed in front of the window once it has its size
   c.showRunProblems = screenshots.empty();
-  if (screenshots.empty() && !context->problems.met().empty()) {
-    // What start-up met (a damaged sample resident, a missing name table)
-    // is said before anyone prints.
-    std::string text = "Start-up found problems; cards printed now may be incomplete:";
-    for (const RunProblem& p : context->problems.met()) text += "\r\n" + p.shown() + " " + p.what;
-    shownDialogs.message(text, Buttons::Ok, "Problems Found");
-  }
+  if (screenshots.empty()) tellStartupProblems(*context, shownDialogs);
   if (qEnvironmentVariableIsSet("MEALCARDS_STARTUP_TIME"))
     std::cerr << "mealcards: the window was up after " << clock.elapsed() << " ms\n";
 
-  if (!screenshots.empty()) {
-    QDir().mkpath(QString::fromStdString(screenshots));
-    const QString dir = QString::fromStdString(screenshots) + "/";
-    QApplication::processEvents();
-    const bool ok = saveGrab(form1, dir + "main.png") && saveGrab(form1.overlay(), dir + "overlay.png");
-    return ok ? kExitOk : kExitFailed;
-  }
+  if (!screenshots.empty()) return takePictures(form1, screenshots);
   QObject::connect(&form1, &window::MainWindow::ended, &app, &QApplication::quit, Qt::QueuedConnection);
   app.exec();
   remembered.setValue(kGeometryKey, form1.saveGeometry());

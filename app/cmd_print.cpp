@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app_context.h"
-#include "data/meal_slots.h"
+#include "data/meal_order.h"
 #include "facility_lists.h"
 #include "data/text.h"
 #include "offscreen_application.h"
@@ -116,11 +116,9 @@ std::string notStarted(const PrintChoice& choice, const Controller& c) {
   return "nothing was printed for the answer \"" + answer + "\"";
 }
 
-// The print command; `context` and `out` stay with the caller, who writes
-// the run report from them whatever the outcome.
-int printCommand(const GlobalOptions& options, const std::vector<std::string>& args,
-                 std::unique_ptr<AppContext>& context, RunReport& out) {
-  PrintChoice choice;
+// What to print, from the command's arguments; the exit code of a usage
+// error when they say nothing sensible.
+std::optional<int> readPrintChoice(const std::vector<std::string>& args, PrintChoice& choice) {
   bool chosen = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -152,6 +150,74 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
       choice.kind = PrintChoice::Just;
     }
   }
+  return std::nullopt;
+}
+
+// Why --printer cannot be used ("" when the printer is installed).
+std::string printerNotInstalled(const GlobalOptions& options, AppContext& context) {
+  if (!options.printer) return {};
+  const std::vector<std::string> installed = context.devices.printers().names();
+  if (std::find(installed.begin(), installed.end(), *options.printer) != installed.end()) return {};
+  std::string list;
+  for (const std::string& name : installed) list += (list.empty() ? "" : ", ") + name;
+  return "no printer named " + *options.printer + " is installed (installed: " +
+         (list.empty() ? std::string("none") : list) + ")";
+}
+
+// Prints what was chosen, as the Easy overlay or the main window would;
+// false when the choice started no run.
+bool printChoice(const PrintChoice& choice, AppContext& context) {
+  Controller& c = context.controller;
+  // Ticked for this run only: the settings keep the stored Check40.
+  c.run.BackupForced = choice.backup;
+  switch (choice.kind) {
+    case PrintChoice::All:
+      easy::Command1_Click(c);
+      return true;
+    case PrintChoice::SettingsButton:
+      SettingsButton_Click(c, choice.setNo);
+      Command1_MouseDown(c);
+      Command1_Click(c);
+      return true;
+    case PrintChoice::OneUnit:
+      context.dialogs.answerInput(easy::kOneUnitTitle, choice.answer);
+      return easy::Command8_Click(c);
+    case PrintChoice::OneLocation: {
+      context.dialogs.answerInput(easy::kOneLocationTitle, choice.answer);
+      const bool started = easy::Command7_Click(c);
+      // The overlay leaves the by-dining-location switch as it is; without
+      // it (and without a meal order) the location range selects nothing.
+      if (started && !c.model.ByDiningLocation && MealOrder::parse(c.model.Text[20]).none())
+        tellUser("\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is not "
+                 "ticked, so the cards of every dining location were printed; to print one location, tick it in "
+                 "the window (Advanced) and leave through Exit, which saves it");
+      return started;
+    }
+    case PrintChoice::Just:
+      easy::Command3_Click(c);
+      return true;
+  }
+  return true;
+}
+
+// Stopped without a question: the settings are saved as on Exit, and what
+// was printed so far is finished properly.
+int stoppedBySignal(int signal, Controller& c, RunReport& report, AppContext& context) {
+  EndWithSave(c);
+  const std::string output = c.outputDescription();
+  c.finishOutput(report);
+  const int code = reportRun(report, c, context.problems);
+  fail(std::string("stopped by ") + TerminalProgress::stopName(signal) +
+       " after the page in progress; the cards printed so far went to " + output);
+  return code == kExitOk || code == kExitProblems ? stoppedExit(signal, report) : code;
+}
+
+// The print command; `context` and `out` stay with the caller, who writes
+// the run report from them whatever the outcome.
+int printCommand(const GlobalOptions& options, const std::vector<std::string>& args,
+                 std::unique_ptr<AppContext>& context, RunReport& out) {
+  PrintChoice choice;
+  if (const std::optional<int> wrong = readPrintChoice(args, choice)) return *wrong;
   // Stop signals are caught from here on: whatever the command opens (the
   // PDF's temporary file first) is finished or removed however it ends.
   TerminalProgress progress;
@@ -160,15 +226,7 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
   if (!context) return kExitFailed;
   context->problems.keepFailedWrites();
   Controller& c = context->controller;
-  if (options.printer) {
-    const std::vector<std::string> installed = context->devices.printers().names();
-    if (std::find(installed.begin(), installed.end(), *options.printer) == installed.end()) {
-      std::string list;
-      for (const std::string& name : installed) list += (list.empty() ? "" : ", ") + name;
-      return fail("no printer named " + *options.printer + " is installed (installed: " +
-                  (list.empty() ? std::string("none") : list) + ")");
-    }
-  }
+  if (const std::string error = printerNotInstalled(options, *context); !error.empty()) return fail(error);
   if (options.date) context->dialogs.answerInput(kConfirmDateTitle, utf8ToCp1252(*options.date));
 
   if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())
@@ -201,51 +259,12 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
     return reportRun(report, c, context->problems);
   }
 
-  // Ticked for this run only: the settings keep the stored Check40.
-  c.run.BackupForced = choice.backup;
-  bool started = true;
-  switch (choice.kind) {
-    case PrintChoice::All:
-      easy::Command1_Click(c);
-      break;
-    case PrintChoice::SettingsButton:
-      SettingsButton_Click(c, choice.setNo);
-      Command1_MouseDown(c);
-      Command1_Click(c);
-      break;
-    case PrintChoice::OneUnit:
-      context->dialogs.answerInput(easy::kOneUnitTitle, choice.answer);
-      started = easy::Command8_Click(c);
-      break;
-    case PrintChoice::OneLocation:
-      context->dialogs.answerInput(easy::kOneLocationTitle, choice.answer);
-      started = easy::Command7_Click(c);
-      // The overlay leaves the by-dining-location switch as it is; without
-      // it (and without a meal order) the location range selects nothing.
-      if (started && !c.model.ByDiningLocation && parseMealOrder(c.model.Text[20]).empty())
-        tellUser("\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is not "
-                 "ticked, so the cards of every dining location were printed; to print one location, tick it in "
-                 "the window (Advanced) and leave through Exit, which saves it");
-      break;
-    case PrintChoice::Just:
-      easy::Command3_Click(c);
-      break;
-  }
+  const bool started = printChoice(choice, *context);
   progress.clear();
   RunReport& report = out = c.lastReport();
   if (started) tellUser(cp1252ToUtf8(printTitle(actionName(choice, c), c.model, choice.setNo ? choice.setNo : 1)));
 
-  if (const int signal = progress.interrupted()) {
-    // Stopped without a question: the settings are saved as on Exit, and
-    // what was printed so far is finished properly.
-    EndWithSave(c);
-    const std::string output = c.outputDescription();
-    c.finishOutput(report);
-    const int code = reportRun(report, c, context->problems);
-    fail(std::string("stopped by ") + TerminalProgress::stopName(signal) +
-         " after the page in progress; the cards printed so far went to " + output);
-    return code == kExitOk || code == kExitProblems ? stoppedExit(signal, report) : code;
-  }
+  if (const int signal = progress.interrupted()) return stoppedBySignal(signal, c, report, *context);
   if (!c.Ended) Command2_Click(c);
   if (!started) return fail(notStarted(choice, c));
   c.finishOutput(report);

@@ -2,12 +2,12 @@
 // resident data file FILE (the 7-character name, as the rosters give it)
 // loaded as a print run loads it, under the settings' meal order or the one
 // given, printed as one JSON object.
-#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "app_context.h"
+#include "data/meal_order.h"
 #include "data/resident_json.h"
 #include "data/text.h"
 #include "named_resident.h"
@@ -16,15 +16,15 @@ namespace mc::app {
 
 namespace {
 
-constexpr const char* kOrders[] = {"BLS", "LSB", "SBL", "BBB", "LLL", "SSS"};
-
 int runShowResident(const GlobalOptions& options, const std::vector<std::string>& args) {
   std::string file;
   std::optional<std::string> givenOrder;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--meal-order" && i + 1 < args.size()) {
       givenOrder = upper(trim(args[++i]));
-      if (!givenOrder->empty() && std::find(std::begin(kOrders), std::end(kOrders), *givenOrder) == std::end(kOrders))
+      // A resident is loaded under one order: "BYM" is three of them.
+      const MealOrder order = MealOrder::parse(*givenOrder);
+      if (!givenOrder->empty() && (!order.valid() || order.text() != *givenOrder))
         return usageError("--meal-order takes BLS, LSB, SBL, BBB, LLL, SSS or \"\"");
     } else if (file.empty()) {
       file = trim(utf8ToCp1252(args[i]));

@@ -16,7 +16,6 @@
 
 #include "data/drive_map.h"
 #include "data/facility.h"
-#include "settings/settings_model.h"
 
 namespace mc {
 
@@ -26,14 +25,13 @@ inline constexpr unsigned char kMealOrderMark = 179;  // first byte of a written
 // Where each meal lives: its meal number (which names its dining location
 // in a roster record), and its file-name column in the meal-order file.
 struct MealColumns {
-  char letter;
   int meal;
   int fileColumn;
 };
 inline constexpr std::array<MealColumns, 3> kMealColumns = {{
-    {'B', 1, 2},
-    {'L', 2, 10},
-    {'S', 3, 18},
+    {1, 2},    // breakfast
+    {2, 10},   // lunch
+    {3, 18},   // supper
 }};
 
 // The columns of meal letter B, L or S; nothing for any other letter.
@@ -58,9 +56,9 @@ struct MealOrderRequest {
   int lastUnit = 1;           // Text2
   int firstResident = 1;      // Text3
   int lastResident = 1;       // Text4
-  // Called once the "Assembling" caption is up, so that a window can paint
-  // it before the work starts.
-  std::function<void()> showCaption;
+  // Called with the "Assembling" caption before the work starts, so that a
+  // window can paint it.
+  std::function<void(const std::string&)> showCaption;
 };
 
 // A resident file that the rosters list a second time (in one unit or in
@@ -86,8 +84,6 @@ struct ResidentRange {
 // Builds the meal-order file (and the working roster copies) for the
 // request and returns the resident range the run walks afterwards:
 // 1 .. the highest next-record counter, which is one past the last tray.
-// The window's and the Easy overlay's captions are restored on return.
-ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, SettingsModel& model,
-                      const MealOrderRequest& request);
+ResidentRange MakeDLF(const DriveMap& drives, const Facility& facility, const MealOrderRequest& request);
 
 }  // namespace mc

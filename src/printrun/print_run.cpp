@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/meal_order.h"
 #include "data/meal_slots.h"
 #include "data/resident_loader.h"
 #include "data/text.h"
@@ -43,14 +44,6 @@ constexpr NextResPlace kNextResOther{7600, 10200};
 
 int16_t clamp16(int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); }
 
-// The eight range fields as the run reads them.
-struct Ranges {
-  int unitFirst = 1, unitLast = 1;
-  int residentFirst = 1, residentLast = 1;
-  int dayFirst = 1, dayLast = 1;
-  int locationFirst = 1, locationLast = 1;
-};
-
 // Every problem a reader meets during the run joins the run's list, and
 // goes on to whoever listened before (the command line names it; a failed
 // write of ours is kept there for the failed outputs).
@@ -71,6 +64,20 @@ class ProblemTap : public FileProblems {
   DriveMap& drives_;
   RunReport& report_;
   FileProblems* const before_;
+};
+
+// What the passes of one meal order walk: the dining-location passes,
+// the diet categories and the nursing units.
+struct PassPlan {
+  bool byMealOrder = false;
+  bool byLocation = false;
+  bool byCategory = false;
+  int unitFirst = 1, unitLast = 1;
+  CategoryRange categories{1, 1};
+  std::vector<int> passNumbers;
+  int catchAllPass = 0;
+  // Passes whose location the dining file listed before in the range.
+  std::set<int> listedBefore;
 };
 
 class PrintRun {
@@ -125,6 +132,10 @@ class PrintRun {
   bool confirmCardDate();
   void passes();
   void passLoops(int residentFirst, int residentLast);
+  PassPlan planPasses(int residentFirst, int residentLast);
+  void planProgress(const PassPlan& plan, int residentFirst, int residentLast);
+  // The residents of one unit; false when the run was stopped.
+  bool unitLoop(int unit, const PassRules& rules, int residentFirst, int residentLast);
   void residentStep(const PassRules& rules);
   void dayLoop();
   void drawCard();
@@ -143,9 +154,10 @@ class PrintRun {
   bool walkThrough() const { return run_.PreviewFlag != 0; }
   bool userCards() const { return model_.Option[3]; }
   bool stopped() {
-    if (!cancelled_ && (env_.host.cancelRequested() || env_.host.hooks().cancelRequested())) cancelled_ = true;
-    return env_.host.ended() || cancelled_;
+    if (!cancelled_ && hooks().cancelRequested()) cancelled_ = true;
+    return cancelled_;
   }
+  RunHooks& hooks() { return env_.host.hooks(); }
 
   RunEnvironment& env_;
   RunReport report_;
@@ -161,7 +173,7 @@ class PrintRun {
   FixedTables ownTables_;
   TextCardWriter textCards_;
 
-  Ranges read_;
+  RunRanges read_;
   bool singleResident_ = false;  // one unit and one resident
   // The run ends with the merged backup and the TIF files: it covers more
   // than one resident and more than one unit.
@@ -176,7 +188,7 @@ class PrintRun {
 
 RunReport PrintRun::go() {
   report_.walkThrough = walkThrough();
-  report_.onProblem = [this](const RunProblem& p) { env_.host.hooks().problem(p); };
+  report_.onProblem = [this](const RunProblem& p) { hooks().problem(p); };
   const ProblemTap tap(env_.drives, report_);
   if (!start()) {
     report_.end = RunEnd::NotStarted;
@@ -239,7 +251,7 @@ void PrintRun::sharedFiles() {
 }
 
 bool PrintRun::start() {
-  run_.MealOrder = parseMealOrder(model_.Text[20]);
+  run_.MealOrder = MealOrder::parse(model_.Text[20]).text();
   run_.TextCardFile = textCardFilePath(env_.facility);
   if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
   if (userCards() && env_.host.printer()) {
@@ -268,9 +280,7 @@ bool PrintRun::start() {
     model_.CurrentSet = 1;
     env_.settingsFile.SaveSet(model_);
     model_.CallMode = callmode::None;
-    const int values[9] = {0, read_.unitFirst, read_.unitLast, read_.residentFirst, read_.residentLast,
-                           read_.dayFirst, read_.dayLast, read_.locationFirst, read_.locationLast};
-    for (int n = 1; n <= 8; ++n) model_.Text[n] = bareNumber(values[n]);
+    hooks().rangesRead(read_);
 
     if (!run_.MealOrder.empty() && severalDays) {
       const Answer answer = env_.host.dialogs().message(kMultipleDaysMessage, Buttons::YesNoCancel, kMultipleDaysTitle);
@@ -282,7 +292,7 @@ bool PrintRun::start() {
 
   // "By meal" is the three one-meal orders in turn; a quick run splits it
   // too, so that no order reaches the tray line that names no meal.
-  if (run_.MealOrder == "BYM") {
+  if (MealOrder::parse(run_.MealOrder).byMeal()) {
     run_.MealOrder = "BBB";
     run_.MealOrderRest = "LLLSSS";
   } else {
@@ -338,8 +348,8 @@ void PrintRun::passes() {
     request.lastUnit = read_.unitLast;
     request.firstResident = read_.residentFirst;
     request.lastResident = read_.residentLast;
-    request.showCaption = [this] { env_.host.hooks().progress({model_.Caption, 0, 0, 0, 0}); };
-    const ResidentRange range = MakeDLF(env_.drives, env_.facility, model_, request);
+    request.showCaption = [this](const std::string& caption) { hooks().progress({caption, 0, 0, 0, 0}); };
+    const ResidentRange range = MakeDLF(env_.drives, env_.facility, request);
     // A tray line that could not be written whole would print the old one,
     // or a short one: nothing is printed (the drive map named the file).
     if (!range.written) {
@@ -365,115 +375,119 @@ void PrintRun::passes() {
     }
     if (!userCards() || run_.UserMealNo >= 3) break;
   }
-
   model_.CallMode = 1;
-  PutCap(env_.facility, model_);
 }
 
-void PrintRun::passLoops(int residentFirst, int residentLast) {
-  const Facility& fac = env_.facility;
-  const bool byMealOrder = !run_.MealOrder.empty();
-  bool byLocation = byDiningLocation_ && !singleResident_;
-  const bool byCategory = model_.Check[1] == 1 && !singleResident_;
-  // The label follows the dining-location label marker of the settings:
-  // hidden while the dining location is forced onto every card.
-  model_.Label[10].Visible = !model_.DiningLabelMarker;
-
+PassPlan PrintRun::planPasses(int residentFirst, int residentLast) {
+  PassPlan plan;
+  plan.byMealOrder = !run_.MealOrder.empty();
+  plan.byLocation = byDiningLocation_ && !singleResident_;
+  plan.byCategory = model_.Check[1] == 1 && !singleResident_;
   int locationFirst = 1, locationLast = 1;
-  if (byLocation && !byMealOrder) {
+  if (plan.byLocation && !plan.byMealOrder) {
     locationFirst = read_.locationFirst;
     locationLast = read_.locationLast;
   }
-  CategoryRange categories{1, 1};
-  if (byCategory && !byMealOrder) categories = categoryRange(model_.List2);
-  int unitFirst = 1, unitLast = 1;
-  if (!byMealOrder) {
-    unitFirst = read_.unitFirst;
-    unitLast = std::min(read_.unitLast, fac.unitCount());
+  if (plan.byCategory && !plan.byMealOrder) plan.categories = categoryRange(model_.List2);
+  if (!plan.byMealOrder) {
+    plan.unitFirst = read_.unitFirst;
+    plan.unitLast = std::min(read_.unitLast, env_.facility.unitCount());
   }
 
   // Over several locations a last pass takes the residents whose location
   // the dining file does not list. Back to front it comes first, as the
   // reverse of the forward order.
-  std::vector<int> passNumbers;
-  for (int p = locationFirst; p <= locationLast; ++p) passNumbers.push_back(p);
-  int catchAllPass = 0;
-  if (byLocation && !byMealOrder && locationLast > locationFirst) {
-    catchAllPass = locationLast + 1;
-    passNumbers.push_back(catchAllPass);
+  for (int p = locationFirst; p <= locationLast; ++p) plan.passNumbers.push_back(p);
+  if (plan.byLocation && !plan.byMealOrder && locationLast > locationFirst) {
+    plan.catchAllPass = locationLast + 1;
+    plan.passNumbers.push_back(plan.catchAllPass);
   }
   const bool oneDay = int16Field(model_.Text[5]) >= int16Field(model_.Text[6]);
   if (run_.Step < 0 && locationFirst == locationLast && oneDay && residentFirst == residentLast) run_.Step = 1;
-  if (run_.Step < 0) std::reverse(passNumbers.begin(), passNumbers.end());
-
-  workingResidentFirst_ = residentFirst;
-  workingResidentLast_ = residentLast;
-  planned_ = 0;
-  visited_ = 0;
-  for (int u = unitFirst; u <= unitLast; ++u) {
-    const NursingUnit* unit = fac.unit(u);
-    const int last = byMealOrder || !unit ? residentLast : std::min(residentLast, unit->maxBeds);
-    planned_ += std::max(0, last - residentFirst + 1);
-  }
-  planned_ *= static_cast<double>(passNumbers.size()) * (categories.last - categories.first + 1);
+  if (run_.Step < 0) std::reverse(plan.passNumbers.begin(), plan.passNumbers.end());
 
   // A location the dining file lists again, like a second blank record,
   // would print its residents twice: only its first record makes a pass,
   // whichever way the run goes.
-  std::set<int> listedBefore;
-  if (byLocation) {
+  if (plan.byLocation) {
     std::set<std::string> abbreviations;
     for (int p = locationFirst; p <= locationLast; ++p) {
       const std::string abbr = dining_.abbreviation(p);
-      if (!abbreviations.insert(trim(abbr).empty() ? std::string() : abbr).second) listedBefore.insert(p);
+      if (!abbreviations.insert(trim(abbr).empty() ? std::string() : abbr).second) plan.listedBefore.insert(p);
     }
   }
+  return plan;
+}
+
+// How many resident visits the plan makes, for the progress shown.
+void PrintRun::planProgress(const PassPlan& plan, int residentFirst, int residentLast) {
+  planned_ = 0;
+  visited_ = 0;
+  for (int u = plan.unitFirst; u <= plan.unitLast; ++u) {
+    const NursingUnit* unit = env_.facility.unit(u);
+    const int last = plan.byMealOrder || !unit ? residentLast : std::min(residentLast, unit->maxBeds);
+    planned_ += std::max(0, last - residentFirst + 1);
+  }
+  planned_ *= static_cast<double>(plan.passNumbers.size()) * (plan.categories.last - plan.categories.first + 1);
+}
+
+void PrintRun::passLoops(int residentFirst, int residentLast) {
+  PassPlan plan = planPasses(residentFirst, residentLast);
+  workingResidentFirst_ = residentFirst;
+  workingResidentLast_ = residentLast;
+  planProgress(plan, residentFirst, residentLast);
 
   run_.CardCount = 1;
-  for (const int pass : passNumbers) {
+  for (const int pass : plan.passNumbers) {
     run_.PassNo = clamp16(pass);
-    const bool catchAll = pass == catchAllPass;
+    const bool catchAll = pass == plan.catchAllPass;
     bool onlyPass = false;
-    if (byLocation || model_.Check[3] == 1) {
-      run_.PassAbbr = singleResident_ && pass == passNumbers.back() ? "UKN" : dining_.abbreviation(pass);
-      if (byLocation && !dining_.exists()) {
+    if (plan.byLocation || model_.Check[3] == 1) {
+      run_.PassAbbr = singleResident_ && pass == plan.passNumbers.back() ? "UKN" : dining_.abbreviation(pass);
+      if (plan.byLocation && !dining_.exists()) {
         // Without a dining file no resident can be placed by location:
         // one pass prints everyone, once.
-        byDiningLocation_ = byLocation = false;
+        byDiningLocation_ = plan.byLocation = false;
         onlyPass = true;
       }
       // The catch-all pass has no location of its own and always runs.
-      if (!catchAll && listedBefore.count(pass)) continue;
+      if (!catchAll && plan.listedBefore.count(pass)) continue;
     }
-    const PassRules rules{byLocation && !byMealOrder, catchAll && byLocation, byCategory, singleResident_};
-    for (int category = categories.first; category <= categories.last; ++category) {
+    const PassRules rules{plan.byLocation && !plan.byMealOrder, catchAll && plan.byLocation, plan.byCategory,
+                          singleResident_};
+    for (int category = plan.categories.first; category <= plan.categories.last; ++category) {
       run_.CategoryNo = clamp16(category);
-      for (int u = unitFirst; u <= unitLast; ++u) {
-        run_.UnitNo = clamp16(u);
-        if (!selection_.openUnit(u)) {
-          const std::string& why = selection_.unitReadError();
-          const LeftOutReason reason = why.empty() ? LeftOutReason::NoRoster : LeftOutReason::UnreadableRoster;
-          const std::string detail = why.empty() ? selection_.unitPath() : selection_.unitPath() + " " + why;
-          if (!byMealOrder && (!fac.unit(u) || fac.unit(u)->maxBeds > 0))
-            report_.leaveOut({u, 0, "", "", reason, detail});
-          else if (byMealOrder)
-            report_.leaveOut({0, 0, "", "", reason, detail});
-          continue;
-        }
-        const int last = selection_.lastResident(residentLast);
-        const int from = run_.Step > 0 ? residentFirst : last;
-        const int to = run_.Step > 0 ? last : residentFirst;
-        for (int r = from; run_.Step > 0 ? r <= to : r >= to; r = run_.ResidentNo + run_.Step) {
-          run_.ResidentNo = clamp16(r);
-          residentStep(rules);
-          ++visited_;
-          env_.host.hooks().processEvents();
-          if (stopped()) return;
-        }
-      }
+      for (int u = plan.unitFirst; u <= plan.unitLast; ++u)
+        if (!unitLoop(u, rules, residentFirst, residentLast)) return;
     }
     if (onlyPass) break;
   }
+}
+
+bool PrintRun::unitLoop(int u, const PassRules& rules, int residentFirst, int residentLast) {
+  run_.UnitNo = clamp16(u);
+  if (!selection_.openUnit(u)) {
+    const NursingUnit* unit = env_.facility.unit(u);
+    const std::string& why = selection_.unitReadError();
+    const LeftOutReason reason = why.empty() ? LeftOutReason::NoRoster : LeftOutReason::UnreadableRoster;
+    const std::string detail = why.empty() ? selection_.unitPath() : selection_.unitPath() + " " + why;
+    if (run_.MealOrder.empty() && (!unit || unit->maxBeds > 0))
+      report_.leaveOut({u, 0, "", "", reason, detail});
+    else if (!run_.MealOrder.empty())
+      report_.leaveOut({0, 0, "", "", reason, detail});
+    return true;
+  }
+  const int last = selection_.lastResident(residentLast);
+  const int from = run_.Step > 0 ? residentFirst : last;
+  const int to = run_.Step > 0 ? last : residentFirst;
+  for (int r = from; run_.Step > 0 ? r <= to : r >= to; r = run_.ResidentNo + run_.Step) {
+    run_.ResidentNo = clamp16(r);
+    residentStep(rules);
+    ++visited_;
+    hooks().processEvents();
+    if (stopped()) return false;
+  }
+  return true;
 }
 
 void PrintRun::residentStep(const PassRules& rules) {
@@ -493,12 +507,9 @@ void PrintRun::residentStep(const PassRules& rules) {
 
     run_.CardDate = cardDateFromWindow();
     run_.WeekdayNo = static_cast<int16_t>(weekday(run_.CardDate));
-    const std::string caption =
-        printingCaption(!run_.MealOrder.empty(), run_.UnitNo, run_.ResidentNo, run_.PassNo);
-    model_.Caption = caption;
-    model_.Overlay.Caption = caption;
-    env_.host.hooks().progress({caption, run_.UnitNo, run_.ResidentNo, run_.PassNo,
-                         planned_ > 0 ? std::min(1.0, visited_ / planned_) : 1.0});
+    hooks().progress({printingCaption(!run_.MealOrder.empty(), run_.UnitNo, run_.ResidentNo, run_.PassNo),
+                      run_.UnitNo, run_.ResidentNo, run_.PassNo,
+                      planned_ > 0 ? std::min(1.0, visited_ / planned_) : 1.0});
 
     const std::vector<int16_t> positions = selection_.readResident();
     for (const int16_t position : positions) {
@@ -535,8 +546,8 @@ void PrintRun::dayLoop() {
     if (env_.facility.AutoPrint) {
       // The automatic run prints one card; the job goes out as the
       // program ends.
-      model_.CallMode = callmode::Ending;
-      env_.host.endProgram();
+      report_.afterRun = AfterRun::Ends;
+      cancelled_ = true;
       return;
     }
     if (run_.MealToDraw == 3 || run_.MealToDraw == 4) {
@@ -573,7 +584,7 @@ void PrintRun::drawCard() {
   if (endedPage && !walkThrough())
     MakeTxt(env_.drives, env_.facility, run_.TextCardFile, env_.resident, run_.MealLocations, &textCards_);
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
-    env_.host.hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
+    hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }
 
 void PrintRun::printUserCard() {
@@ -584,9 +595,7 @@ void PrintRun::printUserCard() {
   card.NameLine = env_.resident.NameLine;
   card.DietLine = env_.resident.Diet;
   card.LocationLabel = run_.LocationLabel;
-  int slot = 1;
-  for (int k = 3; k >= 1; --k)
-    if (slotMeal(run_.MealOrder, k) == run_.UserMealNo) slot = k;
+  const int slot = MealOrder::parse(run_.MealOrder).slotOf(run_.UserMealNo);
   for (int i = 1; i <= 7; ++i) card.Lines[i] = env_.resident.SpecialInstructions[slot][i];
   card.PdfDriver = run_.PdfDriver;
   PrBM(*surface, card, UserCardSettings::fromModel(model_), run_.CardsInJob);
@@ -595,7 +604,7 @@ void PrintRun::printUserCard() {
   // Cards Per Page cards, or at the break after each meal).
   if (run_.CardsInJob == 0) countPage();
   if (walkThrough() && workingResidentLast_ > workingResidentFirst_)
-    env_.host.hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
+    hooks().waitNextRes(env_.facility.SetupStyle == 1 ? kNextResStyle1 : kNextResOther);
 }
 
 // A tray-line page whose last place printed nothing (the line ran out, or
@@ -623,10 +632,7 @@ void PrintRun::storePage() {
 // assisted-living meals; 0 for pages that carry several meals.
 int PrintRun::pageMeal() const {
   if (model_.AlfMenus) return run_.AlfMealNo;
-  if (run_.MealOrder == "BBB") return 1;
-  if (run_.MealOrder == "LLL") return 2;
-  if (run_.MealOrder == "SSS") return 3;
-  return 0;
+  return MealOrder::parse(run_.MealOrder).oneMealThrice();
 }
 
 void PrintRun::jobBreak() {
@@ -665,18 +671,13 @@ void PrintRun::finish() {
   // The document of a PDF driver is ended before the program may end, so
   // that it is complete however the program goes on.
   if (run_.PdfDriver && env_.host.printer() && !onScreen()) env_.host.printer()->EndDoc();
-  // A run over several residents ends the program, with the caption
-  // cleared so that the Exit action asks nothing. A walk-through only
-  // showed cards on the screen and leaves the window open.
-  if (severalResidents && !walkThrough()) {
-    model_.CallMode = callmode::Ending;
-    model_.Caption.clear();
-    env_.host.exitProgram();
-  }
-  if (env_.facility.AutoPrint) {
-    model_.CallMode = callmode::Ending;
-    env_.host.endProgram();
-  }
+  // A run over several residents ends the program through the Exit
+  // action. A walk-through only showed cards on the screen and leaves the
+  // window open.
+  if (severalResidents && !walkThrough())
+    report_.afterRun = AfterRun::ExitAction;
+  else if (env_.facility.AutoPrint)
+    report_.afterRun = AfterRun::Ends;
 }
 
 }  // namespace

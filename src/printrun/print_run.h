@@ -9,8 +9,9 @@
 //
 // Callers set CallMode and PreviewFlag first: CallMode -101 asks for a
 // quick run (no save, no questions), PreviewFlag makes it a walk-through
-// run drawn on the screen. A run over more than one resident ends the
-// program through the Exit action.
+// run drawn on the screen. The run never ends the program itself: its
+// report says when the program should end (after a run over more than one
+// resident, or an automatic run), and the caller acts on it.
 #pragma once
 
 #include <string_view>

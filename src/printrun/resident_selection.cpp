@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/data_file_names.h"
+#include "data/meal_order.h"
 #include "data/meal_slots.h"
 #include "data/resident_loader.h"
 #include "data/roster.h"
@@ -17,17 +18,6 @@
 namespace mc {
 
 namespace {
-
-bool sameMealThrice(const std::string& order) { return order == "BBB" || order == "LLL" || order == "SSS"; }
-
-int mealOfLetter(char letter) {
-  switch (letter) {
-    case 'B': return 1;
-    case 'L': return 2;
-    case 'S': return 3;
-    default: return 4;
-  }
-}
 
 void markForReview(ResidentRecord& resident) {
   if (!startsWith(resident.Diet, kReviewMark)) resident.Diet = kReviewMark + resident.Diet;
@@ -122,31 +112,35 @@ void ResidentSelection::setMealLocations(const std::array<std::string, 4>& abbre
 }
 
 bool ResidentSelection::selectCard(const PassRules& rules) {
-  RunState& run = env_.run;
-  const SettingsModel& model = env_.model;
-  ResidentRecord& resident = env_.resident;
-  const bool walkThrough = run.PreviewFlag != 0;
+  const std::string file = positionFile();
+  return fileNameUsable(file) && loadResident(file) && placeByDiningLocation(rules, file) &&
+         dietQualifies(rules, file);
+}
 
-  // ---- Which resident file the position holds ----
-  std::string file;
+std::string ResidentSelection::positionFile() {
+  RunState& run = env_.run;
   if (run.MealOrder.empty()) {
     run.MealCode = 4;
     run.MealLetter.clear();
-    file = roster::residentFile(record_);
-  } else {
-    if (sameMealThrice(run.MealOrder) && run.MealToDraw >= 2) {
-      // The three columns of a page are three places of the tray line.
-      // Back to front this can run below place 1, which holds no one: the
-      // position stays empty rather than repeating the resident before it.
-      run.ResidentNo = static_cast<int16_t>(std::clamp(run.ResidentNo + run.Step, -32768, 32767));
-      record_ = unitRecord(run.ResidentNo);
-    }
-    file = mealOrderResidentFile(record_, run.MealOrder, run.MealToDraw);
-    const char letter = run.MealToDraw <= static_cast<int>(run.MealOrder.size()) ? run.MealOrder[run.MealToDraw - 1] : ' ';
-    run.MealLetter = std::string(1, letter);
-    run.MealCode = static_cast<int16_t>(mealOfLetter(letter));
+    return trim(roster::residentFile(record_));
   }
-  file = trim(file);
+  if (MealOrder::parse(run.MealOrder).oneMealThrice() && run.MealToDraw >= 2) {
+    // The three columns of a page are three places of the tray line.
+    // Back to front this can run below place 1, which holds no one: the
+    // position stays empty rather than repeating the resident before it.
+    run.ResidentNo = static_cast<int16_t>(std::clamp(run.ResidentNo + run.Step, -32768, 32767));
+    record_ = unitRecord(run.ResidentNo);
+  }
+  const char letter = run.MealToDraw <= static_cast<int>(run.MealOrder.size()) ? run.MealOrder[run.MealToDraw - 1] : ' ';
+  run.MealLetter = std::string(1, letter);
+  // A position the order names no meal for draws all three.
+  const int meal = MealOrder::mealOfLetter(letter);
+  run.MealCode = static_cast<int16_t>(meal ? meal : 4);
+  return trim(mealOrderResidentFile(record_, run.MealOrder, run.MealToDraw));
+}
+
+bool ResidentSelection::fileNameUsable(const std::string& file) {
+  const RunState& run = env_.run;
   if (file.empty()) {
     // An empty bed is blank; a name without a file is a resident the
     // kitchen expects a tray for.
@@ -167,8 +161,13 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
       return leaveOut(LeftOutReason::DamagedFile, file,
                       unitPath_ + listedAgainText(listed->second.first, listed->second.second));
   }
+  return true;
+}
 
-  // ---- Preparing the resident ----
+bool ResidentSelection::loadResident(const std::string& file) {
+  RunState& run = env_.run;
+  const SettingsModel& model = env_.model;
+  ResidentRecord& resident = env_.resident;
   const std::string path = residentDataPath(env_.facility, file);
   if (const std::string why = env_.drives.absence(path); !why.empty()) {
     if (startsWith(why, "is missing")) return leaveOut(LeftOutReason::NoDataFile, file, path);
@@ -195,7 +194,7 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
     }
     markForReview(resident);
   }
-  if (!walkThrough) {
+  if (run.PreviewFlag == 0) {  // a walk-through shows everyone
     if (model.Check[21] == 1 && !resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
     if (model.Check[22] == 1 && resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
   }
@@ -206,34 +205,14 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   // same records.
   const std::array<std::string, 4> patterns = arrangeBySlots(mealPatternLines(env_.dietFile, resident.DietCode), run.MealOrder);
   for (int slot = 1; slot <= 3; ++slot) resident.SpecialInstructions[slot][7] = patterns[slot];
+  return true;
+}
 
-  // ---- Dining locations ----
+bool ResidentSelection::placeByDiningLocation(const PassRules& rules, const std::string& file) {
+  RunState& run = env_.run;
+  ResidentRecord& resident = env_.resident;
   if (run.MealOrder.empty()) {
-    std::array<std::string, 4> abbr{};
-    bool noTray = false;
-    for (int meal = 1; meal <= 3; ++meal) {
-      abbr[meal] = roster::location(record_, meal);
-      noTray = noTray || contains(abbr[meal], "X");
-    }
-    if (rules.byDiningLocation && !rules.catchAll && (abbr[kLunch] != run.PassAbbr || noTray))
-      return leaveOut(noTray ? LeftOutReason::NoTray : LeftOutReason::NotInPasses, file);
-    // A meal marked "X" has no tray: such a resident is refused by the
-    // passes of a location, and the catch-all pass does not take them in
-    // either, since their location is not missing.
-    if (rules.catchAll && (abbr[kLunch] == "   " || noTray || dining_.find(abbr[kLunch]) != 0))
-      return leaveOut(noTray ? LeftOutReason::NoTray : LeftOutReason::NotInPasses, file);
-    if (noTray && (model.AlfMenus || rules.byCategory)) return leaveOut(LeftOutReason::NoTray, file);
-    if (rules.catchAll) {
-      // The card says why it came in this pass; no look-up replaces it.
-      for (int meal = 1; meal <= 3; ++meal) {
-        run.MealLocations[meal] = kMissingDiningLocation;
-        run.HydrateMark[meal] = false;
-      }
-    } else {
-      // A page with a no-tray meal still shows the locations of the meals
-      // that have a tray; the "X" meal finds nothing and stays blank.
-      setMealLocations(abbr);
-    }
+    if (!placeByRoster(rules, file)) return false;
   } else {
     // The tray line holds no roster record: the resident's own dining
     // codes give the card its locations, never the previous resident's.
@@ -243,8 +222,42 @@ bool ResidentSelection::selectCard(const PassRules& rules) {
   if (!resident.SharedDamage.empty()) markForReview(resident);
   const int labelMeal = run.UserMealNo >= 1 && run.UserMealNo <= 3 ? run.UserMealNo : 1;
   run.LocationLabel = rules.catchAll ? std::string(kMissingDiningLocation) : locationLabel(run.MealLocations[labelMeal]);
+  return true;
+}
 
-  // ---- Hospital, diet code, category ----
+bool ResidentSelection::placeByRoster(const PassRules& rules, const std::string& file) {
+  RunState& run = env_.run;
+  std::array<std::string, 4> abbr{};
+  bool noTray = false;
+  for (int meal = 1; meal <= 3; ++meal) {
+    abbr[meal] = roster::location(record_, meal);
+    noTray = noTray || contains(abbr[meal], "X");
+  }
+  if (rules.byDiningLocation && !rules.catchAll && (abbr[kLunch] != run.PassAbbr || noTray))
+    return leaveOut(noTray ? LeftOutReason::NoTray : LeftOutReason::NotInPasses, file);
+  // A meal marked "X" has no tray: such a resident is refused by the
+  // passes of a location, and the catch-all pass does not take them in
+  // either, since their location is not missing.
+  if (rules.catchAll && (abbr[kLunch] == "   " || noTray || dining_.find(abbr[kLunch]) != 0))
+    return leaveOut(noTray ? LeftOutReason::NoTray : LeftOutReason::NotInPasses, file);
+  if (noTray && (env_.model.AlfMenus || rules.byCategory)) return leaveOut(LeftOutReason::NoTray, file);
+  if (rules.catchAll) {
+    // The card says why it came in this pass; no look-up replaces it.
+    for (int meal = 1; meal <= 3; ++meal) {
+      run.MealLocations[meal] = kMissingDiningLocation;
+      run.HydrateMark[meal] = false;
+    }
+  } else {
+    // A page with a no-tray meal still shows the locations of the meals
+    // that have a tray; the "X" meal finds nothing and stays blank.
+    setMealLocations(abbr);
+  }
+  return true;
+}
+
+bool ResidentSelection::dietQualifies(const PassRules& rules, const std::string& file) {
+  RunState& run = env_.run;
+  ResidentRecord& resident = env_.resident;
   if (resident.HospitalOrOut) {
     if (rules.singleResident) env_.host.dialogs().message(kHospitalMessage, Buttons::Ok);
     return leaveOut(LeftOutReason::Hospital, file);

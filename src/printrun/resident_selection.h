@@ -61,6 +61,20 @@ class ResidentSelection {
   // Names the resident of the current position as left out; false, to be returned.
   bool leaveOut(LeftOutReason reason, const std::string& file, std::string detail = {});
   void setMealLocations(const std::array<std::string, 4>& abbreviations);
+  // The steps of selectCard, in order; each false step names the resident
+  // as left out when the resident was one.
+  // Which resident file the position holds (trimmed); sets MealCode and MealLetter.
+  std::string positionFile();
+  // An empty bed, a name without a file, a file name no program writes, a
+  // resident listed a second time.
+  bool fileNameUsable(const std::string& file);
+  // Reads the data file; a damaged one, the select filter.
+  bool loadResident(const std::string& file);
+  // The dining-location pass and the card's locations and label.
+  bool placeByDiningLocation(const PassRules& rules, const std::string& file);
+  bool placeByRoster(const PassRules& rules, const std::string& file);
+  // Hospital or out on pass, no tray, the diet category of the pass.
+  bool dietQualifies(const PassRules& rules, const std::string& file);
 
   RunEnvironment& env_;
   const DiningLocations& dining_;

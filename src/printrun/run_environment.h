@@ -1,8 +1,8 @@
 // What a print run works on: the program's state (facility, settings,
 // resident record, run state) and its host, who started it and lends it
-// the devices, the dialogs and the clock. The window and the command line
-// both start runs through the controller, which is the host; tests bring
-// their own.
+// the devices, the dialogs, the clock and its ear (the hooks). The window
+// and the command line both start runs through the controller, which is
+// the host and acts on the report the run returns; tests bring their own.
 #pragma once
 
 #include "data/card_date.h"
@@ -42,16 +42,6 @@ class RunHost {
   virtual Surface& screen() = 0;   // Picture1
   virtual RunHooks& hooks() = 0;
   virtual CardTools tools() const = 0;
-  // Whether the program has ended (the run stops at its next check), and
-  // ending it: an automatic run ends it once its card is out.
-  virtual bool ended() const = 0;
-  virtual void endProgram() = 0;
-  // The Exit button once a run over several residents has done its work:
-  // nothing is left to cancel, so it saves and ends without a question.
-  virtual void exitProgram() = 0;
-  // A stop asked for by whoever started the run (the window's cancel);
-  // the run ends after the card it is on.
-  virtual bool cancelRequested() const = 0;
 };
 
 struct RunEnvironment {

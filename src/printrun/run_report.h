@@ -87,9 +87,22 @@ enum class RunEnd {
   Refused,       // another run was going on
 };
 
+// What becomes of the program once the run is over; the run only says so,
+// whoever started it acts on it.
+enum class AfterRun {
+  StaysOpen,
+  // A run over several residents that printed: the Exit button's action,
+  // which saves the settings and ends the program without a question.
+  ExitAction,
+  // An automatic run (the auto-print marker) once its card is out: the
+  // program ends and the job goes out as it does.
+  Ends,
+};
+
 class RunReport {
  public:
   RunEnd end = RunEnd::Finished;
+  AfterRun afterRun = AfterRun::StaysOpen;
   bool walkThrough = false;  // drawn on the screen only
   std::vector<UnitTally> units;
   std::vector<LeftOutResident> leftOut;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "data/card_date.h"
-#include "data/meal_slots.h"
+#include "data/meal_order.h"
 #include "data/text.h"
 #include "render/marked_line.h"
 #include "settings/field_encoding.h"
@@ -64,9 +64,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
   s.FontBold = false;
 
   const int meal = page.alfMeal();
-  int slot = 1;
-  for (int k = 3; k >= 1; --k)
-    if (slotMeal(page.ctx.MealOrder, k) == meal) slot = k;
+  const int slot = MealOrder::parse(page.ctx.MealOrder).slotOf(meal);
   const int firstWeekday = weekday(page.ctx.CardDate);
 
   int cut = 0;

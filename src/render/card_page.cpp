@@ -2,27 +2,15 @@
 
 #include <algorithm>
 
+#include "data/meal_order.h"
 #include "data/meal_slots.h"
 #include "data/text.h"
 
 namespace mc {
 
-char CardPage::columnLetter(int k) const {
-  const std::string order = upper(trim(ctx.MealOrder));
-  if (order.size() >= 3) {
-    const char letter = order[k - 1];
-    if (letter == 'B' || letter == 'L' || letter == 'S') return letter;
-  }
-  return "BLS"[k - 1];
-}
+char CardPage::columnLetter(int k) const { return "BLS"[columnMeal(k) - 1]; }
 
-int CardPage::columnMeal(int k) const {
-  switch (columnLetter(k)) {
-    case 'B': return 1;
-    case 'L': return 2;
-    default: return 3;
-  }
-}
+int CardPage::columnMeal(int k) const { return MealOrder::parse(ctx.MealOrder).meal(k); }
 
 int CardPage::alfMeal() const {
   if (ctx.AlfMealNo >= 1 && ctx.AlfMealNo <= 3) return ctx.AlfMealNo;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "data/data_file_names.h"
+#include "data/meal_order.h"
 #include "data/meal_slots.h"
 #include "data/text.h"
 #include "settings/printer_selection.h"
@@ -172,8 +173,8 @@ void applyField(const Field& f, const std::string& rec, SettingsModel& m) {
 }
 
 std::string mealOrderOf(const std::string& text) {
-  const std::string order = parseMealOrder(text);
-  return order == "BYM" ? "BBBLLLSSS" : order;
+  const MealOrder order = MealOrder::parse(text);
+  return order.byMeal() ? "BBBLLLSSS" : order.text();
 }
 
 void applySetRecord(const std::string& rec, const Facility& facility, SettingsModel& m) {

@@ -21,7 +21,64 @@ Controller::Controller(DriveMap driveMap, Dialogs& dialogsIn, const PrinterList&
                        const Clock& clockIn)
     : drives(std::move(driveMap)), dialogs(dialogsIn), printers(printerList), clock(clockIn) {}
 
-void Controller::Host::exitProgram() { EndWithSave(c_); }
+namespace {
+
+// Marks a print run as going on for as long as it lasts, however it ends:
+// a run that threw must not leave every later print refused.
+class RunningFlag {
+ public:
+  RunningFlag(bool& running, bool& cancelRequested) : running_(running), cancelRequested_(cancelRequested) {
+    running_ = true;
+    cancelRequested_ = false;
+  }
+  ~RunningFlag() {
+    running_ = false;
+    cancelRequested_ = false;
+  }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+
+ private:
+  bool& running_;
+  bool& cancelRequested_;
+};
+
+}  // namespace
+
+void Controller::Host::rangesRead(const RunRanges& r) {
+  const int values[9] = {0, r.unitFirst, r.unitLast, r.residentFirst, r.residentLast,
+                         r.dayFirst, r.dayLast, r.locationFirst, r.locationLast};
+  for (int n = 1; n <= 8; ++n) c_.model.Text[n] = bareNumber(values[n]);
+  c_.runHooks().rangesRead(r);
+}
+
+void Controller::Host::progress(const RunProgress& p) {
+  c_.model.Caption = p.caption;
+  c_.model.Overlay.Caption = p.caption;
+  c_.runHooks().progress(p);
+}
+
+void Controller::actOn(const RunReport& report) {
+  if (report.end != RunEnd::NotStarted)
+    // The label follows the dining-location label marker of the settings:
+    // hidden while the dining location is forced onto every card.
+    model.Label[10].Visible = !model.DiningLabelMarker;
+  switch (report.afterRun) {
+    case AfterRun::StaysOpen:
+      return;
+    case AfterRun::ExitAction:
+      // With the caption cleared the Exit action finds no run to cancel and
+      // asks nothing.
+      model.CallMode = callmode::Ending;
+      model.Caption.clear();
+      EndWithSave(*this);
+      return;
+    case AfterRun::Ends:
+      model.CallMode = callmode::Ending;
+      EndProgram();
+      return;
+  }
+}
 
 void Controller::loadResident(std::string_view mealOrder) {
   loadResidentAsSet(resident, dietFile, drives, facility, model, mealOrder);
@@ -69,12 +126,18 @@ const RunReport& Controller::print() {
     lastReport_ = std::move(report);
     return lastReport_;
   }
-  running_ = true;
-  cancelRequested_ = false;
   pagesSent_ = 0;
-  RunEnvironment env{drives, facility, model, settingsFile, resident, dietFile, run, host_, &tables};
-  RunReport report = mc::Command1_Click(env);
-  running_ = false;
+  RunReport report;
+  {
+    const RunningFlag flag(running_, cancelRequested_);
+    RunEnvironment env{drives, facility, model, settingsFile, resident, dietFile, run, host_, &tables};
+    report = mc::Command1_Click(env);
+  }
+  // The run's own caption ("....") must not outlive it, unless the program
+  // ended meanwhile; a run that ends the program through the Exit action
+  // leaves it cleared.
+  if (!Ended) PutCap(facility, model);
+  actOn(report);
   takeFailedJobs(report);
   if (showFailedJobs && !report.failedOutputs.empty()) {
     std::string text = "Not every card reached the printer:";
@@ -82,10 +145,6 @@ const RunReport& Controller::print() {
     dialogs.message(text, Buttons::Ok);
   }
   if (!heldBefore) lock_.release();
-  cancelRequested_ = false;
-  // The run's own caption ("....") must not outlive it: a run that stopped
-  // early returns before it rebuilds the caption itself.
-  if (!Ended) PutCap(facility, model);
   lastReport_ = std::move(report);
   if (showRunProblems && !lastReport_.walkThrough && lastReport_.hasProblems()) {
     std::string text = "Printed, with problems:";

@@ -94,8 +94,8 @@ class Controller {
   std::string IconPath;         // the window icon's file, "" when there is none
   bool NextResVisible = true;   // the "Next Res" button (Command5)
   std::string CardDate;         // the setup date when it passes CheckDate, else ""
-  // Set by whatever ends the program (a print run over several residents);
-  // start-up stops at once when it finds it set.
+  // Set by whatever ends the program (the controller after a print run
+  // over several residents); start-up stops at once when it finds it set.
   bool Ended = false;
 
   void EndProgram() { Ended = true; }
@@ -171,24 +171,33 @@ class Controller {
   ProgramLauncher& programs() { return launcher ? *launcher : noPrograms_; }
 
  private:
-  // The print run's host: this controller's devices and state.
-  class Host : public RunHost {
+  // The print run's host: this controller's devices and state. What the
+  // run tells becomes the window's caption and fields here, then goes on to
+  // whoever drives the controller (the window, the command line).
+  class Host : public RunHost, public RunHooks {
    public:
     explicit Host(Controller& c) : c_(c) {}
     Dialogs& dialogs() override { return c_.dialogs; }
     const Clock& clock() const override { return c_.clock; }
     Surface* printer() override { return c_.printer; }
     Surface& screen() override { return c_.screenSurface(); }
-    RunHooks& hooks() override { return c_.runHooks(); }
+    RunHooks& hooks() override { return *this; }
     CardTools tools() const override { return {c_.barCoder, c_.pictureLoader, c_.pictures, c_.pdfMerger}; }
-    bool ended() const override { return c_.Ended; }
-    void endProgram() override { c_.Ended = true; }
-    void exitProgram() override;
-    bool cancelRequested() const override { return c_.cancelRequested_; }
+
+    void rangesRead(const RunRanges& ranges) override;
+    void progress(const RunProgress& p) override;
+    void processEvents() override { c_.runHooks().processEvents(); }
+    void waitNextRes(const NextResPlace& place) override { c_.runHooks().waitNextRes(place); }
+    // Exit answered Yes, the program ended meanwhile (Esc, the window
+    // closed), or a stop asked for by whoever drives the controller.
+    bool cancelRequested() override { return c_.cancelRequested_ || c_.Ended || c_.runHooks().cancelRequested(); }
+    void problem(const RunProblem& p) override { c_.runHooks().problem(p); }
 
    private:
     Controller& c_;
   };
+  // What the program does after the run, as its report says.
+  void actOn(const RunReport& report);
   // Opens an output (and its trace); "" or why not.
   std::string openOutput(std::unique_ptr<Output> device, std::string description);
   // Who a print job of the run going on prints: its pages in the run and

@@ -23,23 +23,12 @@ std::string firstRecord(const DriveMap& drives, const std::string& path, int len
   return drives.readRecords(path, length).record(1);
 }
 
-}  // namespace
-
-StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
+// The setup file's head and values, the custom title, the default
+// resident and the day names. False when the file is damaged (nothing
+// after its head is read, and it is not written).
+bool readSetup(Controller& c, const std::string& setupPath) {
   Facility& fac = c.facility;
   const DriveMap& drives = c.drives;
-
-  c.run.PreviewFlag = 1;
-  c.IconPath = drives.fileExists(kIconFile) ? std::string(kIconFile) : std::string();
-  c.NextResVisible = false;
-  c.model.CallMode = callmode::Startup;
-
-  const std::string setupPath = FindSetupFile(drives);
-  if (setupPath.empty()) {
-    fac.setupFound = false;
-    fac.FacilityName = kNoSetupFileName;
-    return StartupOutcome::NoSetupFile;
-  }
   SetupFile setup(drives, setupPath);
   setup.readHead(fac);
   // A folder table read from a damaged file would send every later read
@@ -48,7 +37,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
     fac.setupDamage = std::move(why);
     fac.setupFound = false;
     fac.FacilityName = kNoSetupFileName;
-    return StartupOutcome::NoSetupFile;
+    return false;
   }
 
   if (const NursingUnit* unit = fac.unit(fac.defaultUnit);
@@ -68,27 +57,24 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
   c.resident.ResidentPath = fac.DefaultResidentPath;
 
   for (int d = 1; d <= 7; ++d) c.run.DayNames[d] = kWeekdayNames[d];
+  return true;
+}
 
-  if (fac.defaultUnit < 1 || fac.defaultUnit > fac.unitCount()) fac.defaultUnit = 1;
-  if (!drives.fileExists(rosterPath(fac, fac.defaultUnit))) return StartupOutcome::NoDefaultRoster;
+// The auto-print marker asks for one automatic run: deleting it is what
+// keeps the next start-up from printing again.
+void readAutoPrintMarker(Controller& c, StartupSteps& steps, const std::string& marker) {
+  c.facility.AutoPrint = false;
+  if (!c.drives.fileExists(marker)) return;
+  c.facility.AutoPrint = true;
+  if (!steps.ActsOnAutoPrint()) return;
+  c.drives.removeFile(marker);
+  if (c.drives.fileExists(marker)) c.dialogs.message(marker + "\r\n" + kAutoPrintDeleteError, Buttons::Ok);
+}
 
-  fac.FacilityName = tidyFacilityName(columns(fac.FacilityName, 1, 29));
-  fac.firstOfMonth = leadingNumber(columns(fac.SetupValues[1], 4, 5)) == 1;
-
-  fillPrinterList(c.printers, c.model);
-
-  const std::string marker = autoPrintMarkerPath(fac);
-  fac.AutoPrint = false;
-  if (drives.fileExists(marker)) {
-    fac.AutoPrint = true;
-    // The marker asks for one automatic run: deleting it is what keeps the
-    // next start-up from printing again.
-    if (steps.ActsOnAutoPrint()) {
-      drives.removeFile(marker);
-      if (drives.fileExists(marker)) c.dialogs.message(marker + "\r\n" + kAutoPrintDeleteError, Buttons::Ok);
-    }
-  }
-
+// The facility's marker files and shared lists.
+void readFacilityFiles(Controller& c) {
+  Facility& fac = c.facility;
+  const DriveMap& drives = c.drives;
   fac.NoYellowDL = drives.fileExists(noYellowMarkerPath(fac));
   fac.names = ReadNameTable(drives, fac);
   fac.MakeTextFile = !drives.fileExists(noTextFileMarkerPath(fac));
@@ -99,31 +85,65 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
     fac.AdaptiveEquipmentList = sharedAdaptiveEquipmentPath(fac);
   else
     fac.AdaptiveEquipmentList.clear();
+}
 
+// The settings of set 1, the fixed tables and the default resident.
+void loadSettingsAndResident(Controller& c, StartupSteps& steps) {
   c.model.Text[15] = formatMmDdYy(addDays(c.clock.now().date, 1));
-
   steps.GetSet(c);
   c.run.MenuDay = int16Field(c.model.Text[5]);
-
   steps.InitTables(c);
   steps.LoadResident(c);
   steps.LoadThick(c);
   steps.LOADPUR(c);
   c.model.Label[10].Caption = c.resident.NameLine + " ";
-  if (c.Ended) return StartupOutcome::Ended;
+}
 
-  if (steps.ActsOnAutoPrint() && drives.fileExists(marker)) {
-    drives.removeFile(marker);
+// The automatic run the marker asked for, else the quick preview run.
+void firstRun(Controller& c, StartupSteps& steps, const std::string& marker) {
+  if (steps.ActsOnAutoPrint() && c.drives.fileExists(marker)) {
+    c.drives.removeFile(marker);
     steps.SetForAll(c);
   }
-
-  if (fac.AutoPrint) {
+  if (c.facility.AutoPrint) {
     c.run.PreviewFlag = 0;
     steps.PrintRun(c);
   } else if (!c.model.Option[3]) {
     c.model.CallMode = callmode::QuickRun;
     steps.PrintRun(c);
   }
+}
+
+}  // namespace
+
+StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
+  Facility& fac = c.facility;
+  c.run.PreviewFlag = 1;
+  c.IconPath = c.drives.fileExists(kIconFile) ? std::string(kIconFile) : std::string();
+  c.NextResVisible = false;
+  c.model.CallMode = callmode::Startup;
+
+  const std::string setupPath = FindSetupFile(c.drives);
+  if (setupPath.empty()) {
+    fac.setupFound = false;
+    fac.FacilityName = kNoSetupFileName;
+    return StartupOutcome::NoSetupFile;
+  }
+  if (!readSetup(c, setupPath)) return StartupOutcome::NoSetupFile;
+
+  if (fac.defaultUnit < 1 || fac.defaultUnit > fac.unitCount()) fac.defaultUnit = 1;
+  if (!c.drives.fileExists(rosterPath(fac, fac.defaultUnit))) return StartupOutcome::NoDefaultRoster;
+
+  fac.FacilityName = tidyFacilityName(columns(fac.FacilityName, 1, 29));
+  fac.firstOfMonth = leadingNumber(columns(fac.SetupValues[1], 4, 5)) == 1;
+  fillPrinterList(c.printers, c.model);
+
+  const std::string marker = autoPrintMarkerPath(fac);
+  readAutoPrintMarker(c, steps, marker);
+  readFacilityFiles(c);
+  loadSettingsAndResident(c, steps);
+  if (c.Ended) return StartupOutcome::Ended;
+  firstRun(c, steps, marker);
   if (c.Ended) return StartupOutcome::Ended;
 
   steps.ShowForm2(c);

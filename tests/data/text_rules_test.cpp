@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/card_date.h"
-#include "data/meal_slots.h"
+#include "data/meal_order.h"
 #include "data/text.h"
 
 namespace mc {
@@ -12,7 +12,28 @@ TEST(MealOrder, FirstThreeLettersUpperCasedOrAllThreeMeals) {
   const std::pair<const char*, const char*> cases[] = {
       {"lsb", "LSB"}, {"BLSX", "BLS"}, {"  sbl", "SBL"}, {"bym", "BYM"}, {"SSS ", "SSS"},
       {"BL", ""},     {"XYZ", ""},     {"", ""},         {"B LS", ""}};
-  for (const auto& [typed, order] : cases) EXPECT_EQ(parseMealOrder(typed), order) << typed;
+  for (const auto& [typed, order] : cases) EXPECT_EQ(MealOrder::parse(typed).text(), order) << typed;
+}
+
+// The slots' meals as the card, the tray line, the user card and the
+// backup's page names read them.
+TEST(MealOrder, MealOfEachSlotAndTheOneMealOrders) {
+  const auto meals = [](const char* typed) {
+    const MealOrder order = MealOrder::parse(typed);
+    return std::to_string(order.meal(1)) + std::to_string(order.meal(2)) + std::to_string(order.meal(3));
+  };
+  EXPECT_EQ(meals("LSB"), "231");
+  EXPECT_EQ(meals("sss"), "333");
+  EXPECT_EQ(meals(""), "123");
+  EXPECT_EQ(meals("BYM"), "123");  // "Y" and "M" name no meal: each slot keeps its own
+  EXPECT_EQ(MealOrder::parse("SBL").slotOf(1), 2);
+  EXPECT_EQ(MealOrder::parse("LLL").slotOf(1), 1);  // no slot shows breakfast
+  EXPECT_EQ(MealOrder::parse("LLL").oneMealThrice(), 2);
+  EXPECT_EQ(MealOrder::parse("BLS").oneMealThrice(), 0);
+  EXPECT_EQ(MealOrder().oneMealThrice(), 0);
+  EXPECT_TRUE(MealOrder::parse("sbl").valid());
+  EXPECT_FALSE(MealOrder::parse("BYM").valid());
+  EXPECT_FALSE(MealOrder().valid());
 }
 
 TEST(Numbers, LeadingNumberHalfEvenAndSixteenBits) {

@@ -51,7 +51,7 @@ class MealOrderFile : public ::testing::Test {
 
   ResidentRange make(const std::string& order) {
     request.MealOrder = order;
-    return MakeDLF(t.drives(), facility, model, request);
+    return MakeDLF(t.drives(), facility, request);
   }
 
   static std::string file(const std::vector<Row>& rows) {
@@ -69,16 +69,14 @@ class MealOrderFile : public ::testing::Test {
 
   TempDrives t;
   Facility facility;
-  SettingsModel model;
   MealOrderRequest request;
 };
 
 TEST_F(MealOrderFile, BlsPlacesByLocationThenUnitThenRosterOrderAndMarksTheWorkingCopies) {
   t.putFile(mealOrderFilePath(facility), std::string(500, '#'));  // replaced whole
   const std::string roster1 = t.read(rosterPath(facility, 1));
-  model.Caption = "main";
   std::string shown;
-  request.showCaption = [&] { shown = model.Caption; };
+  request.showCaption = [&](const std::string& caption) { shown = caption; };
   const ResidentRange range = make("bls");
   // MDR (unit 1 before unit 2), RDR, then the catch-all: the blank and the
   // unlisted PAT. H, NPO, TUBE and "mdx" get no tray for that meal.
@@ -89,7 +87,6 @@ TEST_F(MealOrderFile, BlsPlacesByLocationThenUnitThenRosterOrderAndMarksTheWorki
   EXPECT_EQ(range.first, 1);
   EXPECT_EQ(range.last, 6);  // one past the last tray
   EXPECT_EQ(shown, " Assembling Meal Order Dining Location File .............................");
-  EXPECT_EQ(model.Caption, "main");
 
   EXPECT_EQ(t.read(rosterPath(facility, 1)), roster1);
   const char* expected[] = {"--- --- ---", "XXX XXX XXX", "XXX XXX XXX", "XXX XXX XXX",  // placed; H, NPO, TUBE

@@ -31,8 +31,8 @@ using test::parseTrace;
 using test::opsOf;
 using test::surnameIn;
 
-// Whoever started the run: counts the "Next Res" waits and the Exit
-// actions, and lends the traced printer and screen.
+// Whoever started the run: counts the "Next Res" waits and the runs that
+// end with the Exit action, and lends the traced printer and screen.
 class Host : public RunHost, public RunHooks {
  public:
   Host(Dialogs& dialogs, Surface& printer, Surface& screen) : dialogs_(dialogs), printer_(printer), screen_(screen) {}
@@ -42,18 +42,10 @@ class Host : public RunHost, public RunHooks {
   Surface& screen() override { return screen_; }
   RunHooks& hooks() override { return *this; }
   CardTools tools() const override { return {nullptr, nullptr, store, merger}; }
-  bool ended() const override { return ended_; }
-  void endProgram() override { ended_ = true; }
-  void exitProgram() override {
-    ++exits;
-    ended_ = true;
-  }
-  bool cancelRequested() const override { return false; }
   void waitNextRes(const NextResPlace&) override { ++waits; }
 
   int waits = 0;
-  int exits = 0;
-  bool ended_ = false;
+  int exits = 0;  // runs whose report asks for the Exit action
   PictureStore* store = nullptr;
   PdfMerger* merger = nullptr;
 
@@ -94,11 +86,11 @@ class PrintRunTest : public ::testing::Test {
   }
 
   std::string print() {
-    host.ended_ = false;
     printerTrace.str("");
     screenTrace.str("");
     RunEnvironment env{t.drives(), facility, m, settingsFile, resident, dietFile, run, host};
     report = Command1_Click(env);
+    if (report.afterRun == AfterRun::ExitAction) ++host.exits;
     std::string out;
     char last = 0;
     for (const TraceOp& op : parseTrace(printerTrace.str())) {
@@ -203,6 +195,19 @@ TEST_F(PrintRunTest, OneUnitAndOneResidentIgnoreMealOrderAndPassOptions) {
   EXPECT_EQ(print(), "B#");
   EXPECT_FALSE(t.exists(mealOrderFilePath(facility)));
   EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_EQ(host.exits, 0);
+  EXPECT_EQ(report.afterRun, AfterRun::StaysOpen);
+
+  // An automatic run over two residents stops once its first card is out
+  // and says the program ends, without the Exit action's save.
+  m.Text[20] = "";
+  m.Check[1] = 0;
+  m.ByDiningLocation = false;
+  m.LoopStep = 1;
+  m.Text[3] = "1";
+  facility.AutoPrint = true;
+  EXPECT_EQ(print(), "A#");
+  EXPECT_EQ(report.afterRun, AfterRun::Ends);
   EXPECT_EQ(host.exits, 0);
 }
 

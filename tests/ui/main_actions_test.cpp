@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <stdexcept>
 #include <utility>
 
 #include "printrun/run_paths.h"
@@ -117,6 +118,11 @@ TEST_F(MainActions, ACancelledRunLeavesACaptionWithoutDotsAndASecondPrintIsRefus
   EXPECT_FALSE(c.Ended);
   EXPECT_EQ(c.model.Caption.find("...."), std::string::npos) << c.model.Caption;
   EXPECT_EQ(printer.counts.docs, 1);
+
+  // A run that threw is over all the same: the next print is not refused.
+  window.action = [] { throw std::runtime_error("the window went away"); };
+  EXPECT_THROW(Command1_Click(c), std::runtime_error);
+  EXPECT_FALSE(c.running());
 
   Command2_Click(c);
   EXPECT_TRUE(dialogs.shown().empty());

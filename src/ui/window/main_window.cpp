@@ -98,6 +98,33 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
   for (const ControlSpec& entry : controls())
     if (entry.group == Group::Buttons) top->addWidget(makeControl(entry), entry.kind == Kind::Label ? 1 : 0);
 
+  // Left: the preview with the dot and strip colours below it; right: every
+  // setting, in a side that scrolls, so that the window fits a laptop's
+  // screen without squashing a group or cutting a caption.
+  auto* left = new QVBoxLayout;
+  left->addLayout(top);
+  left->addWidget(makePreview(), 1);
+  left->addWidget(makeGroup(Group::DotsAndStrips, 7));
+
+  auto* root = new QHBoxLayout(this);
+  root->setContentsMargins(6, 6, 6, 6);
+  root->addLayout(left, 1);
+  root->addWidget(makeSettingsSide());
+
+  for (const ControlSpec& entry : controls()) wire(entry);
+  // The range captions name the fields beside them; their Alt keys go there.
+  for (auto [label, field] : {std::pair{1, 1}, {3, 3}, {6, 5}, {8, 7}}) label_[label]->setBuddy(text_[field]);
+  label_[21]->setBuddy(combo1_);
+
+  overlay_ = new EasyOverlayWindow(*this);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationInactive && saveWhenLeft && !c_.Ended) Form_LostFocus(c_);
+  });
+  refresh();
+}
+
+// Picture1 in a scroll area (Picture2); a click or a scroll redraws it.
+QScrollArea* MainWindow::makePreview() {
   picture2_ = new QScrollArea;
   picture2_->setObjectName("Picture2");
   picture1_ = new QLabel;
@@ -112,15 +139,10 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
   picture2_->viewport()->installEventFilter(this);
   for (QScrollBar* bar : {picture2_->horizontalScrollBar(), picture2_->verticalScrollBar()})
     connect(bar, &QScrollBar::actionTriggered, this, [this] { act([this] { Preview_Click(c_); }); });
+  return picture2_;
+}
 
-  // Left: the preview with the dot and strip colours below it; right: every
-  // setting, in a side that scrolls, so that the window fits a laptop's
-  // screen without squashing a group or cutting a caption.
-  auto* left = new QVBoxLayout;
-  left->addLayout(top);
-  left->addWidget(picture2_, 1);
-  left->addWidget(makeGroup(Group::DotsAndStrips, 7));
-
+QScrollArea* MainWindow::makeSettingsSide() {
   auto* settings = new QWidget;
   settings->setObjectName("SettingsSide");
   auto* right = new QVBoxLayout(settings);
@@ -154,22 +176,7 @@ MainWindow::MainWindow(Controller& c, QtSurface& screen, QWidget* parent)
   settingsSide_->setMinimumWidth(settings->minimumSizeHint().width() +
                                  settingsSide_->verticalScrollBar()->sizeHint().width());
   settingsSide_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-
-  auto* root = new QHBoxLayout(this);
-  root->setContentsMargins(6, 6, 6, 6);
-  root->addLayout(left, 1);
-  root->addWidget(settingsSide_);
-
-  for (const ControlSpec& entry : controls()) wire(entry);
-  // The range captions name the fields beside them; their Alt keys go there.
-  for (auto [label, field] : {std::pair{1, 1}, {3, 3}, {6, 5}, {8, 7}}) label_[label]->setBuddy(text_[field]);
-  label_[21]->setBuddy(combo1_);
-
-  overlay_ = new EasyOverlayWindow(*this);
-  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    if (state == Qt::ApplicationInactive && saveWhenLeft && !c_.Ended) Form_LostFocus(c_);
-  });
-  refresh();
+  return settingsSide_;
 }
 
 MainWindow::~MainWindow() {
@@ -277,105 +284,11 @@ QWidget* MainWindow::makeControl(const ControlSpec& entry) {
 void MainWindow::wire(const ControlSpec& entry) {
   const int n = entry.number;
   switch (entry.kind) {
-    case Kind::Text: {
-      QLineEdit* edit = text_[n];
-      connect(edit, &QLineEdit::textChanged, this, [this, n, edit](const QString& text) {
-        if (refreshing_) return;
-        c_.model.Text[n] = typedText(text);
-        if (n == 36) act([this] { Text36_Change(c_); });
-      });
-      connect(edit, &QLineEdit::returnPressed, this, [this, n] { act([this, n] { Text_KeyEnter(c_, n); }); });
-      if (n == 28) edit->setContextMenuPolicy(Qt::NoContextMenu);
-      break;
-    }
-    case Kind::Check: {
-      RightCheckBox* box = check_[n];
-      // Every change a person makes toggles the box, with the mouse, the
-      // space bar or a screen reader's "toggle" alike; the window's own
-      // refresh does not count.
-      connect(box, &QCheckBox::toggled, this, [this, n](bool on) {
-        if (refreshing_) return;
-        c_.model.Check[n] = on ? 1 : 0;
-        act([this, n] { Check_Click(c_, n); });
-      });
-      if (n == 3) connect(box, &RightCheckBox::rightReleased, this, [this] { act([this] { Check3_RightClick(c_); }); });
-      break;
-    }
-    case Kind::Option:
-      // Chosen by a click, a key or a screen reader (which only toggles);
-      // a click on the option already chosen reacts too, though nothing
-      // toggles.
-      connect(option_[n], &QRadioButton::toggled, this, [this, n](bool on) {
-        if (on && !refreshing_) act([this, n] { Option_Click(c_, n); });
-      });
-      connect(option_[n], &QRadioButton::pressed, this, [this, n] { pressedWhileChosen_ = option_[n]->isChecked(); });
-      connect(option_[n], &QRadioButton::clicked, this, [this, n] {
-        if (std::exchange(pressedWhileChosen_, false)) act([this, n] { Option_Click(c_, n); });
-      });
-      break;
-    case Kind::Label: {
-      ClickLabel* l = label_[n];
-      if (isDotLabel(n)) {
-        connect(l, &ClickLabel::released, this, [this, n](Qt::MouseButton b) {
-          act([this, n, b] { b == Qt::RightButton ? DotLabel_RightClick(c_, n) : DotLabel_Click(c_, n); });
-        });
-      } else if (n >= 13 && n <= 16) {
-        connect(l, &ClickLabel::doubleClicked, this, [this, n] { act([this, n] { Strip_DblClick(c_, n); }); });
-      } else if (n == 1) {
-        connect(l, &ClickLabel::released, this, [this](Qt::MouseButton b) {
-          if (b == Qt::RightButton) act([this] { Label1_RightClick(c_); });
-        });
-      } else if (n == 11) {
-        connect(l, &ClickLabel::pressed, this, [this](Qt::MouseButton b) {
-          act([this, b] { ColorHandle_MouseDown(c_, ColorHandle::Label11, b == Qt::RightButton); });
-        });
-      }
-      break;
-    }
-    case Kind::Command: {
-      QPushButton* b = command_[n];
-      std::function<void()> click;
-      if (isSettingsButton(n)) {
-        connect(b, &QPushButton::pressed, this, [this] {
-          SettingsButton_MouseDown(c_, QApplication::keyboardModifiers() & Qt::ControlModifier);
-        });
-        click = [this, n] { SettingsButton_Click(c_, setOfButton(n)); };
-      } else {
-        switch (n) {
-          case 1:
-            connect(b, &QPushButton::pressed, this, [this] { Command1_MouseDown(c_); });
-            click = [this] { Command1_Click(c_); };
-            break;
-          case 2: click = [this] { Command2_Click(c_); }; break;
-          case 3: click = [this] { Command3_Click(c_); }; break;
-          case 6:
-            click = [this] {
-              Command6_Click(c_, [this](const std::filesystem::path& path) {
-                return screen_.image().save(QString::fromStdString(path.string()), "BMP");
-              });
-            };
-            break;
-          case 12: click = [this] { Command12_Click(c_); }; break;
-          case 13: click = [this] { Command13_Click(c_); }; break;
-          case 14: click = [this] { Command14_Click(c_); }; break;
-          case 15: click = [this] { Command15_Click(c_); }; break;
-          case 16: click = [this] { Command16_Click(c_); }; break;
-          case 17:
-            click = [this] { Command17_Click(c_); };
-            b->setContextMenuPolicy(Qt::NoContextMenu);
-            // The right button starts the reset program; a push button
-            // hears only the left one.
-            b->installEventFilter(this);
-            break;
-          case 18: click = [this] { Command18_Click(c_); }; break;
-          case 19: click = [this] { Command19_Click(c_); }; break;
-          default: break;
-        }
-      }
-      // "Next Res" only releases a waiting run.
-      if (click) connect(b, &QPushButton::clicked, this, [this, click] { act(click); });
-      break;
-    }
+    case Kind::Text: wireText(n); break;
+    case Kind::Check: wireCheck(n); break;
+    case Kind::Option: wireOption(n); break;
+    case Kind::Label: wireLabel(n); break;
+    case Kind::Command: wireCommand(n); break;
     case Kind::Combo:
       connect(combo1_, &QComboBox::activated, this, [this](int index) { act([this, index] { Combo1_Click(c_, index); }); });
       break;
@@ -388,6 +301,106 @@ void MainWindow::wire(const ControlSpec& entry) {
       connect(upDown_[n], &UpDownArrows::changed, this, [this, n](int v) { act([this, n, v] { UpDown_Change(c_, n, v); }); });
       break;
   }
+}
+
+void MainWindow::wireText(int n) {
+  QLineEdit* edit = text_[n];
+  connect(edit, &QLineEdit::textChanged, this, [this, n, edit](const QString& text) {
+    if (refreshing_) return;
+    c_.model.Text[n] = typedText(text);
+    if (n == 36) act([this] { Text36_Change(c_); });
+  });
+  connect(edit, &QLineEdit::returnPressed, this, [this, n] { act([this, n] { Text_KeyEnter(c_, n); }); });
+  if (n == 28) edit->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void MainWindow::wireCheck(int n) {
+  RightCheckBox* box = check_[n];
+  // Every change a person makes toggles the box, with the mouse, the
+  // space bar or a screen reader's "toggle" alike; the window's own
+  // refresh does not count.
+  connect(box, &QCheckBox::toggled, this, [this, n](bool on) {
+    if (refreshing_) return;
+    c_.model.Check[n] = on ? 1 : 0;
+    act([this, n] { Check_Click(c_, n); });
+  });
+  if (n == 3) connect(box, &RightCheckBox::rightReleased, this, [this] { act([this] { Check3_RightClick(c_); }); });
+}
+
+void MainWindow::wireOption(int n) {
+  // Chosen by a click, a key or a screen reader (which only toggles);
+  // a click on the option already chosen reacts too, though nothing
+  // toggles.
+  connect(option_[n], &QRadioButton::toggled, this, [this, n](bool on) {
+    if (on && !refreshing_) act([this, n] { Option_Click(c_, n); });
+  });
+  connect(option_[n], &QRadioButton::pressed, this, [this, n] { pressedWhileChosen_ = option_[n]->isChecked(); });
+  connect(option_[n], &QRadioButton::clicked, this, [this, n] {
+    if (std::exchange(pressedWhileChosen_, false)) act([this, n] { Option_Click(c_, n); });
+  });
+}
+
+void MainWindow::wireLabel(int n) {
+  ClickLabel* l = label_[n];
+  if (isDotLabel(n)) {
+    connect(l, &ClickLabel::released, this, [this, n](Qt::MouseButton b) {
+      act([this, n, b] { b == Qt::RightButton ? DotLabel_RightClick(c_, n) : DotLabel_Click(c_, n); });
+    });
+  } else if (n >= 13 && n <= 16) {
+    connect(l, &ClickLabel::doubleClicked, this, [this, n] { act([this, n] { Strip_DblClick(c_, n); }); });
+  } else if (n == 1) {
+    connect(l, &ClickLabel::released, this, [this](Qt::MouseButton b) {
+      if (b == Qt::RightButton) act([this] { Label1_RightClick(c_); });
+    });
+  } else if (n == 11) {
+    connect(l, &ClickLabel::pressed, this, [this](Qt::MouseButton b) {
+      act([this, b] { ColorHandle_MouseDown(c_, ColorHandle::Label11, b == Qt::RightButton); });
+    });
+  }
+}
+
+void MainWindow::wireCommand(int n) {
+  QPushButton* b = command_[n];
+  std::function<void()> click;
+  if (isSettingsButton(n)) {
+    connect(b, &QPushButton::pressed, this, [this] {
+      SettingsButton_MouseDown(c_, QApplication::keyboardModifiers() & Qt::ControlModifier);
+    });
+    click = [this, n] { SettingsButton_Click(c_, setOfButton(n)); };
+  } else {
+    switch (n) {
+      case 1:
+        connect(b, &QPushButton::pressed, this, [this] { Command1_MouseDown(c_); });
+        click = [this] { Command1_Click(c_); };
+        break;
+      case 2: click = [this] { Command2_Click(c_); }; break;
+      case 3: click = [this] { Command3_Click(c_); }; break;
+      case 6:
+        click = [this] {
+          Command6_Click(c_, [this](const std::filesystem::path& path) {
+            return screen_.image().save(QString::fromStdString(path.string()), "BMP");
+          });
+        };
+        break;
+      case 12: click = [this] { Command12_Click(c_); }; break;
+      case 13: click = [this] { Command13_Click(c_); }; break;
+      case 14: click = [this] { Command14_Click(c_); }; break;
+      case 15: click = [this] { Command15_Click(c_); }; break;
+      case 16: click = [this] { Command16_Click(c_); }; break;
+      case 17:
+        click = [this] { Command17_Click(c_); };
+        b->setContextMenuPolicy(Qt::NoContextMenu);
+        // The right button starts the reset program; a push button
+        // hears only the left one.
+        b->installEventFilter(this);
+        break;
+      case 18: click = [this] { Command18_Click(c_); }; break;
+      case 19: click = [this] { Command19_Click(c_); }; break;
+      default: break;
+    }
+  }
+  // "Next Res" only releases a waiting run.
+  if (click) connect(b, &QPushButton::clicked, this, [this, click] { act(click); });
 }
 
 void MainWindow::act(const std::function<void()>& action) {

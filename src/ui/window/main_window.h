@@ -75,7 +75,15 @@ class MainWindow : public QWidget {
 
   QWidget* makeControl(const ControlSpec& entry);
   QWidget* makeGroup(Group group, int columns);
+  QScrollArea* makePreview();
+  QScrollArea* makeSettingsSide();
+  // Connects a control to its event procedure; one function per kind.
   void wire(const ControlSpec& entry);
+  void wireText(int n);
+  void wireCheck(int n);
+  void wireOption(int n);
+  void wireLabel(int n);
+  void wireCommand(int n);
   void applyColors();
   void showPreview();
 
