@@ -86,6 +86,15 @@ int AppContext::reportStop(StartupOutcome outcome) const {
     case StartupOutcome::Ready:
       return kExitOk;
     case StartupOutcome::NoSetupFile: {
+      const auto shown = [&](const std::string& path) {
+        const auto host = drives.hostPath(path);
+        return cp1252ToUtf8(path) + (host ? " (" + host->string() + ")" : std::string());
+      };
+      if (!fac.setupDamage.empty())
+        return fail("the setup file " + shown(fac.SetupFilePath) + " " + fac.setupDamage +
+                    ": the program ends here; restore the file from a backup");
+      if (const std::string unusable = UnusableSetupFile(drives); !unusable.empty())
+        return fail("the setup file " + shown(unusable) + " " + drives.absence(unusable) + ": the program ends here");
       std::ostringstream mapped;
       for (char d : drives.drives()) mapped << (mapped.tellp() > 0 ? ", " : "") << d;
       std::string findFiles;
@@ -117,9 +126,9 @@ int AppContext::reportStop(StartupOutcome outcome) const {
     case StartupOutcome::NoDefaultRoster: {
       const std::string roster = rosterPath(fac, fac.defaultUnit);
       const auto host = drives.hostPath(roster);
-      return fail("the roster of the default nursing unit " + std::to_string(fac.defaultUnit) +
-                  " is missing: " + cp1252ToUtf8(roster) +
-                  (host ? " (" + host->string() + ")" : std::string(" (drive not mapped)")) +
+      return fail("the roster of the default nursing unit " + std::to_string(fac.defaultUnit) + " " +
+                  drives.absence(roster) + ": " + cp1252ToUtf8(roster) +
+                  (host ? " (" + host->string() + ")" : std::string()) +
                   "; the program ends here");
     }
     case StartupOutcome::Ended:

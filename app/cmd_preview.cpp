@@ -30,10 +30,11 @@ int runPreview(const GlobalOptions& options, const std::vector<std::string>& arg
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->reportStop(outcome);
   if (c.model.Option[3]) return fail("the settings choose user-defined cards, which have no preview");
-  if (c.facility.DefaultResidentPath.empty())
-    return fail("the default resident's data file " +
-                cp1252ToUtf8(residentDataPath(c.facility, c.facility.defaultResidentFile)) +
-                " is missing: there is nothing to preview");
+  if (c.facility.DefaultResidentPath.empty()) {
+    const std::string path = residentDataPath(c.facility, c.facility.defaultResidentFile);
+    return fail("the default resident's data file " + cp1252ToUtf8(path) + " " + c.drives.absence(path) +
+                ": there is nothing to preview");
+  }
   std::string error;
   if (!context->devices.screenPage()->savePng(png, &error)) return fail("cannot write " + png + ": " + error);
   // Drawn, but from files named on stderr as missing or damaged.

@@ -49,15 +49,15 @@ void DietFile::open(const DriveMap& drives, const std::string& windowsPath) {
   file_ = isFile ? RecordFile::read(*host, kRecordLength) : RecordFile({}, kRecordLength, false);
   damage_ = isFile ? dietFileDamage(file_) : std::string();
   if (!damage_.empty() && !(sameFile && damage_ == before))
-    drives.report(file_.tooLarge() ? FileFault::TooLarge : FileFault::Damaged, windowsPath, damage_);
+    drives.report(file_.tooLarge()                  ? FileFault::TooLarge
+                  : !file_.readError().empty() ? FileFault::Unreadable
+                                               : FileFault::Damaged,
+                  windowsPath, damage_);
 }
 
 std::string dietFileDamage(const RecordFile& file) {
   if (file.tooLarge()) return "is larger than any diet file: not read";
-  const std::string_view bytes = file.bytes();
-  if (bytes.empty()) return "is empty";
-  if (std::string cut = recordCutShort(bytes, DietFile::kRecordLength); !cut.empty()) return cut;
-  return recordBytesDamage(bytes, DietFile::kRecordLength);
+  return recordFileDamage(file, {DietFile::kRecordLength});
 }
 
 std::string findDietFile(const DriveMap& drives, const Facility& facility, std::string_view altFacCode) {

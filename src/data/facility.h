@@ -29,6 +29,9 @@ struct Facility {
   bool setupFound = false;
   std::string SetupFilePath;  // Windows path of the setup file found
   std::string SetupFolder;    // its first 12 characters, e.g. "c:\dnv\setup"
+  // Why the setup file found cannot be used ("is cut short inside record
+  // 7 ..."), "" when it can; start-up then stops as without one.
+  std::string setupDamage;
 
   std::string FacCode;
   std::string FacilityName;

@@ -28,12 +28,7 @@ void MenuFiles::nameProblem(std::string_view windowsPath, const RecordFile& f) {
       drives_->report(FileFault::Missing, windowsPath, "is missing: the cards print without its food");
     return;
   }
-  std::string damage;
-  if (f.bytes().empty())
-    damage = "is empty";
-  else if (damage = recordCutShort(f.bytes(), f.recordLength()); damage.empty())
-    damage = recordBytesDamage(f.bytes(), f.recordLength());
-  if (!damage.empty())
+  if (const std::string damage = recordFileDamage(f, {f.recordLength()}); !damage.empty())
     drives_->report(FileFault::Damaged, windowsPath, damage + ": the food read from it may be wrong or missing");
 }
 

@@ -30,12 +30,10 @@ std::string tableName(const std::string& record) {
 
 std::string nameTableDamage(const RecordFile& file) {
   if (file.tooLarge()) return "is larger than any name table: not read";
-  const std::string_view bytes = file.bytes();
-  if (bytes.empty()) return "is empty";
-  if (std::string cut = recordCutShort(bytes, kRecordLength); !cut.empty()) return cut;
+  if (std::string damage = recordFileDamage(file, {kRecordLength, kNames, true}); !damage.empty()) return damage;
   if (file.recordCount() < kNames)
     return "holds " + std::to_string(file.recordCount()) + " of its " + std::to_string(kNames) + " names";
-  return recordBytesDamage(bytes, kRecordLength, true);
+  return {};
 }
 
 NameTable ReadNameTable(const DriveMap& drives, const Facility& facility) {

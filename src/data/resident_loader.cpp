@@ -60,6 +60,8 @@ constexpr Field kHydrateAt[4] = {{}, {778, 23, 26}, {778, 49, 52}, {778, 76, 79}
 constexpr Field kExcludeMode{779, 43, 43};
 constexpr Field kOwnTableMarkField{780, 21, 21};
 constexpr int kOwnNamesFirst = 779;  // records 779..793
+// The last record read; the resident program writes every file this long.
+constexpr long kLastRecord = 793;
 // Own names, untrimmed: record r gives names r - 778 and r - 763.
 constexpr Field kOwnLike[2] = {{0, 4, 20}, {0, 24, 40}};
 constexpr Field kOwnDislike[2] = {{0, 44, 60}, {0, 64, 79}};
@@ -123,7 +125,50 @@ std::string cleanSpecialInstruction(std::string rec, DietFlags& flags) {
   return rec;
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// What is wrong with a number field, "" when it is blank or holds one
+// whole number (blanks, a sign, digits, blanks) standing wholly inside its
+// columns: a digit beside it means the number runs on past them.
+std::string numberFieldFault(std::string_view record, const Field& f) {
+  const std::string text = columns(record, f.from, f.to);
+  size_t i = text.find_first_not_of(' ');
+  if (i == std::string::npos) return {};
+  const std::string where = "record " + std::to_string(f.record) + ", columns " + std::to_string(f.from) + "-" +
+                            std::to_string(f.to) + ": \"" + text + "\"";
+  if (text[i] == '-' || text[i] == '+') ++i;
+  const size_t digits = i;
+  while (i < text.size() && isDigit(text[i])) ++i;
+  if (i == digits || text.find_first_not_of(' ', i) != std::string::npos) return "holds no number (" + where + ")";
+  const char before = column(record, f.from - 1), after = column(record, f.to + 1);
+  if (isDigit(text.front()) && isDigit(before))
+    return "runs on past its columns (" + where + ", \"" + before + "\" before it)";
+  if (isDigit(text.back()) && isDigit(after))
+    return "runs on past its columns (" + where + ", \"" + after + "\" after it)";
+  return {};
+}
+
 }  // namespace
+
+std::string residentFieldDamage(const RecordFile& file) {
+  constexpr const char* kShifted = ": its records are shifted or overwritten";
+  const std::string_view diet = file.view(kDietCode[1].record);
+  for (int k = 1; k <= 4; ++k) {
+    if (std::string fault = numberFieldFault(diet, kDietCode[k]); !fault.empty())
+      return "has a diet code that " + fault + kShifted;
+  }
+  // The resident program writes every flag, "." when it is not set; a
+  // blank among them, which would read as set, is a byte moved in from the
+  // columns beside the flags.
+  for (const int rec : {kLikeFlagsRecord, kDislikeFlagsRecord}) {
+    const std::string flags = columns(file.view(rec), 4, 33);
+    const size_t blank = flags.find(' ');
+    if (blank == std::string::npos || flags.find_first_not_of(' ') == std::string::npos) continue;
+    return std::string("has a blank among its ") + (rec == kLikeFlagsRecord ? "like" : "dislike") +
+           " flags (record " + std::to_string(rec) + ", column " + std::to_string(blank + 4) + ")" + kShifted;
+  }
+  return {};
+}
 
 std::string residentFileDamage(const RecordFile& file) {
   if (file.tooLarge()) return "is larger than any resident file: not read";
@@ -132,8 +177,8 @@ std::string residentFileDamage(const RecordFile& file) {
   // Records 1..8 hold the room, name, dining codes and diet.
   constexpr size_t kDietRecordEnd = static_cast<size_t>(kDietPart[1].record) * kRecordLength;
   if (bytes.size() < kDietRecordEnd) return "ends before its diet record (" + std::to_string(bytes.size()) + " bytes)";
-  if (std::string cut = recordCutShort(bytes, kRecordLength); !cut.empty()) return cut;
-  return recordBytesDamage(bytes, kRecordLength);
+  if (std::string damage = recordFileDamage(file, {kRecordLength, kLastRecord}); !damage.empty()) return damage;
+  return residentFieldDamage(file);
 }
 
 std::string abbreviatedName(const std::string& name) {
@@ -174,6 +219,7 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   }
   r.ResidentPath = path;
   r.Damage = residentFileDamage(file);
+  r.FieldsMisplaced = !r.Damage.empty() && r.Damage == residentFieldDamage(file);
   // The backup is the last good copy: a damaged file must not replace it.
   if (options.Backup) {
     if (r.Damage.empty()) BackupResidentFile(drives, facility, r.ResidentFile);

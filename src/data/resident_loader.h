@@ -46,6 +46,11 @@ void LoadResident(ResidentRecord& record, DietFile& dietFile, const DriveMap& dr
 // or other control bytes, or has line ends where no record ends has been
 // damaged (cut short, converted, overwritten) and its fields cannot be
 // trusted: a pureed diet could read as "Regular".
+// The same for its fields alone: a file of whole records of text whose diet
+// codes or like and dislike flags are not where the record keeps them, as
+// when a byte was inserted or lost in front of them (and the file's length
+// made good at its end). "" when they are in place.
+std::string residentFieldDamage(const RecordFile& file);
 std::string residentFileDamage(const RecordFile& file);
 
 // The name as the HIPAA settings 1, 3 and 4 print it: "Smith, John" gives

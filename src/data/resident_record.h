@@ -44,6 +44,9 @@ struct ResidentRecord {
   // What is wrong with the shape of the data file ("is empty", "holds NUL
   // bytes" ...); "" for a sound file. Such a record may be wrong anywhere.
   std::string Damage;
+  // The damage is in the fields themselves (a shifted record): any value of
+  // the record, the name too, may be another field's.
+  bool FieldsMisplaced = false;
   // The damaged shared files that values of this resident's card were read
   // from (the name table for the likes and dislikes, the diet file, the
   // dining location file): each path with what is wrong, "; " between them.

@@ -1,7 +1,9 @@
 #include "data/setup_file.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "data/record_shape.h"
 #include "data/text.h"
 
 namespace mc {
@@ -51,6 +53,40 @@ std::string FindSetupFile(const DriveMap& drives) {
         findFileFolder(drives.readRecords(findFile, 40).record(1)) + "\\f.kvt";
     return CkDrv(drives, candidate) ? candidate : std::string();
   }
+  return {};
+}
+
+std::string UnusableSetupFile(const DriveMap& drives) {
+  std::vector<std::string> places{std::string(kSetupCandidate)};
+  for (char letter : kSetupDriveOrder) {
+    places.emplace_back(kSetupOnAnyDrive);
+    places.back()[0] = letter;
+  }
+  for (std::string_view findFile : kFindFiles) {
+    if (!CkDrv(drives, findFile)) continue;
+    places.push_back(findFileFolder(drives.readRecords(findFile, 40).record(1)) + "\\f.kvt");
+    break;
+  }
+  for (const std::string& place : places) {
+    if (!drives.exists(place)) continue;
+    if (!drives.absence(place).empty()) return place;
+  }
+  return {};
+}
+
+std::string SetupFile::damage() const {
+  if (!file_.readError().empty()) return file_.readError();
+  if (file_.tooLarge()) return "is larger than any setup file: not read";
+  if (file_.bytes().empty()) return "is empty";
+  // Unused records may hold anything the setup program left there, so only
+  // the length is judged, not the bytes.
+  if (std::string length = recordLengthDamage(file_.bytes(), {kSetupRecordLength, kSetupStyleRecord});
+      !length.empty())
+    return length;
+  const long lastFolder = 4L + std::max(unitCount_, 0) + std::max(folderCount_, 0);
+  if (file_.recordCount() < lastFolder)
+    return "ends at record " + std::to_string(file_.recordCount()) + ", before its last folder record (" +
+           std::to_string(lastFolder) + ")";
   return {};
 }
 

@@ -32,6 +32,10 @@ bool CkDrv(const DriveMap& drives, std::string_view windowsPath);
 
 // The Windows path of the setup file, "" when none is found.
 std::string FindSetupFile(const DriveMap& drives);
+// When none is found: the first place looked at that holds something that
+// is not a readable file (a folder, a file the system will not open),
+// whose absence() says why; "" when every place is simply empty.
+std::string UnusableSetupFile(const DriveMap& drives);
 
 // The folder a find file names: its first 40 characters up to the first
 // blank (all 40 when the only blank is the first character).
@@ -63,6 +67,12 @@ class SetupFile {
   // SiteCode (generated and written back when the one read is unusable).
   // Returns whether the setup date passes CheckDate.
   bool readValues(Facility& facility, const Clock& clock);
+
+  // What keeps the file from giving the facility's folders, for people;
+  // "" when nothing does: why it could not be read, "is empty", a length
+  // that is not whole records, or an end before its last folder record.
+  // Asked after readHead.
+  std::string damage() const;
 
   // Record numbers that depend on the counts read from record 1.
   long dateRecord() const { return 35L + unitCount_ + folderCount_; }

@@ -17,11 +17,9 @@ void DiningLocations::read(const DriveMap& drives, const Facility& facility) {
 
 std::string diningFileDamage(const RecordFile& file) {
   if (file.tooLarge()) return "is larger than any dining location file: not read";
-  const std::string_view bytes = file.bytes();
+  // One that is missing or cannot be read is named as the run starts.
   if (!file.exists()) return {};
-  if (bytes.empty()) return "is empty";
-  if (std::string cut = recordCutShort(bytes, DiningLocations::kRecordLength); !cut.empty()) return cut;
-  return recordBytesDamage(bytes, DiningLocations::kRecordLength);
+  return recordFileDamage(file, {DiningLocations::kRecordLength});
 }
 
 std::string DiningLocations::abbreviation(long n) const { return upper(columns(file_.record(n), 5, 7)); }

@@ -468,10 +468,13 @@ bool PrintRun::unitLoop(int u, const PassRules& rules, int residentFirst, int re
   run_.UnitNo = clamp16(u);
   if (!selection_.openUnit(u)) {
     const NursingUnit* unit = env_.facility.unit(u);
+    const std::string& why = selection_.unitReadError();
+    const LeftOutReason reason = why.empty() ? LeftOutReason::NoRoster : LeftOutReason::UnreadableRoster;
+    const std::string detail = why.empty() ? selection_.unitPath() : selection_.unitPath() + " " + why;
     if (run_.MealOrder.empty() && (!unit || unit->maxBeds > 0))
-      report_.leaveOut({u, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
+      report_.leaveOut({u, 0, "", "", reason, detail});
     else if (!run_.MealOrder.empty())
-      report_.leaveOut({0, 0, "", "", LeftOutReason::NoRoster, selection_.unitPath()});
+      report_.leaveOut({0, 0, "", "", reason, detail});
     return true;
   }
   const int last = selection_.lastResident(residentLast);
@@ -566,7 +569,8 @@ void PrintRun::drawCard() {
     if (!env_.resident.Damage.empty())
       warnCard(trim(kReviewMark) + " the data file " + env_.resident.ResidentPath + " " + env_.resident.Damage);
     else if (!env_.resident.SharedDamage.empty())
-      warnCard(trim(kReviewMark) + " read from a damaged file: " + env_.resident.SharedDamage);
+      warnCard(trim(kReviewMark) + " drawn with a shared file that is damaged or unreadable: " +
+               env_.resident.SharedDamage);
     else if (startsWith(env_.resident.Diet, kReviewMark))
       warnCard(trim(kReviewMark));
     if (run_.LocationLabel == kMissingDiningLocation) warnCard(kMissingDiningLocation);

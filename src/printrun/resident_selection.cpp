@@ -180,13 +180,15 @@ bool ResidentSelection::loadResident(const std::string& file) {
   loadResidentAsSet(resident, env_.dietFile, env_.drives, env_.facility, model, run.MealOrder);
   report_.fileDamaged(env_.dietFile.path(), env_.dietFile.damage());
   if (!resident.Damage.empty()) {
-    // A damaged file whose name or diet cannot be read gives no card that
-    // could reach the right tray; one that can carries the review mark.
+    // A damaged file whose name or diet cannot be read, or whose fields
+    // stand out of place, gives no card that could reach the right tray
+    // with the right diet; one that can carries the review mark.
     const auto unreadable = [](const std::string& text) {
       return trim(text).empty() ||
              std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
     };
-    if (unreadable(resident.NameLine) || trim(resident.NameLine) == resident.Room || unreadable(resident.Diet)) {
+    if (resident.FieldsMisplaced || unreadable(resident.NameLine) || trim(resident.NameLine) == resident.Room ||
+        unreadable(resident.Diet)) {
       resident.NameLine.clear();  // garbage, not a name to show anywhere
       return leaveOut(LeftOutReason::DamagedFile, file, resident.ResidentPath + " " + resident.Damage);
     }

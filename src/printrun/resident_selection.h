@@ -44,6 +44,9 @@ class ResidentSelection {
   bool openUnit(int unit);
   // The Windows path of the file openUnit last opened (or looked for).
   const std::string& unitPath() const { return unitPath_; }
+  // Why that file is there and could not be read; "" when it was read or
+  // is not there.
+  const std::string& unitReadError() const { return unitFile_.readError(); }
   // The last resident number to visit: without a meal order no further
   // than the unit's beds.
   int lastResident(int requested) const;

@@ -19,9 +19,10 @@ std::vector<RosterProblem> rosterProblems(const RecordFile& roster, int maxBeds)
   if (roster.tooLarge()) return {{0, "", "is larger than any roster: not read"}};
   const std::string_view bytes = roster.bytes();
   if (bytes.empty()) return {{0, "", "is empty: no resident of the unit gets a card"}};
-  if (std::string cut = recordCutShort(bytes, roster::kRecordLength); !cut.empty()) out.push_back({0, "", cut});
   if (std::string damage = recordBytesDamage(bytes, roster::kRecordLength); !damage.empty())
     out.push_back({0, "", damage});
+  if (std::string length = recordLengthDamage(bytes, {roster::kRecordLength}); !length.empty())
+    out.push_back({0, "", length});
   if (maxBeds < 1)
     out.push_back({0, "", "belongs to a unit whose max beds in the setup file is " + std::to_string(maxBeds) +
                               ": no resident of it is visited"});

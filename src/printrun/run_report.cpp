@@ -15,6 +15,7 @@ bool isFault(LeftOutReason reason) {
     case LeftOutReason::UnreadableFile:
     case LeftOutReason::NoFileName:
     case LeftOutReason::NoRoster:
+    case LeftOutReason::UnreadableRoster:
     case LeftOutReason::DamagedFile:
       return true;
   }
@@ -31,6 +32,7 @@ const char* reasonText(LeftOutReason reason) {
     case LeftOutReason::UnreadableFile: return "data file cannot be read";
     case LeftOutReason::NoFileName: return "roster row without a usable file name";
     case LeftOutReason::NoRoster: return "no roster";
+    case LeftOutReason::UnreadableRoster: return "roster cannot be read";
     case LeftOutReason::DamagedFile: return "damaged file";
   }
   return "";

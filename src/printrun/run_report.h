@@ -27,6 +27,7 @@ enum class LeftOutReason {
   UnreadableFile,  // the resident file is there and cannot be read
   NoFileName,      // a roster row with a name and no file name, or one no file can have
   NoRoster,        // the unit has no roster (or meal-order file): nobody of it was visited
+  UnreadableRoster,  // the roster (or meal-order file) is there and cannot be read
   DamagedFile,     // a data file whose shape is wrong
 };
 

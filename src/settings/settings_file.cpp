@@ -328,7 +328,7 @@ std::string SettingsFile::damage() const {
   if (!file.readError().empty()) return file.readError();
   const std::string_view bytes = file.bytes();
   if (bytes.empty()) return "is empty";
-  if (std::string cut = recordCutShort(bytes, kRecordLength); !cut.empty()) return cut;
+  if (std::string length = recordLengthDamage(bytes, {kRecordLength}); !length.empty()) return length;
   // NUL bytes are blanks to the load (a record extended on disk reads so);
   // any other control byte is a line end or binary that shifts the fields.
   for (size_t i = 0; i < bytes.size(); ++i) {

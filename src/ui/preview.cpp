@@ -26,8 +26,12 @@ void RedrawPreview(Controller& c) {
   if (c.resident.ResidentPath.empty()) wrong = c.drives.absence(path);
   if (!wrong.empty() && !trim(c.resident.ResidentFile).empty()) {
     if (!startsWith(c.resident.Diet, kReviewMark)) c.resident.Diet = kReviewMark + c.resident.Diet;
-    c.drives.report(c.resident.ResidentPath.empty() ? FileFault::Missing : FileFault::Damaged, path,
-                    wrong + ": the preview of this resident is marked >>Review<<");
+    // The renderer draws no card at all for a resident without a file.
+    if (c.resident.ResidentPath.empty())
+      c.drives.report(startsWith(wrong, "is missing") ? FileFault::Missing : FileFault::Unreadable, path,
+                      wrong + ": the preview shows no card for this resident");
+    else
+      c.drives.report(FileFault::Damaged, path, wrong + ": the preview of this resident is marked >>Review<<");
   }
   c.run.MealToDraw = 4;
   DrawContext ctx = c.run.drawContext();

@@ -24,12 +24,21 @@ std::string firstRecord(const DriveMap& drives, const std::string& path, int len
 }
 
 // The setup file's head and values, the custom title, the default
-// resident and the day names.
-void readSetup(Controller& c, const std::string& setupPath) {
+// resident and the day names. False when the file is damaged (nothing
+// after its head is read, and it is not written).
+bool readSetup(Controller& c, const std::string& setupPath) {
   Facility& fac = c.facility;
   const DriveMap& drives = c.drives;
   SetupFile setup(drives, setupPath);
   setup.readHead(fac);
+  // A folder table read from a damaged file would send every later read
+  // to the wrong place: stop, naming the file, before anything is written.
+  if (std::string why = setup.damage(); !why.empty()) {
+    fac.setupDamage = std::move(why);
+    fac.setupFound = false;
+    fac.FacilityName = kNoSetupFileName;
+    return false;
+  }
 
   if (const NursingUnit* unit = fac.unit(fac.defaultUnit);
       unit && fac.defaultResident > unit->maxBeds)
@@ -48,6 +57,7 @@ void readSetup(Controller& c, const std::string& setupPath) {
   c.resident.ResidentPath = fac.DefaultResidentPath;
 
   for (int d = 1; d <= 7; ++d) c.run.DayNames[d] = kWeekdayNames[d];
+  return true;
 }
 
 // The auto-print marker asks for one automatic run: deleting it is what
@@ -119,7 +129,7 @@ StartupOutcome Form_Load(Controller& c, StartupSteps& steps) {
     fac.FacilityName = kNoSetupFileName;
     return StartupOutcome::NoSetupFile;
   }
-  readSetup(c, setupPath);
+  if (!readSetup(c, setupPath)) return StartupOutcome::NoSetupFile;
 
   if (fac.defaultUnit < 1 || fac.defaultUnit > fac.unitCount()) fac.defaultUnit = 1;
   if (!c.drives.fileExists(rosterPath(fac, fac.defaultUnit))) return StartupOutcome::NoDefaultRoster;

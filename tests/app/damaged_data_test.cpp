@@ -68,6 +68,13 @@ TEST_P(BrokenFiles, GiveTheirBehaviourAndStayAsTheyWere) {
     fs::remove_all(target);
   } else if (c.fixture == "<empty>") {
     std::ofstream(target, std::ios::binary | std::ios::trunc);
+  } else if (c.fixture == "<shifted>" || startsWith(c.fixture, "<+")) {
+    // The demo's own file, a byte put in front and its size kept, or with
+    // bytes added at its end.
+    const std::string sound = readFile(target);
+    damaged = c.fixture == "<shifted>" ? "Q" + sound.substr(0, sound.size() - 1)
+                                       : sound + c.fixture.substr(2, c.fixture.size() - 3);
+    writeFile(target, damaged);
   } else if (c.fixture == "<folder>" || c.fixture == "<fifo>") {
     // A file the system will not read as one, whoever runs the tests.
     fs::remove(target);
@@ -87,7 +94,7 @@ TEST_P(BrokenFiles, GiveTheirBehaviourAndStayAsTheyWere) {
   }
   if (c.fixture == "-") {
     EXPECT_EQ(fs::exists(target), c.writes);
-  } else if (!c.writes && c.fixture.front() != '<') {
+  } else if (!c.writes && !damaged.empty()) {
     EXPECT_EQ(readFile(target), damaged);
   }
   if (r.exitCode == 0) {
@@ -134,12 +141,14 @@ TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
   writeFile(rosters / "sfl2.MGC", twice);
 
   const CommandResult info = d.run("info");
-  EXPECT_NE(info.out.find("sfl1.MGC  damaged: is cut short inside record 3"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("sfl1.MGC  damaged: ends 40 bytes into record 3 (284 bytes; records are 122 bytes)"),
+            std::string::npos)
+      << info.out;
   EXPECT_NE(info.out.find("sfl2.MGC  damaged: is listed at bed"), std::string::npos) << info.out;
 
   const CommandResult r = d.print();
   EXPECT_EQ(r.exitCode, 4) << r.err;
-  for (const char* named : {"sfl1.MGC is cut short inside record 3", "beyond the unit's",
+  for (const char* named : {"sfl1.MGC ends 40 bytes into record 3", "beyond the unit's",
                             "RS00102 (Baker, Thomas): damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
     EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
   size_t pages = 0;  // pages that carry Baker's cards

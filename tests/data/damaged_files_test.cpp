@@ -1,6 +1,7 @@
 // Resident data files as a hostile disk leaves them: every kind of damage
 // is named, and a damaged file never replaces the last good backup.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <random>
 #include <vector>
@@ -35,13 +36,44 @@ TEST(ResidentFileShape, NamesEachKindOfDamage) {
   EXPECT_EQ(damage(""), "is empty");
   EXPECT_EQ(damage(std::string(good.size(), '\0')), "holds NUL bytes (record 1)");
   EXPECT_EQ(damage(good.substr(0, 7 * 82 + 20)), "ends before its diet record (594 bytes)");
-  EXPECT_EQ(damage(good.substr(0, 100 * 82 + 5)), "is cut short inside record 101");
+  EXPECT_EQ(damage(good.substr(0, 100 * 82 + 5)), "is cut short inside record 101 (8205 bytes of 65026)");
+  EXPECT_EQ(damage(good + "XYZ"), "is 3 bytes longer than its 793 records of 82 bytes (65029 bytes)");
 
   // LF-only line ends: every record one byte short, so every field after
   // the first line end is shifted.
   std::string lf;
   for (size_t at = 0; at < good.size(); at += 82) lf += good.substr(at, 81) + "\n";
   EXPECT_EQ(damage(lf), "has line ends inside record 1 (LF-only line ends?)");
+
+  // One byte in front of a record and the last one dropped: the length and
+  // the bytes are as sound as before, only the fields have moved.
+  const auto shifted = [](const std::string& bytes, size_t at, int by) {
+    std::string out = bytes;
+    if (by > 0) out.insert(at, std::string(by, 'Q')), out.resize(bytes.size());
+    else out.erase(at, -by), out.append(-by, ' ');
+    return out;
+  };
+  const std::string kMoved = ": its records are shifted or overwritten";
+  EXPECT_EQ(damage(shifted(good, 0, 1)), "has a blank among its like flags (record 57, column 4)" + kMoved);
+  EXPECT_EQ(damage(shifted(good, 8 * 82, -1)), "has a blank among its like flags (record 57, column 33)" + kMoved);
+  EXPECT_EQ(damage(shifted(good, 58 * 82, 1)),
+            "has a blank among its dislike flags (record 64, column 4)" + kMoved);
+  // The resident program writes codes either way round; a digit moved out
+  // of a right-justified "12" leaves a "1" that would print another diet.
+  ResidentFile right = f;
+  right.put(8, 11, 13, " 12");
+  EXPECT_EQ(damage(right.bytes(793)), "");
+  EXPECT_EQ(damage(shifted(right.bytes(793), 7 * 82, 1)),
+            "has a diet code that runs on past its columns (record 8, columns 11-13: \"  1\", \"2\" after it)" + kMoved);
+  ResidentFile letters = f;
+  letters.diet(4, "", "-2").put(8, 47, 49, "4x");
+  EXPECT_EQ(damage(letters.bytes(793)),
+            "has a diet code that holds no number (record 8, columns 47-49: \"4x \")" + kMoved);
+  // Every flag set, or a file never given flags, is no shift.
+  ResidentFile marks = f;
+  for (int i = 1; i <= 30; ++i) marks.like(i).put(64, 3 + i, 3 + i, "*");
+  EXPECT_EQ(damage(marks.bytes(793)), "");
+  EXPECT_EQ(damage(marks.put(57, 4, 33, "").put(64, 4, 33, "").bytes(793)), "");
 
   std::mt19937 random(14);
   std::string noise(good.size(), ' ');
@@ -111,6 +143,13 @@ TEST(ResidentFileShape, DamagedFileIsLoadedMarkedAndKeepsTheLastGoodBackup) {
   t.putFile(residentDataPath(fac, "RS00001"), f.bytes(793).substr(0, 8 * 82 - 30));
   const ResidentRecord cut = load();
   EXPECT_EQ(cut.Damage, "ends before its diet record (626 bytes)");
+  EXPECT_FALSE(cut.FieldsMisplaced);
+  EXPECT_EQ(t.read(backup), f.bytes(793)) << "the last good copy was overwritten";
+  // A byte inserted at the start, the size kept: whole records of text
+  // whose fields have moved.
+  t.putFile(residentDataPath(fac, "RS00001"), "Q" + f.bytes(793).substr(0, 793 * 82 - 1));
+  const ResidentRecord moved = load();
+  EXPECT_TRUE(moved.FieldsMisplaced) << moved.Damage;
   EXPECT_EQ(t.read(backup), f.bytes(793)) << "the last good copy was overwritten";
 
   // A runaway file is refused unread.
@@ -146,8 +185,21 @@ TEST(SharedFileShape, NamesEachKindOfDamage) {
     EXPECT_EQ(damage(good), "");
     EXPECT_EQ(damage(crlf), "");
     EXPECT_EQ(damage(""), "is empty");
-    EXPECT_EQ(damage(good.substr(0, good.size() - 5)), "is cut short inside record " + std::to_string(k.records));
+    const std::string cut = damage(good.substr(0, good.size() - 5));
+    const std::string size = std::to_string(good.size() - 5) + " bytes";
+    // The name table always holds its 60 records; the others vary in length.
+    EXPECT_EQ(cut, k.records == 60 ? "is cut short inside record 60 (" + size + " of 1320)"
+                                   : "ends " + std::to_string(k.length - 5) + " bytes into record " +
+                                         std::to_string(k.records) + " (" + size + "; records are " +
+                                         std::to_string(k.length) + " bytes): cut short, or bytes added");
+    EXPECT_EQ(damage(crlf + "\r\n\x1a"), "has 3 stray bytes after record " + std::to_string(k.records) +
+                                              ", its last whole record (line ends or an end-of-file mark)");
     EXPECT_NE(damage(lf), "");
+    // CR LF turned into LF by a copy: every line a byte short of a record.
+    std::string converted = crlf;
+    std::erase(converted, '\r');
+    EXPECT_EQ(damage(converted), "has LF-only line ends: lines of " + std::to_string(k.length - 1) +
+                                     " bytes where records are " + std::to_string(k.length) + " (record 1)");
     std::string nul = good;
     nul[k.length + 3] = '\0';
     EXPECT_EQ(damage(nul), "holds NUL bytes (record 2)");
@@ -167,6 +219,13 @@ TEST(SharedFileShape, NamesEachKindOfDamage) {
   std::string lf;
   for (int n = 1; n <= 48; ++n) lf += Rec(47).at(1, "Dining " + std::to_string(n)).str() + "\n";
   EXPECT_EQ(diningFileDamage(RecordFile(lf, 48, true)), "has line ends inside record 1 (LF-only line ends?)");
+
+  // One that is there and cannot be read is named so, never as empty.
+  test::TempDrives t;
+  const auto fifo = t.root() / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(dietFileDamage(RecordFile::read(fifo, 200)), "is not a regular file");
+  EXPECT_EQ(nameTableDamage(RecordFile::read(fifo, 22)), "is not a regular file");
 }
 
 class Sink : public FileProblems {
@@ -219,9 +278,10 @@ TEST(SharedFileShape, CardsThatReadADamagedSharedFileAreMarkedOthersNot) {
   const std::string dietPath = findDietFile(drives, fac, "");
   test::ResidentFile dieted = plain;
   dieted.diet(1, "PUREED", "2");
-  EXPECT_EQ(load(dieted), dietPath + " is cut short inside record 4");
-  EXPECT_EQ(load(dieted), dietPath + " is cut short inside record 4");
-  EXPECT_EQ(std::count_if(sink.found.begin(), sink.found.end(), [&](const FileProblem& p) { return p.detail == "is cut short inside record 4"; }), 1);
+  const std::string dietCut = "ends 17 bytes into record 4 (617 bytes; records are 200 bytes): cut short, or bytes added";
+  EXPECT_EQ(load(dieted), dietPath + " " + dietCut);
+  EXPECT_EQ(load(dieted), dietPath + " " + dietCut);
+  EXPECT_EQ(std::count_if(sink.found.begin(), sink.found.end(), [&](const FileProblem& p) { return p.detail == dietCut; }), 1);
 }
 
 }  // namespace

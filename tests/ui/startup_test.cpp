@@ -5,10 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "printrun/scripted_dialogs.h"
+#include "data/setup_file.h"
 #include "render/counting_surface.h"
+#include "render/trace_surface.h"
 #include "ui/program_startup_steps.h"
 #include "support/fixed_clock.h"
 #include "support/test_drives.h"
@@ -87,10 +90,29 @@ TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
 }
 
 TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
+  // A setup file cut short before its folder table stops start-up as a
+  // missing one does, names what is wrong, and is left as it was.
+  const std::string whole = t.read("c:\\dnv\\setup\\F.kvt");
+  t.putFile("c:\\dnv\\setup\\F.kvt", whole.substr(0, 6 * 32 + 8));
+  ASSERT_EQ(run(), StartupOutcome::NoSetupFile);
+  EXPECT_EQ(c->facility.setupDamage, "is cut short inside record 7 (200 bytes of 6400)");
+  t.putFile("c:\\dnv\\setup\\F.kvt", whole.substr(0, 6 * 32));
+  ASSERT_EQ(run(), StartupOutcome::NoSetupFile);
+  EXPECT_EQ(c->facility.setupDamage, "ends at record 6, before its last folder record (" +
+                                         std::to_string(4 + setup.units.size() + setup.folders.size()) + ")");
+  EXPECT_EQ(t.read("c:\\dnv\\setup\\F.kvt"), whole.substr(0, 6 * 32));
+  EXPECT_EQ(steps.log, "");
+
   remove("c:\\dnv\\setup\\F.kvt");
   ASSERT_EQ(run(), StartupOutcome::NoSetupFile);
   EXPECT_EQ(c->facility.FacilityName, "Cannot Find Setup File");
+  EXPECT_EQ(c->facility.setupDamage, "");
   EXPECT_EQ(steps.log, "");
+  // Something that is no file in its place is named as such.
+  std::filesystem::create_directory(*t.drives().hostPath("c:\\dnv\\setup\\F.kvt"));
+  ASSERT_EQ(run(), StartupOutcome::NoSetupFile);
+  EXPECT_EQ(UnusableSetupFile(t.drives()), "c:\\dnv\\setup\\F.kvt");
+  std::filesystem::remove(*t.drives().hostPath("c:\\dnv\\setup\\F.kvt"));
 
   setup.defaultUnit = "9";  // outside 1..U: unit 1 becomes the default, and its roster counts
   setup.write(t);
@@ -185,6 +207,35 @@ TEST_F(StartupTest, AStartUpThatOnlyLooksLeavesTheAutoPrintMarkerAndPrintsNothin
       EXPECT_EQ(paper.counts.texts + paper.counts.docs, 0);
     }
     EXPECT_GT(screen.counts.texts, 0);
+  }
+}
+
+// The start-up preview of a sample resident whose file is damaged so that
+// its fields cannot be trusted is marked as print marks such a card; one
+// whose file is missing gets no card, never a confident card of blanks and
+// defaults.
+TEST_F(StartupTest, ThePreviewOfAMissingOrDamagedSampleResidentSaysReview) {
+  test::ResidentFile sound;
+  sound.room("12").name("Doe, Jane").diet(1, "REGULAR", "12");
+  const std::string bytes = sound.bytes(793);
+  const std::string shifted = "Q" + bytes.substr(0, bytes.size() - 1);
+  for (const std::string* file : {&bytes, &shifted, static_cast<const std::string*>(nullptr)}) {
+    if (file) t.putFile("c:\\dnv\\res\\dataTST\\RS00102.~TST", *file);
+    else remove("c:\\dnv\\res\\dataTST\\RS00102.~TST");
+    c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
+    CountingSurface device{false};
+    std::ostringstream drawn;
+    TraceSurface screen(device, drawn);
+    c->screen = &screen;
+    ProgramStartupSteps steps(true);
+    Form_Load(*c, steps);
+    if (file) {
+      EXPECT_EQ(drawn.str().find(">>Review<< REGULAR") != std::string::npos, file == &shifted);
+      EXPECT_NE(drawn.str().find("12 Doe, Jane"), std::string::npos);
+    } else {
+      EXPECT_EQ(drawn.str().find("\"op\":\"text\""), std::string::npos) << "a card drawn of blanks and defaults";
+    }
+    EXPECT_EQ(c->resident.FieldsMisplaced, file == &shifted);
   }
 }
 
