@@ -194,55 +194,25 @@ std::string abbreviatedName(const std::string& name) {
   return last + "., " + first + ".";
 }
 
-void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives, const Facility& facility,
-                  const ResidentLoadOptions& options) {
-  if (r.Loaded) return;
+namespace {
 
-  // Everything of the previous resident goes, so that nothing of it can
-  // reach this resident's card when a field cannot be read. Thickened is
-  // the print run's to clear.
-  {
-    ResidentRecord fresh;
-    fresh.ResidentFile = std::move(r.ResidentFile);
-    fresh.diet.Thickened = r.diet.Thickened;
-    r = std::move(fresh);
-  }
-  r.Loaded = true;
-
-  const std::string path = residentDataPath(facility, r.ResidentFile);
-  RecordFile file = drives.readRecords(path, kRecordLength);
-  if (!file.exists() && !file.tooLarge()) {
-    r.NameLine = std::string(30, ' ');
-    r.Diet = std::string(30, ' ');
-    r.ResidentPath.clear();
-    return;
-  }
-  r.ResidentPath = path;
-  r.Damage = residentFileDamage(file);
-  r.FieldsMisplaced = !r.Damage.empty() && r.Damage == residentFieldDamage(file);
-  // The backup is the last good copy: a damaged file must not replace it.
-  if (options.Backup) {
-    if (r.Damage.empty()) BackupResidentFile(drives, facility, r.ResidentFile);
-    BackupCommentFile(drives, facility, r.ResidentFile);
-  }
-
-  const ResidentFileView f(std::move(file));
-  const std::string& order = options.MealOrder;
-
-  r.FeedingSkill = f.number(kFeedingSkill, r.FeedingSkill);
-
-  if (static_cast<unsigned char>(f.at(kOwnTableMarkField)) == kOwnTableMark) {
-    r.OwnNameTable = true;
-    for (int rec = kOwnNamesFirst; rec <= kOwnNamesFirst + 14; ++rec) {
-      const std::string_view line = f.record(rec);
-      const int i = rec - 778;
-      for (int half = 0; half < 2; ++half) {
-        r.OwnLikeNames[i + 15 * half] = columns(line, kOwnLike[half].from, kOwnLike[half].to);
-        r.OwnDislikeNames[i + 15 * half] = columns(line, kOwnDislike[half].from, kOwnDislike[half].to);
-      }
+// The resident's own like and dislike names, where the file carries its own
+// table instead of the facility's.
+void readOwnNameTable(ResidentRecord& r, const ResidentFileView& f) {
+  if (static_cast<unsigned char>(f.at(kOwnTableMarkField)) != kOwnTableMark) return;
+  r.OwnNameTable = true;
+  for (int rec = kOwnNamesFirst; rec <= kOwnNamesFirst + 14; ++rec) {
+    const std::string_view line = f.record(rec);
+    const int i = rec - 778;
+    for (int half = 0; half < 2; ++half) {
+      r.OwnLikeNames[i + 15 * half] = columns(line, kOwnLike[half].from, kOwnLike[half].to);
+      r.OwnDislikeNames[i + 15 * half] = columns(line, kOwnDislike[half].from, kOwnDislike[half].to);
     }
   }
+}
 
+// Dining codes, the select mark, pictures and the hydration fields.
+void readDiningAndHydration(ResidentRecord& r, const ResidentFileView& f, const ResidentLoadOptions& options) {
   for (int meal = 1; meal <= 3; ++meal) r.DiningCode[meal] = upper(f.text(kDining[meal]));
   r.SelectResident = f.at(kSelect) != ' ';
   if (options.ClipArt) {
@@ -252,18 +222,21 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   for (int meal = 1; meal <= 3; ++meal) r.HydrateAt[meal] = rtrim(f.text(kHydrateAt[meal]));
   r.StiPicture = f.number(kStiPicture, r.StiPicture);
 
-  {
-    // Default-initialised, not "{}": clang 14 crashes on value-initialised
-    // arrays of strings here.
-    std::array<std::array<std::string, 5>, 4> byMeal;
-    for (int line = 1; line <= 4; ++line) {
-      const std::string_view rec = f.record(kHydrationLinesFirst + line - 1);
-      for (int meal = 1; meal <= 3; ++meal)
-        byMeal[meal][line] = columns(rec, kHydrationColumn[meal], kHydrationColumn[meal] + 24);
-    }
-    r.HydrateLines = arrangeBySlots(byMeal, order);
+  // Default-initialised, not "{}": clang 14 crashes on value-initialised
+  // arrays of strings here.
+  std::array<std::array<std::string, 5>, 4> byMeal;
+  for (int line = 1; line <= 4; ++line) {
+    const std::string_view rec = f.record(kHydrationLinesFirst + line - 1);
+    for (int meal = 1; meal <= 3; ++meal)
+      byMeal[meal][line] = columns(rec, kHydrationColumn[meal], kHydrationColumn[meal] + 24);
   }
+  r.HydrateLines = arrangeBySlots(byMeal, options.MealOrder);
+}
 
+// Likes, dislikes, isolation and allergies from the flag records, named by
+// the resident's own table or the facility's; without a name table none is
+// listed.
+void readLikesAndDislikes(ResidentRecord& r, const ResidentFileView& f, const ResidentLoadOptions& options) {
   ListsByMeal likes, dislikes;
   std::array<int, 4> likesLost{}, dislikesLost{};
   for (int meal = 1; meal <= 3; ++meal) likes[meal][1] = kLikesHeading;
@@ -306,11 +279,16 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   // any (a dislike may be an allergy) says so.
   if (listsStandardNames && !options.names->damage.empty())
     r.noteSharedDamage(options.names->path, options.names->damage);
+  const std::string& order = options.MealOrder;
   r.Likes = arrangeBySlots(likes, order);
   r.Dislikes = arrangeBySlots(dislikes, order);
   r.LikesLost = arrangeBySlots(likesLost, order);
   r.DislikesLost = arrangeBySlots(dislikesLost, order);
+}
 
+// Room, name (abbreviated under the privacy setting), menu letters, the
+// diet text and codes, and the texture lines the diet is classified by.
+void readNameAndDiet(ResidentRecord& r, const ResidentFileView& f, const ResidentLoadOptions& options) {
   const char hospital = f.at(kHospitalOrOut);
   r.HospitalOrOut = hospital == 'H' || hospital == 'O';
 
@@ -328,19 +306,61 @@ void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives,
   ClassifyDiet(r.Diet, r.diet);
 
   for (int rec = kTextureFirst; rec <= kTextureLast; ++rec) ScanTexture(f.record(rec), r.diet);
+}
 
+void readSpecialInstructions(ResidentRecord& r, const ResidentFileView& f, const std::string& order) {
   r.SpecialLineCount = 6;
-  {
-    std::array<std::array<std::string, 8>, 4> byMeal;
-    for (int meal = 1; meal <= 3; ++meal) {
-      for (int line = 1; line <= 6; ++line) {
-        const std::string cleaned = cleanSpecialInstruction(std::string(f.record(kSpecialFirst[meal] + line - 1)), r.diet);
-        byMeal[meal][line] = columns(cleaned, 2, 33);
-      }
+  std::array<std::array<std::string, 8>, 4> byMeal;
+  for (int meal = 1; meal <= 3; ++meal) {
+    for (int line = 1; line <= 6; ++line) {
+      const std::string cleaned = cleanSpecialInstruction(std::string(f.record(kSpecialFirst[meal] + line - 1)), r.diet);
+      byMeal[meal][line] = columns(cleaned, 2, 33);
     }
-    r.SpecialInstructions = arrangeBySlots(byMeal, order);
+  }
+  r.SpecialInstructions = arrangeBySlots(byMeal, order);
+}
+
+}  // namespace
+
+void LoadResident(ResidentRecord& r, DietFile& dietFile, const DriveMap& drives, const Facility& facility,
+                  const ResidentLoadOptions& options) {
+  if (r.Loaded) return;
+
+  // Everything of the previous resident goes, so that nothing of it can
+  // reach this resident's card when a field cannot be read. Thickened is
+  // the print run's to clear.
+  {
+    ResidentRecord fresh;
+    fresh.ResidentFile = std::move(r.ResidentFile);
+    fresh.diet.Thickened = r.diet.Thickened;
+    r = std::move(fresh);
+  }
+  r.Loaded = true;
+
+  const std::string path = residentDataPath(facility, r.ResidentFile);
+  RecordFile file = drives.readRecords(path, kRecordLength);
+  if (!file.exists() && !file.tooLarge()) {
+    r.NameLine = std::string(30, ' ');
+    r.Diet = std::string(30, ' ');
+    r.ResidentPath.clear();
+    return;
+  }
+  r.ResidentPath = path;
+  r.Damage = residentFileDamage(file);
+  r.FieldsMisplaced = !r.Damage.empty() && r.Damage == residentFieldDamage(file);
+  // The backup is the last good copy: a damaged file must not replace it.
+  if (options.Backup) {
+    if (r.Damage.empty()) BackupResidentFile(drives, facility, r.ResidentFile);
+    BackupCommentFile(drives, facility, r.ResidentFile);
   }
 
+  const ResidentFileView f(std::move(file));
+  r.FeedingSkill = f.number(kFeedingSkill, r.FeedingSkill);
+  readOwnNameTable(r, f);
+  readDiningAndHydration(r, f, options);
+  readLikesAndDislikes(r, f, options);
+  readNameAndDiet(r, f, options);
+  readSpecialInstructions(r, f, options.MealOrder);
   LoadDietFile(r, dietFile, drives, facility, options.AltFacCode);
 }
 
