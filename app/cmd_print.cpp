@@ -41,10 +41,15 @@ namespace {
 // out for a fault, cards with a warning, files missing, unreadable or
 // damaged, at start-up or during the run) is 4. The files of ours that
 // could not be written count as failed outputs.
-int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) {
+// The run's closing summary on stderr, with the problems met before it.
+void summarise(RunReport& report, FileProblemLog& problems) {
   problems.moveFailedWrites(report);
   report.problemsMetBefore(problems.met());
   for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
+}
+
+int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) {
+  summarise(report, problems);
   if (!report.failedOutputs.empty()) return kExitFailed;
   switch (report.end) {
     case RunEnd::Finished: break;
@@ -213,10 +218,10 @@ int stoppedBySignal(int signal, Controller& c, RunReport& report, AppContext& co
   EndWithSave(c);
   const std::string output = c.outputDescription();
   c.finishOutput(report);
-  const int code = reportRun(report, c, context.problems);
+  summarise(report, context.problems);
   fail(std::string("stopped by ") + TerminalProgress::stopName(signal) +
        " after the page in progress; the cards printed so far went to " + output);
-  return code == kExitOk || code == kExitProblems ? stoppedExit(signal, report) : code;
+  return stoppedExit(signal, report);
 }
 
 // The print command; `context` and `out` stay with the caller, who writes
