@@ -46,7 +46,14 @@ int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) 
   report.problemsMetBefore(problems.met());
   for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
   if (!report.failedOutputs.empty()) return kExitFailed;
-  if (report.end == RunEnd::NotStarted) return fail("the run was not started: a question was answered No");
+  switch (report.end) {
+    case RunEnd::Finished: break;
+    case RunEnd::NotStarted: return fail("the run was not started: a question was answered No");
+    case RunEnd::Refused: return fail("the run was refused: another run was going on");
+    // Not every resident got a card: never a success, even with no problem named.
+    case RunEnd::Cancelled:
+      return fail("the run was stopped before its end; the cards printed so far went to " + c.outputDescription());
+  }
   if (report.cards() == 0) return fail("no card qualified: nothing was printed to " + c.outputDescription());
   return report.hasProblems() ? kExitProblems : kExitOk;
 }
@@ -249,8 +256,8 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->problems.exitCode(context->reportStop(outcome));
   if (!c.printer)
-    return context->problems.exitCode(kExitFailed), fail(c.model.NoPrinters ? "no printer is installed: give --pdf FILE or --printer NAME"
-                                   : "the settings name no printer: give --pdf FILE or --printer NAME");
+    return context->problems.exitCode(fail(c.model.NoPrinters ? "no printer is installed: give --pdf FILE or --printer NAME"
+                                                             : "the settings name no printer: give --pdf FILE or --printer NAME"));
   if (outcome == StartupOutcome::Ended) {
     progress.clear();
     std::cerr << "mealcards: the auto-print marker was found: start-up printed and ended the program\n";

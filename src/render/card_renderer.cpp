@@ -1,6 +1,8 @@
 #include "render/card_renderer.h"
 
 #include <algorithm>
+#include <exception>
+#include <string>
 
 #include "data/text.h"
 #include "render/alf_menu.h"
@@ -68,11 +70,19 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx) {
   if (pictures_) pictures_->LoadAll(resident_, model_);
   // One bad card must never stop a run: the page says which card failed
   // and the run goes on with the next one.
+  std::string failure;
   try {
     drawCard(page);
+  } catch (const std::exception& e) {
+    failure = std::string(kPrintErrorText) + ": " + e.what();
   } catch (...) {
+    failure = kPrintErrorText;
+  }
+  if (!failure.empty()) {
     printError(page);
-    if (Warn) Warn(kPrintErrorText);
+    // The reason goes to the run's warning, where the kitchen reads it;
+    // the page itself carries the design's words only.
+    if (Warn) Warn(failure);
     try {
       endPage(page);
     } catch (...) {

@@ -82,7 +82,10 @@ TEST_F(PageTest, ACardThatFailsSaysSoOnItsPageAndTheRunGoesOn) {
   resident.Likes[2][2] = "Cornbread";
   ctx.MealOrder = "BLS";
   ctx.MealToDraw = 2;
+  std::vector<std::string> warnings;
+  renderer.Warn = [&](const std::string& w) { warnings.push_back(w); };
   EXPECT_TRUE(renderer.DrawMenu(ctx));
+  EXPECT_EQ(warnings, std::vector<std::string>{"ERROR Printing Tray Card: device error"}) << "the run is told why";
   const std::string error = "ERROR Printing Tray Card for 101-A Anderson, Mary";
   auto ops = parseTrace(printerTrace.str());
   EXPECT_EQ(textsOf(ops, error).size(), 1u);
