@@ -164,11 +164,11 @@ bool AtomicFile::write(std::string_view bytes) {
   return true;
 }
 
-bool AtomicFile::commit() {
+bool AtomicFile::commit(bool sync) {
   if (failed() || committed_) return committed_;
   // The data must be on the disk before the name points at it, or a crash
   // right after the rename could leave an empty file under the old name.
-  if (::fsync(fd_) != 0) {
+  if (sync && ::fsync(fd_) != 0) {
     fail("cannot flush to the disk");
     return false;
   }
@@ -183,6 +183,7 @@ bool AtomicFile::commit() {
     return false;
   }
   committed_ = true;
+  if (!sync) return true;
   // The rename itself is made durable through the folder.
   const fs::path folder = real_.parent_path();
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -191,6 +192,77 @@ bool AtomicFile::commit() {
     ::close(dir);
   }
   return true;
+}
+
+bool syncFileSystem(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::syncfs(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+namespace {
+
+// Reads up to size bytes, going on after a short read; -1 on an error.
+ssize_t readFully(int fd, char* data, size_t size) {
+  size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, data + got, size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return static_cast<ssize_t>(got);
+}
+
+struct Fd {
+  int fd;
+  ~Fd() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+}  // namespace
+
+std::string copyFileVerified(const fs::path& from, const fs::path& to, const fs::path& within) {
+  // Not waiting on the open: a pipe put where the original was is refused.
+  Fd in{::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  if (in.fd < 0) return "cannot open " + from.string() + ": " + systemError(errno);
+  struct stat st {};
+  if (::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return from.string() + " is not a file";
+  ::fcntl(in.fd, F_SETFL, ::fcntl(in.fd, F_GETFL) & ~O_NONBLOCK);
+  AtomicFile out(to, within);
+  if (out.failed()) return out.error();
+  constexpr size_t kChunk = 1 << 20;
+  std::string buffer(kChunk, '\0'), check(kChunk, '\0');
+  unsigned long long copied = 0;
+  for (;;) {
+    const ssize_t n = readFully(in.fd, buffer.data(), kChunk);
+    if (n < 0) return "cannot read " + from.string() + ": " + systemError(errno);
+    if (n == 0) break;
+    if (!out.write(std::string_view(buffer.data(), static_cast<size_t>(n)))) return out.error();
+    copied += static_cast<unsigned long long>(n);
+  }
+  if (copied != static_cast<unsigned long long>(st.st_size))
+    return "the copy holds " + std::to_string(copied) + " of " + std::to_string(st.st_size) + " bytes";
+  // Read back what the disk holds under the temporary name.
+  Fd back{::open(out.temporary().c_str(), O_RDONLY | O_CLOEXEC)};
+  if (back.fd < 0 || ::lseek(in.fd, 0, SEEK_SET) != 0) return "cannot read the copy back: " + systemError(errno);
+  for (unsigned long long checked = 0;;) {
+    const ssize_t a = readFully(in.fd, buffer.data(), kChunk);
+    const ssize_t b = readFully(back.fd, check.data(), kChunk);
+    if (a < 0 || b < 0) return "cannot read the copy back: " + systemError(errno);
+    if (a != b || std::memcmp(buffer.data(), check.data(), static_cast<size_t>(a)) != 0)
+      return "the copy differs from the original after byte " + std::to_string(checked);
+    if (a == 0) break;
+    checked += static_cast<unsigned long long>(a);
+  }
+  if (!out.commit()) return out.error();
+  struct stat done {};
+  if (::stat(to.c_str(), &done) != 0 || done.st_size != st.st_size) return "the copy is not the original's size";
+  return {};
 }
 
 bool writeFileAtomically(const fs::path& target, std::string_view bytes, std::string* error, const fs::path& within) {

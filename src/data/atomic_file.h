@@ -50,8 +50,12 @@ class AtomicFile {
   // Appends bytes; false (and the file failed) when the disk refused them.
   bool write(std::string_view bytes);
   // Flushes the bytes to the disk and renames the temporary file over the
-  // target. False, with the target untouched, after any failure.
-  bool commit();
+  // target. False, with the target untouched, after any failure. Without
+  // `sync` the bytes are left to the system's write-back: for the many
+  // small files of one batch that the writer makes durable together at its
+  // end (syncFileSystem), where a flush per file would cost more than the
+  // writing.
+  bool commit(bool sync = true);
 
   bool failed() const { return !error_.empty(); }
   // Why the write failed, as the system says it ("No space left on device").
@@ -75,6 +79,18 @@ class AtomicFile {
 // file stays and `error` (when given) says why.
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                          std::string* error = nullptr, const std::filesystem::path& within = {});
+
+// Flushes every file written on the file system that holds `path`: the end
+// of a batch of files committed without their own flush. False when the
+// system refused.
+bool syncFileSystem(const std::filesystem::path& path);
+
+// Copies the file `from` to `to` through an AtomicFile (`within` as there),
+// whatever its size, and reads the copy back against the original before it
+// takes its name: a copy that came out short or different never replaces
+// the old one. "" when it worked, else why not.
+std::string copyFileVerified(const std::filesystem::path& from, const std::filesystem::path& to,
+                             const std::filesystem::path& within = {});
 
 // What a system call failure says, for messages.
 std::string systemError(int errorNumber);

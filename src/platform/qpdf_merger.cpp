@@ -44,4 +44,43 @@ std::string QpdfMerger::merge(const std::vector<fs::path>& inputs, const fs::pat
   return {};
 }
 
+void splitPdfPages(const fs::path& document, const std::vector<fs::path>& targets,
+                   const std::function<void(size_t, const std::string&)>& done) {
+  std::vector<QPDFPageObjectHelper> pages;
+  QPDF in;
+  std::string error;
+  try {
+    in.setSuppressWarnings(true);
+    in.processFile(document.c_str());
+    pages = QPDFPageDocumentHelper(in).getAllPages();
+  } catch (const std::exception& e) {
+    error = std::string("cannot read the run's document: ") + e.what();
+  }
+  for (size_t i = 0; i < targets.size(); ++i) {
+    if (error.empty() && i >= pages.size())
+      error = "the run's document has " + std::to_string(pages.size()) + " pages, not " + std::to_string(targets.size());
+    if (!error.empty()) {
+      done(i, error);
+      continue;
+    }
+    AtomicFile file(targets[i]);
+    std::string reason = file.error();
+    if (reason.empty()) {
+      try {
+        QPDF out;
+        out.emptyPDF();
+        QPDFPageDocumentHelper(out).addPage(pages[i], false);
+        QPDFWriter writer(out, file.temporary().c_str());
+        // The streams go over as they are: they were compressed once.
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.write();
+      } catch (const std::exception& e) {
+        reason = e.what();
+      }
+    }
+    if (reason.empty() && !file.commit(false)) reason = file.error();
+    done(i, reason);
+  }
+}
+
 }  // namespace mc

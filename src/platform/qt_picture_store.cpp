@@ -1,9 +1,11 @@
 #include "platform/qt_picture_store.h"
 
 #include <QFile>
+#include <chrono>
 #include <system_error>
 
 #include "data/atomic_file.h"
+#include "platform/qpdf_merger.h"
 #include "platform/qt_surface.h"
 
 namespace mc {
@@ -22,9 +24,11 @@ std::string putInPlace(const fs::path& temp, const fs::path& path) {
   return reason;
 }
 
+const char* const kDocumentParts[] = {".TCrun.pdf.part", ".TCrunB.pdf.part", ".TCrunL.pdf.part", ".TCrunS.pdf.part"};
+
 }  // namespace
 
-QtPictureStore::Worker::Worker() : thread_([this] { loop(); }) {}
+QtPictureStore::Worker::Worker(size_t queued) : queued_(queued), thread_([this] { loop(); }) {}
 
 QtPictureStore::Worker::~Worker() {
   {
@@ -37,7 +41,8 @@ QtPictureStore::Worker::~Worker() {
 
 void QtPictureStore::Worker::post(std::function<void()> job) {
   {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return queued_ == 0 || jobs_.size() < queued_; });
     jobs_.push_back(std::move(job));
   }
   changed_.notify_all();
@@ -46,6 +51,11 @@ void QtPictureStore::Worker::post(std::function<void()> job) {
 void QtPictureStore::Worker::wait() {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return jobs_.empty() && !busy_; });
+}
+
+bool QtPictureStore::Worker::waitFor(int ms) {
+  std::unique_lock lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return jobs_.empty() && !busy_; });
 }
 
 void QtPictureStore::Worker::loop() {
@@ -70,7 +80,7 @@ QtPictureStore::QtPictureStore() = default;
 
 QtPictureStore::~QtPictureStore() {
   wait();
-  dropTifs();
+  dropRunFiles();
 }
 
 void QtPictureStore::failed(const fs::path& file, const std::string& reason) {
@@ -83,9 +93,41 @@ std::vector<StoreFailure> QtPictureStore::takeFailures() {
   return std::exchange(failures_, {});
 }
 
-void QtPictureStore::wait() {
-  pictures_.wait();
-  documents_.wait();
+void QtPictureStore::wait(const Progress& progress) {
+  const auto tell = [&] {
+    if (!progress) return;
+    const int posted = jobsPosted_ / jobsPerPage_;
+    progress(std::min(posted, jobsDone_.load() / jobsPerPage_), posted);
+  };
+  // A page is written once its one-page PDF is, and that comes from the
+  // run's document: it is closed now.
+  if (runFiles_) vectors_.post([this] { closeDocuments(); });
+  // The picture thread before the one it hands its pictures to.
+  Worker* const workers[] = {&colours_, &pictures_, &mono_, &vectors_};
+  for (Worker* w : workers) {
+    while (!w->waitFor(progress ? 200 : 60000)) tell();
+  }
+  tell();
+  // One flush for every file put in place since the last wait.
+  fs::path folder;
+  {
+    std::lock_guard lock(failuresMutex_);
+    folder = std::exchange(unsynced_, {});
+  }
+  if (!folder.empty() && !syncFileSystem(folder)) failed(folder, "cannot flush the written files to the disk");
+}
+
+void QtPictureStore::dropRunFiles() {
+  dropTifs();
+  std::error_code ec;
+  for (Document& d : documents_) {
+    d.surface.reset();
+    if (!d.part.empty()) fs::remove(d.part, ec);
+    d = Document{};
+  }
+  onePagePdfs_.clear();
+  documentsClosed_ = false;
+  lateDocumentPages_ = false;
 }
 
 void QtPictureStore::dropTifs() {
@@ -100,54 +142,144 @@ void QtPictureStore::dropTifs() {
 
 void QtPictureStore::clear(bool runFiles) {
   wait();
-  dropTifs();
+  dropRunFiles();
   runFiles_ = runFiles;
+  jobsPosted_ = 0;
+  jobsDone_ = 0;
+  // With the run files a page is four jobs: the picture, the black-and-white
+  // page, its page of the run's document, and its one-page PDF taken from
+  // that document; without them the picture and the one-page PDF drawn.
+  jobsPerPage_ = runFiles ? 4 : 2;
 }
 
-void QtPictureStore::addPage(std::shared_ptr<const RecordedPage> page, const fs::path& jpg, const fs::path& pdf) {
-  pictures_.post([this, page, jpg] { drawPicture(*page, jpg); });
-  documents_.post([this, page, pdf] { drawPdf(*page, pdf); });
+void QtPictureStore::addPage(std::shared_ptr<const RecordedPage> page, const fs::path& jpg, const fs::path& pdf,
+                             int meal) {
+  {
+    std::lock_guard lock(failuresMutex_);
+    if (unsynced_.empty()) unsynced_ = jpg.parent_path();
+  }
+  jobsPosted_ += jobsPerPage_;
+  colours_.post([this, page, jpg] {
+    drawColour(*page, jpg);
+    jobDone();
+  });
+  // The black-and-white page, only for the run's TIF file.
+  if (runFiles_) {
+    const fs::path folder = jpg.parent_path();
+    pictures_.post([this, page, folder] {
+      QImage image = drawn(*page, kPictureDpi);
+      mono_.post([this, image = std::move(image), folder] {
+        drawBlackWhite(image, folder);
+        jobDone();
+      });
+    });
+  }
+  vectors_.post([this, page, pdf, meal] {
+    drawPdf(*page, pdf, meal);
+    jobDone();
+  });
 }
 
-void QtPictureStore::drawPicture(const RecordedPage& page, const fs::path& jpg) {
-  const auto surface = QtSurface::screen(kPictureDpi);
-  surface->usePaperPens(page.printer);
-  replayPage(page, *surface);
-  const QImage image = surface->image();
+void QtPictureStore::drawColour(const RecordedPage& page, const fs::path& jpg) {
+  // The colour picture is encoded once: the JPG file and the colour TIF
+  // page are the same JPEG.
+  const QImage colour = drawn(page, kColourDpi);
+  const QByteArray bytes = TiffPages::jpeg(colour);
   AtomicFile file(jpg);
-  if (file.failed())
+  if (bytes.isEmpty())
+    failed(jpg, "cannot encode the picture");
+  else if (!file.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))) ||
+           !file.commit(false))
     failed(jpg, file.error());
-  else if (!image.save(QFile::decodeName(QByteArray::fromStdString(file.temporary().string())), "JPG", kJpgQuality))
-    failed(jpg, "cannot write the picture");
-  else if (!file.commit())
-    failed(jpg, file.error());
-  if (!runFiles_) return;
+  if (!runFiles_ || bytes.isEmpty()) return;
   // The run's TIF files grow beside the pages and get their names at the
   // end of the run.
-  if (!colour_) {
-    colour_ = std::make_unique<TiffPages>(TiffPages::Kind::Colour, jpg.parent_path() / ".TIFCards.tif.part");
-    blackWhite_ = std::make_unique<TiffPages>(TiffPages::Kind::BlackWhite, jpg.parent_path() / ".TIFBWCards.tif.part");
-  }
-  colour_->addPage(image);
+  if (!colour_) colour_ = std::make_unique<TiffPages>(TiffPages::Kind::Colour, jpg.parent_path() / ".TIFCards.tif.part");
+  colour_->addJpegPage(bytes, colour.width(), colour.height(), kColourDpi);
+}
+
+QImage QtPictureStore::drawn(const RecordedPage& page, double dpi) {
+  const auto surface = QtSurface::screen(dpi);
+  surface->usePaperPens(page.printer);
+  replayPage(page, *surface);
+  return surface->image();
+}
+
+void QtPictureStore::drawBlackWhite(const QImage& image, const fs::path& folder) {
+  if (!blackWhite_)
+    blackWhite_ = std::make_unique<TiffPages>(TiffPages::Kind::BlackWhite, folder / ".TIFBWCards.tif.part");
   blackWhite_->addPage(image);
 }
 
-void QtPictureStore::drawPdf(const RecordedPage& page, const fs::path& pdf) {
-  AtomicFile file(pdf);
-  if (file.failed()) {
-    failed(pdf, file.error());
+void QtPictureStore::drawPdf(const RecordedPage& page, const fs::path& pdf, int meal) {
+  if (runFiles_ && !documentsClosed_) {
+    // Drawn once into the run's document; the one-page file is cut from it
+    // when the document closes. A PDF document of its own per page would
+    // embed its fonts again for every page, which costs more than drawing.
+    addToDocument(0, page, pdf.parent_path());
+    if (meal >= 1 && meal <= 3) addToDocument(meal, page, pdf.parent_path());
+    onePagePdfs_.push_back(pdf);
     return;
   }
-  {
-    const auto surface = QtSurface::pdf(file.temporary().string());
-    surface->usePaperPens(page.printer);
-    replayPage(page, *surface);
-    if (!surface->finish()) {
-      failed(pdf, "cannot write the PDF page");
-      return;
-    }
+  // A page after the documents closed is not in them: saveDocument says so.
+  if (runFiles_) lateDocumentPages_ = true;
+  const auto surface = QtSurface::pdf(pdf.string(), 1200, false);
+  surface->usePaperPens(page.printer);
+  replayPage(page, *surface);
+  if (!surface->finish() || !surface->pdfWritten())
+    failed(pdf, surface->pdfError().empty() ? "cannot write the PDF page" : surface->pdfError());
+  if (runFiles_) jobDone();
+}
+
+void QtPictureStore::addToDocument(int meal, const RecordedPage& page, const fs::path& folder) {
+  Document& d = documents_[static_cast<size_t>(meal)];
+  if (!d.surface && d.pages == 0) {
+    d.part = folder / kDocumentParts[meal];
+    d.surface = QtSurface::pdf(d.part.string(), 1200, false);
   }
-  if (!file.commit()) failed(pdf, file.error());
+  // Each recording starts from a fresh page.
+  d.surface->NewPage();
+  d.surface->usePaperPens(page.printer);
+  replayPage(page, *d.surface);
+  ++d.pages;
+}
+
+void QtPictureStore::closeDocuments() {
+  for (Document& d : documents_) {
+    if (!d.surface) continue;
+    if (!d.surface->finish() || !d.surface->pdfWritten())
+      d.error = d.surface->pdfError().empty() ? "cannot write the document" : d.surface->pdfError();
+    d.surface.reset();
+  }
+  if (onePagePdfs_.empty()) return;
+  documentsClosed_ = true;
+  const std::vector<fs::path> pages = std::exchange(onePagePdfs_, {});
+  const Document& all = documents_[0];
+  const auto written = [&](size_t i, const std::string& error) {
+    if (!error.empty()) failed(pages[i], error);
+    jobDone();
+  };
+  if (!all.error.empty()) {
+    for (size_t i = 0; i < pages.size(); ++i) written(i, "the run's document was not written: " + all.error);
+    return;
+  }
+  splitPdfPages(all.part, pages, written);
+}
+
+std::string QtPictureStore::saveDocument(int meal, const fs::path& target) {
+  wait();
+  if (meal < 0 || meal > 3) return "no such document";
+  Document& d = documents_[static_cast<size_t>(meal)];
+  if (d.pages == 0) return "no page was stored";
+  std::string reason = d.error;
+  if (reason.empty() && lateDocumentPages_) reason = "pages came after the document was closed and are not in it";
+  // The document is on the disk before it takes its name.
+  if (reason.empty() && !syncFileSystem(d.part)) reason = "cannot flush it to the disk";
+  if (reason.empty()) reason = putInPlace(d.part, target);
+  std::error_code ec;
+  fs::remove(d.part, ec);
+  d = Document{};
+  return reason;
 }
 
 bool QtPictureStore::saveTifs(const fs::path& colour, const fs::path& blackWhite) {
@@ -156,12 +288,17 @@ bool QtPictureStore::saveTifs(const fs::path& colour, const fs::path& blackWhite
   const std::pair<std::unique_ptr<TiffPages>*, fs::path> files[] = {{&colour_, colour}, {&blackWhite_, blackWhite}};
   for (const auto& [tif, target] : files) {
     if (!*tif || (*tif)->pages() == 0) {
-      failed(target, "no page was stored");
+      failed(target, (*tif && !(*tif)->error().empty()) ? (*tif)->error() : "no page was stored");
       ok = false;
       continue;
     }
     if (!(*tif)->close()) {
       failed(target, (*tif)->error());
+      ok = false;
+      continue;
+    }
+    if (!syncFileSystem((*tif)->path())) {
+      failed(target, "cannot flush it to the disk");
       ok = false;
       continue;
     }

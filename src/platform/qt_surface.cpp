@@ -15,6 +15,7 @@
 #include <cmath>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "data/text.h"
 #include "platform/qt_pictures.h"
@@ -59,6 +60,36 @@ QString fontFamily(const std::string& name) {
   return QString::fromStdString(cp1252ToUtf8(name));
 }
 
+namespace {
+
+// The pictures scaled for pages by this thread, by picture, size and flip.
+struct ScaledPicture {
+  qint64 picture;
+  QSize size;
+  bool mirroredX, mirroredY;
+  QImage image;
+};
+
+const QImage& scaledPicture(const QImage& picture, QSize size, bool mirroredX, bool mirroredY) {
+  thread_local std::vector<ScaledPicture> scaled;  // the last used last
+  for (auto it = scaled.begin(); it != scaled.end(); ++it) {
+    if (it->picture != picture.cacheKey() || it->size != size || it->mirroredX != mirroredX ||
+        it->mirroredY != mirroredY)
+      continue;
+    std::rotate(it, it + 1, scaled.end());
+    return scaled.back().image;
+  }
+  // The pictures of every card stay; a resident's own picture, or one read
+  // again since (its file changed), gives way to the next.
+  if (scaled.size() >= 16) scaled.erase(scaled.begin());
+  QImage image = picture.scaled(size.expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (mirroredX || mirroredY) image = image.mirrored(mirroredX, mirroredY);
+  scaled.push_back({picture.cacheKey(), size, mirroredX, mirroredY, std::move(image)});
+  return scaled.back().image;
+}
+
+}  // namespace
+
 QtSurface::QtSurface(Device device, double dpi) : device_(device), dpi_(dpi) {}
 
 std::unique_ptr<QtSurface> QtSurface::printer(JobSender send) {
@@ -76,8 +107,9 @@ std::unique_ptr<QtSurface> QtSurface::printer(JobSender send) {
   return s;
 }
 
-std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi) {
+std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi, bool durable) {
   std::unique_ptr<QtSurface> s(new QtSurface(Device::Pdf, dpi));
+  s->durable_ = durable;
   s->pdfFile_ = std::make_unique<AtomicFile>(path);
   if (s->pdfFile_->failed()) {
     s->failed_ = true;
@@ -322,6 +354,21 @@ void QtSurface::PaintPicture(const std::string& source, double x, double y, doub
   // use the same QImage of a picture.
   const QImage image = QtPictures::shared().image(source);
   if (image.isNull() || width == 0 || height == 0 || !ready()) return;
+  if (device_ == Device::Screen && painter_.transform().type() <= QTransform::TxScale) {
+    // On a picture of the page the same few pictures come at the same few
+    // sizes on every card (the symbols, the watermark): each is scaled once
+    // per size and thread, and then only copied, which costs a fraction of
+    // scaling it again for every card.
+    const QRectF area = QRectF(painter_.transform().map(QPointF(x, y)),
+                               painter_.transform().map(QPointF(x + width, y + height)))
+                            .normalized();
+    painter_.save();
+    painter_.resetTransform();
+    painter_.drawImage(area.topLeft().toPoint(), scaledPicture(image, area.size().toSize(), width < 0, height < 0));
+    painter_.restore();
+    pageHasInk_ = true;
+    return;
+  }
   // Flipped by the painter, not by a flipped copy, so the one image is reused.
   painter_.save();
   painter_.translate(x, y);
@@ -421,7 +468,7 @@ void QtSurface::commitPdf() {
     pdfError_ = "the document was cut short (is the disk full?)";
     return;
   }
-  if (!pdfFile_->commit()) {
+  if (!pdfFile_->commit(durable_)) {
     failed_ = true;
     pdfError_ = pdfFile_->error();
     return;

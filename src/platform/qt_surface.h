@@ -67,7 +67,7 @@ class QtSurface final : public Surface {
   // document is written beside the path under a temporary name and takes
   // its place only once complete: a file already at the path stays until
   // then, and stays for good when nothing was drawn or the write failed.
-  static std::unique_ptr<QtSurface> pdf(const std::string& path, int dpi = 1200);
+  static std::unique_ptr<QtSurface> pdf(const std::string& path, int dpi = 1200, bool durable = true);
   // The screen preview: a white page image.
   static std::unique_ptr<QtSurface> screen(double dpi = kScreenDpi);
 
@@ -168,6 +168,7 @@ class QtSurface final : public Surface {
   std::string spool_;  // the open print job's file, "" between jobs
   int jobPages_ = 0;
   std::unique_ptr<AtomicFile> pdfFile_;
+  bool durable_ = true;  // the PDF flushed to the disk when put in place
   bool drewPdf_ = false;
   bool pdfWritten_ = false;
   std::string pdfError_;

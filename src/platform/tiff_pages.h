@@ -1,12 +1,13 @@
 // A multi-page TIF file written with libtiff, one page (directory) at a
 // time, so that a run of any length never holds more than one page image:
-// colour pages as 8-bit RGB with LZW, black-and-white pages as 1-bit CCITT
-// Group 4.
+// colour pages as JPEG, black-and-white pages as 1-bit CCITT Group 4.
 #pragma once
 
 #include <QImage>
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 typedef struct tiff TIFF;
 
@@ -21,22 +22,34 @@ class TiffPages {
   TiffPages(const TiffPages&) = delete;
   TiffPages& operator=(const TiffPages&) = delete;
 
-  // Appends the image as the next page. False (and error() says why) when
-  // the file could not be opened or written.
+  // Appends the image as the next page: black and white, dithered; colour,
+  // encoded as a JPEG of kJpegQuality. False (and error() says why) when the
+  // file could not be opened or written.
   bool addPage(const QImage& image);
+  // Appends a colour page given as a whole baseline JPEG picture of
+  // width x height pixels at dpi, 4:2:0 (as Qt writes it): the picture,
+  // tables and all, becomes the page's one strip.
+  bool addJpegPage(const QByteArray& jpeg, int width, int height, double dpi);
   // Closes the file; false when anything failed.
   bool close();
   int pages() const { return pages_; }
   const std::string& error() const { return error_; }
   const std::filesystem::path& path() const { return path_; }
 
-  // The black-and-white page of a colour page. Dithered, not thresholded:
-  // a threshold turns the pastel strips and hilite boxes white, and those
-  // marks are what the kitchen reads a diet by.
-  static QImage blackWhite(const QImage& image);
+  // The black-and-white page of a colour page, as fax rows (a bit a pixel,
+  // the first pixel in the high bit, 1 black, rows padded to a byte).
+  // Dithered, not thresholded: a threshold turns the pastel strips and
+  // hilite boxes white, and those marks are what the kitchen reads a diet
+  // by; dithered, they stay a tint as dark as their colour.
+  static std::vector<uint8_t> faxBits(const QImage& image);
+  // The JPEG of a colour page, for addJpegPage and the page's JPG file.
+  static QByteArray jpeg(const QImage& image);
+  static constexpr int kJpegQuality = 60;
 
  private:
   bool fail(std::string why);
+  bool open();
+  void pageTags(uint32_t width, uint32_t height, double dpi);
 
   Kind kind_;
   std::filesystem::path path_;

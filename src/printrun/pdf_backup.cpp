@@ -115,19 +115,19 @@ void PdfBackup::MakeTIF(RecordedPage page, const std::string& residentFile, int 
     failed(base + ".pdf", "this program has no picture store");
     return;
   }
-  store_->addPage(std::make_shared<const RecordedPage>(std::move(page)), *jpg, *pdf);
+  store_->addPage(std::make_shared<const RecordedPage>(std::move(page)), *jpg, *pdf, meal);
   pages_.push_back({*pdf, meal});
 }
 
-void PdfBackup::FinishBackup(Dialogs& dialogs) {
-  finishPages();
+void PdfBackup::FinishBackup(Dialogs& dialogs, const PictureStore::Progress& progress) {
+  finishPages(progress);
   if (const auto message = mergeAndSave()) dialogs.message(*message, Buttons::Ok);
   copyToPdfFolder();
 }
 
-void PdfBackup::finishPages() {
+void PdfBackup::finishPages(const PictureStore::Progress& progress) {
   if (!store_ || !active_) return;
-  store_->wait();
+  store_->wait(progress);
   takeStoreFailures();
 }
 
@@ -148,7 +148,8 @@ std::vector<fs::path> PdfBackup::earlierPages() const {
   std::error_code ec;
   for (fs::directory_iterator it(*dir, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = upper(it->path().filename().string());
-    if (name.size() < 4 || name.substr(name.size() - 4) != ".PDF" || merged.count(name)) continue;
+    // Hidden names are files of ours being written, not pages.
+    if (name.size() < 4 || name.substr(name.size() - 4) != ".PDF" || merged.count(name) || name[0] == '.') continue;
     if (!it->is_regular_file(ec) || ours.count(it->path())) continue;
     found.push_back(it->path());
   }
@@ -172,25 +173,53 @@ bool PdfBackup::mergeInto(const std::vector<fs::path>& pages, const std::string&
   return error.empty();
 }
 
+std::optional<fs::path> PdfBackup::saveDocument(int meal, const std::string& target) {
+  std::string refused;
+  const auto host = drives_.outputPath(target, refused);
+  if (!host) {
+    failed(target, refused);
+    return std::nullopt;
+  }
+  const std::string error = store_ ? store_->saveDocument(meal, *host) : "this program has no picture store";
+  if (!error.empty()) {
+    failed(target, error);
+    return std::nullopt;
+  }
+  return host;
+}
+
 std::optional<std::string> PdfBackup::mergeAndSave() {
   // The run's pages in the order they were printed, after the pages a
-  // quick run kept from the run before.
-  std::vector<fs::path> all = earlierPages();
-  for (const Page& p : pages_) all.push_back(p.pdf);
+  // quick run kept from the run before. The store draws this run's pages
+  // as one document, in which the fonts and pictures every page shares are
+  // stored once; only pages kept from before are merged in as files.
+  const std::vector<fs::path> earlier = earlierPages();
   const std::string backup = backupFileName(facility_, cardKind_);
   drives_.removeFile(backup);
-  const bool merged = !all.empty() && mergeInto(all, backup);
-  if (all.empty()) failed(backup, "no page was stored");
+  bool merged = false;
+  if (pages_.empty() && earlier.empty()) {
+    failed(backup, "no page was stored");
+  } else if (earlier.empty()) {
+    merged = saveDocument(0, backup).has_value();
+  } else if (pages_.empty()) {
+    merged = mergeInto(earlier, backup);
+  } else {
+    const std::string runDocument = cardsFolder(facility_) + "\\." + backupPrefix(cardKind_) + "-run.pdf";
+    std::vector<fs::path> all = earlier;
+    if (const auto host = saveDocument(0, runDocument)) {
+      all.push_back(*host);
+      merged = mergeInto(all, backup);
+    }
+    drives_.removeFile(runDocument);
+  }
 
   // A document per meal, for the runs whose pages each carry one meal
   // (by meal, one-meal orders, assisted-living meals).
   for (int meal = 1; meal <= 3; ++meal) {
     const std::string file = perMealFileName(facility_, cardKind_, meal);
     drives_.removeFile(file);
-    std::vector<fs::path> pages;
-    for (const Page& p : pages_)
-      if (p.meal == meal) pages.push_back(p.pdf);
-    if (!pages.empty()) mergeInto(pages, file);
+    if (std::any_of(pages_.begin(), pages_.end(), [&](const Page& p) { return p.meal == meal; }))
+      saveDocument(meal, file);
   }
 
   if (store_) {
@@ -214,9 +243,13 @@ void PdfBackup::copy(const std::string& from, const std::string& to) {
     failed(to, refused);
     return;
   }
-  // Readers pick the copy up at any time: it appears whole or not at all.
-  std::string error;
-  if (!writeFileAtomically(*dst, drives_.readAll(from), &error))
+  const auto src = drives_.hostPath(from);
+  const auto folder = drives_.driveFolderOf(to);
+  // Readers pick the copy up at any time: it appears whole and checked
+  // against the original, or not at all. Our own documents are copied
+  // whatever their size: the size limit guards against input files only.
+  if (const std::string error = src && folder ? copyFileVerified(*src, *dst, *folder) : "no such drive";
+      !error.empty())
     failed(to, "cannot copy " + cp1252ToUtf8(from) + ": " + error);
 }
 

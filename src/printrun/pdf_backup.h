@@ -65,11 +65,13 @@ class PdfBackup {
   // MakeTIF: a finished page of the resident file; meal 1..3 when every
   // card on the page is of that meal, else 0.
   void MakeTIF(RecordedPage page, const std::string& residentFile, int meal);
-  // The end of a run over several units: the merges, the TIF files, the
-  // message (through `tell`) and the copies.
-  void FinishBackup(Dialogs& dialogs);
+  // The end of a run over several units: the backup documents (merged
+  // with the pages a quick run kept), the TIF files, the message and the
+  // copies. `progress` hears how many of the pages are written while the
+  // run waits for them.
+  void FinishBackup(Dialogs& dialogs, const PictureStore::Progress& progress = {});
   // Waits until every page is written; a run always ends with its pages.
-  void finishPages();
+  void finishPages(const PictureStore::Progress& progress = {});
 
   int pagesStored() const { return static_cast<int>(pages_.size()); }
 
@@ -87,6 +89,9 @@ class PdfBackup {
   // keeps the last run's), in name order; merged documents are not pages.
   std::vector<std::filesystem::path> earlierPages() const;
   bool mergeInto(const std::vector<std::filesystem::path>& pages, const std::string& target);
+  // The store's document of the meal (0: all pages) at target; where it
+  // went on this machine, or nothing (and the failure kept).
+  std::optional<std::filesystem::path> saveDocument(int meal, const std::string& target);
   void failed(const std::string& file, const std::string& reason);
   void takeStoreFailures();
 

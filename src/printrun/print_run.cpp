@@ -661,9 +661,17 @@ void PrintRun::finish() {
   const bool severalResidents = !singleResident_;
   // The text cards are on the disk before the program may end.
   textCards_.close();
-  if (backupOn_ && runFiles_) backup_.FinishBackup(env_.host.dialogs());
+  // The pages the store still writes are the rest of the run: the bar goes
+  // on with them.
+  const auto progress = [this](int written, int total) {
+    const std::string caption = "Writing the PDF backup: " + std::to_string(written) + " of " +
+                                std::to_string(total) + " pages";
+    env_.host.hooks().progress({caption, run_.UnitNo, run_.ResidentNo, run_.PassNo,
+                                total > 0 ? static_cast<double>(written) / total : 1.0});
+  };
+  if (backupOn_ && runFiles_) backup_.FinishBackup(env_.host.dialogs(), progress);
   // Every page handed to the store is written before the run ends.
-  backup_.finishPages();
+  backup_.finishPages(progress);
   // The document of a PDF driver is ended before the program may end, so
   // that it is complete however the program goes on.
   if (run_.PdfDriver && env_.host.printer() && !onScreen()) env_.host.printer()->EndDoc();

@@ -1,8 +1,11 @@
 // print --backup on the demo facility, checked with the real tools: the
 // merged backup with qpdf and pdftotext, the per-page files, the two TIF
-// files with tiffinfo, the copies in the PDF folder.
+// files with tiffinfo, the copies in the PDF folder; and the copy itself:
+// any size, checked, and a copy that fails is a failed output.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -10,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "data/atomic_file.h"
 #include "support/demo.h"
 
 namespace mc::test {
@@ -83,11 +87,18 @@ TEST(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   }
   EXPECT_TRUE(qpdfChecks(f.pagePdfs[0]));
 
-  // Two TIF files with a page per card: colour LZW, black and white G4.
+  // Two TIF files with a page per card: colour JPEG (the page's JPG
+  // itself), black and white G4; every page decodes.
   ASSERT_FALSE(f.colourTif.empty());
   ASSERT_FALSE(f.blackWhiteTif.empty());
-  EXPECT_EQ(tiffField(f.colourTif, "Compression Scheme: "), std::vector<std::string>(21, "LZW"));
+  EXPECT_EQ(tiffField(f.colourTif, "Compression Scheme: "), std::vector<std::string>(21, "JPEG"));
   EXPECT_EQ(tiffField(f.colourTif, "Bits/Sample: "), std::vector<std::string>(21, "8"));
+  for (const fs::path& tif : {f.colourTif, f.blackWhiteTif}) {
+    const CommandResult decoded = runShell("tiffcp -c none " + shellQuote(tif.string()) + " " +
+                                           shellQuote(d.file("decoded.tif").string()) + " 2>&1");
+    EXPECT_EQ(decoded.exitCode, 0) << decoded.out;
+    EXPECT_EQ(decoded.out, "") << tif;
+  }
   EXPECT_EQ(tiffField(f.blackWhiteTif, "Compression Scheme: "), std::vector<std::string>(21, "CCITT Group 4"));
   EXPECT_EQ(tiffField(f.blackWhiteTif, "Bits/Sample: "), std::vector<std::string>(21, "1"));
   EXPECT_EQ(f.byExtension.count(".part"), 0u);  // nothing left half written
@@ -112,6 +123,49 @@ TEST(BackupCommand, AnOutputThatCannotBeWrittenIsNamedAndFailsTheRun) {
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("mealcards: output failed: c:\\dnv\\PDF: cannot create the folder"), std::string::npos) << r.err;
   EXPECT_TRUE(fs::exists(d.dnv("output/cards/TC.pdf")));
+
+  // A folder where the copy itself should go: the copy fails by name, and
+  // the run with it.
+  fs::remove(d.dnv("PDF"));
+  fs::create_directories(d.dnv("PDF/TC.PDF"));
+  const CommandResult copy = d.print("--backup", "07-04-27");
+  EXPECT_EQ(copy.exitCode, 1);
+  EXPECT_NE(copy.err.find("mealcards: output failed: c:\\dnv\\PDF\\TC.PDF: it is a folder, not a regular file"),
+            std::string::npos)
+      << copy.err;
+}
+
+// The copy of a backup document: larger than any data file and still
+// copied whole; one that comes out short is refused and leaves the old copy.
+TEST(BackupCommand, ACopyIsWholeAndCheckedWhateverItsSize) {
+  const fs::path dir = fs::temp_directory_path() / ("mealcards-copy-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::string big(9u << 20, '\0');  // over the 8 MB limit of data files
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 2654435761u) >> 13);
+  std::ofstream(dir / "TC.pdf", std::ios::binary) << big;
+  EXPECT_EQ(copyFileVerified(dir / "TC.pdf", dir / "TC.PDF"), "");
+  EXPECT_EQ(readFile(dir / "TC.PDF"), big);
+
+  // A disk that takes only 1 MB more: the copy fails, the old one stays,
+  // and no temporary file is left.
+  std::ofstream(dir / "TC.PDF", std::ios::binary) << "the copy before";
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 1u << 20;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const std::string error = copyFileVerified(dir / "TC.pdf", dir / "TC.PDF");
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldSignal);
+  EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
+  EXPECT_EQ(readFile(dir / "TC.PDF"), "the copy before");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+
+  // Nothing to copy from is named, not copied as empty.
+  EXPECT_NE(copyFileVerified(dir / "MC.pdf", dir / "MC.PDF"), "");
+  EXPECT_FALSE(fs::exists(dir / "MC.PDF"));
+  fs::remove_all(dir);
 }
 
 }  // namespace

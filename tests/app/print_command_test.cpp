@@ -2,6 +2,7 @@
 // checked with qpdf and read back with pdftotext, page by page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <sstream>
@@ -187,6 +188,7 @@ TEST(PrintCommand, CtrlCSigtermAndSighupStopAfterThePageInProgressAndLeaveNoTemp
   const std::pair<const char*, int> stops[] = {{"INT", 130}, {"TERM", 143}, {"HUP", 129}};
   for (const auto& [signal, status] : stops) {
     fs::remove(d.pdf);
+    fs::remove_all(d.dnv("output/cards"));
     // The signal goes out once the trace, still under its temporary name,
     // shows the run drawing; the backup's page pictures and TIF files are
     // being written beside it.
@@ -206,6 +208,21 @@ TEST(PrintCommand, CtrlCSigtermAndSighupStopAfterThePageInProgressAndLeaveNoTemp
     EXPECT_GE(printed, 1u) << signal;
     EXPECT_LT(printed, 150u) << signal;  // far from the whole facility
     EXPECT_EQ(temporaryFiles(d.scratch.root()), std::vector<std::string>{}) << signal;
+    // Every page handed to the backup before the stop is written whole:
+    // its picture and its one-page PDF.
+    std::vector<std::string> jpgs, pdfs;
+    for (const auto& entry : fs::directory_iterator(d.dnv("output/cards"))) {
+      auto& list = entry.path().extension() == ".jpg" ? jpgs : pdfs;
+      if (entry.path().extension() == ".jpg" || entry.path().extension() == ".pdf")
+        list.push_back(entry.path().stem().string());
+    }
+    std::sort(jpgs.begin(), jpgs.end());
+    std::sort(pdfs.begin(), pdfs.end());
+    EXPECT_FALSE(jpgs.empty()) << signal;
+    EXPECT_EQ(pdfs, jpgs) << signal;
+    if (!pdfs.empty()) {
+      EXPECT_EQ(pdfPages(d.dnv("output/cards/" + pdfs.back() + ".pdf")).size(), 1u) << signal;
+    }
   }
 
   // A run waiting for another to let the facility go stops at once too,

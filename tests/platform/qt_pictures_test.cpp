@@ -1,6 +1,6 @@
 // The program's picture store: a file that is no picture is named once and
 // left out; a picture is decoded once and read again only when its file
-// changes.
+// changes. And the black-and-white pages of the backup's TIF file.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/qt_pictures.h"
+#include "platform/tiff_pages.h"
 #include "support/test_drives.h"
 
 namespace mc {
@@ -87,6 +88,40 @@ TEST(QtPictures, PaintersOnOtherThreadsKeepTheirPictureWhileTheRunReloadsIt) {
   stop = true;
   for (auto& t : painters) t.join();
   EXPECT_EQ(blank, 0);
+}
+
+// A page of paper with a black name line, a pastel diet strip and a mid
+// grey dot: in the fax rows (1 is black, first pixel in the high bit) the
+// paper stays blank, the line black, and the strip and the dot each a tint
+// as dark as their colour, never thresholded away.
+TEST(TiffPages, TheBlackAndWhitePageKeepsPaperBlankTextBlackAndTintsAsDarkAsTheirColour) {
+  QImage page(203, 60, QImage::Format_RGB32);  // not a whole number of bytes a row
+  page.fill(Qt::white);
+  for (int x = 0; x < 203; ++x) page.setPixel(x, 2, qRgb(0, 0, 0));
+  const QRect strip(0, 10, 203, 20), dot(100, 35, 40, 20);
+  for (int y = strip.top(); y <= strip.bottom(); ++y)
+    for (int x = strip.left(); x <= strip.right(); ++x) page.setPixel(x, y, qRgb(255, 230, 150));  // pastel yellow
+  for (int y = dot.top(); y <= dot.bottom(); ++y)
+    for (int x = dot.left(); x <= dot.right(); ++x) page.setPixel(x, y, qRgb(128, 128, 128));
+
+  const std::vector<uint8_t> bits = TiffPages::faxBits(page);
+  const size_t stride = 26;
+  ASSERT_EQ(bits.size(), stride * 60);
+  const auto black = [&](int x, int y) { return (bits[stride * y + x / 8] >> (7 - x % 8)) & 1; };
+  const auto share = [&](const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) n += black(x, y);
+    return static_cast<double>(n) / (r.width() * r.height());
+  };
+  EXPECT_EQ(share(QRect(0, 2, 203, 1)), 1.0);
+  EXPECT_EQ(share(QRect(0, 4, 203, 5)), 0.0);     // paper between the marks
+  EXPECT_EQ(share(QRect(150, 35, 53, 25)), 0.0);  // paper beside the dot
+  // qGray of the strip is 221: about an eighth of its dots black.
+  EXPECT_NEAR(share(strip), 1 - 221 / 255.0, 0.04);
+  EXPECT_NEAR(share(dot), 0.5, 0.06);
+  // The padding after the last pixel of a row is never black.
+  for (int y = 0; y < 60; ++y) EXPECT_EQ(bits[stride * y + 25] & 0x1f, 0) << y;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -403,15 +404,17 @@ TEST_F(PrintRunTest, TheReportNamesWhoWasLeftOutAndWhyAndCountsTheCards) {
 // ---- The PDF backup ----
 
 // Writes each page as the surnames printed on it ("Alpha+Bravo"), and the
-// TIF files as their page count; merges by joining the files' contents.
+// TIF files as their page count; documents and merges join the pages'
+// contents.
 class TextPictureStore : public PictureStore, public PdfMerger {
  public:
   void clear(bool files) override {
     runFiles = files;
     tifPages = 0;
+    documents = {};
   }
   void addPage(std::shared_ptr<const RecordedPage> page, const std::filesystem::path& jpg,
-               const std::filesystem::path& pdf) override {
+               const std::filesystem::path& pdf, int meal) override {
     std::string names;
     for (const RecordedPage::Item& it : page->items) {
       const std::string name = it.op == RecordedPage::Op::Text ? surnameIn(it.text) : "";
@@ -419,9 +422,17 @@ class TextPictureStore : public PictureStore, public PdfMerger {
     }
     write(pdf, names);
     write(jpg, "picture of " + names);
-    if (runFiles) ++tifPages;
+    if (!runFiles) return;
+    ++tifPages;
+    documents[0] += (documents[0].empty() ? "" : "|") + names;
+    if (meal != 0) documents[meal] += (documents[meal].empty() ? "" : "|") + names;
   }
-  void wait() override {}
+  void wait(const Progress&) override {}
+  std::string saveDocument(int meal, const std::filesystem::path& target) override {
+    if (failMerge) return "disk full";
+    write(target, documents.at(meal));
+    return {};
+  }
   bool saveTifs(const std::filesystem::path& colour, const std::filesystem::path& blackWhite) override {
     write(colour, std::to_string(tifPages));
     write(blackWhite, std::to_string(tifPages));
@@ -442,6 +453,7 @@ class TextPictureStore : public PictureStore, public PdfMerger {
   bool runFiles = false;
   int tifPages = 0;
   bool failMerge = false;
+  std::map<int, std::string> documents;
 
  private:
   static void write(const std::filesystem::path& path, const std::string& text) { std::ofstream(path) << text; }
