@@ -66,13 +66,9 @@ TEST(CheckCommand, NamesEveryProblemOfADamagedFacility) {
 // list longer than the card and a diet the diet file does not know.
 TEST(CheckCommand, WarnsOfListsCutOffAndDietCodesNotInTheDietFile) {
   const Demo d;
-  {
-    // Every one of the thirty likes for RS00101 (the flags of record 57),
-    // far more than the 13 items a tray card lists.
-    std::fstream f(d.dnv("res/dataMGC/RS00101.~MGC"), std::ios::in | std::ios::out | std::ios::binary);
-    f.seekp(56 * 82 + 3);
-    f << std::string(30, 'X');
-  }
+  // Every one of the thirty likes for RS00101 (the flags of record 57),
+  // far more than the 13 items a tray card lists.
+  patchFile(d.dnv("res/dataMGC/RS00101.~MGC"), 56 * 82 + 3, std::string(30, 'X'));
   // The diet file ends before code 70, RS00207's full liquid diet.
   fs::resize_file(d.dnv("diets/dietMGC"), 69 * 200);
   const auto before = treeSnapshot(d.root);

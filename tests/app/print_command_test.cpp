@@ -29,7 +29,15 @@ TEST(PrintCommand, PrintsEveryQualifyingDemoResidentIntoOnePdfAndSaves) {
   EXPECT_TRUE(qpdfChecks(d.pdf));
   // Which residents print, in what order and with what date, is pinned byte
   // for byte by the demo runs' trace (tests/golden); here the PDF itself.
-  EXPECT_EQ(pdfPages(d.pdf).size(), 21u);
+  // One landscape letter page per resident, no blank sheet after the last,
+  // and its texts read back, the symbols' small font's too.
+  const std::vector<std::string> pages = pdfPages(d.pdf);
+  EXPECT_EQ(pages.size(), 21u);
+  std::string text;
+  for (const std::string& page : pages) text += page;
+  EXPECT_TRUE(hasLine(runShell("pdfinfo " + shellQuote(d.pdf.string())).out, "Page size:       792 x 612 pts (letter)"));
+  for (const char* part : {"101-A Anderson, Mary", "REGULAR", "THIN", "Mech", "Nectar"})
+    EXPECT_NE(text.find(part), std::string::npos) << part;
   EXPECT_GT(fs::last_write_time(settings), before);  // the Exit action saved the settings
 }
 
@@ -100,7 +108,7 @@ TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
   const Demo d;
   const fs::path settings = d.dnv("setup/Mcardset.MGC");
   // Printing by dining location on in set 1, so that the location range applies.
-  runShell("printf 1 | dd of=" + shellQuote(settings.string()) + " bs=1 seek=26 conv=notrunc 2>/dev/null");
+  patchFile(settings, 26, "1");
   const fs::path& pdf = d.pdf;
   const auto print = [&](const std::string& args) {
     const CommandResult r = d.print(args, "07-04-27");

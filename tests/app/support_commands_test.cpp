@@ -44,29 +44,23 @@ TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
   const Demo d;
   const fs::path empty = d.file("empty");
   fs::create_directories(empty / "c");
-  CommandResult r = runMealcards("--drives " + shellQuote(empty.string()) + " info");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_NE(r.err.find("no setup file: looked for c:\\dnv\\setup\\F.kvt on drives"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("a:\\find.kvt, b:\\find.kvt under " + empty.string()), std::string::npos) << r.err;
-  // One level too high, the folder that holds the facility's drive folder:
-  // the folder to give instead is named.
-  r = runMealcards("--drives " + shellQuote(d.scratch.root().string()) + " info");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find(d.root.string() + " holds one: give --drives " + d.root.string()), std::string::npos) << r.err;
-
   ASSERT_TRUE(fs::remove(d.dnv("Rosters/sfl1.MGC")));
-  r = d.run("info");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("roster of the default nursing unit 1 is missing: C:\\Dnv\\Rosters\\sfl1.MGC"),
-            std::string::npos) << r.err;
-
-  r = runMealcards("info");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("--drives"), std::string::npos) << r.err;
-  r = runMealcards("--drives " + shellQuote(d.file("nowhere").string()) + " info");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("nowhere"), std::string::npos) << r.err;
+  const auto at = [](const fs::path& drives) { return "--drives " + shellQuote(drives.string()); };
+  const std::pair<std::string, std::string> cases[] = {
+      {at(empty), "no setup file: looked for c:\\dnv\\setup\\F.kvt on drives"},
+      {at(empty), "a:\\find.kvt, b:\\find.kvt under " + empty.string()},
+      // One level too high, the folder that holds the facility's drive
+      // folder: the folder to give instead is named.
+      {at(d.scratch.root()), d.root.string() + " holds one: give --drives " + d.root.string()},
+      {at(d.root), "roster of the default nursing unit 1 is missing: C:\\Dnv\\Rosters\\sfl1.MGC"},
+      {"", "--drives"},
+      {at(d.file("nowhere")), "nowhere"}};
+  for (const auto& [drives, why] : cases) {
+    const CommandResult r = runMealcards(drives + " info");
+    EXPECT_EQ(r.exitCode, 1) << drives;
+    EXPECT_EQ(r.out, "") << drives;
+    EXPECT_NE(r.err.find(why), std::string::npos) << r.err;
+  }
 }
 
 TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {

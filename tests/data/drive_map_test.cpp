@@ -199,15 +199,8 @@ TEST(DriveMap, FilesOfOursAreWrittenOnlyAsFilesInsideTheirDriveFolder) {
   EXPECT_EQ(readFile(outside), "outside");
   EXPECT_FALSE(fs::exists(elsewhere.root() / "missing.txt"));
   EXPECT_TRUE(fs::is_fifo(out / "pipe.txt"));
-
-  // A drive folder that is itself a link (a Wine prefix's dosdevices) is
-  // the facility's.
-  fs::rename(t.root() / "c", elsewhere.root() / "drive_c");
-  fs::create_symlink(elsewhere.root() / "drive_c", t.root() / "c:");
-  const DriveMap wine(t.root());
-  EXPECT_TRUE(wine.writeAll("c:\\dnv\\out\\new.txt", "through the link"));
-  EXPECT_EQ(readFile(elsewhere.root() / "drive_c" / "dnv" / "out" / "new.txt"), "through the link");
-  fs::rename(elsewhere.root() / "drive_c", t.root() / "c");
+  // A drive folder that is itself a link (a Wine prefix): FailedWrites
+  // prints a whole run through one.
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The Qt surface on its three devices: the same text widths everywhere, a
-// PDF that real tools read, a preview image of the page, pictures stored
-// once and flipped.
+// PDF whose repeated strings read and look alike, a preview image of the
+// page, pictures stored once and flipped. (The cards' PDF as a whole is the
+// print command's test.)
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -20,11 +21,6 @@ namespace {
 struct TempFolder : TempDrives {
   std::string file(const std::string& name) const { return (root() / name).string(); }
 };
-
-// A tool's output (with its errors) on a file.
-CommandResult tool(const std::string& command, const std::string& file) {
-  return runShell(command + " " + shellQuote(file) + " 2>&1");
-}
 
 // The colour of the screen image at a point in twips.
 QColor colourAt(const QImage& image, double x, double y) {
@@ -75,32 +71,6 @@ TEST(QtSurfaceTest, TextWidthIsTheSameOnEveryDevice) {
   }
   // Liberation Serif stands in with the metrics of the card's font.
   EXPECT_NEAR(pdf->TextWidth("ISOLATION"), 1566.3, 1.0);
-}
-
-TEST(QtSurfaceTest, PdfOfTwoCardsIsOneDocumentThatToolsRead) {
-  TempFolder tmp;
-  const std::string path = tmp.file("cards.pdf");
-  {
-    CardSetup card;
-    auto pdf = QtSurface::pdf(path);
-    auto screen = QtSurface::screen();
-    CardRenderer renderer(card.facility, card.model, card.resident, pdf.get(), *screen);
-    card.ctx.PdfDriver = true;
-    EXPECT_TRUE(renderer.DrawMenu(card.ctx));
-    card.resident.NameLine = "101-A Anderson, Mary";
-    EXPECT_TRUE(renderer.DrawMenu(card.ctx));
-    pdf->NewPage();
-    pdf->EndDoc();  // the end of the run: no blank page after the last card
-    ASSERT_TRUE(pdf->finish());
-  }
-  const CommandResult check = tool("qpdf --check", path);
-  EXPECT_EQ(check.exitCode, 0) << check.out;
-  EXPECT_EQ(tool("qpdf --show-npages", path).out, "2\n");
-  EXPECT_TRUE(hasLine(tool("pdfinfo", path).out, "Page size:       792 x 612 pts (letter)"));
-  const std::string text = runShell("pdftotext -layout " + shellQuote(path) + " -").out;
-  for (const char* expected : {"202-A Mendoza, Elena", "101-A Anderson, Mary",
-                               "MECH SOFT PUREED MEAT DOUBLE P", "Oatmeal", "PUR Meat"})
-    EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
 }
 
 // How many pixels of an image pass a test.

@@ -1,5 +1,7 @@
 #include "support/demo.h"
 
+#include <fstream>
+
 namespace fs = std::filesystem;
 
 namespace mc::test {
@@ -15,6 +17,12 @@ CommandResult Demo::run(const std::string& args, const std::string& environment)
 CommandResult Demo::print(const std::string& args, const std::string& date) const {
   fs::remove(pdf);
   return run("--date " + date + " --pdf " + shellQuote(pdf.string()) + " print " + args);
+}
+
+void patchFile(const fs::path& path, long offset, const std::string& bytes) {
+  std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
+  f.seekp(offset);
+  f << bytes;
 }
 
 bool qpdfChecks(const fs::path& pdf) { return runShell("qpdf --check " + shellQuote(pdf.string())).exitCode == 0; }

@@ -30,6 +30,9 @@ struct Demo {
   std::filesystem::path pdf = scratch.root() / "cards.pdf";
 };
 
+// Writes bytes over a host file from offset on, the rest left as it was.
+void patchFile(const std::filesystem::path& path, long offset, const std::string& bytes);
+
 // True when qpdf --check passes the file.
 bool qpdfChecks(const std::filesystem::path& pdf);
 
