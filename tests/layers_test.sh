@@ -12,13 +12,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 
-# Preprocesses `#include SPEC` with the include path of LAYER; prints the
+# Preprocesses `#include HEADER` with the include path of LAYER; prints the
 # compiler's complaint when it does not.
 preprocess() {
-  local layer=$1 spec=$2 flags=()
+  local layer=$1 header=$2 flags=()
   IFS=: read -r -a dirs <<<"${includes[$layer]}"
   for d in "${dirs[@]}"; do flags+=("-I$d"); done
-  echo "#include $spec" >"$work/probe.cpp"
+  echo "#include $header" >"$work/probe.cpp"
   "$cxx" -std=c++20 -E "${flags[@]}" "$work/probe.cpp" -o /dev/null 2>&1
 }
 sees() {
