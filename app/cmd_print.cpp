@@ -6,7 +6,6 @@
 // --backup ticks "Make PDF Backup" for this run only. Questions are answered
 // Yes, messages go to stderr, and the program leaves through the Exit
 // action, which saves the settings.
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -165,17 +164,6 @@ std::optional<int> readPrintChoice(const std::vector<std::string>& args, PrintCh
   return std::nullopt;
 }
 
-// Why --printer cannot be used ("" when the printer is installed).
-std::string printerNotInstalled(const GlobalOptions& options, AppContext& context) {
-  if (!options.printer) return {};
-  const std::vector<std::string> installed = context.devices.printers().names();
-  if (std::find(installed.begin(), installed.end(), *options.printer) != installed.end()) return {};
-  std::string list;
-  for (const std::string& name : installed) list += (list.empty() ? "" : ", ") + name;
-  return "no printer named " + *options.printer + " is installed (installed: " +
-         (list.empty() ? std::string("none") : list) + ")";
-}
-
 // Prints what was chosen, as the Easy overlay or the main window would;
 // false when the choice started no run.
 bool printChoice(const PrintChoice& choice, AppContext& context) {
@@ -238,7 +226,6 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
   if (!context) return kExitFailed;
   context->problems.keepFailedWrites();
   Controller& c = context->controller;
-  if (const std::string error = printerNotInstalled(options, *context); !error.empty()) return fail(error);
   if (options.date) context->dialogs.answerInput(kConfirmDateTitle, utf8ToCp1252(*options.date));
 
   if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())

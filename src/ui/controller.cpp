@@ -1,6 +1,9 @@
 #include "ui/controller.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "data/atomic_file.h"
 #include "data/text.h"
@@ -206,6 +209,15 @@ std::string Controller::startPrinting(const OutputChoice& choice) {
     auto device = devices_->openPdf(*choice.pdf, error);
     if (!device) return "cannot write " + *choice.pdf + ": " + error;
     return openOutput(std::move(device), *choice.pdf);
+  }
+  // A queue that is not installed is named with those that are, for the
+  // window as for the command line, before anything is opened.
+  const std::vector<std::string> installed = devices_->printers().names();
+  if (std::find(installed.begin(), installed.end(), *choice.printer) == installed.end()) {
+    std::string list;
+    for (const std::string& name : installed) list += (list.empty() ? "" : ", ") + name;
+    return "no printer named " + *choice.printer + " is installed (installed: " +
+           (list.empty() ? std::string("none") : list) + ")";
   }
   run.PrinterOverride = utf8ToCp1252(*choice.printer);
   return openOutput(devices_->openPrinter(*choice.printer), "the printer " + *choice.printer);

@@ -84,6 +84,10 @@ TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
   const CommandResult queue = d.run("--printer no-such-queue print");
   EXPECT_EQ(queue.exitCode, 1);
   EXPECT_NE(queue.err.find("no printer named no-such-queue"), std::string::npos) << queue.err;
+  // The window refuses it the same way, before it opens.
+  const CommandResult window = d.run("--printer no-such-queue gui --screenshot " + shellQuote(d.file("shots").string()));
+  EXPECT_EQ(window.exitCode, 1);
+  EXPECT_NE(window.err.find("no printer named no-such-queue"), std::string::npos) << window.err;
   EXPECT_EQ(d.print("--set 7").exitCode, 2);
   EXPECT_EQ(d.print("", "13-45-07").exitCode, 2);
   EXPECT_FALSE(fs::exists(d.pdf));
