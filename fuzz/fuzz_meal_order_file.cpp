@@ -14,7 +14,7 @@
 #include <string>
 
 #include "data/data_file_names.h"
-#include "data/meal_slots.h"
+#include "data/meal_order.h"
 #include "data/roster.h"
 #include "data/text.h"
 #include "fuzz_drive.h"
@@ -71,13 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!mc::contains(mc::roster::location(rec, meal), "X")) due[meal].insert(name);
   }
 
-  mc::SettingsModel model;
   mc::MealOrderRequest request;
   request.MealOrder = order;
   request.lastLocation = data[1];
   request.lastUnit = 1;
   request.lastResident = 40;
-  const mc::ResidentRange range = mc::MakeDLF(drive.drives, drive.facility, model, request);
+  const mc::ResidentRange range = mc::MakeDLF(drive.drives, drive.facility, request);
   if (!range.written || range.first != 1 || range.last < 1) __builtin_trap();
 
   const mc::RecordFile line = drive.drives.readRecords(mc::mealOrderFilePath(drive.facility), mc::kMealOrderRecordLength);
@@ -90,12 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!file.empty() && !residents.count(file)) __builtin_trap();
     }
   for (const mc::MealColumns& meal : mc::kMealColumns) {
+    const char letter = "BLS"[meal.meal - 1];
     std::set<std::string> seen;
     for (long n = 1; n <= line.recordCount(); ++n) {
-      const std::string file = mc::upper(mc::trim(mc::mealOrderResidentFile(line.view(n), {&meal.letter, 1}, 1)));
+      const std::string file = mc::upper(mc::trim(mc::mealOrderResidentFile(line.view(n), {&letter, 1}, 1)));
       if (!file.empty() && !seen.insert(file).second) __builtin_trap();
     }
-    if (mc::parseMealOrder(order).find(meal.letter) != std::string::npos && seen != due[meal.meal])
+    if (mc::MealOrder::parse(order).text().find(letter) != std::string::npos && seen != due[meal.meal])
       __builtin_trap();
   }
   return 0;
