@@ -34,12 +34,6 @@ namespace mc::app {
 
 namespace {
 
-// The run's summary on stderr, and the exit code it calls for: a run that
-// printed nothing, or an output not written completely, is a failure (1);
-// one that printed with anything on its list of problems (residents left
-// out for a fault, cards with a warning, files missing, unreadable or
-// damaged, at start-up or during the run) is 4. The files of ours that
-// could not be written count as failed outputs.
 // The run's closing summary on stderr, with the problems met before it.
 void summarise(RunReport& report, FileProblemLog& problems) {
   problems.moveFailedWrites(report);
@@ -47,6 +41,12 @@ void summarise(RunReport& report, FileProblemLog& problems) {
   for (const std::string& line : report.summary()) std::cerr << "mealcards: " << cp1252ToUtf8(line) << '\n';
 }
 
+// The run's summary on stderr, and the exit code it calls for: a run that
+// printed nothing, or an output not written completely, is a failure (1);
+// one that printed with anything on its list of problems (residents left
+// out for a fault, cards with a warning, files missing, unreadable or
+// damaged, at start-up or during the run) is 4. The files of ours that
+// could not be written count as failed outputs.
 int reportRun(RunReport& report, const Controller& c, FileProblemLog& problems) {
   summarise(report, problems);
   if (!report.failedOutputs.empty()) return kExitFailed;
