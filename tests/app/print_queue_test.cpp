@@ -128,10 +128,15 @@ TEST_F(PrintQueue, JobsAServiceStoppedMidRunNeverTookAreNamedEachAndTheRestArriv
   EXPECT_GE(taken, 3);
   EXPECT_GE(lost, 1) << r.err;
   // Every page of the run is a job the scheduler took or a job named lost.
+  // The one job in flight when the service died may be both: its control
+  // file was written but the answer never came, so it is named lost (a card
+  // printed twice rather than none).
   const size_t pages = r.err.find(" pages)");
   ASSERT_NE(pages, std::string::npos) << r.err;
   const size_t number = r.err.rfind(' ', pages - 1) + 1;
-  EXPECT_EQ(std::stoi(r.err.substr(number, pages - number)), taken + lost) << r.err;
+  const int printed = std::stoi(r.err.substr(number, pages - number));
+  EXPECT_GE(taken + lost, printed) << r.err;
+  EXPECT_LE(taken + lost, printed + 1) << r.err;
 }
 
 }  // namespace
