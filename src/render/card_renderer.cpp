@@ -76,17 +76,21 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx) {
   } catch (const std::exception& e) {
     failure = std::string(kPrintErrorText) + ": " + e.what();
   } catch (...) {
-    failure = kPrintErrorText;
+    failure = kPrintErrorText;  // nothing more to say: it came without a description
   }
   if (!failure.empty()) {
     printError(page);
     // The reason goes to the run's warning, where the kitchen reads it;
-    // the page itself carries the design's words only.
+    // the page itself carries the words of the error text only.
     if (Warn) Warn(failure);
+    // A device that fails even here has nothing more to give for this
+    // card; the run goes on with the next one, and says so.
     try {
       endPage(page);
+    } catch (const std::exception& e) {
+      if (Warn) Warn(std::string("the page of the failed card could not be ended: ") + e.what());
     } catch (...) {
-      // A device that fails even here has nothing more to give for this card.
+      if (Warn) Warn("the page of the failed card could not be ended");
     }
     return true;
   }
@@ -213,8 +217,11 @@ void CardRenderer::printError(const CardPage& page) {
     s.CurrentX = 200;
     s.CurrentY = 250;
     s.Print(std::string(kPrintErrorText) + " for " + resident_.NameLine);
-  } catch (...) {
+  } catch (const std::exception& e) {
     // The device itself failed; the page still has to end.
+    if (Warn) Warn(std::string("the error text could not be printed: ") + e.what());
+  } catch (...) {
+    if (Warn) Warn("the error text could not be printed");
   }
 }
 
