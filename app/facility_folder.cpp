@@ -38,13 +38,13 @@ std::optional<fs::path> nearbyFacility(const fs::path& folder) {
 
 }  // namespace
 
-std::string facilityProblem(const fs::path& folder) {
+Outcome checkFacilityFolder(const fs::path& folder) {
   if (holdsFacility(folder)) return {};
   std::string why = folder.string() + " holds no facility: there is no setup file c\\dnv\\setup\\F.kvt " +
                     "(nor dnv\\setup\\F.kvt on another drive letter) under it.\n\n" +
                     "Choose the folder that holds one folder per drive letter (c, d, ...).";
   if (const auto near = nearbyFacility(folder)) why += "\n\n" + near->string() + " holds a facility.";
-  return why;
+  return Failure{why};
 }
 
 std::optional<std::string> rememberedOrChosenFacility(bool mayAsk) {
@@ -54,7 +54,7 @@ std::optional<std::string> rememberedOrChosenFacility(bool mayAsk) {
   if (!mayAsk) return std::nullopt;
   if (!last.isEmpty())
     QMessageBox::warning(nullptr, QStringLiteral("Meal Cards"),
-                         QString::fromStdString(facilityProblem(last.toStdString())) +
+                         QString::fromStdString(checkFacilityFolder(last.toStdString()).error()) +
                              QStringLiteral("\n\n(It was the facility folder of the last start.)"));
   QString start = last.isEmpty() ? QDir::homePath() : last;
   for (;;) {
@@ -65,8 +65,8 @@ std::optional<std::string> rememberedOrChosenFacility(bool mayAsk) {
     chooser.setOption(QFileDialog::ShowDirsOnly);
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = chooser.selectedFiles().front();
-    const std::string problem = facilityProblem(chosen.toStdString());
-    if (problem.empty()) {
+    const Outcome holds = checkFacilityFolder(chosen.toStdString());
+    if (holds) {
       remembered.setValue(kFacilityKey, chosen);
       remembered.sync();
       if (remembered.status() != QSettings::NoError)
@@ -74,7 +74,7 @@ std::optional<std::string> rememberedOrChosenFacility(bool mayAsk) {
                   << ": the facility folder is not remembered for the next start\n";
       return chosen.toStdString();
     }
-    QMessageBox::warning(nullptr, QStringLiteral("Meal Cards"), QString::fromStdString(problem));
+    QMessageBox::warning(nullptr, QStringLiteral("Meal Cards"), QString::fromStdString(holds.error()));
     start = chosen;
   }
 }

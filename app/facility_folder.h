@@ -7,12 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "data/outcome.h"
+
 namespace mc::app {
 
-// Why the folder holds no facility (its drive folders hold no setup file
-// that start-up would find), with a folder near it that does, if any; ""
-// when it holds one.
-std::string facilityProblem(const std::filesystem::path& folder);
+// Whether the folder holds a facility; else why not (its drive folders
+// hold no setup file that start-up would find), with a folder near it that
+// does, if any.
+Outcome checkFacilityFolder(const std::filesystem::path& folder);
 
 // The remembered facility folder when it still holds a facility; else,
 // when `mayAsk`, the folder chooser until the person picks one that does
