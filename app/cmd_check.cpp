@@ -80,9 +80,9 @@ int runCheck(const GlobalOptions& options, const std::vector<std::string>& args)
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->reportStop(outcome);
 
-  if (!c.startupError.empty()) {
+  if (!c.startup) {
     // Print would refuse here (a damaged settings file): nothing to walk.
-    std::cerr << "mealcards: " << c.startupError << '\n';
+    std::cerr << "mealcards: " << c.startup.error() << '\n';
     PreflightReport refused;
     refused.action = setNo ? "settings button " + std::to_string(setNo) + ", then Print" : "Print ALL Tray Cards";
     refused.run.end = RunEnd::NotStarted;

@@ -49,12 +49,12 @@ bool saveGrab(QWidget& widget, const QString& path) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  std::string error = "the picture could not be encoded";
-  if (picture.save(&buffer, "PNG") &&
-      writeFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                          &error))
-    return true;
-  std::cerr << "mealcards: cannot write " << path.toStdString() << ": " << error << '\n';
+  const Outcome written =
+      picture.save(&buffer, "PNG")
+          ? writeFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))
+          : Failure{"the picture could not be encoded"};
+  if (written) return true;
+  std::cerr << "mealcards: cannot write " << path.toStdString() << ": " << written.error() << '\n';
   return false;
 }
 
@@ -185,8 +185,8 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
 
   // The printer: --pdf or --printer for the whole program run, else the
   // queue chosen in Combo1.
-  if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())
-    return fail(error);
+  if (const Outcome printing = c.startPrinting({options.pdf, options.printer, options.trace}); !printing)
+    return fail(printing.error());
 
   window::MainWindow form1(c, *context->devices.screenPage());
   form1.saveWhenLeft = screenshots.empty();
@@ -198,7 +198,7 @@ int runGui(const GlobalOptions& options, const std::vector<std::string>& args) {
   const StartupOutcome outcome = context->startUp(steps);
   if (c.autoPrintLeft)
     std::cerr << "mealcards: " << kAutoPrintLeftNote << '\n';
-  if (!c.startupError.empty()) std::cerr << "mealcards: " << c.startupError << '\n';
+  if (!c.startup) std::cerr << "mealcards: " << c.startup.error() << '\n';
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return toldInTheWindow(screenshots.empty(), [&] { return context->reportStop(outcome); });
   if (outcome == StartupOutcome::Ended) return finishOutput(c);

@@ -35,8 +35,8 @@ int runPreview(const GlobalOptions& options, const std::vector<std::string>& arg
     return fail("the default resident's data file " + cp1252ToUtf8(path) + " " + c.drives.absence(path) +
                 ": there is nothing to preview");
   }
-  std::string error;
-  if (!context->devices.screenPage()->savePng(png, &error)) return fail("cannot write " + png + ": " + error);
+  if (const Outcome saved = context->devices.screenPage()->savePng(png); !saved)
+    return fail("cannot write " + png + ": " + saved.error());
   // Drawn, but from files named on stderr as missing or damaged.
   return context->problems.met().empty() ? kExitOk : kExitProblems;
 }

@@ -75,8 +75,8 @@ int stoppedExit(int signal, const RunReport& report) {
 class PrintSteps : public ProgramStartupSteps {
  public:
   void GetSet(Controller& c) override {
-    if (!c.holdFacility(runLockWaitSeconds())) {
-      c.startupError = c.lockError();
+    if (const Outcome held = c.holdFacility(runLockWaitSeconds()); !held) {
+      c.startup = held;
       return;
     }
     ProgramStartupSteps::GetSet(c);
@@ -228,8 +228,8 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
   Controller& c = context->controller;
   if (options.date) context->dialogs.answerInput(kConfirmDateTitle, utf8ToCp1252(*options.date));
 
-  if (const std::string error = c.startPrinting({options.pdf, options.printer, options.trace}); !error.empty())
-    return fail(error);
+  if (const Outcome printing = c.startPrinting({options.pdf, options.printer, options.trace}); !printing)
+    return fail(printing.error());
   progress.log = &context->problems;
   c.hooks = &progress;
   QtPictureStore pictures;
@@ -239,12 +239,12 @@ int printCommand(const GlobalOptions& options, const std::vector<std::string>& a
 
   PrintSteps steps;
   const StartupOutcome outcome = context->startUp(steps);
-  if (const int signal = progress.interrupted(); signal && !c.startupError.empty()) {
-    fail(c.startupError);
+  if (const int signal = progress.interrupted(); signal && !c.startup) {
+    fail(c.startup.error());
     RunReport none;
     return context->problems.exitCode(stoppedExit(signal, none));
   }
-  if (!c.startupError.empty()) return context->problems.exitCode(fail(c.startupError));
+  if (!c.startup) return context->problems.exitCode(fail(c.startup.error()));
   if (outcome == StartupOutcome::NoSetupFile || outcome == StartupOutcome::NoDefaultRoster)
     return context->problems.exitCode(context->reportStop(outcome));
   if (!c.printer)
@@ -289,9 +289,8 @@ int runPrint(const GlobalOptions& options, const std::vector<std::string>& given
   if (!reportFile) return code;
   // A refusal or a failure before the run still tells what start-up met.
   if (context) report.problemsMetBefore(context->problems.met());
-  std::string error;
-  if (!writeFileAtomically(*reportFile, runReportJson(report, code).str(), &error)) {
-    fail("cannot write the run report " + *reportFile + " (" + error + "); the file is left as it was");
+  if (const Outcome written = writeFileAtomically(*reportFile, runReportJson(report, code).str()); !written) {
+    fail("cannot write the run report " + *reportFile + " (" + written.error() + "); the file is left as it was");
     if (code == kExitOk || code == kExitProblems) code = kExitFailed;
   }
   return code;

@@ -40,8 +40,9 @@ void printUsage(std::ostream& out) {
 // Two paths that reach one file: the same place once links are followed,
 // or one file under two names.
 bool sameFile(const std::string& a, const std::string& b) {
-  std::string refused;
-  const auto x = mc::outputTarget(a, {}, refused), y = mc::outputTarget(b, {}, refused);
+  // A path refused as an output (a folder, a loop of links) is compared as
+  // it stands below.
+  const auto x = mc::outputTarget(a, {}), y = mc::outputTarget(b, {});
   if (x && y && *x == *y) return true;
   std::error_code ec;
   return std::filesystem::equivalent(a, b, ec) && !ec;

@@ -164,7 +164,8 @@ int main(int argc, char** argv) {
     Setup preview;
     preview.ctx.PreviewFlag = true;
     drawAll(preview, counting, *screen, 1);
-    screen->savePng(pngPath);
+    if (const mc::Outcome saved = screen->savePng(pngPath); !saved)
+      std::fprintf(stderr, "cannot write %s: %s\n", pngPath.c_str(), saved.error().c_str());
   }
   if (!keep) std::filesystem::remove(pdfPath);
   return 0;

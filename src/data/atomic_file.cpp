@@ -56,62 +56,47 @@ fs::path followLinks(const fs::path& target, std::error_code& ec) {
 
 }  // namespace
 
-std::optional<fs::path> outputTarget(const fs::path& target, const fs::path& within, std::string& error) {
+Result<fs::path> outputTarget(const fs::path& target, const fs::path& within) {
   std::error_code ec;
   struct stat st {};
   const fs::path real = followLinks(target, ec);
-  if (ec || real.empty()) {
-    error = real.empty() && !ec ? "it is a link in a loop of links: nothing was written to it"
-                                : "its folder cannot be reached: " + ec.message();
-    return std::nullopt;
-  }
+  if (ec || real.empty())
+    return Failure{real.empty() && !ec ? "it is a link in a loop of links: nothing was written to it"
+                                       : "its folder cannot be reached: " + ec.message()};
   if (!within.empty()) {
     const fs::path area = fs::canonical(within, ec);
-    if (ec) {
-      error = "the drive folder " + within.string() + " cannot be reached: " + ec.message();
-      return std::nullopt;
-    }
-    if (!inside(real, area)) {
-      error = "it leads out of the drive folder " + within.string() + " (to " + real.string() +
-              "): nothing was written to it";
-      return std::nullopt;
-    }
+    if (ec) return Failure{"the drive folder " + within.string() + " cannot be reached: " + ec.message()};
+    if (!inside(real, area))
+      return Failure{"it leads out of the drive folder " + within.string() + " (to " + real.string() +
+                     "): nothing was written to it"};
   }
   // stat only looks: nothing is opened that could wait or act.
   if (::stat(real.c_str(), &st) == 0) {
-    if (const char* what = notAFile(st.st_mode)) {
-      error = refusedAs(what);
-      return std::nullopt;
-    }
+    if (const char* what = notAFile(st.st_mode)) return Failure{refusedAs(what)};
   }
   return real;
 }
 
-int openOutputFile(const fs::path& target, const fs::path& within, int flags, std::string& error) {
-  const auto real = outputTarget(target, within, error);
-  if (!real) return -1;
+Result<int> openOutputFile(const fs::path& target, const fs::path& within, int flags) {
+  const auto real = outputTarget(target, within);
+  if (!real) return Failure{real.error()};
   // Never waiting on the open (a pipe put there since the look above), and
   // never through a link put there since.
   const int fd = ::open(real->c_str(), flags | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    error = errno == ENXIO ? refusedAs("a pipe (FIFO)") : "cannot open it: " + systemError(errno);
-    return -1;
-  }
+  if (fd < 0) return Failure{errno == ENXIO ? refusedAs("a pipe (FIFO)") : "cannot open it: " + systemError(errno)};
   struct stat st {};
   if (::fstat(fd, &st) != 0 || notAFile(st.st_mode)) {
-    error = refusedAs(notAFile(st.st_mode) ? notAFile(st.st_mode) : "not a file");
     ::close(fd);
-    return -1;
+    return Failure{refusedAs(notAFile(st.st_mode) ? notAFile(st.st_mode) : "not a file")};
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
 AtomicFile::AtomicFile(fs::path target, const fs::path& within) : target_(std::move(target)) {
-  std::string refused;
-  const auto real = outputTarget(target_, within, refused);
+  const auto real = outputTarget(target_, within);
   if (!real) {
-    error_ = refused;
+    status_ = Failure{real.error()};
     return;
   }
   real_ = *real;
@@ -145,45 +130,36 @@ AtomicFile::~AtomicFile() {
   if (!committed_ && !temp_.empty()) ::unlink(temp_.c_str());
 }
 
-void AtomicFile::fail(const char* step) {
-  if (error_.empty()) error_ = std::string(step) + ": " + systemError(errno);
+const Outcome& AtomicFile::fail(const char* step) {
+  if (status_.ok()) status_ = Failure{std::string(step) + ": " + systemError(errno)};
+  return status_;
 }
 
-bool AtomicFile::write(std::string_view bytes) {
-  if (failed()) return false;
+Outcome AtomicFile::write(std::string_view bytes) {
+  if (!status_.ok()) return status_;
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       if (n == 0) errno = ENOSPC;
-      fail("cannot write");
-      return false;
+      return fail("cannot write");
     }
     bytes.remove_prefix(static_cast<size_t>(n));
   }
-  return true;
+  return {};
 }
 
-bool AtomicFile::commit(bool sync) {
-  if (failed() || committed_) return committed_;
+Outcome AtomicFile::commit(bool sync) {
+  if (!status_.ok() || committed_) return status_;
   // The data must be on the disk before the name points at it, or a crash
   // right after the rename could leave an empty file under the old name.
-  if (sync && ::fsync(fd_) != 0) {
-    fail("cannot flush to the disk");
-    return false;
-  }
+  if (sync && ::fsync(fd_) != 0) return fail("cannot flush to the disk");
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) {
-    fail("cannot close");
-    return false;
-  }
-  if (::rename(temp_.c_str(), real_.c_str()) != 0) {
-    fail("cannot replace the file");
-    return false;
-  }
+  if (::close(fd) != 0) return fail("cannot close");
+  if (::rename(temp_.c_str(), real_.c_str()) != 0) return fail("cannot replace the file");
   committed_ = true;
-  if (!sync) return true;
+  if (!sync) return {};
   // The rename itself is made durable through the folder.
   const fs::path folder = real_.parent_path();
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -191,7 +167,7 @@ bool AtomicFile::commit(bool sync) {
     ::fsync(dir);
     ::close(dir);
   }
-  return true;
+  return {};
 }
 
 bool syncFileSystem(const fs::path& path) {
@@ -226,50 +202,51 @@ struct Fd {
 
 }  // namespace
 
-std::string copyFileVerified(const fs::path& from, const fs::path& to, const fs::path& within) {
+Outcome copyFileVerified(const fs::path& from, const fs::path& to, const fs::path& within) {
   // Not waiting on the open: a pipe put where the original was is refused.
   Fd in{::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-  if (in.fd < 0) return "cannot open " + from.string() + ": " + systemError(errno);
+  if (in.fd < 0) return Failure{"cannot open " + from.string() + ": " + systemError(errno)};
   struct stat st {};
-  if (::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return from.string() + " is not a file";
+  if (::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return Failure{from.string() + " is not a file"};
   ::fcntl(in.fd, F_SETFL, ::fcntl(in.fd, F_GETFL) & ~O_NONBLOCK);
   AtomicFile out(to, within);
-  if (out.failed()) return out.error();
+  if (!out.status()) return out.status();
   constexpr size_t kChunk = 1 << 20;
   std::string buffer(kChunk, '\0'), check(kChunk, '\0');
   unsigned long long copied = 0;
   for (;;) {
     const ssize_t n = readFully(in.fd, buffer.data(), kChunk);
-    if (n < 0) return "cannot read " + from.string() + ": " + systemError(errno);
+    if (n < 0) return Failure{"cannot read " + from.string() + ": " + systemError(errno)};
     if (n == 0) break;
-    if (!out.write(std::string_view(buffer.data(), static_cast<size_t>(n)))) return out.error();
+    if (Outcome written = out.write(std::string_view(buffer.data(), static_cast<size_t>(n))); !written) return written;
     copied += static_cast<unsigned long long>(n);
   }
   if (copied != static_cast<unsigned long long>(st.st_size))
-    return "the copy holds " + std::to_string(copied) + " of " + std::to_string(st.st_size) + " bytes";
+    return Failure{"the copy holds " + std::to_string(copied) + " of " + std::to_string(st.st_size) + " bytes"};
   // Read back what the disk holds under the temporary name.
   Fd back{::open(out.temporary().c_str(), O_RDONLY | O_CLOEXEC)};
-  if (back.fd < 0 || ::lseek(in.fd, 0, SEEK_SET) != 0) return "cannot read the copy back: " + systemError(errno);
+  if (back.fd < 0 || ::lseek(in.fd, 0, SEEK_SET) != 0)
+    return Failure{"cannot read the copy back: " + systemError(errno)};
   for (unsigned long long checked = 0;;) {
     const ssize_t a = readFully(in.fd, buffer.data(), kChunk);
     const ssize_t b = readFully(back.fd, check.data(), kChunk);
-    if (a < 0 || b < 0) return "cannot read the copy back: " + systemError(errno);
+    if (a < 0 || b < 0) return Failure{"cannot read the copy back: " + systemError(errno)};
     if (a != b || std::memcmp(buffer.data(), check.data(), static_cast<size_t>(a)) != 0)
-      return "the copy differs from the original after byte " + std::to_string(checked);
+      return Failure{"the copy differs from the original after byte " + std::to_string(checked)};
     if (a == 0) break;
     checked += static_cast<unsigned long long>(a);
   }
-  if (!out.commit()) return out.error();
+  if (Outcome committed = out.commit(); !committed) return committed;
   struct stat done {};
-  if (::stat(to.c_str(), &done) != 0 || done.st_size != st.st_size) return "the copy is not the original's size";
+  if (::stat(to.c_str(), &done) != 0 || done.st_size != st.st_size)
+    return Failure{"the copy is not the original's size"};
   return {};
 }
 
-bool writeFileAtomically(const fs::path& target, std::string_view bytes, std::string* error, const fs::path& within) {
+Outcome writeFileAtomically(const fs::path& target, std::string_view bytes, const fs::path& within) {
   AtomicFile file(target, within);
-  const bool ok = file.write(bytes) && file.commit();
-  if (!ok && error) *error = file.error();
-  return ok;
+  if (Outcome written = file.write(bytes); !written) return written;
+  return file.commit();
 }
 
 }  // namespace mc

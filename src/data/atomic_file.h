@@ -14,31 +14,31 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "data/outcome.h"
 
 namespace mc {
 
 // The file that a write to `target` reaches, links followed (also a link
-// to a file not made yet). Nothing, with `error` saying why ("it is a pipe
-// (FIFO), not a regular file: ..."), when something other than a regular
-// file is in its place, when links go round in a loop, or when `within` is
-// given and the file lies outside that folder.
-std::optional<std::filesystem::path> outputTarget(const std::filesystem::path& target,
-                                                  const std::filesystem::path& within, std::string& error);
+// to a file not made yet); a failure saying why ("it is a pipe (FIFO), not
+// a regular file: ...") when something other than a regular file is in its
+// place, when links go round in a loop, or when `within` is given and the
+// file lies outside that folder.
+Result<std::filesystem::path> outputTarget(const std::filesystem::path& target, const std::filesystem::path& within);
 
 // An output opened in place, for the files that are not replaced whole
 // (the text card file grows card by card, the run lock is held open):
 // the rule above, checked again on the opened file. `flags` as for open(2);
-// the file never blocks on opening. -1, with `error`, when refused.
-int openOutputFile(const std::filesystem::path& target, const std::filesystem::path& within, int flags,
-                   std::string& error);
+// the file never blocks on opening. The open descriptor, or why it was
+// refused.
+Result<int> openOutputFile(const std::filesystem::path& target, const std::filesystem::path& within, int flags);
 
 class AtomicFile {
  public:
   // Reserves the temporary file beside the file `target` reaches (see
-  // outputTarget; `within` empty: anywhere); failed() tells whether that
+  // outputTarget; `within` empty: anywhere); status() tells whether that
   // worked (something else in its place, a missing or read-only folder, no
   // space for the entry).
   explicit AtomicFile(std::filesystem::path target, const std::filesystem::path& within = {});
@@ -47,38 +47,40 @@ class AtomicFile {
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
 
-  // Appends bytes; false (and the file failed) when the disk refused them.
-  bool write(std::string_view bytes);
+  // Appends bytes; a failure (which sticks to the file) when the disk
+  // refused them.
+  Outcome write(std::string_view bytes);
   // Flushes the bytes to the disk and renames the temporary file over the
-  // target. False, with the target untouched, after any failure. Without
+  // target. A failure, with the target untouched, after any failure. Without
   // `sync` the bytes are left to the system's write-back: for the many
   // small files of one batch that the writer makes durable together at its
   // end (syncFileSystem), where a flush per file would cost more than the
   // writing.
-  bool commit(bool sync = true);
+  Outcome commit(bool sync = true);
 
-  bool failed() const { return !error_.empty(); }
-  // Why the write failed, as the system says it ("No space left on device").
-  const std::string& error() const { return error_; }
+  // Whether every step so far worked, else why the first failed, as the
+  // system says it ("cannot write: No space left on device").
+  const Outcome& status() const { return status_; }
   const std::filesystem::path& target() const { return target_; }
   // The temporary file, for a writer that opens it by name (a PDF engine).
   const std::filesystem::path& temporary() const { return temp_; }
 
  private:
-  void fail(const char* step);
+  // Records the first failure, with the system's reason; returns it.
+  const Outcome& fail(const char* step);
 
   std::filesystem::path target_;
   std::filesystem::path real_;  // the target, links followed
   std::filesystem::path temp_;
   int fd_ = -1;
   bool committed_ = false;
-  std::string error_;
+  Outcome status_;
 };
 
 // The whole file replaced by bytes through an AtomicFile. On failure the old
-// file stays and `error` (when given) says why.
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
-                         std::string* error = nullptr, const std::filesystem::path& within = {});
+// file stays.
+Outcome writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                            const std::filesystem::path& within = {});
 
 // Flushes every file written on the file system that holds `path`: the end
 // of a batch of files committed without their own flush. False when the
@@ -88,8 +90,8 @@ bool syncFileSystem(const std::filesystem::path& path);
 // Copies the file `from` to `to` through an AtomicFile (`within` as there),
 // whatever its size, and reads the copy back against the original before it
 // takes its name: a copy that came out short or different never replaces
-// the old one. "" when it worked, else why not.
-std::string copyFileVerified(const std::filesystem::path& from, const std::filesystem::path& to,
+// the old one.
+Outcome copyFileVerified(const std::filesystem::path& from, const std::filesystem::path& to,
                              const std::filesystem::path& within = {});
 
 // What a system call failure says, for messages.

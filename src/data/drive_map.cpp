@@ -19,6 +19,8 @@ namespace mc {
 
 namespace {
 
+constexpr const char* kNotMapped = "the drive is not mapped";
+
 // Windows drops trailing dots and blanks from a file or folder name, so
 // "\setup\Mcardset." names the file "Mcardset".
 std::string windowsName(std::string_view part) {
@@ -227,14 +229,11 @@ std::optional<fs::path> DriveMap::driveFolderOf(std::string_view windowsPath) co
   return driveRoot(splitWindowsPath(windowsPath).drive);
 }
 
-std::optional<fs::path> DriveMap::outputPath(std::string_view windowsPath, std::string& error) const {
+Result<fs::path> DriveMap::outputPath(std::string_view windowsPath) const {
   const auto host = hostPath(windowsPath);
   const auto folder = driveFolderOf(windowsPath);
-  if (!host || !folder) {
-    error = "the drive is not mapped";
-    return std::nullopt;
-  }
-  return outputTarget(*host, *folder, error);
+  if (!host || !folder) return Failure{kNotMapped};
+  return outputTarget(*host, *folder);
 }
 
 namespace {
@@ -366,9 +365,9 @@ bool DriveMap::writeRecords(std::string_view windowsPath, int recordLength, cons
   }
   auto p = hostPath(windowsPath);
   const auto folder = driveFolderOf(windowsPath);
-  std::string error = "the drive is not mapped";
-  if (p && folder && mc::writeRecords(*p, recordLength, records, &error, *folder)) return true;
-  reportWrite(windowsPath, error);
+  const Outcome written = p && folder ? mc::writeRecords(*p, recordLength, records, *folder) : Failure{kNotMapped};
+  if (written) return true;
+  reportWrite(windowsPath, written.error());
   return false;
 }
 
@@ -383,9 +382,9 @@ bool DriveMap::writeAll(std::string_view windowsPath, std::string_view bytes) co
   }
   auto p = hostPath(windowsPath);
   const auto folder = driveFolderOf(windowsPath);
-  std::string error = "the drive is not mapped";
-  if (p && folder && writeFileAtomically(*p, bytes, &error, *folder)) return true;
-  reportWrite(windowsPath, error);
+  const Outcome written = p && folder ? writeFileAtomically(*p, bytes, *folder) : Failure{kNotMapped};
+  if (written) return true;
+  reportWrite(windowsPath, written.error());
   return false;
 }
 

@@ -35,11 +35,11 @@ class DriveMap {
   std::optional<std::filesystem::path> hostPath(std::string_view windowsPath) const;
 
   // The host path to write a file of ours at: links followed, and refused
-  // (nothing, with `error`) when something other than a regular file is in
+  // (a failure saying why) when something other than a regular file is in
   // its place or it lies outside the drive folder of its drive (see
   // outputTarget in atomic_file.h). Writers that are handed a host path
   // take it from here.
-  std::optional<std::filesystem::path> outputPath(std::string_view windowsPath, std::string& error) const;
+  Result<std::filesystem::path> outputPath(std::string_view windowsPath) const;
   // The folder of the path's drive, which every file of ours written on
   // that drive stays inside.
   std::optional<std::filesystem::path> driveFolderOf(std::string_view windowsPath) const;
@@ -69,8 +69,9 @@ class DriveMap {
   // read, reads as missing and is reported.
   RecordFile readRecords(std::string_view windowsPath, int recordLength) const;
   // One record replaced (see writeRecord in record_file.h). Every write
-  // below goes through a temporary file: a failure leaves the old file,
-  // is reported, and returns false.
+  // below goes through a temporary file: a failure leaves the old file and
+  // is reported to problems() with the file's name, where the run collects
+  // it; the result only tells whether to go on (false: not written).
   bool writeRecord(std::string_view windowsPath, int recordLength, long n,
                    std::string_view record) const;
   // Several records in one rewrite (see writeRecords in record_file.h).

@@ -114,37 +114,26 @@ Rec& Rec::byte(int col, unsigned char code) {
   return *this;
 }
 
-bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
-                 std::string_view record, std::string* error) {
-  return writeRecords(hostPath, recordLength, {{n, std::string(record)}}, error);
+Outcome writeRecord(const std::filesystem::path& hostPath, int recordLength, long n, std::string_view record) {
+  return writeRecords(hostPath, recordLength, {{n, std::string(record)}});
 }
 
-bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
-                  std::string* error, const std::filesystem::path& within) {
-  if (recordLength < 1 || records.empty() || records.begin()->first < 1) {
-    if (error) *error = "no such record";
-    return false;
-  }
+Outcome writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
+                     const std::filesystem::path& within) {
+  if (recordLength < 1 || records.empty() || records.begin()->first < 1) return Failure{"no such record"};
   // The records kept are read from the file the write will replace, and
   // only from a file that may be replaced.
-  std::string refused;
-  const auto target = outputTarget(hostPath, within, refused);
-  if (!target) {
-    if (error) *error = refused;
-    return false;
-  }
+  const auto target = outputTarget(hostPath, within);
+  if (!target) return target.outcome();
   std::error_code ec;
   std::string bytes;
   if (std::filesystem::exists(*target, ec)) {
     const RecordFile old = RecordFile::read(*target, 1);
-    if (!old.exists()) {
-      if (error) *error = old.tooLarge() ? "too large to be rewritten" : "cannot be read";
-      return false;
-    }
+    if (!old.exists()) return Failure{old.tooLarge() ? "too large to be rewritten" : "cannot be read"};
     bytes = std::string(old.bytes());
   }
   spliceRecords(bytes, recordLength, records);
-  return writeFileAtomically(*target, bytes, error);
+  return writeFileAtomically(*target, bytes);
 }
 
 void spliceRecords(std::string& bytes, int recordLength, const RecordsByNumber& records) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/outcome.h"
+
 namespace mc {
 
 // The whole file in memory, read once. A missing or unreadable file reads as
@@ -85,16 +87,15 @@ class Rec {
 // blanks, which every reader takes as an empty record. The record is padded
 // with blanks or cut to the record length. The file is rewritten whole
 // through a temporary file, so that a failed write (a missing folder, no
-// permission, a full disk) leaves every byte as it was; then the result is
-// false and `error` says why.
-bool writeRecord(const std::filesystem::path& hostPath, int recordLength, long n,
-                 std::string_view record, std::string* error = nullptr);
+// permission, a full disk) leaves every byte as it was, and the failure
+// says why.
+Outcome writeRecord(const std::filesystem::path& hostPath, int recordLength, long n, std::string_view record);
 // Several records replaced in one rewrite, each as writeRecord replaces
 // one: the file holds all of them or, after a failure, none. `within`: the
 // folder the file must stay inside (see outputTarget in atomic_file.h).
 using RecordsByNumber = std::map<long, std::string>;
-bool writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
-                  std::string* error = nullptr, const std::filesystem::path& within = {});
+Outcome writeRecords(const std::filesystem::path& hostPath, int recordLength, const RecordsByNumber& records,
+                     const std::filesystem::path& within = {});
 // The records put into a file's bytes, as writeRecords writes them.
 void spliceRecords(std::string& bytes, int recordLength, const RecordsByNumber& records);
 

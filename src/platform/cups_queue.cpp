@@ -87,12 +87,12 @@ CupsQueue::CupsQueue(std::string name) {
   if (slash != std::string::npos) instance_ = name.substr(slash + 1);
 }
 
-std::string CupsQueue::refusal() const {
+Outcome CupsQueue::refusal() const {
   cups_dest_t* dest =
       cupsGetNamedDest(CUPS_HTTP_DEFAULT, name_.c_str(), instance_.empty() ? nullptr : instance_.c_str());
   if (!dest) {
-    if (unreachable()) return "the print service cannot be reached (" + lastError() + ")";
-    return "the print service has no queue named " + name_;
+    if (unreachable()) return Failure{"the print service cannot be reached (" + lastError() + ")"};
+    return Failure{"the print service has no queue named " + name_};
   }
   const char* named = cupsGetOption("printer-uri-supported", dest->num_options, dest->options);
   char uri[HTTP_MAX_URI];
@@ -110,9 +110,9 @@ std::string CupsQueue::refusal() const {
                                        "printer-state-reasons"};
   ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
   ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-  std::string refused;
+  Outcome refused;
   if (!response || ippGetStatusCode(response) > IPP_STATUS_OK_CONFLICTING) {
-    refused = "the print service did not say whether the queue takes jobs (" + lastError() + ")";
+    refused = Failure{"the print service did not say whether the queue takes jobs (" + lastError() + ")"};
   } else {
     std::string message = attributeText(response, "printer-state-message");
     if (message.empty()) message = attributeText(response, "printer-state-reasons");
@@ -121,15 +121,15 @@ std::string CupsQueue::refusal() const {
     // A stopped queue takes jobs and keeps them: the cards would not come
     // out while the kitchen believes they are printing.
     if (accepting && !ippGetBoolean(accepting, 0))
-      refused = "the queue does not accept jobs" + why;
+      refused = Failure{"the queue does not accept jobs" + why};
     else if (ippGetInteger(ippFindAttribute(response, "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED)
-      refused = "the queue is stopped" + why;
+      refused = Failure{"the queue is stopped" + why};
   }
   ippDelete(response);
   return refused;
 }
 
-std::string CupsQueue::send(const std::string& pdfFile, const std::string& title, const Options& options) {
+Outcome CupsQueue::send(const std::string& pdfFile, const std::string& title, const Options& options) {
   ++sent_;
   int count = 0;
   cups_option_t* list = nullptr;
@@ -137,13 +137,13 @@ std::string CupsQueue::send(const std::string& pdfFile, const std::string& title
   const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, name_.c_str(), pdfFile.c_str(), title.c_str(), count, list);
   cupsFreeOptions(count, list);
   if (id == 0) {
-    if (unreachable()) return "the print service cannot be reached (" + lastError() + ")";
-    return "refused by the print service (" + lastError() + ")";
+    if (unreachable()) return Failure{"the print service cannot be reached (" + lastError() + ")"};
+    return Failure{"refused by the print service (" + lastError() + ")"};
   }
   // Taken means queued: a job the scheduler holds or has already given up
   // on at once failed; the answer is asked for now, not waited for.
   const JobAnswer answer = askJob(id);
-  if (answer.known && lostAs(answer.state)) return lostText(answer);
+  if (answer.known && lostAs(answer.state)) return Failure{lostText(answer)};
   taken_.push_back({sent_, id});
   return {};
 }

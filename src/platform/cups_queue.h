@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "data/outcome.h"
+
 namespace mc {
 
 class CupsQueue {
@@ -18,14 +20,14 @@ class CupsQueue {
 
   // Why the queue cannot take jobs now: the print service cannot be
   // reached, there is no such queue, or it does not accept jobs or is
-  // stopped (with the queue's own state message). "" when it can.
-  std::string refusal() const;
+  // stopped (with the queue's own state message); done when it can.
+  Outcome refusal() const;
 
   using Options = std::vector<std::pair<std::string, std::string>>;
-  // Hands the PDF file over as one job. "" once the scheduler has taken it;
-  // else why not (refused, or held, stopped, aborted or cancelled at once),
-  // in the service's words.
-  std::string send(const std::string& pdfFile, const std::string& title, const Options& options);
+  // Hands the PDF file over as one job: done once the scheduler has taken
+  // it; else why not (refused, or held, stopped, aborted or cancelled at
+  // once), in the service's words.
+  Outcome send(const std::string& pdfFile, const std::string& title, const Options& options);
 
   // The jobs taken so far that the scheduler has since held, stopped,
   // aborted or cancelled: each job's number among those sent (from 1) and

@@ -14,10 +14,10 @@ namespace mc {
 
 namespace fs = std::filesystem;
 
-std::string QpdfMerger::merge(const std::vector<fs::path>& inputs, const fs::path& target) {
-  if (inputs.empty()) return "no pages to merge";
+Outcome QpdfMerger::merge(const std::vector<fs::path>& inputs, const fs::path& target) {
+  if (inputs.empty()) return Failure{"no pages to merge"};
   AtomicFile file(target);
-  if (file.failed()) return file.error();
+  if (!file.status()) return file.status();
   try {
     QPDF out;
     out.emptyPDF();
@@ -38,14 +38,13 @@ std::string QpdfMerger::merge(const std::vector<fs::path>& inputs, const fs::pat
     writer.setStaticID(false);
     writer.write();
   } catch (const std::exception& e) {
-    return e.what();
+    return Failure{e.what()};
   }
-  if (!file.commit()) return file.error();
-  return {};
+  return file.commit();
 }
 
 void splitPdfPages(const fs::path& document, const std::vector<fs::path>& targets,
-                   const std::function<void(size_t, const std::string&)>& done) {
+                   const std::function<void(size_t, const Outcome&)>& done) {
   std::vector<QPDFPageObjectHelper> pages;
   QPDF in;
   std::string error;
@@ -60,12 +59,12 @@ void splitPdfPages(const fs::path& document, const std::vector<fs::path>& target
     if (error.empty() && i >= pages.size())
       error = "the run's document has " + std::to_string(pages.size()) + " pages, not " + std::to_string(targets.size());
     if (!error.empty()) {
-      done(i, error);
+      done(i, Failure{error});
       continue;
     }
     AtomicFile file(targets[i]);
-    std::string reason = file.error();
-    if (reason.empty()) {
+    Outcome written = file.status();
+    if (written) {
       try {
         QPDF out;
         out.emptyPDF();
@@ -75,11 +74,11 @@ void splitPdfPages(const fs::path& document, const std::vector<fs::path>& target
         writer.setDecodeLevel(qpdf_dl_none);
         writer.write();
       } catch (const std::exception& e) {
-        reason = e.what();
+        written = Failure{e.what()};
       }
     }
-    if (reason.empty() && !file.commit(false)) reason = file.error();
-    done(i, reason);
+    if (written) written = file.commit(false);
+    done(i, written);
   }
 }
 

@@ -11,16 +11,15 @@ namespace mc {
 
 class QpdfMerger final : public PdfMerger {
  public:
-  std::string merge(const std::vector<std::filesystem::path>& inputs,
-                    const std::filesystem::path& target) override;
+  Outcome merge(const std::vector<std::filesystem::path>& inputs, const std::filesystem::path& target) override;
 };
 
 // Writes page i of the PDF `document` as a one-page PDF at targets[i], each
 // whole or not at all (an AtomicFile), copying what the page uses, fonts
 // and pictures, without decoding it again. The files are left to the
 // system's write-back: the caller flushes the batch. `done` hears, in page
-// order, each target's outcome: "" when written, else why not.
+// order, each target's outcome.
 void splitPdfPages(const std::filesystem::path& document, const std::vector<std::filesystem::path>& targets,
-                   const std::function<void(size_t index, const std::string& error)>& done);
+                   const std::function<void(size_t index, const Outcome& written)>& done);
 
 }  // namespace mc

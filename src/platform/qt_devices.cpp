@@ -37,7 +37,7 @@ class QueueOutput : public QtOutput {
   explicit QueueOutput(const std::string& name) : queue_(name) {
     device_ = QtSurface::printer([this](const QtSurface::PrintJob& job) { return send(job); });
   }
-  std::string refusal() override { return queue_.refusal(); }
+  Outcome refusal() override { return queue_.refusal(); }
   void nameJobs(std::function<std::string(int pages)> owner) override { owner_ = std::move(owner); }
   std::vector<std::string> takeFailedJobs() override {
     for (auto& [number, why] : queue_.lostJobs()) {
@@ -56,10 +56,10 @@ class QueueOutput : public QtOutput {
         {"media", QPageSize(job.paper == kPaperLegal ? QPageSize::Legal : QPageSize::Letter).key().toStdString()},
         {"sides", "one-sided"}};
     if (job.orientation == kLandscape) options.emplace_back("landscape", "");
-    const std::string why = queue_.send(job.pdfFile, "Meal Cards", options);
+    const Outcome taken = queue_.send(job.pdfFile, "Meal Cards", options);
     ++sent_;
-    if (!why.empty()) {
-      failed_.push_back(owner + ": " + why);
+    if (!taken) {
+      failed_.push_back(owner + ": " + taken.error());
       return false;
     }
     owners_[sent_] = owner;
@@ -82,13 +82,10 @@ std::unique_ptr<Output> QtDevices::openPrinter(const std::string& name) {
   return std::make_unique<QueueOutput>(name);
 }
 
-std::unique_ptr<Output> QtDevices::openPdf(const std::string& path, std::string& error) {
+Result<std::unique_ptr<Output>> QtDevices::openPdf(const std::string& path) {
   auto device = QtSurface::pdf(path);
-  if (!device->pdfError().empty()) {
-    error = device->pdfError();
-    return nullptr;
-  }
-  return std::make_unique<QtOutput>(std::move(device));
+  if (!device->pdfError().empty()) return Failure{device->pdfError()};
+  return std::unique_ptr<Output>(std::make_unique<QtOutput>(std::move(device)));
 }
 
 }  // namespace mc

@@ -20,7 +20,7 @@ class QtDevices : public Devices {
   const PrinterList& printers() const override { return printers_; }
   Surface* screen() override { return screen_.get(); }
   std::unique_ptr<Output> openPrinter(const std::string& name) override;
-  std::unique_ptr<Output> openPdf(const std::string& path, std::string& error) override;
+  Result<std::unique_ptr<Output>> openPdf(const std::string& path) override;
 
   // The preview page as it stands; null without a preview.
   QtSurface* screenPage() { return screen_.get(); }

@@ -15,13 +15,13 @@ namespace fs = std::filesystem;
 namespace {
 
 // Puts the finished temporary file in place; the reason when it failed.
-std::string putInPlace(const fs::path& temp, const fs::path& path) {
+Outcome putInPlace(const fs::path& temp, const fs::path& path) {
   std::error_code ec;
   fs::rename(temp, path, ec);
   if (!ec) return {};
-  const std::string reason = ec.message();
+  Failure failure{ec.message()};
   fs::remove(temp, ec);
-  return reason;
+  return failure;
 }
 
 const char* const kDocumentParts[] = {".TCrun.pdf.part", ".TCrunB.pdf.part", ".TCrunL.pdf.part", ".TCrunS.pdf.part"};
@@ -134,7 +134,8 @@ void QtPictureStore::dropTifs() {
   std::error_code ec;
   for (auto* tif : {&colour_, &blackWhite_}) {
     if (!*tif) continue;
-    (*tif)->close();
+    // The file is removed: what became of it matters no more.
+    static_cast<void>((*tif)->close());
     fs::remove((*tif)->path(), ec);
     tif->reset();
   }
@@ -190,7 +191,7 @@ void QtPictureStore::drawColour(const RecordedPage& page, const fs::path& jpg) {
     failed(jpg, "cannot encode the picture");
   else if (!file.write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))) ||
            !file.commit(false))
-    failed(jpg, file.error());
+    failed(jpg, file.status().error());
   if (!runFiles_ || bytes.isEmpty()) return;
   // The run's TIF files grow beside the pages and get their names at the
   // end of the run.
@@ -255,31 +256,36 @@ void QtPictureStore::closeDocuments() {
   documentsClosed_ = true;
   const std::vector<fs::path> pages = std::exchange(onePagePdfs_, {});
   const Document& all = documents_[0];
-  const auto written = [&](size_t i, const std::string& error) {
-    if (!error.empty()) failed(pages[i], error);
+  const auto written = [&](size_t i, const Outcome& page) {
+    if (!page) failed(pages[i], page.error());
     jobDone();
   };
   if (!all.error.empty()) {
-    for (size_t i = 0; i < pages.size(); ++i) written(i, "the run's document was not written: " + all.error);
+    for (size_t i = 0; i < pages.size(); ++i) written(i, Failure{"the run's document was not written: " + all.error});
     return;
   }
   splitPdfPages(all.part, pages, written);
 }
 
-std::string QtPictureStore::saveDocument(int meal, const fs::path& target) {
+Outcome QtPictureStore::saveDocument(int meal, const fs::path& target) {
   wait();
-  if (meal < 0 || meal > 3) return "no such document";
+  if (meal < 0 || meal > 3) return Failure{"no such document"};
   Document& d = documents_[static_cast<size_t>(meal)];
-  if (d.pages == 0) return "no page was stored";
-  std::string reason = d.error;
-  if (reason.empty() && lateDocumentPages_) reason = "pages came after the document was closed and are not in it";
+  if (d.pages == 0) return Failure{"no page was stored"};
+  Outcome saved;
+  if (!d.error.empty())
+    saved = Failure{d.error};
+  else if (lateDocumentPages_)
+    saved = Failure{"pages came after the document was closed and are not in it"};
   // The document is on the disk before it takes its name.
-  if (reason.empty() && !syncFileSystem(d.part)) reason = "cannot flush it to the disk";
-  if (reason.empty()) reason = putInPlace(d.part, target);
+  else if (!syncFileSystem(d.part))
+    saved = Failure{"cannot flush it to the disk"};
+  else
+    saved = putInPlace(d.part, target);
   std::error_code ec;
   fs::remove(d.part, ec);
   d = Document{};
-  return reason;
+  return saved;
 }
 
 bool QtPictureStore::saveTifs(const fs::path& colour, const fs::path& blackWhite) {
@@ -288,12 +294,12 @@ bool QtPictureStore::saveTifs(const fs::path& colour, const fs::path& blackWhite
   const std::pair<std::unique_ptr<TiffPages>*, fs::path> files[] = {{&colour_, colour}, {&blackWhite_, blackWhite}};
   for (const auto& [tif, target] : files) {
     if (!*tif || (*tif)->pages() == 0) {
-      failed(target, (*tif && !(*tif)->error().empty()) ? (*tif)->error() : "no page was stored");
+      failed(target, (*tif && !(*tif)->status()) ? (*tif)->status().error() : "no page was stored");
       ok = false;
       continue;
     }
-    if (!(*tif)->close()) {
-      failed(target, (*tif)->error());
+    if (const Outcome closed = (*tif)->close(); !closed) {
+      failed(target, closed.error());
       ok = false;
       continue;
     }
@@ -302,8 +308,8 @@ bool QtPictureStore::saveTifs(const fs::path& colour, const fs::path& blackWhite
       ok = false;
       continue;
     }
-    if (const std::string reason = putInPlace((*tif)->path(), target); !reason.empty()) {
-      failed(target, reason);
+    if (const Outcome placed = putInPlace((*tif)->path(), target); !placed) {
+      failed(target, placed.error());
       ok = false;
     }
   }

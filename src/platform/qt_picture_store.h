@@ -52,7 +52,7 @@ class QtPictureStore final : public PictureStore {
   void addPage(std::shared_ptr<const RecordedPage> page, const std::filesystem::path& jpg,
                const std::filesystem::path& pdf, int meal) override;
   void wait(const Progress& progress = {}) override;
-  std::string saveDocument(int meal, const std::filesystem::path& target) override;
+  Outcome saveDocument(int meal, const std::filesystem::path& target) override;
   bool saveTifs(const std::filesystem::path& colour, const std::filesystem::path& blackWhite) override;
   std::vector<StoreFailure> takeFailures() override;
 

@@ -111,9 +111,9 @@ std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi, bool
   std::unique_ptr<QtSurface> s(new QtSurface(Device::Pdf, dpi));
   s->durable_ = durable;
   s->pdfFile_ = std::make_unique<AtomicFile>(path);
-  if (s->pdfFile_->failed()) {
+  if (const Outcome& reserved = s->pdfFile_->status(); !reserved) {
     s->failed_ = true;
-    s->pdfError_ = s->pdfFile_->error();
+    s->pdfError_ = reserved.error();
   }
   s->printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   s->printer_->setOutputFormat(QPrinter::PdfFormat);
@@ -468,9 +468,9 @@ void QtSurface::commitPdf() {
     pdfError_ = "the document was cut short (is the disk full?)";
     return;
   }
-  if (!pdfFile_->commit(durable_)) {
+  if (const Outcome committed = pdfFile_->commit(durable_); !committed) {
     failed_ = true;
-    pdfError_ = pdfFile_->error();
+    pdfError_ = committed.error();
     return;
   }
   pdfWritten_ = true;
@@ -520,16 +520,13 @@ QImage QtSurface::image() {
   return image_;
 }
 
-bool QtSurface::savePng(const std::string& path, std::string* error) {
+Outcome QtSurface::savePng(const std::string& path) {
   // Written as every file of ours: whole or not at all, and only as a file.
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!image().save(&buffer, "PNG")) {
-    if (error) *error = "the picture could not be encoded";
-    return false;
-  }
-  return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), error);
+  if (!image().save(&buffer, "PNG")) return Failure{"the picture could not be encoded"};
+  return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 }  // namespace mc

@@ -116,8 +116,8 @@ class QtSurface final : public Surface {
   // start-up preview of a run from the command line, the preview cleared
   // before every card of a run) costs its layout and nothing more.
   QImage image();
-  // Saves the page as a PNG picture; false, with `error`, when it cannot.
-  bool savePng(const std::string& path, std::string* error = nullptr);
+  // Saves the page as a PNG picture; why not, when it cannot.
+  Outcome savePng(const std::string& path);
 
  private:
   QtSurface(Device device, double dpi);

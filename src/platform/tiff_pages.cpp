@@ -15,11 +15,12 @@ namespace mc {
 
 TiffPages::TiffPages(Kind kind, std::filesystem::path path) : kind_(kind), path_(std::move(path)) {}
 
-TiffPages::~TiffPages() { close(); }
+// A file not closed by its writer is one nobody waits for: the store
+// removes it.
+TiffPages::~TiffPages() { static_cast<void>(close()); }
 
-bool TiffPages::fail(std::string why) {
-  if (error_.empty()) error_ = std::move(why);
-  return false;
+void TiffPages::fail(std::string why) {
+  if (status_) status_ = Failure{std::move(why)};
 }
 
 std::vector<uint8_t> TiffPages::faxBits(const QImage& image) {
@@ -74,18 +75,22 @@ QByteArray TiffPages::jpeg(const QImage& image) {
 }
 
 bool TiffPages::open() {
-  if (!error_.empty()) return false;
+  if (!status_) return false;
   if (!tif_) {
     // Opened as every output of ours is, so that a pipe, a device or a link
     // out of its folder in its place is refused instead of written to;
     // libtiff closes the file.
-    std::string refused;
-    const int fd = openOutputFile(path_, path_.parent_path(), O_RDWR | O_CREAT | O_TRUNC, refused);
-    if (fd < 0) return fail(refused);
+    const Result<int> opened = openOutputFile(path_, path_.parent_path(), O_RDWR | O_CREAT | O_TRUNC);
+    if (!opened) {
+      fail(opened.error());
+      return false;
+    }
+    const int fd = *opened;
     tif_ = TIFFFdOpen(fd, path_.c_str(), "w");
     if (!tif_) {
       ::close(fd);
-      return fail("cannot create the file");
+      fail("cannot create the file");
+      return false;
     }
   }
   return true;
@@ -104,8 +109,8 @@ void TiffPages::pageTags(uint32_t width, uint32_t height, double dpi) {
   TIFFSetField(tif_, TIFFTAG_SOFTWARE, "mealcards");
 }
 
-bool TiffPages::addJpegPage(const QByteArray& jpeg, int width, int height, double dpi) {
-  if (!open()) return false;
+void TiffPages::addJpegPage(const QByteArray& jpeg, int width, int height, double dpi) {
+  if (!open()) return;
   if (jpeg.isEmpty() || width <= 0 || height <= 0) return fail("an empty page");
   pageTags(static_cast<uint32_t>(width), static_cast<uint32_t>(height), dpi);
   TIFFSetField(tif_, TIFFTAG_SAMPLESPERPIXEL, 3);
@@ -120,11 +125,10 @@ bool TiffPages::addJpegPage(const QByteArray& jpeg, int width, int height, doubl
   const bool ok = TIFFWriteRawStrip(tif_, 0, const_cast<char*>(jpeg.constData()), jpeg.size()) == jpeg.size();
   if (!ok || !TIFFWriteDirectory(tif_)) return fail("cannot write page " + std::to_string(pages_ + 1));
   ++pages_;
-  return true;
 }
 
-bool TiffPages::addPage(const QImage& page) {
-  if (!open()) return false;
+void TiffPages::addPage(const QImage& page) {
+  if (!open()) return;
   if (page.isNull()) return fail("an empty page");
   const double dpi = page.dotsPerMeterX() > 0 ? page.dotsPerMeterX() * 0.0254 : 150;
   if (kind_ == Kind::Colour) return addJpegPage(jpeg(page), page.width(), page.height(), dpi);
@@ -143,16 +147,15 @@ bool TiffPages::addPage(const QImage& page) {
   const bool ok = TIFFWriteEncodedStrip(tif_, 0, bits.data(), static_cast<tmsize_t>(bits.size())) >= 0;
   if (!ok || !TIFFWriteDirectory(tif_)) return fail("cannot write page " + std::to_string(pages_ + 1));
   ++pages_;
-  return true;
 }
 
-bool TiffPages::close() {
+Outcome TiffPages::close() {
   if (tif_) {
     if (pages_ > 0 && !TIFFFlush(tif_)) fail("cannot finish the file");
     TIFFClose(tif_);
     tif_ = nullptr;
   }
-  return error_.empty();
+  return status_;
 }
 
 }  // namespace mc

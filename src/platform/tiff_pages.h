@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "data/outcome.h"
+
 typedef struct tiff TIFF;
 
 namespace mc {
@@ -23,17 +25,17 @@ class TiffPages {
   TiffPages& operator=(const TiffPages&) = delete;
 
   // Appends the image as the next page: black and white, dithered; colour,
-  // encoded as a JPEG of kJpegQuality. False (and error() says why) when the
-  // file could not be opened or written.
-  bool addPage(const QImage& image);
+  // encoded as a JPEG of kJpegQuality. A file that could not be opened or
+  // written takes no more pages, and status() says why.
+  void addPage(const QImage& image);
   // Appends a colour page given as a whole baseline JPEG picture of
   // width x height pixels at dpi, 4:2:0 (as Qt writes it): the picture,
   // tables and all, becomes the page's one strip.
-  bool addJpegPage(const QByteArray& jpeg, int width, int height, double dpi);
-  // Closes the file; false when anything failed.
-  bool close();
+  void addJpegPage(const QByteArray& jpeg, int width, int height, double dpi);
+  // Closes the file; a failure when anything failed.
+  Outcome close();
   int pages() const { return pages_; }
-  const std::string& error() const { return error_; }
+  const Outcome& status() const { return status_; }
   const std::filesystem::path& path() const { return path_; }
 
   // The black-and-white page of a colour page, as fax rows (a bit a pixel,
@@ -47,7 +49,8 @@ class TiffPages {
   static constexpr int kJpegQuality = 60;
 
  private:
-  bool fail(std::string why);
+  // Keeps the first failure.
+  void fail(std::string why);
   bool open();
   void pageTags(uint32_t width, uint32_t height, double dpi);
 
@@ -55,7 +58,7 @@ class TiffPages {
   std::filesystem::path path_;
   TIFF* tif_ = nullptr;
   int pages_ = 0;
-  std::string error_;
+  Outcome status_;
 };
 
 }  // namespace mc

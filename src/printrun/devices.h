@@ -35,8 +35,8 @@ class Output {
 
   // Why the output cannot take a run now, asked before each run that
   // prints: a print queue that does not exist, does not accept jobs or is
-  // stopped, in the print service's words. "" when it can.
-  virtual std::string refusal() { return {}; }
+  // stopped, in the print service's words; done when it can.
+  virtual Outcome refusal() { return {}; }
   // Who each print job sent from now on prints, asked for as the job is
   // sent, with the number of pages it holds ("page 3 (unit 1 bed 3 ...)").
   virtual void nameJobs(std::function<std::string(int pages)> owner) { (void)owner; }
@@ -57,9 +57,9 @@ class Devices {
   // The queue of that name (one that is not installed draws nothing and
   // says so when finished).
   virtual std::unique_ptr<Output> openPrinter(const std::string& name) = 0;
-  // A PDF file written at the path once complete; null, with the reason in
-  // `error`, when it cannot be started.
-  virtual std::unique_ptr<Output> openPdf(const std::string& path, std::string& error) = 0;
+  // A PDF file written at the path once complete; why not, when it cannot
+  // be started.
+  virtual Result<std::unique_ptr<Output>> openPdf(const std::string& path) = 0;
 };
 
 }  // namespace mc

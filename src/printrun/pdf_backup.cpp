@@ -104,11 +104,14 @@ void PdfBackup::MakeTIF(RecordedPage page, const std::string& residentFile, int 
     failed(base + ".pdf", "the cards folder " + cardsFolder(facility_) + " does not exist");
     return;
   }
-  std::string refused;
-  const auto jpg = drives_.outputPath(base + ".jpg", refused);
-  const auto pdf = jpg ? drives_.outputPath(base + ".pdf", refused) : std::nullopt;
-  if (!jpg || !pdf) {
-    failed(base + (jpg ? ".pdf" : ".jpg"), refused);
+  const auto jpg = drives_.outputPath(base + ".jpg");
+  if (!jpg) {
+    failed(base + ".jpg", jpg.error());
+    return;
+  }
+  const auto pdf = drives_.outputPath(base + ".pdf");
+  if (!pdf) {
+    failed(base + ".pdf", pdf.error());
     return;
   }
   if (!store_) {
@@ -158,34 +161,32 @@ std::vector<fs::path> PdfBackup::earlierPages() const {
 }
 
 bool PdfBackup::mergeInto(const std::vector<fs::path>& pages, const std::string& target) {
-  std::string refused;
-  const auto host = drives_.outputPath(target, refused);
+  const auto host = drives_.outputPath(target);
   if (!host) {
-    failed(target, refused);
+    failed(target, host.error());
     return false;
   }
   if (!merger_) {
     failed(target, "this program cannot merge PDF files");
     return false;
   }
-  const std::string error = merger_->merge(pages, *host);
-  if (!error.empty()) failed(target, error);
-  return error.empty();
+  const Outcome merged = merger_->merge(pages, *host);
+  if (!merged) failed(target, merged.error());
+  return merged.ok();
 }
 
 std::optional<fs::path> PdfBackup::saveDocument(int meal, const std::string& target) {
-  std::string refused;
-  const auto host = drives_.outputPath(target, refused);
+  const auto host = drives_.outputPath(target);
   if (!host) {
-    failed(target, refused);
+    failed(target, host.error());
     return std::nullopt;
   }
-  const std::string error = store_ ? store_->saveDocument(meal, *host) : "this program has no picture store";
-  if (!error.empty()) {
-    failed(target, error);
+  const Outcome saved = store_ ? store_->saveDocument(meal, *host) : Failure{"this program has no picture store"};
+  if (!saved) {
+    failed(target, saved.error());
     return std::nullopt;
   }
-  return host;
+  return *host;
 }
 
 std::optional<std::string> PdfBackup::mergeAndSave() {
@@ -223,11 +224,10 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
   }
 
   if (store_) {
-    std::string refused;
-    const auto colour = drives_.outputPath(colourTifName(facility_), refused);
-    if (!colour) failed(colourTifName(facility_), refused);
-    const auto blackWhite = drives_.outputPath(blackWhiteTifName(facility_), refused);
-    if (!blackWhite) failed(blackWhiteTifName(facility_), refused);
+    const auto colour = drives_.outputPath(colourTifName(facility_));
+    if (!colour) failed(colourTifName(facility_), colour.error());
+    const auto blackWhite = drives_.outputPath(blackWhiteTifName(facility_));
+    if (!blackWhite) failed(blackWhiteTifName(facility_), blackWhite.error());
     if (colour && blackWhite) store_->saveTifs(*colour, *blackWhite);
     takeStoreFailures();
   }
@@ -237,10 +237,9 @@ std::optional<std::string> PdfBackup::mergeAndSave() {
 
 void PdfBackup::copy(const std::string& from, const std::string& to) {
   if (!drives_.fileExists(from)) return;
-  std::string refused;
-  const auto dst = drives_.outputPath(to, refused);
+  const auto dst = drives_.outputPath(to);
   if (!dst) {
-    failed(to, refused);
+    failed(to, dst.error());
     return;
   }
   const auto src = drives_.hostPath(from);
@@ -248,9 +247,8 @@ void PdfBackup::copy(const std::string& from, const std::string& to) {
   // Readers pick the copy up at any time: it appears whole and checked
   // against the original, or not at all. Our own documents are copied
   // whatever their size: the size limit guards against input files only.
-  if (const std::string error = src && folder ? copyFileVerified(*src, *dst, *folder) : "no such drive";
-      !error.empty())
-    failed(to, "cannot copy " + cp1252ToUtf8(from) + ": " + error);
+  if (const Outcome copied = src && folder ? copyFileVerified(*src, *dst, *folder) : Failure{"no such drive"}; !copied)
+    failed(to, "cannot copy " + cp1252ToUtf8(from) + ": " + copied.error());
 }
 
 void PdfBackup::copyToPdfFolder() {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "data/outcome.h"
 #include "render/page_recorder.h"
 
 namespace mc {
@@ -44,9 +45,9 @@ class PictureStore {
   // The run's pages as one PDF document at target (meal 0), or the pages
   // of one meal (1..3), drawn in vectors as the one-page files are: the
   // fonts and pictures the pages share are stored once. Waits for the
-  // pages first. "" when it was written, else why not (no page went into
-  // it, the disk refused it).
-  virtual std::string saveDocument(int meal, const std::filesystem::path& target) = 0;
+  // pages first. Why not, when it was not written (no page went into it,
+  // the disk refused it).
+  virtual Outcome saveDocument(int meal, const std::filesystem::path& target) = 0;
   // The run's pages as one colour TIF and one black-and-white TIF, a page
   // per card; waits for the pages first. False when a file failed (see
   // takeFailures).
@@ -60,9 +61,9 @@ class PdfMerger {
  public:
   virtual ~PdfMerger() = default;
   // Writes the pages of the inputs, in order, as one PDF at target; the
-  // target is replaced only once the new file is complete. "" when it
-  // worked, else what went wrong.
-  virtual std::string merge(const std::vector<std::filesystem::path>& inputs,
+  // target is replaced only once the new file is complete; a failure says
+  // what went wrong.
+  virtual Outcome merge(const std::vector<std::filesystem::path>& inputs,
                             const std::filesystem::path& target) = 0;
 };
 

@@ -77,12 +77,12 @@ bool TextCardWriter::open(const DriveMap& drives, const std::string& textFile) {
   const auto host = drives.hostPath(textFile);
   const auto folder = drives.driveFolderOf(textFile);
   if (!host || !folder) return false;
-  std::string error;
-  fd_ = openOutputFile(*host, *folder, O_WRONLY | O_CREAT, error);
-  if (fd_ < 0) {
-    drives.report(FileFault::WriteFailed, textFile, "could not be opened (" + error + ")");
+  const Result<int> opened = openOutputFile(*host, *folder, O_WRONLY | O_CREAT);
+  if (!opened) {
+    drives.report(FileFault::WriteFailed, textFile, "could not be opened (" + opened.error() + ")");
     return false;
   }
+  fd_ = *opened;
   struct stat st {};
   length_ = ::fstat(fd_, &st) == 0 ? st.st_size : 0;
   // The next line follows the last whole line; a torn tail is overwritten.

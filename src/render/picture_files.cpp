@@ -39,8 +39,10 @@ std::optional<std::string> readFile(const std::string& path) {
 
 // Written under a temporary name and renamed when complete, so that a
 // failure leaves no half picture behind, and only as a file of ours may be.
+// Why a copy could not be written is not needed: without it the picture is
+// read where it is (a read-only pictures folder).
 bool writeFile(const std::string& path, const std::string& bytes, const fs::path& within) {
-  return writeFileAtomically(path, bytes, nullptr, within);
+  return writeFileAtomically(path, bytes, within).ok();
 }
 
 // Position of the three-letter extension `ext` (upper case) of the file

@@ -62,23 +62,29 @@ TraceSurface::TraceSurface(Surface& inner, std::ostream& out) : ForwardingSurfac
 TraceSurface::TraceSurface(Surface& inner, const std::string& path)
     : ForwardingSurface(inner), file_(std::make_unique<AtomicFile>(path)), stream_(std::make_unique<std::ofstream>()),
       out_(stream_.get()) {
-  if (!file_->failed()) stream_->open(file_->temporary(), std::ios::binary | std::ios::trunc);
+  if (file_->status()) stream_->open(file_->temporary(), std::ios::binary | std::ios::trunc);
   else stream_->setstate(std::ios::failbit);
 }
 
-TraceSurface::~TraceSurface() { finish(); }
+// Whoever must name a failed trace calls finish() before; a trace left to
+// the destructor is put in place when it can be, and nobody is left to tell.
+TraceSurface::~TraceSurface() { static_cast<void>(finish()); }
 
-bool TraceSurface::finish(std::string* error) {
+Outcome TraceSurface::status() const {
+  if (file_ && !file_->status()) return file_->status();
+  return out_->good() ? Outcome() : Failure{};
+}
+
+Outcome TraceSurface::finish() {
   out_->flush();
-  if (!file_ || finished_) return out_->good();
+  if (!file_ || finished_) return out_->good() ? Outcome() : Failure{"a write failed"};
   finished_ = true;
   // The stream writes through its own buffer: a full disk shows as a bad
   // stream, or at the latest when the data is flushed to the disk.
   const bool written = stream_->good();
   stream_->close();
-  if (written && file_->commit()) return true;
-  if (error) *error = written ? file_->error() : std::string("a write failed");
-  return false;
+  if (!written) return Failure{"a write failed"};
+  return file_->commit();
 }
 
 void TraceSurface::write(const std::string& record) { *out_ << record << '\n'; }

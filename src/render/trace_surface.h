@@ -18,18 +18,17 @@ class TraceSurface : public ForwardingSurface {
   // Traces to `out`; the stream must outlive the surface.
   TraceSurface(Surface& inner, std::ostream& out);
   // Traces to a file, written beside it under a temporary name and put in
-  // its place by finish() (or the destructor); ok() tells whether the
+  // its place by finish() (or the destructor); status() tells whether the
   // temporary file opened. An old file at the path stays until then.
   TraceSurface(Surface& inner, const std::string& path);
   ~TraceSurface() override;
 
-  bool ok() const { return out_->good() && !(file_ && file_->failed()); }
-  // Why the trace file could not be started, "" when it was.
-  std::string error() const { return file_ && file_->failed() ? file_->error() : std::string(); }
-  // Completes the trace file: false, with the old file left and `error`
-  // saying why, when a write failed (a full disk). Nothing to do when
-  // tracing to a stream.
-  bool finish(std::string* error = nullptr);
+  // Whether the trace can be written; a failure says why the file could
+  // not be started (its reason "" when only the stream went bad).
+  Outcome status() const;
+  // Completes the trace file: a failure, with the old file left, when a
+  // write failed (a full disk). Nothing to do when tracing to a stream.
+  Outcome finish();
 
 
  private:

@@ -87,12 +87,12 @@ void Controller::loadResident(std::string_view mealOrder) {
   loadResidentAsSet(resident, dietFile, drives, facility, model, mealOrder);
 }
 
-bool Controller::holdFacility(double waitSeconds) {
-  if (lock_.held() || drives.dryRun()) return true;
+Outcome Controller::holdFacility(double waitSeconds) {
+  if (lock_.held() || drives.dryRun()) return {};
   const auto settings = drives.hostPath(settingsFile.path());
   std::error_code ec;
   const auto folder = drives.driveFolderOf(settingsFile.path());
-  if (!settings || !folder || !std::filesystem::is_directory(settings->parent_path(), ec)) return true;
+  if (!settings || !folder || !std::filesystem::is_directory(settings->parent_path(), ec)) return {};
   // A stop asked for while waiting (Ctrl-C, SIGTERM) ends the wait.
   return lock_.acquire(settings->string() + ".lock", *folder, waitSeconds,
                        [this] { return runHooks().cancelRequested(); });
@@ -108,8 +108,8 @@ const RunReport& Controller::print() {
     return lastReport_;
   }
   const bool heldBefore = lock_.held();
-  if (!holdFacility(lockWaitSeconds)) {
-    std::string text = lock_.error();
+  if (const Outcome held = holdFacility(lockWaitSeconds); !held) {
+    std::string text = held.error();
     if (!text.empty()) text[0] = upperChar(text[0]);
     dialogs.message(text, Buttons::Ok);
     RunReport refused;
@@ -118,14 +118,14 @@ const RunReport& Controller::print() {
     return lastReport_;
   }
   // A queue that cannot take the cards is named before anything is drawn.
-  if (const std::string refused = outputRefusal(); !refused.empty()) {
+  if (const Outcome canPrint = outputRefusal(); !canPrint) {
     if (!heldBefore) lock_.release();
-    std::string text = outputDescription_ + " cannot print: " + refused;
+    std::string text = outputDescription_ + " cannot print: " + canPrint.error();
     text[0] = upperChar(text[0]);
     dialogs.message(text, Buttons::Ok);
     RunReport report;
     report.end = RunEnd::Refused;
-    report.outputFailed(outputDescription_, refused);
+    report.outputFailed(outputDescription_, canPrint.error());
     lastReport_ = std::move(report);
     return lastReport_;
   }
@@ -157,7 +157,7 @@ const RunReport& Controller::print() {
   return lastReport_;
 }
 
-std::string Controller::outputRefusal() {
+Outcome Controller::outputRefusal() {
   // A walk-through or a print to the screen does not touch the printer.
   const bool onPaper = printer && run.PreviewFlag == 0 && model.Check[5] != 1;
   if (!output_ || !onPaper || drives.dryRun()) return {};
@@ -181,7 +181,7 @@ void Controller::takeFailedJobs(RunReport& report) {
   }
 }
 
-std::string Controller::openOutput(std::unique_ptr<Output> device, std::string description) {
+Outcome Controller::openOutput(std::unique_ptr<Output> device, std::string description) {
   output_ = std::move(device);
   outputDescription_ = std::move(description);
   printer = &output_->surface();
@@ -189,12 +189,12 @@ std::string Controller::openOutput(std::unique_ptr<Output> device, std::string d
   if (!trace_) return {};
   traced_ = std::make_unique<TraceSurface>(output_->surface(), *trace_);
   printer = traced_.get();
-  if (!traced_->ok())
-    return "cannot write the trace file " + *trace_ + (traced_->error().empty() ? "" : ": " + traced_->error());
+  if (const Outcome traced = traced_->status(); !traced)
+    return Failure{"cannot write the trace file " + *trace_ + (traced.error().empty() ? "" : ": " + traced.error())};
   return {};
 }
 
-std::string Controller::startPrinting(const OutputChoice& choice) {
+Outcome Controller::startPrinting(const OutputChoice& choice) {
   trace_ = choice.trace;
   printing_ = devices_ != nullptr;
   if (!printing_ || (!choice.pdf && !choice.printer)) return {};
@@ -203,12 +203,12 @@ std::string Controller::startPrinting(const OutputChoice& choice) {
     // Nothing at the path is deleted: the new document replaces the file
     // there (or the file a link there names) only once it is complete, and
     // only a regular file is ever replaced so.
-    std::string error;
-    if (!outputTarget(*choice.pdf, {}, error)) return "cannot write " + *choice.pdf + ": " + error;
+    if (const auto target = outputTarget(*choice.pdf, {}); !target)
+      return Failure{"cannot write " + *choice.pdf + ": " + target.error()};
     run.PdfDriverForced = true;
-    auto device = devices_->openPdf(*choice.pdf, error);
-    if (!device) return "cannot write " + *choice.pdf + ": " + error;
-    return openOutput(std::move(device), *choice.pdf);
+    auto device = devices_->openPdf(*choice.pdf);
+    if (!device) return Failure{"cannot write " + *choice.pdf + ": " + device.error()};
+    return openOutput(std::move(*device), *choice.pdf);
   }
   // A queue that is not installed is named with those that are, for the
   // window as for the command line, before anything is opened.
@@ -216,14 +216,14 @@ std::string Controller::startPrinting(const OutputChoice& choice) {
   if (std::find(installed.begin(), installed.end(), *choice.printer) == installed.end()) {
     std::string list;
     for (const std::string& name : installed) list += (list.empty() ? "" : ", ") + name;
-    return "no printer named " + *choice.printer + " is installed (installed: " +
-           (list.empty() ? std::string("none") : list) + ")";
+    return Failure{"no printer named " + *choice.printer + " is installed (installed: " +
+                   (list.empty() ? std::string("none") : list) + ")"};
   }
   run.PrinterOverride = utf8ToCp1252(*choice.printer);
   return openOutput(devices_->openPrinter(*choice.printer), "the printer " + *choice.printer);
 }
 
-std::string Controller::followSettingsPrinter() {
+Outcome Controller::followSettingsPrinter() {
   if (!printing_ || running_ || chosenOutput_) return {};
   if (output_ && model.PrinterName == openedFor_) return {};
   closeOutput();
@@ -231,10 +231,10 @@ std::string Controller::followSettingsPrinter() {
   openedFor_ = model.PrinterName;
   if (model.NoPrinters || trim(model.PrinterName).empty()) return {};
   const std::string name = cp1252ToUtf8(model.PrinterName);
-  const std::string error = openOutput(devices_->openPrinter(name), "the printer " + name);
+  const Outcome opened = openOutput(devices_->openPrinter(name), "the printer " + name);
   // The window goes on without a question; its program run ends failed.
-  if (!error.empty()) outputFailures_.outputFailed(*trace_, error);
-  return error;
+  if (!opened) outputFailures_.outputFailed(*trace_, opened.error());
+  return opened;
 }
 
 void Controller::closeOutput() {
@@ -243,9 +243,8 @@ void Controller::closeOutput() {
   RunReport& report = outputFailures_;
   // The trace is completed whatever became of the device: it shows what
   // the run drew.
-  std::string traceError;
-  if (traced_ && !traced_->finish(&traceError))
-    report.outputFailed(*trace_, "cannot write the trace file (" + traceError + "); the file is left as it was");
+  if (const Outcome traced = traced_ ? traced_->finish() : Outcome(); !traced)
+    report.outputFailed(*trace_, "cannot write the trace file (" + traced.error() + "); the file is left as it was");
   const std::string& description = outputDescription_;
   // Each failed print job is named by what it printed; a queue that cannot
   // name them has them counted.

@@ -101,23 +101,24 @@ class Controller {
   void EndProgram() { Ended = true; }
 
   // ---- Start-up ----
-  // Why start-up stopped before printing (the settings' printer could not
-  // be opened); "" when nothing stopped it.
-  std::string startupError;
+  // Whether start-up went through, else why it stopped before printing
+  // (the settings' printer could not be opened).
+  Outcome startup;
   // A start-up that only looks (the preview, the window's pictures) found
   // the auto-print marker and left it for the next real start.
   bool autoPrintLeft = false;
 
   // ---- Where runs print ----
   // This program run prints on the devices: on the output chosen for it,
-  // if any, else on the printer the settings name. "" when the chosen
+  // if any, else on the printer the settings name. Done when the chosen
   // output is open, else why not (nothing was deleted or written at the
   // path). A program run that never says so prints on `printer` alone.
-  std::string startPrinting(const OutputChoice& choice);
+  Outcome startPrinting(const OutputChoice& choice);
   // Without a chosen output: the queue the settings name (PrinterName),
   // opened again when the name changes; never while a run goes on (a
-  // printer chosen during a run takes over after it). "" or why not.
-  std::string followSettingsPrinter();
+  // printer chosen during a run takes over after it). Done or why not;
+  // why not goes into the program run's report as well.
+  Outcome followSettingsPrinter();
   // What the output is, for messages: "out.pdf" or "the printer Kitchen";
   // "" when nothing is open.
   const std::string& outputDescription() const { return outputDescription_; }
@@ -145,11 +146,10 @@ class Controller {
   // Takes the facility's run lock (a file beside the settings file) and
   // holds it until releaseFacility() or the controller's end. True when it
   // is held, or when there is nothing to lock (no settings folder yet, or a
-  // dry run, which writes nothing); false, with lockError() saying why,
-  // when another program run kept it all that time.
-  bool holdFacility(double waitSeconds);
+  // dry run, which writes nothing); why not, when another program run
+  // kept it all that time.
+  Outcome holdFacility(double waitSeconds);
   void releaseFacility() { lock_.release(); }
-  const std::string& lockError() const { return lock_.error(); }
 
   // The window shows the run report of a run that printed with problems
   // before it goes on (or leaves, when the run ended the program).
@@ -198,13 +198,13 @@ class Controller {
   };
   // What the program does after the run, as its report says.
   void actOn(const RunReport& report);
-  // Opens an output (and its trace); "" or why not.
-  std::string openOutput(std::unique_ptr<Output> device, std::string description);
+  // Opens an output (and its trace); done or why not.
+  Outcome openOutput(std::unique_ptr<Output> device, std::string description);
   // Who a print job of the run going on prints: its pages in the run and
   // the resident drawn last on it.
   std::string jobOwner(int pages);
-  // Before a run on paper: the output's refusal ("" when it can print).
-  std::string outputRefusal();
+  // Before a run on paper: whether the output can print, else its refusal.
+  Outcome outputRefusal();
   // The failed print jobs of the output so far go into the report.
   void takeFailedJobs(RunReport& report);
   // Finishes the open output into outputFailures_.

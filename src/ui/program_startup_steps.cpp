@@ -32,14 +32,14 @@ void ProgramStartupSteps::GetSet(Controller& c) {
       std::error_code ec;
       std::filesystem::rename(*host, host->string() + kDamagedSettingsSuffix, ec);
       if (ec) {
-        c.startupError = "cannot keep the damaged settings file " + shown + " aside (" + ec.message() +
-                         "); nothing was changed";
+        c.startup = Failure{"cannot keep the damaged settings file " + shown + " aside (" + ec.message() +
+                            "); nothing was changed"};
         return;
       }
     } else {
-      c.startupError = "the settings file " + shown + " " + damage +
-                       ": nothing was printed and it is left as it was; restore it from a backup, or move it "
-                       "aside to start from the default settings (the next save creates it anew)";
+      c.startup = Failure{"the settings file " + shown + " " + damage +
+                          ": nothing was printed and it is left as it was; restore it from a backup, or move it "
+                          "aside to start from the default settings (the next save creates it anew)"};
       return;
     }
   }
@@ -49,7 +49,7 @@ void ProgramStartupSteps::GetSet(Controller& c) {
     c.drives.report(FileFault::Missing, c.settingsFile.path(),
                     "is missing: the run used the settings shown in the window, and its save created the file");
   c.settingsFile.GetSet(c.model);
-  c.startupError = c.followSettingsPrinter();
+  c.startup = c.followSettingsPrinter();
 }
 
 void ProgramStartupSteps::InitTables(Controller& c) {
@@ -67,11 +67,11 @@ void ProgramStartupSteps::LoadResident(Controller& c) {
 }
 
 void ProgramStartupSteps::SetForAll(Controller& c) {
-  if (c.startupError.empty()) Command4_Click(c);
+  if (c.startup) Command4_Click(c);
 }
 
 void ProgramStartupSteps::PrintRun(Controller& c) {
-  if (!c.startupError.empty()) return;
+  if (!c.startup) return;
   if (lookOnly_ && c.facility.AutoPrint) {
     c.autoPrintLeft = true;
     c.facility.AutoPrint = false;

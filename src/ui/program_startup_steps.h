@@ -33,7 +33,7 @@ class ProgramStartupSteps : public StartupSteps {
   bool ActsOnAutoPrint() const override { return !lookOnly_; }
 
   // A damaged settings file is never loaded: start-up stops with a
-  // startupError saying which file and what to do, unless the defaults are
+  // failed `startup` saying which file and what to do, unless the defaults are
   // offered (the window asks) and taken, when the damaged file is kept
   // aside under the name kDamagedSettingsSuffix adds and the program goes
   // on as without a settings file.

@@ -30,38 +30,35 @@ void RunLock::release() {
   fd_ = -1;
 }
 
-bool RunLock::acquire(const std::filesystem::path& path, const std::filesystem::path& within, double waitSeconds,
-                      const std::function<bool()>& stop) {
+Outcome RunLock::acquire(const std::filesystem::path& path, const std::filesystem::path& within, double waitSeconds,
+                         const std::function<bool()>& stop) {
   release();
-  error_.clear();
-  std::string why;
-  fd_ = openOutputFile(path, within, O_RDWR | O_CREAT, why);
-  if (fd_ < 0) {
-    error_ = "cannot open the lock file " + path.string() + ": " + why;
-    return false;
-  }
+  const Result<int> opened = openOutputFile(path, within, O_RDWR | O_CREAT);
+  if (!opened) return Failure{"cannot open the lock file " + path.string() + ": " + opened.error()};
+  fd_ = *opened;
   const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(waitSeconds);
+  Failure refused;
   for (;;) {
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return {};
     if (errno != EWOULDBLOCK && errno != EINTR) {
-      error_ = "cannot lock " + path.string() + ": " + systemError(errno);
+      refused.why = "cannot lock " + path.string() + ": " + systemError(errno);
       break;
     }
     if (stop && stop()) {
-      error_ = "stopped while waiting for another run printing for this facility (it holds " + path.string() +
-               "); nothing was printed";
+      refused.why = "stopped while waiting for another run printing for this facility (it holds " + path.string() +
+                    "); nothing was printed";
       break;
     }
     if (std::chrono::steady_clock::now() >= until) {
-      error_ = "another run is printing for this facility (it holds " + path.string() + "); waited " +
-               std::to_string(static_cast<int>(waitSeconds)) + " s, nothing was printed";
+      refused.why = "another run is printing for this facility (it holds " + path.string() + "); waited " +
+                    std::to_string(static_cast<int>(waitSeconds)) + " s, nothing was printed";
       break;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   ::close(fd_);
   fd_ = -1;
-  return false;
+  return refused;
 }
 
 }  // namespace mc

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "data/outcome.h"
+
 namespace mc {
 
 class RunLock {
@@ -20,18 +22,16 @@ class RunLock {
 
   // Takes the lock on `path` (created when missing, a file of ours inside
   // the folder `within`), waiting up to `waitSeconds` for another holder,
-  // or until `stop` says the wait is no longer wanted. False, with error()
-  // saying why, when it is held all that time or cannot be made.
-  bool acquire(const std::filesystem::path& path, const std::filesystem::path& within, double waitSeconds,
-               const std::function<bool()>& stop = {});
-  const std::string& error() const { return error_; }
+  // or until `stop` says the wait is no longer wanted. Why not, when it is
+  // held all that time or cannot be made.
+  Outcome acquire(const std::filesystem::path& path, const std::filesystem::path& within, double waitSeconds,
+                  const std::function<bool()>& stop = {});
   bool held() const { return fd_ >= 0; }
   // Lets the lock go (the destructor does too).
   void release();
 
  private:
   int fd_ = -1;
-  std::string error_;
 };
 
 // How long a second run waits for the first: a whole facility prints in a

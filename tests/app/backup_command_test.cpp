@@ -143,7 +143,7 @@ TEST(BackupCommand, ACopyIsWholeAndCheckedWhateverItsSize) {
   std::string big(9u << 20, '\0');  // over the 8 MB limit of data files
   for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 2654435761u) >> 13);
   std::ofstream(dir / "TC.pdf", std::ios::binary) << big;
-  EXPECT_EQ(copyFileVerified(dir / "TC.pdf", dir / "TC.PDF"), "");
+  EXPECT_EQ(copyFileVerified(dir / "TC.pdf", dir / "TC.PDF").error(), "");
   EXPECT_EQ(readFile(dir / "TC.PDF"), big);
 
   // A disk that takes only 1 MB more: the copy fails, the old one stays,
@@ -155,7 +155,8 @@ TEST(BackupCommand, ACopyIsWholeAndCheckedWhateverItsSize) {
   rlimit small = old;
   small.rlim_cur = 1u << 20;
   setrlimit(RLIMIT_FSIZE, &small);
-  const std::string error = copyFileVerified(dir / "TC.pdf", dir / "TC.PDF");
+  const Outcome copied = copyFileVerified(dir / "TC.pdf", dir / "TC.PDF");
+  const std::string& error = copied.error();
   setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldSignal);
   EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
@@ -163,7 +164,7 @@ TEST(BackupCommand, ACopyIsWholeAndCheckedWhateverItsSize) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 
   // Nothing to copy from is named, not copied as empty.
-  EXPECT_NE(copyFileVerified(dir / "MC.pdf", dir / "MC.PDF"), "");
+  EXPECT_FALSE(copyFileVerified(dir / "MC.pdf", dir / "MC.PDF").ok());
   EXPECT_FALSE(fs::exists(dir / "MC.PDF"));
   fs::remove_all(dir);
 }

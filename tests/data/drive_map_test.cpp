@@ -187,14 +187,14 @@ TEST(DriveMap, FilesOfOursAreWrittenOnlyAsFilesInsideTheirDriveFolder) {
       {"pipe.txt", "it is a pipe (FIFO), not a regular file"},
       {"folder.txt", "it is a folder, not a regular file"}};
   for (const auto& [name, why] : refused) {
-    std::string error;
-    EXPECT_FALSE(t.drives().outputPath(std::string("c:\\dnv\\out\\") + name, error)) << name;
-    EXPECT_NE(error.find(why), std::string::npos) << error;
+    const auto path = t.drives().outputPath(std::string("c:\\dnv\\out\\") + name);
+    EXPECT_FALSE(path.ok()) << name;
+    EXPECT_NE(path.error().find(why), std::string::npos) << path.error();
     EXPECT_FALSE(t.drives().writeAll(std::string("c:\\dnv\\out\\") + name, "x")) << name;
     EXPECT_FALSE(t.drives().writeRecord(std::string("c:\\dnv\\out\\") + name, 4, 1, "x")) << name;
-    error.clear();
-    EXPECT_EQ(openOutputFile(out / name, t.root() / "c", O_WRONLY | O_CREAT, error), -1) << name;
-    EXPECT_NE(error.find(why), std::string::npos) << error;
+    const Result<int> opened = openOutputFile(out / name, t.root() / "c", O_WRONLY | O_CREAT);
+    EXPECT_FALSE(opened.ok()) << name;
+    EXPECT_NE(opened.error().find(why), std::string::npos) << opened.error();
   }
   EXPECT_EQ(readFile(outside), "outside");
   EXPECT_FALSE(fs::exists(elsewhere.root() / "missing.txt"));

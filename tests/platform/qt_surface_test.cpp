@@ -151,7 +151,7 @@ TEST(QtSurfaceTest, PreviewImageShowsTheCardAndClearsForTheNext) {
   CardRenderer renderer(card.facility, card.model, card.resident, nullptr, *screen);
   card.ctx.PreviewFlag = true;
   ASSERT_TRUE(renderer.DrawMenu(card.ctx));
-  ASSERT_TRUE(screen->savePng(tmp.file("preview.png")));
+  ASSERT_TRUE(screen->savePng(tmp.file("preview.png")).ok());
   const QImage image(QString::fromStdString(tmp.file("preview.png")));
   ASSERT_EQ(image.size(), QSize(1650, 1275));  // 11 by 8.5 inches at 150 dpi
   const auto dark = [](const QColor& c) { return qGray(c.rgb()) < 100; };

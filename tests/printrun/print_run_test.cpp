@@ -428,8 +428,8 @@ class TextPictureStore : public PictureStore, public PdfMerger {
     if (meal != 0) documents[meal] += (documents[meal].empty() ? "" : "|") + names;
   }
   void wait(const Progress&) override {}
-  std::string saveDocument(int meal, const std::filesystem::path& target) override {
-    if (failMerge) return "disk full";
+  Outcome saveDocument(int meal, const std::filesystem::path& target) override {
+    if (failMerge) return Failure{"disk full"};
     write(target, documents.at(meal));
     return {};
   }
@@ -439,8 +439,8 @@ class TextPictureStore : public PictureStore, public PdfMerger {
     return true;
   }
   std::vector<StoreFailure> takeFailures() override { return {}; }
-  std::string merge(const std::vector<std::filesystem::path>& inputs, const std::filesystem::path& target) override {
-    if (failMerge) return "disk full";
+  Outcome merge(const std::vector<std::filesystem::path>& inputs, const std::filesystem::path& target) override {
+    if (failMerge) return Failure{"disk full"};
     std::string all;
     for (const auto& in : inputs) {
       std::ifstream f(in);

@@ -134,7 +134,7 @@ TEST_F(MainActions, APrintWhileAnotherProgramRunHoldsTheFacilityIsRefusedSoonAnd
   const auto lockFile = t.drives().hostPath(c.settingsFile.path() + ".lock");
   ASSERT_TRUE(lockFile);
   RunLock other;  // another program run on the same facility
-  ASSERT_TRUE(other.acquire(*lockFile, t.root(), 0));
+  ASSERT_TRUE(other.acquire(*lockFile, t.root(), 0).ok());
   c.lockWaitSeconds = 0.3;
   const auto started = std::chrono::steady_clock::now();
   EXPECT_EQ(Command1_Click(c).end, RunEnd::Refused);
@@ -148,7 +148,7 @@ TEST_F(MainActions, APrintWhileAnotherProgramRunHoldsTheFacilityIsRefusedSoonAnd
   dialogs.clear();
   EXPECT_EQ(Command1_Click(c).end, RunEnd::Finished);
   EXPECT_EQ(printer.counts.docs, 1);
-  EXPECT_TRUE(other.acquire(*lockFile, t.root(), 0)) << "the window's run kept the lock";
+  EXPECT_TRUE(other.acquire(*lockFile, t.root(), 0).ok()) << "the window's run kept the lock";
 }
 
 TEST_F(MainActions, PrintJustOneResidentShowsTheOverlayAgainAndPrintAllEnds) {

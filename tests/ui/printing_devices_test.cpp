@@ -25,7 +25,7 @@ class LoggedDevices : public Devices {
    public:
     Paper(LoggedDevices& d, std::string name, bool pdf) : d_(d), name_(std::move(name)), pdf_(pdf), refuse_(d.refuse) {}
     Surface& surface() override { return surface_; }
-    std::string refusal() override { return d_.refusal; }
+    Outcome refusal() override { return d_.refusal.empty() ? Outcome() : Failure{d_.refusal}; }
     void nameJobs(std::function<std::string(int pages)> owner) override { owner_ = std::move(owner); }
     std::vector<std::string> takeFailedJobs() override {
       std::vector<std::string> held;
@@ -61,9 +61,9 @@ class LoggedDevices : public Devices {
     log.push_back("open " + name);
     return std::make_unique<Paper>(*this, name, false);
   }
-  std::unique_ptr<Output> openPdf(const std::string& path, std::string&) override {
+  Result<std::unique_ptr<Output>> openPdf(const std::string& path) override {
     log.push_back("open " + std::filesystem::path(path).filename().string());
-    return std::make_unique<Paper>(*this, path, true);
+    return std::unique_ptr<Output>(std::make_unique<Paper>(*this, path, true));
   }
 
   std::vector<std::string> log;
@@ -85,18 +85,18 @@ class PrintingDevices : public ::testing::Test {
 
 TEST_F(PrintingDevices, TheSettingsPrinterIsOpenedOnceAndAgainOnlyWhenItsNameChanges) {
   c.model.PrinterName = "Kitchen";
-  EXPECT_EQ(c.followSettingsPrinter(), "");
+  EXPECT_TRUE(c.followSettingsPrinter().ok());
   EXPECT_TRUE(devices.log.empty()) << "a program run that never prints opens no queue";
 
-  ASSERT_EQ(c.startPrinting({}), "");
+  ASSERT_EQ(c.startPrinting({}).error(), "");
   devices.refuse = 1;
-  c.followSettingsPrinter();
+  ASSERT_TRUE(c.followSettingsPrinter().ok());
   devices.refuse = 0;
-  c.followSettingsPrinter();
+  ASSERT_TRUE(c.followSettingsPrinter().ok());
   EXPECT_EQ(c.outputDescription(), "the printer Kitchen");
   ASSERT_NE(c.printer, nullptr);
   c.model.PrinterName = "Office";
-  c.followSettingsPrinter();
+  ASSERT_TRUE(c.followSettingsPrinter().ok());
   EXPECT_EQ(devices.log, (std::vector<std::string>{"open Kitchen", "finish Kitchen", "open Office"}));
 
   // The queue that refused a job is named when the program run ends.
@@ -109,16 +109,16 @@ TEST_F(PrintingDevices, TheSettingsPrinterIsOpenedOnceAndAgainOnlyWhenItsNameCha
 
   c.model.NoPrinters = true;
   c.model.PrinterName = "Kitchen";
-  c.followSettingsPrinter();
+  ASSERT_TRUE(c.followSettingsPrinter().ok());
   EXPECT_EQ(c.printer, nullptr);
 }
 
 // (An output that is no file is refused before anything opens: FailedWrites.)
 TEST_F(PrintingDevices, AChosenPdfStaysForTheProgramRun) {
-  ASSERT_EQ(c.startPrinting({(t.root() / "cards.pdf").string(), std::nullopt, std::nullopt}), "");
+  ASSERT_EQ(c.startPrinting({(t.root() / "cards.pdf").string(), std::nullopt, std::nullopt}).error(), "");
   EXPECT_TRUE(c.run.PdfDriverForced);
   c.model.PrinterName = "Office";
-  c.followSettingsPrinter();
+  ASSERT_TRUE(c.followSettingsPrinter().ok());
   EXPECT_EQ(devices.log, std::vector<std::string>{"open cards.pdf"});
 }
 
@@ -129,7 +129,7 @@ TEST_F(PrintingDevices, AQueueThatTakesNoJobsStopsTheRunAndJobsItDidNotTakeAreNa
   test::putResident(t, c.facility, 1, 1, {"Alpha"});
   for (int n = 1; n <= 8; ++n) c.model.Text[n] = "1";
   c.showFailedJobs = true;  // as the window does
-  ASSERT_EQ(c.startPrinting({std::nullopt, "Kitchen", std::nullopt}), "");
+  ASSERT_EQ(c.startPrinting({std::nullopt, "Kitchen", std::nullopt}).error(), "");
 
   devices.refusal = "the queue does not accept jobs (out of card stock)";
   const RunReport& refused = c.print();

@@ -406,7 +406,9 @@ void MainWindow::wireCommand(int n) {
 void MainWindow::act(const std::function<void()>& action) {
   if (c_.Ended) return;
   // A printer chosen in Combo1 is opened before the action that may print.
-  c_.followSettingsPrinter();
+  // A printer that cannot be opened is named in the program run's report:
+  // the window asks nothing here.
+  static_cast<void>(c_.followSettingsPrinter());
   action();
   refresh();
   if (c_.Ended && !endAnnounced_) {
