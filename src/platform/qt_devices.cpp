@@ -18,7 +18,7 @@ class QtOutput : public Output {
     OutputOutcome out;
     out.ok = device_->finish();
     out.pdf = device_->device() == QtSurface::Device::Pdf;
-    out.error = device_->pdfError();
+    out.error = device_->pdfStatus().error();
     out.written = device_->pdfWritten();
     out.jobs = device_->jobs();
     out.refusedJobs = device_->refusedJobs();
@@ -84,7 +84,7 @@ std::unique_ptr<Output> QtDevices::openPrinter(const std::string& name) {
 
 Result<std::unique_ptr<Output>> QtDevices::openPdf(const std::string& path) {
   auto device = QtSurface::pdf(path);
-  if (!device->pdfError().empty()) return Failure{device->pdfError()};
+  if (!device->pdfStatus()) return Failure{device->pdfStatus().error()};
   return std::unique_ptr<Output>(std::make_unique<QtOutput>(std::move(device)));
 }
 

@@ -228,7 +228,7 @@ void QtPictureStore::drawPdf(const RecordedPage& page, const fs::path& pdf, int 
   surface->usePaperPens(page.printer);
   replayPage(page, *surface);
   if (!surface->finish() || !surface->pdfWritten())
-    failed(pdf, surface->pdfError().empty() ? "cannot write the PDF page" : surface->pdfError());
+    failed(pdf, surface->pdfStatus() ? "cannot write the PDF page" : surface->pdfStatus().error());
   if (runFiles_) jobDone();
 }
 
@@ -249,7 +249,7 @@ void QtPictureStore::closeDocuments() {
   for (Document& d : documents_) {
     if (!d.surface) continue;
     if (!d.surface->finish() || !d.surface->pdfWritten())
-      d.error = d.surface->pdfError().empty() ? "cannot write the document" : d.surface->pdfError();
+      d.closed = Failure{d.surface->pdfStatus() ? "cannot write the document" : d.surface->pdfStatus().error()};
     d.surface.reset();
   }
   if (onePagePdfs_.empty()) return;
@@ -260,8 +260,9 @@ void QtPictureStore::closeDocuments() {
     if (!page) failed(pages[i], page.error());
     jobDone();
   };
-  if (!all.error.empty()) {
-    for (size_t i = 0; i < pages.size(); ++i) written(i, Failure{"the run's document was not written: " + all.error});
+  if (!all.closed) {
+    for (size_t i = 0; i < pages.size(); ++i)
+      written(i, Failure{"the run's document was not written: " + all.closed.error()});
     return;
   }
   splitPdfPages(all.part, pages, written);
@@ -272,16 +273,11 @@ Outcome QtPictureStore::saveDocument(int meal, const fs::path& target) {
   if (meal < 0 || meal > 3) return Failure{"no such document"};
   Document& d = documents_[static_cast<size_t>(meal)];
   if (d.pages == 0) return Failure{"no page was stored"};
-  Outcome saved;
-  if (!d.error.empty())
-    saved = Failure{d.error};
-  else if (lateDocumentPages_)
-    saved = Failure{"pages came after the document was closed and are not in it"};
+  Outcome saved = d.closed;
+  if (saved && lateDocumentPages_) saved = Failure{"pages came after the document was closed and are not in it"};
   // The document is on the disk before it takes its name.
-  else if (!syncFileSystem(d.part))
-    saved = Failure{"cannot flush it to the disk"};
-  else
-    saved = putInPlace(d.part, target);
+  if (saved && !syncFileSystem(d.part)) saved = Failure{"cannot flush it to the disk"};
+  if (saved) saved = putInPlace(d.part, target);
   std::error_code ec;
   fs::remove(d.part, ec);
   d = Document{};

@@ -85,7 +85,7 @@ class QtPictureStore final : public PictureStore {
     std::filesystem::path part;
     std::unique_ptr<QtSurface> surface;
     int pages = 0;
-    std::string error;  // why closing it failed
+    Outcome closed;  // whether closing it worked
   };
 
   void failed(const std::filesystem::path& file, const std::string& reason);

@@ -113,7 +113,7 @@ std::unique_ptr<QtSurface> QtSurface::pdf(const std::string& path, int dpi, bool
   s->pdfFile_ = std::make_unique<AtomicFile>(path);
   if (const Outcome& reserved = s->pdfFile_->status(); !reserved) {
     s->failed_ = true;
-    s->pdfError_ = reserved.error();
+    s->pdfStatus_ = reserved;
   }
   s->printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   s->printer_->setOutputFormat(QPrinter::PdfFormat);
@@ -189,7 +189,7 @@ bool QtSurface::ready() {
   if (!painter_.begin(target)) {
     failed_ = true;
     ++refused_;
-    if (device_ == Device::Pdf && pdfError_.empty()) pdfError_ = "the PDF engine could not open the file";
+    if (device_ == Device::Pdf && pdfStatus_) pdfStatus_ = Failure{"the PDF engine could not open the file"};
     return false;
   }
   if (device_ == Device::Pdf) drewPdf_ = true;
@@ -465,12 +465,12 @@ void QtSurface::commitPdf() {
   }
   if (!complete) {
     failed_ = true;
-    pdfError_ = "the document was cut short (is the disk full?)";
+    pdfStatus_ = Failure{"the document was cut short (is the disk full?)"};
     return;
   }
   if (const Outcome committed = pdfFile_->commit(durable_); !committed) {
     failed_ = true;
-    pdfError_ = committed.error();
+    pdfStatus_ = committed;
     return;
   }
   pdfWritten_ = true;

@@ -101,8 +101,8 @@ class QtSurface final : public Surface {
   bool finish();
   // The PDF file was completed and put in place by finish().
   bool pdfWritten() const { return pdfWritten_; }
-  // Why the PDF file could not be written; "" when it could.
-  const std::string& pdfError() const { return pdfError_; }
+  // Whether the PDF file could be written so far, else why not.
+  const Outcome& pdfStatus() const { return pdfStatus_; }
   // False once the device refused to start a page (no such queue, a PDF
   // file that cannot be written).
   bool ok() const { return !failed_; }
@@ -171,7 +171,7 @@ class QtSurface final : public Surface {
   bool durable_ = true;  // the PDF flushed to the disk when put in place
   bool drewPdf_ = false;
   bool pdfWritten_ = false;
-  std::string pdfError_;
+  Outcome pdfStatus_;
   QImage image_;
   QPainter painter_;
   bool paperPens_ = true;
