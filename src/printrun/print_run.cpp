@@ -1,6 +1,7 @@
 #include "printrun/print_run.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -92,20 +93,15 @@ class PrintRun {
         backup_(env.drives, env.facility, env.host.tools().pictures, env.host.tools().merger, report_),
         printerPages_(recorder(env.host.printer())),
         screenPages_(recorder(&env.host.screen())),
-        renderer_(env.facility, env.model, env.resident,
-                  printerPages_ ? printerPages_.get() : env.host.printer(),
+        renderer_(env.facility, env.model, printerPages_ ? printerPages_.get() : env.host.printer(),
                   screenPages_ ? *screenPages_ : env.host.screen()),
         selection_(env, dining_, report_) {
     const CardTools tools = env.host.tools();
     renderer_.barCoder = tools.barCoder;
     if (tools.pictureLoader) renderer_.usePictures(env.drives, *tools.pictureLoader);
-    renderer_.LoadResident = [this] {
-      loadResidentAsSet(env_.resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
-    };
     renderer_.Warn = [this](const std::string& warning) { warnCard(warning); };
     if (!env_.tables) ownTables_ = InitTables(env_.drives, env_.facility);
-    renderer_.LoadMealLines = mealLineLoader(env_.drives, env_.facility, env_.tables ? *env_.tables : ownTables_,
-                                             env_.resident, env_.dietFile);
+    menus_.emplace(env_.drives, env_.facility, env_.tables ? *env_.tables : ownTables_);
   }
 
   RunReport go();
@@ -171,6 +167,8 @@ class PrintRun {
   CardRenderer renderer_;
   ResidentSelection selection_;
   FixedTables ownTables_;
+  // The menu and item files, read once for the run's cards.
+  std::optional<MenuLoader> menus_;
   TextCardWriter textCards_;
 
   RunRanges read_;
@@ -562,7 +560,11 @@ void PrintRun::dayLoop() {
 
 void PrintRun::drawCard() {
   const DrawContext ctx = run_.drawContext();
-  const bool endedPage = renderer_.DrawMenu(ctx);
+  ResidentRecord& resident = env_.resident;
+  if (!resident.Loaded)
+    loadResidentAsSet(resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
+  const std::vector<MealLines> menus = menus_->load(renderer_.menusFor(ctx, resident), resident, env_.dietFile);
+  const bool endedPage = renderer_.DrawMenu(ctx, resident, menus);
   if (!env_.resident.ResidentPath.empty()) {
     countCard();
     if (endedPage) countPage();

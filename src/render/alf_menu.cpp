@@ -12,7 +12,6 @@ namespace mc {
 
 namespace {
 
-constexpr int kDays = 7;
 constexpr int kLinesPerDay = 31;
 constexpr double kRowPitch = 240;
 
@@ -49,7 +48,7 @@ std::string AlfHeading(const std::string& category) {
   return {};
 }
 
-void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
+void DrawAlfWeek(const CardPage& page, std::span<const MealLines> week) {
   Surface& s = page.s;
   const PageGeometry& g = page.geo;
   const double p = g.DayPitch;
@@ -68,7 +67,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
   const int firstWeekday = weekday(page.ctx.CardDate);
 
   int cut = 0;
-  for (int d = 1; d <= kDays; ++d) {
+  for (int d = 1; d <= kAlfWeekDays; ++d) {
     const double left = g.C[1] + (d - 1) * p;
     uprightFont(s, 12, true);
     printAt(s, left + 570, 760, kWeekdayNames[(firstWeekday - 1 + d - 1) % 7 + 1]);
@@ -87,7 +86,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
       for (int step = 0; step < 3 && s.TextWidth(text) > p - 150; ++step) s.FontSize -= 1;
       printAt(s, left + 150, g.Top + 800 + row++ * kRowPitch, text);
     };
-    const MealLines* lines = dayMenu(page.ctx.MenuDay + d - 1);
+    const MealLines* lines = d <= static_cast<int>(week.size()) ? &week[d - 1] : nullptr;
     if (lines && !lines->AlfText.empty()) {
       std::string lastHeading;
       for (int i = 1; i < static_cast<int>(lines->AlfText.size()); ++i) {

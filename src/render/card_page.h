@@ -77,6 +77,10 @@ struct CardPage {
   void runsOver(int meal, std::string_view list, int lines) const;
 };
 
+// The assisted-living meal of a call: the run's, else the settings' last
+// ticked meal box, else breakfast.
+int alfMeal(const DrawContext& ctx, const SettingsModel& model);
+
 // Lines of `lines` after line `last` that hold more than blanks.
 int textLinesAfter(std::span<const std::string> lines, int last);
 
