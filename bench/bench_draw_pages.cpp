@@ -103,7 +103,8 @@ struct Setup {
 };
 
 double drawAll(Setup& s, mc::Surface& printer, mc::Surface& screen, int pages) {
-  mc::CardRenderer renderer(s.facility, s.model, &printer, screen);
+  const mc::CardSettings settings = mc::readCardSettings(s.model);
+  mc::CardRenderer renderer(s.facility, settings, &printer, screen);
   const auto start = Clock::now();
   for (int page = 0; page < pages; ++page) {
     fill(s.resident, kPeople[page % (sizeof kPeople / sizeof kPeople[0])]);

@@ -56,9 +56,9 @@ void DrawAlfWeek(const CardPage& page, std::span<const MealLines> week) {
 
   // The title over the whole week.
   const std::string title = page.title();
-  uprightFont(s, std::max(1.0, 16 + wholeFieldNumber(page.model.Text[34])), true);
+  uprightFont(s, std::max(1.0, 16 + page.settings.Text34), true);
   s.FontItalic = true;
-  printAt(s, g.C[1] + (g.Right - g.C[1] - s.TextWidth(title)) / 2, wholeFieldNumber(page.model.Text[32]), title);
+  printAt(s, g.C[1] + (g.Right - g.C[1] - s.TextWidth(title)) / 2, page.settings.Text32, title);
   s.FontItalic = false;
   s.FontBold = false;
 

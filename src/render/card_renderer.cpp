@@ -36,21 +36,21 @@ void centred(Surface& s, const PageGeometry& g, int k, double y, std::string_vie
 
 }  // namespace
 
-CardRenderer::CardRenderer(const Facility& facility, const SettingsModel& model, Surface* printer,
+CardRenderer::CardRenderer(const Facility& facility, const CardSettings& settings, Surface* printer,
                            Surface& screen)
-    : facility_(facility), model_(model), printer_(printer), screen_(screen) {}
+    : facility_(facility), settings_(settings), printer_(printer), screen_(screen) {}
 
 void CardRenderer::usePictures(const DriveMap& drives, PictureLoader& store) {
   pictures_.emplace(drives, facility_, store);
 }
 
 bool CardRenderer::drawsOnScreen(const DrawContext& ctx) const {
-  return ctx.PreviewFlag || model_.Check[5] == 1;
+  return ctx.PreviewFlag || settings_.Check5;
 }
 
 std::vector<MealLineRequest> CardRenderer::menusFor(const DrawContext& ctx, const ResidentRecord& resident) const {
   if (resident.ResidentPath.empty() || !(drawsOnScreen(ctx) || printer_)) return {};
-  const CardType type = cardType(model_);
+  const CardType type = cardType(settings_);
   if (type == CardType::Meal || type == CardType::Select) return {mealRequest(type, ctx, ctx.MenuDay)};
   if (type != CardType::Alf) return {};
   // The week's days are consecutive menu days from the card's own.
@@ -64,8 +64,8 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx, const ResidentRecord& reside
   const bool screen = drawsOnScreen(ctx);
   Surface* surface = screen ? &screen_ : printer_;
   if (!surface) return false;
-  const CardType type = cardType(model_);
-  CardPage page{*surface, facility_, model_, resident, ctx, type, pageGeometry(model_, type), screen};
+  const CardType type = cardType(settings_);
+  CardPage page{*surface, facility_, settings_, resident, ctx, type, pageGeometry(settings_, type), screen};
   page.warn = Warn;
   // One build serves every column this call draws; a page whose columns
   // are different residents (meal order "BBB") is built per call.
@@ -75,7 +75,7 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx, const ResidentRecord& reside
   }
   const bool endsPage = type == CardType::Alf || ctx.MealToDraw == 3 || ctx.MealToDraw == 4;
   // The pictures of this call's resident, as the loaders find them now.
-  if (pictures_) pictures_->LoadAll(resident, model_);
+  if (pictures_) pictures_->LoadAll(resident, settings_);
   // One bad card must never stop a run: the page says which card failed
   // and the run goes on with the next one.
   std::string failure;
@@ -156,11 +156,11 @@ void CardRenderer::startPage(const CardPage& page) {
   s.ForeColor = colour::Black;
   if (page.type != CardType::Alf) {
     const std::string title = page.title();
-    s.FontSize = std::max(1.0, 16 + wholeFieldNumber(model_.Text[34]));
+    s.FontSize = std::max(1.0, 16 + settings_.Text34);
     s.FontBold = false;
-    for (int k = 1; k <= 3; ++k) centred(s, g, k, wholeFieldNumber(model_.Text[32]), title);
+    for (int k = 1; k <= 3; ++k) centred(s, g, k, settings_.Text32, title);
   }
-  if (model_.Check[12] == 1) {
+  if (settings_.Check12) {
     const Date& date = page.ctx.CardDate;
     const std::string text = std::string(kWeekdayNames[weekday(date)]) + "  " + formatMmDdYy(date);
     s.FontSize = 10;
@@ -226,15 +226,15 @@ void CardRenderer::printError(const CardPage& page) {
 MealLineRequest CardRenderer::mealRequest(CardType type, const DrawContext& ctx, int menuDay) const {
   MealLineRequest q;
   switch (type) {
-    case CardType::Select: q.kind = model_.PseudoSelect ? MenuKind::PseudoSelect : MenuKind::Select; break;
+    case CardType::Select: q.kind = settings_.PseudoSelect ? MenuKind::PseudoSelect : MenuKind::Select; break;
     case CardType::Alf: q.kind = MenuKind::Alf; break;
     default: q.kind = MenuKind::MealCard;
   }
   // The preview shows the first menu day of the ranges until a run sets one.
   q.MenuDay = menuDay;
-  if (q.MenuDay < 1) q.MenuDay = std::max(1, static_cast<int>(wholeFieldNumber(model_.Text[5])));
-  q.AlfMealNo = alfMeal(ctx, model_);
-  q.ExcludeW = model_.Check[6] == 1;
+  if (q.MenuDay < 1) q.MenuDay = settings_.PreviewMenuDay;
+  q.AlfMealNo = alfMeal(ctx, settings_);
+  q.ExcludeW = settings_.Check6;
   return q;
 }
 
@@ -261,7 +261,7 @@ void CardRenderer::paintAlfPictures(const CardPage& page) {
   if (pictures_) PaintAlfPictures(page, *pictures_);
 }
 void CardRenderer::drawBarCodes(const CardPage& page) {
-  if (page.on(20)) DrawBarCodes(page, barCoder);
+  if (page.settings.Check20) DrawBarCodes(page, barCoder);
 }
 
 }  // namespace mc

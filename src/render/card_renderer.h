@@ -17,7 +17,7 @@
 #include "render/card_page.h"
 #include "render/draw_context.h"
 #include "render/surface.h"
-#include "settings/settings_model.h"
+#include "settings/card_settings.h"
 
 namespace mc {
 
@@ -30,7 +30,7 @@ class CardRenderer {
   // call; it keeps no state of its own between calls but the pictures it
   // has loaded, which the loaders refresh at each call. `printer` may be
   // null when the machine has no printer: printing then draws nothing.
-  CardRenderer(const Facility& facility, const SettingsModel& model, Surface* printer, Surface& screen);
+  CardRenderer(const Facility& facility, const CardSettings& settings, Surface* printer, Surface& screen);
 
   // Draws the symbols of the bar codes; without one, only their texts print.
   const BarCoder* barCoder = nullptr;
@@ -88,7 +88,7 @@ class CardRenderer {
   void drawBarCodes(const CardPage& page);
 
   const Facility& facility_;
-  const SettingsModel& model_;
+  const CardSettings& settings_;
   Surface* printer_;
   Surface& screen_;
   std::optional<CardPictures> pictures_;

@@ -6,13 +6,15 @@
 #include "printrun/resident_selection.h"
 #include "printrun/menu_loader.h"
 #include "render/card_renderer.h"
+#include "settings/card_settings.h"
 #include "settings/resident_load_options.h"
 
 namespace mc {
 
 void RedrawPreview(Controller& c) {
   const std::string order = singleResidentMealOrder(c.model);
-  CardRenderer renderer(c.facility, c.model, c.printer, c.screenSurface());
+  const CardSettings settings = readCardSettings(c.model);
+  CardRenderer renderer(c.facility, settings, c.printer, c.screenSurface());
   renderer.barCoder = c.barCoder;
   if (c.pictureLoader) renderer.usePictures(c.drives, *c.pictureLoader);
   // A sample resident whose file is missing or damaged is drawn as print

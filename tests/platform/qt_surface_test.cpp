@@ -148,7 +148,8 @@ TEST(QtSurfaceTest, PreviewImageShowsTheCardAndClearsForTheNext) {
   TempFolder tmp;
   CardSetup card;
   auto screen = QtSurface::screen();
-  CardRenderer renderer(card.facility, card.model, nullptr, *screen);
+  const CardSettings settings = readCardSettings(card.model);
+  CardRenderer renderer(card.facility, settings, nullptr, *screen);
   card.ctx.PreviewFlag = true;
   ASSERT_TRUE(renderer.DrawMenu(card.ctx, card.resident, {}));
   ASSERT_TRUE(screen->savePng(tmp.file("preview.png")));

@@ -191,7 +191,7 @@ TEST_F(CardPicturesTest, ARunLooksForEachPictureOnceAndTheNextRunSeesTheFolderAn
   EXPECT_EQ(store.loads.size(), 1u);
 
   // The next run (or redraw of the preview) looks at the folder again.
-  CardRenderer next{facility, model, &printer, screen};
+  CardRenderer next{facility, settings, &printer, screen};
   next.usePictures(drives.drives(), store);
   printerTrace.str("");
   drawMenu(next);

@@ -19,7 +19,7 @@ std::string withoutPageEnds(const std::string& trace) {
 class PageRecorderTest : public test::CardFixture {
  protected:
   RecordingSurface recorder{printer};
-  CardRenderer recorded{facility, model, &recorder, screen};
+  CardRenderer recorded{facility, settings, &recorder, screen};
 };
 
 TEST_F(PageRecorderTest, AReplayedPageDrawsWhatThePrinterGot) {

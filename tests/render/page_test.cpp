@@ -14,9 +14,9 @@ TEST_F(PageTest, MarginsMoveTheFrameAndAnInkJetNarrowsTheLastColumn) {
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0]["x1"], 300);
   EXPECT_EQ(lines[0]["y1"], 700);
-  const PageGeometry laser = pageGeometry(model, CardType::Tray);
+  const PageGeometry laser = pageGeometry(readCardSettings(model), CardType::Tray);
   model.Check[19] = 1;
-  const PageGeometry inkJet = pageGeometry(model, CardType::Tray);
+  const PageGeometry inkJet = pageGeometry(readCardSettings(model), CardType::Tray);
   EXPECT_LT(inkJet.Right, laser.Right);
   EXPECT_EQ(inkJet.width(1), laser.width(1));
   EXPECT_LT(inkJet.width(3), laser.width(3));
@@ -65,6 +65,7 @@ TEST_F(PageTest, PreviewAndPrintToScreenDrawOnTheScreenAndEndNoPage) {
 
 TEST_F(PageTest, MissingResidentFileDrawsNothingAndNeedsNoMenu) {
   model.CardKind = 2;
+  settings = readCardSettings(model);
   EXPECT_EQ(renderer.menusFor(ctx, resident).size(), 1u);
   resident.ResidentPath.clear();
   EXPECT_TRUE(renderer.menusFor(ctx, resident).empty());
