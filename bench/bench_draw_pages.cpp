@@ -103,12 +103,13 @@ struct Setup {
 };
 
 double drawAll(Setup& s, mc::Surface& printer, mc::Surface& screen, int pages) {
-  mc::CardRenderer renderer(s.facility, s.model, s.resident, &printer, screen);
+  const mc::CardSettings settings = mc::readCardSettings(s.model);
+  mc::CardRenderer renderer(s.facility, settings, &printer, screen);
   const auto start = Clock::now();
   for (int page = 0; page < pages; ++page) {
     fill(s.resident, kPeople[page % (sizeof kPeople / sizeof kPeople[0])]);
     s.ctx.CardCount = static_cast<int16_t>(page + 1);
-    renderer.DrawMenu(s.ctx);
+    renderer.DrawMenu(s.ctx, s.resident, {});
   }
   return seconds(Clock::now() - start);
 }

@@ -4,16 +4,18 @@
 
 namespace mc {
 
-std::function<MealLines(const MealLineRequest&)> mealLineLoader(const DriveMap& drives, const Facility& facility,
-                                                                const FixedTables& tables,
-                                                                const ResidentRecord& resident,
-                                                                const DietFile& dietFile) {
-  auto files = std::make_shared<MenuFiles>(&drives);
-  return [&facility, &tables, &resident, &dietFile, files](const MealLineRequest& request) {
-    MealLineRequest q = request;
+MenuLoader::MenuLoader(const DriveMap& drives, const Facility& facility, const FixedTables& tables)
+    : facility_(facility), tables_(tables), files_(&drives) {}
+
+std::vector<MealLines> MenuLoader::load(const std::vector<MealLineRequest>& requests, const ResidentRecord& resident,
+                                        const DietFile& dietFile) {
+  std::vector<MealLines> lines;
+  lines.reserve(requests.size());
+  for (MealLineRequest q : requests) {
     q.Portions = mealPortionStrings(dietFile, resident.DietCode);
-    return LoadMealLines(resident, tables, facility, *files, q);
-  };
+    lines.push_back(LoadMealLines(resident, tables_, facility_, files_, q));
+  }
+  return lines;
 }
 
 }  // namespace mc

@@ -3,23 +3,31 @@
 // item files read once for the whole run.
 #pragma once
 
-#include <functional>
-#include <memory>
+#include <vector>
 
 #include "data/diet_file.h"
 #include "data/drive_map.h"
 #include "data/facility.h"
 #include "data/fixed_tables.h"
 #include "data/meal_lines.h"
+#include "data/menu_files.h"
 #include "data/resident_record.h"
 
 namespace mc {
 
-// A LoadMealLines for the renderer. The references must outlive it; the
-// file cache lives as long as the function.
-std::function<MealLines(const MealLineRequest&)> mealLineLoader(const DriveMap& drives, const Facility& facility,
-                                                                const FixedTables& tables,
-                                                                const ResidentRecord& resident,
-                                                                const DietFile& dietFile);
+class MenuLoader {
+ public:
+  // The drive map, the facility and the tables must outlive the loader.
+  MenuLoader(const DriveMap& drives, const Facility& facility, const FixedTables& tables);
+
+  // The resident's meal lines for each request, in the same order.
+  std::vector<MealLines> load(const std::vector<MealLineRequest>& requests, const ResidentRecord& resident,
+                              const DietFile& dietFile);
+
+ private:
+  const Facility& facility_;
+  const FixedTables& tables_;
+  MenuFiles files_;
+};
 
 }  // namespace mc

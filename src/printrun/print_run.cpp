@@ -1,6 +1,7 @@
 #include "printrun/print_run.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "render/card_renderer.h"
 #include "render/page_recorder.h"
 #include "render/user_card.h"
+#include "settings/card_settings.h"
 #include "settings/resident_load_options.h"
 
 namespace mc {
@@ -86,26 +88,22 @@ class PrintRun {
       : env_(env),
         run_(env.run),
         model_(env.model),
+        settings_(readCardSettings(env.model)),
         // A dry run (the pre-flight check) makes no backup: nothing of it
         // may reach the disk.
-        backupOn_((env.model.Check[40] == 1 || env.run.BackupForced) && !env.drives.dryRun()),
+        backupOn_((settings_.Check40 || env.run.BackupForced) && !env.drives.dryRun()),
         backup_(env.drives, env.facility, env.host.tools().pictures, env.host.tools().merger, report_),
         printerPages_(recorder(env.host.printer())),
         screenPages_(recorder(&env.host.screen())),
-        renderer_(env.facility, env.model, env.resident,
-                  printerPages_ ? printerPages_.get() : env.host.printer(),
+        renderer_(env.facility, settings_, printerPages_ ? printerPages_.get() : env.host.printer(),
                   screenPages_ ? *screenPages_ : env.host.screen()),
-        selection_(env, dining_, report_) {
+        selection_(env, settings_, dining_, report_) {
     const CardTools tools = env.host.tools();
     renderer_.barCoder = tools.barCoder;
     if (tools.pictureLoader) renderer_.usePictures(env.drives, *tools.pictureLoader);
-    renderer_.LoadResident = [this] {
-      loadResidentAsSet(env_.resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
-    };
     renderer_.Warn = [this](const std::string& warning) { warnCard(warning); };
     if (!env_.tables) ownTables_ = InitTables(env_.drives, env_.facility);
-    renderer_.LoadMealLines = mealLineLoader(env_.drives, env_.facility, env_.tables ? *env_.tables : ownTables_,
-                                             env_.resident, env_.dietFile);
+    menus_.emplace(env_.drives, env_.facility, env_.tables ? *env_.tables : ownTables_);
   }
 
   RunReport go();
@@ -121,7 +119,7 @@ class PrintRun {
   // as those printed to the screen, since a backup of the blank preview
   // would be worthless. Walk-throughs and user cards store nothing.
   std::unique_ptr<RecordingSurface> recorder(Surface* surface) const {
-    if (!surface || !backupOn_ || run_.PreviewFlag != 0 || model_.Option[3]) return nullptr;
+    if (!surface || !backupOn_ || run_.PreviewFlag != 0 || settings_.Option3) return nullptr;
     return std::make_unique<RecordingSurface>(*surface);
   }
   void storePage();
@@ -150,9 +148,13 @@ class PrintRun {
   void warnCard(const std::string& warning);
 
   Date cardDateFromWindow() const;
-  bool onScreen() const { return run_.PreviewFlag != 0 || model_.Check[5] == 1; }
+  bool onScreen() const { return run_.PreviewFlag != 0 || settings_.Check5; }
   bool walkThrough() const { return run_.PreviewFlag != 0; }
-  bool userCards() const { return model_.Option[3]; }
+  bool userCards() const { return settings_.Option3; }
+  // The user-defined cards' meal box of meal 1..3 ticked.
+  bool userMealTicked(int meal) const {
+    return meal == 1 ? settings_.Check7 : meal == 2 ? settings_.Check8 : meal == 3 && settings_.Check9;
+  }
   bool stopped() {
     if (!cancelled_ && hooks().cancelRequested()) cancelled_ = true;
     return cancelled_;
@@ -163,6 +165,9 @@ class PrintRun {
   RunReport report_;
   RunState& run_;
   SettingsModel& model_;
+  // The settings as the run reads them; read again where the run or the
+  // window writes into the model.
+  CardSettings settings_;
   const bool backupOn_;
   PdfBackup backup_;
   std::unique_ptr<RecordingSurface> printerPages_;
@@ -171,6 +176,8 @@ class PrintRun {
   CardRenderer renderer_;
   ResidentSelection selection_;
   FixedTables ownTables_;
+  // The menu and item files, read once for the run's cards.
+  std::optional<MenuLoader> menus_;
   TextCardWriter textCards_;
 
   RunRanges read_;
@@ -251,7 +258,7 @@ void PrintRun::sharedFiles() {
 }
 
 bool PrintRun::start() {
-  run_.MealOrder = MealOrder::parse(model_.Text[20]).text();
+  run_.MealOrder = settings_.Text20.text();
   run_.TextCardFile = textCardFilePath(env_.facility);
   if (env_.facility.MakeTextFile) PrepareTextCardFolder(env_.drives, run_.TextCardFile);
   if (userCards() && env_.host.printer()) {
@@ -264,8 +271,8 @@ bool PrintRun::start() {
   run_.PdfDriver = run_.PdfDriverForced ||
                    isPdfDriverName(run_.PrinterOverride.empty() ? model_.PrinterName : run_.PrinterOverride);
 
-  const auto field = [&](int n) { return static_cast<int>(int16Field(model_.Text[n])); };
-  read_ = {field(1), field(2), field(3), field(4), field(5), field(6), field(7), field(8)};
+  const CardSettings& s = settings_;
+  read_ = {s.Text1, s.Text2, s.Text3, s.Text4, s.Text5, s.Text6, s.Text7, s.Text8};
   singleResident_ = read_.unitFirst == read_.unitLast && read_.residentFirst == read_.residentLast;
   const bool severalDays = read_.dayFirst != read_.dayLast;
   runFiles_ = !singleResident_ && read_.unitFirst != read_.unitLast;
@@ -281,13 +288,14 @@ bool PrintRun::start() {
     env_.settingsFile.SaveSet(model_);
     model_.CallMode = callmode::None;
     hooks().rangesRead(read_);
+    settings_ = readCardSettings(model_);
 
     if (!run_.MealOrder.empty() && severalDays) {
       const Answer answer = env_.host.dialogs().message(kMultipleDaysMessage, Buttons::YesNoCancel, kMultipleDaysTitle);
       run_.MealOrder.clear();
       if (answer != Answer::Yes) return false;
     }
-    if (model_.Check[12] == 1 && !confirmCardDate()) return false;
+    if (settings_.Check12 && !confirmCardDate()) return false;
   }
 
   // "By meal" is the three one-meal orders in turn; a quick run splits it
@@ -302,7 +310,7 @@ bool PrintRun::start() {
 }
 
 Date PrintRun::cardDateFromWindow() const {
-  std::string text = model_.Text[15];
+  std::string text = settings_.Text15;
   // The check reads numbers the way people type them and lets through
   // text such as "06-26-\n6" that is no date: the setup date serves then.
   if (!CheckDate(text) || !parseMmDdYy(text)) text = env_.facility.SetupValues[1];
@@ -322,6 +330,7 @@ bool PrintRun::confirmCardDate() {
   // never carry a date the user did not confirm.
   if (!answer || !SetDt(run_, *answer)) return false;
   model_.Text[15] = formatMmDdYy(run_.CardDate);
+  settings_ = readCardSettings(model_);
   computeWeekday(run_);
   return true;
 }
@@ -334,7 +343,7 @@ void PrintRun::passes() {
     run_.MealOrderRest.clear();
     run_.Step = 1;
   }
-  if (!run_.MealOrder.empty() && model_.Check[1] == 1) {
+  if (!run_.MealOrder.empty() && settings_.Check1) {
     env_.host.dialogs().message(kByCategoryMessage, Buttons::Ok);
     run_.MealOrder.clear();
     run_.MealOrderRest.clear();
@@ -366,7 +375,7 @@ void PrintRun::passes() {
   }
 
   for (run_.UserMealNo = 1;; ++run_.UserMealNo) {
-    if (!userCards() || model_.Check[6 + run_.UserMealNo] == 1) passLoops(residentFirst, residentLast);
+    if (!userCards() || userMealTicked(run_.UserMealNo)) passLoops(residentFirst, residentLast);
     if (stopped()) return;
     if (userCards() && run_.CardsInJob > 0) {
       jobBreak();
@@ -382,7 +391,7 @@ PassPlan PrintRun::planPasses(int residentFirst, int residentLast) {
   PassPlan plan;
   plan.byMealOrder = !run_.MealOrder.empty();
   plan.byLocation = byDiningLocation_ && !singleResident_;
-  plan.byCategory = model_.Check[1] == 1 && !singleResident_;
+  plan.byCategory = settings_.Check1 && !singleResident_;
   int locationFirst = 1, locationLast = 1;
   if (plan.byLocation && !plan.byMealOrder) {
     locationFirst = read_.locationFirst;
@@ -402,7 +411,7 @@ PassPlan PrintRun::planPasses(int residentFirst, int residentLast) {
     plan.catchAllPass = locationLast + 1;
     plan.passNumbers.push_back(plan.catchAllPass);
   }
-  const bool oneDay = int16Field(model_.Text[5]) >= int16Field(model_.Text[6]);
+  const bool oneDay = settings_.Text5 >= settings_.Text6;
   if (run_.Step < 0 && locationFirst == locationLast && oneDay && residentFirst == residentLast) run_.Step = 1;
   if (run_.Step < 0) std::reverse(plan.passNumbers.begin(), plan.passNumbers.end());
 
@@ -442,7 +451,7 @@ void PrintRun::passLoops(int residentFirst, int residentLast) {
     run_.PassNo = clamp16(pass);
     const bool catchAll = pass == plan.catchAllPass;
     bool onlyPass = false;
-    if (plan.byLocation || model_.Check[3] == 1) {
+    if (plan.byLocation || settings_.Check3) {
       run_.PassAbbr = singleResident_ && pass == plan.passNumbers.back() ? "UKN" : dining_.abbreviation(pass);
       if (plan.byLocation && !dining_.exists()) {
         // Without a dining file no resident can be placed by location:
@@ -491,11 +500,13 @@ bool PrintRun::unitLoop(int u, const PassRules& rules, int residentFirst, int re
 }
 
 void PrintRun::residentStep(const PassRules& rules) {
-  const bool alf = model_.AlfMenus;
+  const bool alf = settings_.AlfMenus;
   run_.AlfMeals = "    ";
-  if (alf)
+  if (alf) {
+    const bool ticked[] = {settings_.Check29, settings_.Check30, settings_.Check31};
     for (int k = 1; k <= 3; ++k)
-      if (model_.Check[28 + k] == 1) run_.AlfMeals[k - 1] = 'x';
+      if (ticked[k - 1]) run_.AlfMeals[k - 1] = 'x';
+  }
 
   for (;;) {
     int meal = 0;
@@ -529,10 +540,10 @@ void PrintRun::residentStep(const PassRules& rules) {
 }
 
 void PrintRun::dayLoop() {
-  int first = int16Field(model_.Text[5]);
-  int last = int16Field(model_.Text[6]);
-  if (model_.Check[5] == 1) first = last;
-  if (model_.AlfMenus) last = first;
+  int first = settings_.Text5;
+  int last = settings_.Text6;
+  if (settings_.Check5) first = last;
+  if (settings_.AlfMenus) last = first;
   if (last < first) last = first;
   const int step = first == last ? 1 : run_.Step;
   if (step < 0) {
@@ -562,7 +573,11 @@ void PrintRun::dayLoop() {
 
 void PrintRun::drawCard() {
   const DrawContext ctx = run_.drawContext();
-  const bool endedPage = renderer_.DrawMenu(ctx);
+  ResidentRecord& resident = env_.resident;
+  if (!resident.Loaded)
+    loadResidentAsSet(resident, env_.dietFile, env_.drives, env_.facility, model_, run_.MealOrder);
+  const std::vector<MealLines> menus = menus_->load(renderer_.menusFor(ctx, resident), resident, env_.dietFile);
+  const bool endedPage = renderer_.DrawMenu(ctx, resident, menus);
   if (!env_.resident.ResidentPath.empty()) {
     countCard();
     if (endedPage) countPage();
@@ -598,7 +613,7 @@ void PrintRun::printUserCard() {
   const int slot = MealOrder::parse(run_.MealOrder).slotOf(run_.UserMealNo);
   for (int i = 1; i <= 7; ++i) card.Lines[i] = env_.resident.SpecialInstructions[slot][i];
   card.PdfDriver = run_.PdfDriver;
-  PrBM(*surface, card, UserCardSettings::fromModel(model_), run_.CardsInJob);
+  PrBM(*surface, card, UserCardSettings::fromSettings(settings_), run_.CardsInJob);
   countCard();
   // Several user cards share a page: it counts when it ends (here, after
   // Cards Per Page cards, or at the break after each meal).
@@ -631,7 +646,7 @@ void PrintRun::storePage() {
 // The meal every card of the page is of: the one-meal orders and the
 // assisted-living meals; 0 for pages that carry several meals.
 int PrintRun::pageMeal() const {
-  if (model_.AlfMenus) return run_.AlfMealNo;
+  if (settings_.AlfMenus) return run_.AlfMealNo;
   return MealOrder::parse(run_.MealOrder).oneMealThrice();
 }
 
@@ -645,7 +660,7 @@ void PrintRun::jobBreak() {
 
 void PrintRun::countCard() {
   // A page of three columns is three cards; a column, a menu or a user card is one.
-  const int cards = !userCards() && run_.MealToDraw == 4 && !model_.AlfMenus ? 3 : 1;
+  const int cards = !userCards() && run_.MealToDraw == 4 && !settings_.AlfMenus ? 3 : 1;
   for (int n = 0; n < cards; ++n) report_.countCard(reportUnit());
   report_.printed(reportUnit(), trim(env_.resident.ResidentFile));
 }

@@ -31,8 +31,9 @@ std::string locationLabel(const std::string& description) {
 
 }  // namespace
 
-ResidentSelection::ResidentSelection(RunEnvironment& env, const DiningLocations& dining, RunReport& report)
-    : env_(env), dining_(dining), report_(report) {}
+ResidentSelection::ResidentSelection(RunEnvironment& env, const CardSettings& settings,
+                                     const DiningLocations& dining, RunReport& report)
+    : env_(env), settings_(settings), dining_(dining), report_(report) {}
 
 bool ResidentSelection::leaveOut(LeftOutReason reason, const std::string& file, std::string detail) {
   const RunState& run = env_.run;
@@ -81,7 +82,7 @@ std::vector<int16_t> ResidentSelection::readResident() {
   // after its single call. A run by diet category prints each resident's
   // whole page at once, as a run without a meal order does: a first
   // column alone would leave its page open under the next resident's.
-  if (env_.model.AlfMenus) return {1};
+  if (settings_.AlfMenus) return {1};
   if (env_.run.MealOrder.empty()) return {4};
   return {1, 2, 3};
 }
@@ -166,7 +167,6 @@ bool ResidentSelection::fileNameUsable(const std::string& file) {
 
 bool ResidentSelection::loadResident(const std::string& file) {
   RunState& run = env_.run;
-  const SettingsModel& model = env_.model;
   ResidentRecord& resident = env_.resident;
   const std::string path = residentDataPath(env_.facility, file);
   if (const std::string why = env_.drives.absence(path); !why.empty()) {
@@ -177,7 +177,7 @@ bool ResidentSelection::loadResident(const std::string& file) {
   run.Enhanced = false;
   resident.Loaded = false;
   resident.ResidentFile = file;
-  loadResidentAsSet(resident, env_.dietFile, env_.drives, env_.facility, model, run.MealOrder);
+  loadResidentAsSet(resident, env_.dietFile, env_.drives, env_.facility, env_.model, run.MealOrder);
   report_.fileDamaged(env_.dietFile.path(), env_.dietFile.damage());
   if (!resident.Damage.empty()) {
     // A damaged file whose name or diet cannot be read, or whose fields
@@ -195,8 +195,8 @@ bool ResidentSelection::loadResident(const std::string& file) {
     markForReview(resident);
   }
   if (run.PreviewFlag == 0) {  // a walk-through shows everyone
-    if (model.Check[21] == 1 && !resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
-    if (model.Check[22] == 1 && resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
+    if (settings_.Check21 && !resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
+    if (settings_.Check22 && resident.SelectResident) return leaveOut(LeftOutReason::SelectFilter, file);
   }
   // The card's pictures (thick-liquid and texture symbols among them) are
   // loaded by the renderer for each card it draws.
@@ -240,7 +240,7 @@ bool ResidentSelection::placeByRoster(const PassRules& rules, const std::string&
   // either, since their location is not missing.
   if (rules.catchAll && (abbr[kLunch] == "   " || noTray || dining_.find(abbr[kLunch]) != 0))
     return leaveOut(noTray ? LeftOutReason::NoTray : LeftOutReason::NotInPasses, file);
-  if (noTray && (env_.model.AlfMenus || rules.byCategory)) return leaveOut(LeftOutReason::NoTray, file);
+  if (noTray && (settings_.AlfMenus || rules.byCategory)) return leaveOut(LeftOutReason::NoTray, file);
   if (rules.catchAll) {
     // The card says why it came in this pass; no look-up replaces it.
     for (int meal = 1; meal <= 3; ++meal) {

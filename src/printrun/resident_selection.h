@@ -17,6 +17,7 @@
 #include "printrun/dining_locations.h"
 #include "printrun/run_environment.h"
 #include "printrun/run_report.h"
+#include "settings/card_settings.h"
 
 namespace mc {
 
@@ -34,9 +35,11 @@ struct PassRules {
 
 class ResidentSelection {
  public:
-  // The dining locations and the report must outlive the selection; every
-  // resident it refuses is named in the report with the reason.
-  ResidentSelection(RunEnvironment& env, const DiningLocations& dining, RunReport& report);
+  // The run's settings, the dining locations and the report must outlive
+  // the selection; every resident it refuses is named in the report with
+  // the reason.
+  ResidentSelection(RunEnvironment& env, const CardSettings& settings, const DiningLocations& dining,
+                    RunReport& report);
 
   // Opens a unit for the run's meal order: its roster, or with a meal
   // order the meal-order file. The file is read whole, once per unit.
@@ -77,6 +80,7 @@ class ResidentSelection {
   bool dietQualifies(const PassRules& rules, const std::string& file);
 
   RunEnvironment& env_;
+  const CardSettings& settings_;
   const DiningLocations& dining_;
   RunReport& report_;
   // The roster checks, once per unit and run: the roster's own problems

@@ -12,7 +12,6 @@ namespace mc {
 
 namespace {
 
-constexpr int kDays = 7;
 constexpr int kLinesPerDay = 31;
 constexpr double kRowPitch = 240;
 
@@ -49,7 +48,7 @@ std::string AlfHeading(const std::string& category) {
   return {};
 }
 
-void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
+void DrawAlfWeek(const CardPage& page, std::span<const MealLines> week) {
   Surface& s = page.s;
   const PageGeometry& g = page.geo;
   const double p = g.DayPitch;
@@ -57,9 +56,9 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
 
   // The title over the whole week.
   const std::string title = page.title();
-  uprightFont(s, std::max(1.0, 16 + wholeFieldNumber(page.model.Text[34])), true);
+  uprightFont(s, std::max(1.0, 16 + page.settings.Text34), true);
   s.FontItalic = true;
-  printAt(s, g.C[1] + (g.Right - g.C[1] - s.TextWidth(title)) / 2, wholeFieldNumber(page.model.Text[32]), title);
+  printAt(s, g.C[1] + (g.Right - g.C[1] - s.TextWidth(title)) / 2, page.settings.Text32, title);
   s.FontItalic = false;
   s.FontBold = false;
 
@@ -68,7 +67,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
   const int firstWeekday = weekday(page.ctx.CardDate);
 
   int cut = 0;
-  for (int d = 1; d <= kDays; ++d) {
+  for (int d = 1; d <= kAlfWeekDays; ++d) {
     const double left = g.C[1] + (d - 1) * p;
     uprightFont(s, 12, true);
     printAt(s, left + 570, 760, kWeekdayNames[(firstWeekday - 1 + d - 1) % 7 + 1]);
@@ -87,7 +86,7 @@ void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu) {
       for (int step = 0; step < 3 && s.TextWidth(text) > p - 150; ++step) s.FontSize -= 1;
       printAt(s, left + 150, g.Top + 800 + row++ * kRowPitch, text);
     };
-    const MealLines* lines = dayMenu(page.ctx.MenuDay + d - 1);
+    const MealLines* lines = d <= static_cast<int>(week.size()) ? &week[d - 1] : nullptr;
     if (lines && !lines->AlfText.empty()) {
       std::string lastHeading;
       for (int i = 1; i < static_cast<int>(lines->AlfText.size()); ++i) {

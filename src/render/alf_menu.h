@@ -4,17 +4,17 @@
 // headings and the meal's special instructions.
 #pragma once
 
-#include <functional>
+#include <span>
 
 #include "render/card_page.h"
 
 namespace mc {
 
-// The meal lines of one menu day (the week's days are consecutive menu
-// days from the card's own).
-using DayMenu = std::function<const MealLines*(int menuDay)>;
+inline constexpr int kAlfWeekDays = 7;
 
-void DrawAlfWeek(const CardPage& page, const DayMenu& dayMenu);
+// `week` holds the meal lines of the week's days in turn (consecutive menu
+// days from the card's own); a day it does not reach shows no foods.
+void DrawAlfWeek(const CardPage& page, std::span<const MealLines> week);
 
 // The heading that a food category starts on the weekly menu, "" for a
 // category without one.

@@ -24,11 +24,11 @@ int BarCodeSymbol::modules() const {
 }
 
 BarCodePlace BarCodePlacement(const CardPage& page, int k) {
-  const SettingsModel& m = page.model;
+  const CardSettings& m = page.settings;
   const double c = page.geo.C[k];
   // The settings load replaces stored zeros by the defaults; a field typed
   // empty since then must not divide by zero either.
-  const double width = positive(wholeFieldNumber(m.Text[25]), 460);
+  const double width = positive(m.Text25, 460);
   BarCodePlace p;
   if (page.screen) {
     p.left = c / kScreenPixel + 90;
@@ -41,11 +41,11 @@ BarCodePlace BarCodePlacement(const CardPage& page, int k) {
   // The factor turns twips into the printer's pixels (4.8 at 300 dpi), the
   // units the shifts, width and height are given in.
   // A fraction, unlike the other fields: it is not rounded.
-  const double factor = positive(leadingNumber(m.Text[21]), 4.8);
-  p.left = c / factor + wholeFieldNumber(m.Text[22]) + 200;
-  p.top = kBottom / factor + wholeFieldNumber(m.Text[23]);
+  const double factor = positive(m.Text21, 4.8);
+  p.left = c / factor + m.Text22 + 200;
+  p.top = kBottom / factor + m.Text23;
   p.width = width;
-  p.height = wholeFieldNumber(m.Text[24]) + 10;
+  p.height = m.Text24 + 10;
   p.unit = factor;
   return p;
 }
@@ -59,7 +59,7 @@ std::string BarCodeText(const CardPage& page, int k) {
 void DrawBarCodes(const CardPage& page, const BarCoder* coder) {
   Surface& s = page.s;
   const BarCodeType type =
-      wholeFieldNumber(page.model.Text[26]) == 6 ? BarCodeType::Code128A : BarCodeType::Code39;
+      page.settings.Text26 == 6 ? BarCodeType::Code128A : BarCodeType::Code39;
   // Each call draws the bar codes of its own columns: with a meal order such
   // as "BBB" the columns of a page are different residents, and a bar code
   // drawn over another would scan as neither.

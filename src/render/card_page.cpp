@@ -12,9 +12,11 @@ char CardPage::columnLetter(int k) const { return "BLS"[columnMeal(k) - 1]; }
 
 int CardPage::columnMeal(int k) const { return MealOrder::parse(ctx.MealOrder).meal(k); }
 
-int CardPage::alfMeal() const {
+int CardPage::alfMeal() const { return mc::alfMeal(ctx, settings); }
+
+int alfMeal(const DrawContext& ctx, const CardSettings& settings) {
   if (ctx.AlfMealNo >= 1 && ctx.AlfMealNo <= 3) return ctx.AlfMealNo;
-  return model.AlfMealNo >= 1 && model.AlfMealNo <= 3 ? model.AlfMealNo : 1;
+  return settings.AlfMealNo >= 1 && settings.AlfMealNo <= 3 ? settings.AlfMealNo : 1;
 }
 
 double CardPage::topTextX(int k) const {

@@ -13,7 +13,7 @@
 #include "render/draw_context.h"
 #include "render/page_geometry.h"
 #include "render/surface.h"
-#include "settings/settings_model.h"
+#include "settings/card_settings.h"
 
 namespace mc {
 
@@ -38,7 +38,7 @@ inline constexpr int32_t Orange = 33023;        // name hilite
 struct CardPage {
   Surface& s;
   const Facility& facility;
-  const SettingsModel& model;
+  const CardSettings& settings;
   const ResidentRecord& resident;
   const DrawContext& ctx;
   CardType type;
@@ -50,8 +50,6 @@ struct CardPage {
   // Hears of what the card has no room for; may be empty.
   std::function<void(const std::string&)> warn = nullptr;
 
-  // A card feature switch, as assisted-living menus hold some of them off.
-  bool on(int checkNo) const { return model.feature(checkNo) == 1; }
   bool drawsColumn(int k) const { return ctx.MealToDraw == 4 || ctx.MealToDraw == k; }
   // Meal positions 1 and 4 start a page; items drawn once for all three
   // columns belong to that call.
@@ -76,6 +74,10 @@ struct CardPage {
   void cutOff(int meal, std::string_view list, int lines) const;
   void runsOver(int meal, std::string_view list, int lines) const;
 };
+
+// The assisted-living meal of a call: the run's, else the settings' last
+// ticked meal box, else breakfast.
+int alfMeal(const DrawContext& ctx, const CardSettings& settings);
 
 // Lines of `lines` after line `last` that hold more than blanks.
 int textLinesAfter(std::span<const std::string> lines, int last);

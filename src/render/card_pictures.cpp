@@ -14,7 +14,6 @@ namespace {
 
 // The HIPAA setting (Text35): 2 and 3 show no resident pictures, 4 and 5
 // only their filtered view.
-int hipaa(const SettingsModel& model) { return static_cast<int>(wholeFieldNumber(model.Text[35])); }
 
 std::string withDrive(const std::string& path, char drive) {
   if (path.size() < 2 || path[1] != ':') return {};
@@ -30,8 +29,8 @@ CardPictures::CardPictures(const DriveMap& drives, const Facility& facility, Pic
 
 std::string CardPictures::vod() const { return facility_.folder(35) + "\\vod\\"; }
 
-std::string CardPictures::symbolStem(const SettingsModel& model, const std::string& name) const {
-  return vod() + model.SymbolSuffix + name;
+std::string CardPictures::symbolStem(const CardSettings& settings, const std::string& name) const {
+  return vod() + settings.SymbolSuffix + name;
 }
 
 bool CardPictures::refusedAsTooLarge(const std::string& windowsPath, const std::string& host) {
@@ -102,39 +101,39 @@ std::string CardPictures::find(const std::string& windowsStem) {
   return held(asz, name, store_.LoadBytes(name, *bytes));
 }
 
-void CardPictures::LoadAll(const ResidentRecord& resident, const SettingsModel& model) {
-  LoadSettingsPictures(model);
-  LoadPhoto(resident, model);
+void CardPictures::LoadAll(const ResidentRecord& resident, const CardSettings& settings) {
+  LoadSettingsPictures(settings);
+  LoadPhoto(resident, settings);
   loadclip(resident);
-  LoadThick(resident, model);
-  LOADPUR(resident, model);
-  LOADsugar(resident, model);
-  LoadSalt(resident, model);
-  LoadFF(resident, model);
-  LoadBland(resident, model);
-  LoadNoMilk(resident, model);
-  LoadPor(resident, model);
-  LoadPaste(resident, model);
-  LoadSWm(model);
+  LoadThick(resident, settings);
+  LOADPUR(resident, settings);
+  LOADsugar(resident, settings);
+  LoadSalt(resident, settings);
+  LoadFF(resident, settings);
+  LoadBland(resident, settings);
+  LoadNoMilk(resident, settings);
+  LoadPor(resident, settings);
+  LoadPaste(resident, settings);
+  LoadSWm(settings);
 }
 
-void CardPictures::LoadSettingsPictures(const SettingsModel& model) {
+void CardPictures::LoadSettingsPictures(const CardSettings& settings) {
   // The settings load found ".jpg" or ".asz" names; the stem serves both.
   const auto stem = [](const std::string& path) { return path.size() > 4 ? path.substr(0, path.size() - 4) : std::string(); };
-  Image[10] = model.WatermarkPicture.empty() ? "" : Load(stem(model.WatermarkPicture));
-  Image[11] = model.BannerPicture.empty() ? "" : Load(stem(model.BannerPicture));
-  Image[12] = model.BorderPicture.empty() ? "" : Load(stem(model.BorderPicture));
+  Image[10] = settings.WatermarkPicture.empty() ? "" : Load(stem(settings.WatermarkPicture));
+  Image[11] = settings.BannerPicture.empty() ? "" : Load(stem(settings.BannerPicture));
+  Image[12] = settings.BorderPicture.empty() ? "" : Load(stem(settings.BorderPicture));
 }
 
-void CardPictures::LoadThick(const ResidentRecord& r, const SettingsModel& model) {
+void CardPictures::LoadThick(const ResidentRecord& r, const CardSettings& settings) {
   // A missing symbol leaves the resident's thick-liquid flag as it is: the
   // dots and the hydration box must still say the liquids are thick.
   const DietFlags& d = r.diet;
   const char* name = d.Pudding > 0 ? "pudding" : d.Honey > 0 ? "Honey" : d.Nectar > 0 ? "Nectar" : nullptr;
-  Image[3] = name ? Load(symbolStem(model, name)) : "";
+  Image[3] = name ? Load(symbolStem(settings, name)) : "";
 }
 
-void CardPictures::LOADPUR(const ResidentRecord& r, const SettingsModel& model) {
+void CardPictures::LOADPUR(const ResidentRecord& r, const CardSettings& settings) {
   const DietFlags& d = r.diet;
   std::string name;
   if (d.Liquid > 0)
@@ -149,45 +148,45 @@ void CardPictures::LOADPUR(const ResidentRecord& r, const SettingsModel& model) 
     name = "MECH";
   else
     name = "Regular";
-  Image[4] = Load(symbolStem(model, name));
+  Image[4] = Load(symbolStem(settings, name));
 }
 
-void CardPictures::LOADsugar(const ResidentRecord& r, const SettingsModel& model) {
-  Image[5] = r.diet.CalorieControl > 0 ? Load(symbolStem(model, "nosugar")) : "";
+void CardPictures::LOADsugar(const ResidentRecord& r, const CardSettings& settings) {
+  Image[5] = r.diet.CalorieControl > 0 ? Load(symbolStem(settings, "nosugar")) : "";
 }
 
-void CardPictures::LoadSalt(const ResidentRecord& r, const SettingsModel& model) {
+void CardPictures::LoadSalt(const ResidentRecord& r, const CardSettings& settings) {
   const DietFlags& d = r.diet;
-  Image[6] = d.Renal > 0 ? Load(symbolStem(model, "renal")) : d.LowSodium > 0 ? Load(symbolStem(model, "nosalt")) : "";
+  Image[6] = d.Renal > 0 ? Load(symbolStem(settings, "renal")) : d.LowSodium > 0 ? Load(symbolStem(settings, "nosalt")) : "";
 }
 
-void CardPictures::LoadFF(const ResidentRecord& r, const SettingsModel& model) {
-  Image[7] = r.diet.Fortified > 0 ? Load(symbolStem(model, "muscle")) : "";
+void CardPictures::LoadFF(const ResidentRecord& r, const CardSettings& settings) {
+  Image[7] = r.diet.Fortified > 0 ? Load(symbolStem(settings, "muscle")) : "";
 }
 
-void CardPictures::LoadBland(const ResidentRecord& r, const SettingsModel& model) {
-  Image[14] = r.diet.Bland > 0 ? Load(symbolStem(model, "bland")) : "";
+void CardPictures::LoadBland(const ResidentRecord& r, const CardSettings& settings) {
+  Image[14] = r.diet.Bland > 0 ? Load(symbolStem(settings, "bland")) : "";
 }
 
-void CardPictures::LoadNoMilk(const ResidentRecord& r, const SettingsModel& model) {
-  Image[15] = r.diet.NoMilk > 0 ? Load(symbolStem(model, "nomilk")) : "";
+void CardPictures::LoadNoMilk(const ResidentRecord& r, const CardSettings& settings) {
+  Image[15] = r.diet.NoMilk > 0 ? Load(symbolStem(settings, "nomilk")) : "";
 }
 
-void CardPictures::LoadPor(const ResidentRecord& r, const SettingsModel& model) {
+void CardPictures::LoadPor(const ResidentRecord& r, const CardSettings& settings) {
   const DietFlags& d = r.diet;
-  Image[9] = d.DoublePortion > 0 ? Load(symbolStem(model, "dpor")) : d.LargePortion > 0 ? Load(symbolStem(model, "Lpor")) : "";
+  Image[9] = d.DoublePortion > 0 ? Load(symbolStem(settings, "dpor")) : d.LargePortion > 0 ? Load(symbolStem(settings, "Lpor")) : "";
 }
 
-void CardPictures::LoadPaste(const ResidentRecord& r, const SettingsModel& model) {
+void CardPictures::LoadPaste(const ResidentRecord& r, const CardSettings& settings) {
   // The scanned card is a plain JPEG beside the facility's other cards; it
   // goes through the same conversion as every picture.
-  Image[8] = model.Check[23] == 1 && !trim(r.ResidentFile).empty()
+  Image[8] = settings.Check23 && !trim(r.ResidentFile).empty()
                  ? Load(facility_.folder(35) + "\\cards\\" + trim(r.ResidentFile) + "U1_")
                  : "";
 }
 
-void CardPictures::LoadSWm(const SettingsModel& model) {
-  const int mode = model.SelectWatermarkMode;
+void CardPictures::LoadSWm(const CardSettings& settings) {
+  const int mode = settings.SelectWatermarkMode;
   Image[18] = mode == 1 ? Load(vod() + "SelectM1") : mode == 2 ? Load(vod() + "SelectM2") : "";
 }
 
@@ -197,7 +196,7 @@ void CardPictures::loadclip(const ResidentRecord& r) {
   Image[2] = Equipment[1];
 }
 
-std::string CardPictures::findPhoto(const std::string& file, const SettingsModel& model) {
+std::string CardPictures::findPhoto(const std::string& file, const CardSettings& settings) {
   const std::string folder = facility_.folder(35);
   // A ".vly" beside the photographs says this resident's picture is not
   // to be shown.
@@ -210,7 +209,7 @@ std::string CardPictures::findPhoto(const std::string& file, const SettingsModel
     if (stem.empty()) continue;
     const std::string name = Load(stem);
     if (name.empty()) continue;
-    FilterStrength = hipaa(model) >= 4 ? 5 : 0;
+    FilterStrength = settings.Text35 >= 4 ? 5 : 0;
     const std::string flt = stem + ".flt";
     if (drives_.fileExists(flt)) {
       const int strength = static_cast<int>(leadingNumber(drives_.readAll(flt).substr(0, 2)));
@@ -221,24 +220,24 @@ std::string CardPictures::findPhoto(const std::string& file, const SettingsModel
   return {};
 }
 
-void CardPictures::LoadPhoto(const ResidentRecord& r, const SettingsModel& model) {
+void CardPictures::LoadPhoto(const ResidentRecord& r, const CardSettings& settings) {
   Image[1].clear();
   Image[16].clear();
   Image[17].clear();
   FilterStrength = 0;
   ClipArtCaption.clear();
-  const std::string clipArt = trim(model.Text[28]);
-  if ((model.feature(16) != 1 && clipArt.empty()) || hipaa(model) == 2 || hipaa(model) == 3) return;
+  const std::string clipArt = trim(settings.Text28);
+  if ((!settings.Check16 && clipArt.empty()) || settings.Text35 == 2 || settings.Text35 == 3) return;
   if (!clipArt.empty()) {
     // The clip art file may be named with or without its extension.
     std::string stem = clipArt;
     const std::string ext = stem.size() > 4 ? upper(stem.substr(stem.size() - 4)) : "";
     if (ext == ".JPG" || ext == ".ASZ") stem.resize(stem.size() - 4);
     Image[1] = Load(vod() + stem);
-    ClipArtCaption = rtrim(model.Text[29]);
+    ClipArtCaption = rtrim(settings.Text29);
   } else {
     const std::string file = trim(r.ResidentFile);
-    if (!file.empty()) Image[1] = findPhoto(file, model);
+    if (!file.empty()) Image[1] = findPhoto(file, settings);
   }
   if (r.StiPicture >= 1 && r.StiPicture <= 99) {
     Image[16] = Load(vod() + "STi" + bareNumber(r.StiPicture));

@@ -14,7 +14,7 @@
 #include "data/facility.h"
 #include "data/resident_record.h"
 #include "render/picture_loader.h"
-#include "settings/settings_model.h"
+#include "settings/card_settings.h"
 
 namespace mc {
 
@@ -34,26 +34,26 @@ class CardPictures {
   std::string ClipArtCaption;
 
   // Every loader, for the resident and settings as they stand.
-  void LoadAll(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadAll(const ResidentRecord& resident, const CardSettings& settings);
 
   // The loaders, one per picture kind.
-  void LoadThick(const ResidentRecord& resident, const SettingsModel& model);
-  void LOADPUR(const ResidentRecord& resident, const SettingsModel& model);
-  void LOADsugar(const ResidentRecord& resident, const SettingsModel& model);
-  void LoadSalt(const ResidentRecord& resident, const SettingsModel& model);
-  void LoadFF(const ResidentRecord& resident, const SettingsModel& model);
-  void LoadBland(const ResidentRecord& resident, const SettingsModel& model);
-  void LoadNoMilk(const ResidentRecord& resident, const SettingsModel& model);
-  void LoadPor(const ResidentRecord& resident, const SettingsModel& model);
-  void LoadPaste(const ResidentRecord& resident, const SettingsModel& model);
-  void LoadSWm(const SettingsModel& model);
+  void LoadThick(const ResidentRecord& resident, const CardSettings& settings);
+  void LOADPUR(const ResidentRecord& resident, const CardSettings& settings);
+  void LOADsugar(const ResidentRecord& resident, const CardSettings& settings);
+  void LoadSalt(const ResidentRecord& resident, const CardSettings& settings);
+  void LoadFF(const ResidentRecord& resident, const CardSettings& settings);
+  void LoadBland(const ResidentRecord& resident, const CardSettings& settings);
+  void LoadNoMilk(const ResidentRecord& resident, const CardSettings& settings);
+  void LoadPor(const ResidentRecord& resident, const CardSettings& settings);
+  void LoadPaste(const ResidentRecord& resident, const CardSettings& settings);
+  void LoadSWm(const CardSettings& settings);
   void loadclip(const ResidentRecord& resident);
   // The resident's photograph or the clip art that replaces it (Image1),
   // its filtered view, and the special tray indicator (Image16, Image17).
-  void LoadPhoto(const ResidentRecord& resident, const SettingsModel& model);
+  void LoadPhoto(const ResidentRecord& resident, const CardSettings& settings);
   // Watermark, banner and border (Image10 .. Image12), as the settings
   // load found them.
-  void LoadSettingsPictures(const SettingsModel& model);
+  void LoadSettingsPictures(const CardSettings& settings);
 
   // The four steps every loader takes for a picture file of this Windows
   // path without its extension: a ".jpg" is turned into its ".asz"; the
@@ -63,11 +63,11 @@ class CardPictures {
 
   // The name of a symbol file of the pictures folder, with the "S" of the
   // small versions when the settings ask for them.
-  std::string symbolStem(const SettingsModel& model, const std::string& name) const;
+  std::string symbolStem(const CardSettings& settings, const std::string& name) const;
 
  private:
   std::string vod() const;
-  std::string findPhoto(const std::string& file, const SettingsModel& model);
+  std::string findPhoto(const std::string& file, const CardSettings& settings);
   // Load's four steps, without the memory of earlier answers.
   std::string find(const std::string& windowsStem);
   // True, after naming it, for a picture file too large to be read.

@@ -36,43 +36,51 @@ void centred(Surface& s, const PageGeometry& g, int k, double y, std::string_vie
 
 }  // namespace
 
-CardRenderer::CardRenderer(const Facility& facility, const SettingsModel& model,
-                           ResidentRecord& resident, Surface* printer, Surface& screen)
-    : facility_(facility), model_(model), resident_(resident), printer_(printer), screen_(screen) {}
+CardRenderer::CardRenderer(const Facility& facility, const CardSettings& settings, Surface* printer,
+                           Surface& screen)
+    : facility_(facility), settings_(settings), printer_(printer), screen_(screen) {}
 
 void CardRenderer::usePictures(const DriveMap& drives, PictureLoader& store) {
   pictures_.emplace(drives, facility_, store);
 }
 
 bool CardRenderer::drawsOnScreen(const DrawContext& ctx) const {
-  return ctx.PreviewFlag || model_.Check[5] == 1;
+  return ctx.PreviewFlag || settings_.Check5;
 }
 
-bool CardRenderer::DrawMenu(const DrawContext& ctx) {
-  if (!resident_.Loaded && LoadResident) LoadResident();
-  if (resident_.ResidentPath.empty()) return false;
+std::vector<MealLineRequest> CardRenderer::menusFor(const DrawContext& ctx, const ResidentRecord& resident) const {
+  if (resident.ResidentPath.empty() || !(drawsOnScreen(ctx) || printer_)) return {};
+  const CardType type = cardType(settings_);
+  if (type == CardType::Meal || type == CardType::Select) return {mealRequest(type, ctx, ctx.MenuDay)};
+  if (type != CardType::Alf) return {};
+  // The week's days are consecutive menu days from the card's own.
+  std::vector<MealLineRequest> week;
+  for (int d = 1; d <= kAlfWeekDays; ++d) week.push_back(mealRequest(type, ctx, ctx.MenuDay + d - 1));
+  return week;
+}
+
+bool CardRenderer::DrawMenu(const DrawContext& ctx, const ResidentRecord& resident, std::span<const MealLines> menus) {
+  if (resident.ResidentPath.empty()) return false;
   const bool screen = drawsOnScreen(ctx);
   Surface* surface = screen ? &screen_ : printer_;
   if (!surface) return false;
-  const CardType type = cardType(model_);
-  CardPage page{*surface, facility_, model_, resident_, ctx, type, pageGeometry(model_, type), screen};
+  const CardType type = cardType(settings_);
+  CardPage page{*surface, facility_, settings_, resident, ctx, type, pageGeometry(settings_, type), screen};
   page.warn = Warn;
   // One build serves every column this call draws; a page whose columns
-  // are different residents (meal order "BBB") builds per call.
-  MealLines meals;
-  if ((type == CardType::Meal || type == CardType::Select) && LoadMealLines) {
-    meals = LoadMealLines(mealRequest(page, ctx.MenuDay));
-    page.meals = &meals;
-    if (needsReview(meals) && Warn) Warn(kReviewWarning);
+  // are different residents (meal order "BBB") is built per call.
+  if ((type == CardType::Meal || type == CardType::Select) && !menus.empty()) {
+    page.meals = &menus.front();
+    reviewIfAny(menus.first(1));
   }
   const bool endsPage = type == CardType::Alf || ctx.MealToDraw == 3 || ctx.MealToDraw == 4;
   // The pictures of this call's resident, as the loaders find them now.
-  if (pictures_) pictures_->LoadAll(resident_, model_);
+  if (pictures_) pictures_->LoadAll(resident, settings_);
   // One bad card must never stop a run: the page says which card failed
   // and the run goes on with the next one.
   std::string failure;
   try {
-    drawCard(page);
+    drawCard(page, menus);
   } catch (const std::exception& e) {
     failure = std::string(kPrintErrorText) + ": " + e.what();
   } catch (...) {
@@ -98,7 +106,11 @@ bool CardRenderer::DrawMenu(const DrawContext& ctx) {
   return endsPage;
 }
 
-void CardRenderer::drawCard(const CardPage& page) {
+void CardRenderer::reviewIfAny(std::span<const MealLines> menus) {
+  if (Warn && std::any_of(menus.begin(), menus.end(), needsReview)) Warn(kReviewWarning);
+}
+
+void CardRenderer::drawCard(const CardPage& page, std::span<const MealLines> menus) {
   if (page.startsPage()) startPage(page);
   // Filled areas first: text printed later stays readable over them.
   for (int k = 1; k <= 3; ++k) {
@@ -113,15 +125,8 @@ void CardRenderer::drawCard(const CardPage& page) {
   }
   if (page.type == CardType::Alf) {
     paintAlfPictures(page);
-    MealLines day;
-    bool review = false;
-    DrawAlfWeek(page, [&](int menuDay) -> const MealLines* {
-      if (!LoadMealLines) return nullptr;
-      day = LoadMealLines(mealRequest(page, menuDay));
-      review = review || needsReview(day);
-      return &day;
-    });
-    if (review && Warn) Warn(kReviewWarning);
+    DrawAlfWeek(page, menus);
+    reviewIfAny(menus);
   }
   for (int k = 1; k <= 3; ++k)
     if (page.drawsColumn(k)) drawColumn(page, k);
@@ -155,11 +160,11 @@ void CardRenderer::startPage(const CardPage& page) {
   s.ForeColor = colour::Black;
   if (page.type != CardType::Alf) {
     const std::string title = page.title();
-    s.FontSize = std::max(1.0, 16 + wholeFieldNumber(model_.Text[34]));
+    s.FontSize = std::max(1.0, 16 + settings_.Text34);
     s.FontBold = false;
-    for (int k = 1; k <= 3; ++k) centred(s, g, k, wholeFieldNumber(model_.Text[32]), title);
+    for (int k = 1; k <= 3; ++k) centred(s, g, k, settings_.Text32, title);
   }
-  if (model_.Check[12] == 1) {
+  if (settings_.Check12) {
     const Date& date = page.ctx.CardDate;
     const std::string text = std::string(kWeekdayNames[weekday(date)]) + "  " + formatMmDdYy(date);
     s.FontSize = 10;
@@ -216,7 +221,7 @@ void CardRenderer::printError(const CardPage& page) {
     uprightFont(s, 12, true);
     s.CurrentX = 200;
     s.CurrentY = 250;
-    s.Print(std::string(kPrintErrorText) + " for " + resident_.NameLine);
+    s.Print(std::string(kPrintErrorText) + " for " + page.resident.NameLine);
   } catch (const std::exception& e) {
     // The device itself failed; the page still has to end.
     if (Warn) Warn(std::string("the error text could not be printed: ") + e.what());
@@ -225,18 +230,18 @@ void CardRenderer::printError(const CardPage& page) {
   }
 }
 
-MealLineRequest CardRenderer::mealRequest(const CardPage& page, int menuDay) const {
+MealLineRequest CardRenderer::mealRequest(CardType type, const DrawContext& ctx, int menuDay) const {
   MealLineRequest q;
-  switch (page.type) {
-    case CardType::Select: q.kind = model_.PseudoSelect ? MenuKind::PseudoSelect : MenuKind::Select; break;
+  switch (type) {
+    case CardType::Select: q.kind = settings_.PseudoSelect ? MenuKind::PseudoSelect : MenuKind::Select; break;
     case CardType::Alf: q.kind = MenuKind::Alf; break;
     default: q.kind = MenuKind::MealCard;
   }
   // The preview shows the first menu day of the ranges until a run sets one.
   q.MenuDay = menuDay;
-  if (q.MenuDay < 1) q.MenuDay = std::max(1, static_cast<int>(wholeFieldNumber(model_.Text[5])));
-  q.AlfMealNo = page.alfMeal();
-  q.ExcludeW = model_.Check[6] == 1;
+  if (q.MenuDay < 1) q.MenuDay = settings_.PreviewMenuDay;
+  q.AlfMealNo = alfMeal(ctx, settings_);
+  q.ExcludeW = settings_.Check6;
   return q;
 }
 
@@ -263,7 +268,7 @@ void CardRenderer::paintAlfPictures(const CardPage& page) {
   if (pictures_) PaintAlfPictures(page, *pictures_);
 }
 void CardRenderer::drawBarCodes(const CardPage& page) {
-  if (page.on(20)) DrawBarCodes(page, barCoder);
+  if (page.settings.Check20) DrawBarCodes(page, barCoder);
 }
 
 }  // namespace mc

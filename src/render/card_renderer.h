@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "data/facility.h"
 #include "data/meal_lines.h"
@@ -15,7 +17,7 @@
 #include "render/card_page.h"
 #include "render/draw_context.h"
 #include "render/surface.h"
-#include "settings/settings_model.h"
+#include "settings/card_settings.h"
 
 namespace mc {
 
@@ -24,17 +26,12 @@ inline constexpr const char* kPrintErrorText = "ERROR Printing Tray Card";
 
 class CardRenderer {
  public:
-  // The renderer reads the facility, the settings and the resident record
-  // as they stand at each call; it keeps no state of its own between calls
-  // but the pictures it has loaded, which the loaders refresh at each call.
-  // `printer` may be null when the machine has no printer: printing then
-  // draws nothing.
-  CardRenderer(const Facility& facility, const SettingsModel& model, ResidentRecord& resident,
-               Surface* printer, Surface& screen);
+  // The renderer reads the facility and the settings as they stand at each
+  // call; it keeps no state of its own between calls but the pictures it
+  // has loaded, which the loaders refresh at each call. `printer` may be
+  // null when the machine has no printer: printing then draws nothing.
+  CardRenderer(const Facility& facility, const CardSettings& settings, Surface* printer, Surface& screen);
 
-  // Fills the resident record; called before drawing while the record is
-  // not Loaded.
-  std::function<void()> LoadResident;
   // Draws the symbols of the bar codes; without one, only their texts print.
   const BarCoder* barCoder = nullptr;
   // Where the card's pictures are found and decoded; without both, cards
@@ -44,26 +41,30 @@ class CardRenderer {
   // failed and says so); may be empty.
   std::function<void(const std::string&)> Warn;
 
-  // Builds the resident's meal lines for a menu day and card kind; called
-  // while drawing Meal Cards, Select menus and assisted-living menus. Unset,
-  // those cards carry no menu.
-  std::function<MealLines(const MealLineRequest&)> LoadMealLines;
+  // The menus the call of ctx draws for this resident, which the caller
+  // builds before it draws: the menu day's for Meal Cards and Select menus,
+  // the seven days of the week for an assisted-living menu, none for Tray
+  // Cards or a call that draws nothing.
+  std::vector<MealLineRequest> menusFor(const DrawContext& ctx, const ResidentRecord& resident) const;
 
-  // Draws meal position ctx.MealToDraw. Returns true when the call finished
-  // a page (meal position 3 or 4, an assisted-living menu, or a card whose
-  // drawing failed); nothing is drawn and false returned when the
-  // resident's data file is missing.
-  bool DrawMenu(const DrawContext& ctx);
+  // Draws meal position ctx.MealToDraw of the loaded resident, with the
+  // meal lines of menusFor(ctx, resident) in that order (empty: the card
+  // carries no menu). Returns true when the call finished a page (meal
+  // position 3 or 4, an assisted-living menu, or a card whose drawing
+  // failed); nothing is drawn and false returned when the resident's data
+  // file is missing.
+  bool DrawMenu(const DrawContext& ctx, const ResidentRecord& resident, std::span<const MealLines> menus);
 
   // Print to the screen: the preview, or the "Print to Screen" setting.
   bool drawsOnScreen(const DrawContext& ctx) const;
 
  private:
-  void drawCard(const CardPage& page);
+  void drawCard(const CardPage& page, std::span<const MealLines> menus);
   void startPage(const CardPage& page);
   void drawColumn(const CardPage& page, int k);
   void endPage(const CardPage& page);
   void printError(const CardPage& page);
+  void reviewIfAny(std::span<const MealLines> menus);
 
   // The card's features, each called at its place in the drawing order.
   // Those that draw pictures draw none until usePictures() gives a store.
@@ -81,14 +82,13 @@ class CardRenderer {
   void paintColumnPictures(const CardPage& page, int k);
   // The assisted-living banner and border pictures.
   void paintAlfPictures(const CardPage& page);
-  // The meal lines of the card's menu day, as the card kind builds them.
-  MealLineRequest mealRequest(const CardPage& page, int menuDay) const;
+  // The meal lines of a menu day, as the card kind builds them.
+  MealLineRequest mealRequest(CardType type, const DrawContext& ctx, int menuDay) const;
   // Bar codes under the three columns (Check20).
   void drawBarCodes(const CardPage& page);
 
   const Facility& facility_;
-  const SettingsModel& model_;
-  ResidentRecord& resident_;
+  const CardSettings& settings_;
   Surface* printer_;
   Surface& screen_;
   std::optional<CardPictures> pictures_;

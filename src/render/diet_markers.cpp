@@ -59,7 +59,7 @@ bool thickLiquids(const DietFlags& diet) {
 }
 
 void DrawStrips(const CardPage& page, int k) {
-  if (!page.on(13)) return;
+  if (!page.settings.Check13) return;
   const DietFlags& diet = page.resident.diet;
   // The renal strip comes first: it is the most restrictive diet group.
   const struct {
@@ -73,15 +73,15 @@ void DrawStrips(const CardPage& page, int k) {
     if (!strip.present) continue;
     const double x = c + 40 + i * 180;
     page.s.Line(x, page.geo.Top + 35, x + 180, page.geo.Bottom - 50,
-                page.model.StripColor[strip.colourNo], LineMode::Fill);
+                page.settings.StripColor[strip.colourNo], LineMode::Fill);
     ++i;
   }
 }
 
 bool hydrationWanted(const CardPage& page, int k) {
   const ResidentRecord& r = page.resident;
-  return (r.diet.FluidRestriction > 0 && page.on(4)) ||
-         (thickLiquids(r.diet) && page.model.Check[38] == 1) || page.on(14) ||
+  return (r.diet.FluidRestriction > 0 && page.settings.Check4) ||
+         (thickLiquids(r.diet) && page.settings.Check38) || page.settings.Check14 ||
          page.ctx.HydrateMark[page.columnMeal(k)];
 }
 
@@ -106,7 +106,7 @@ void DrawHydrationText(const CardPage& page, int k) {
   s.FontItalic = true;
   s.FontUnderline = false;
   s.FontBold = true;
-  if (page.model.Check[37] != 1) {
+  if (!page.settings.Check37) {
     static const char* const kTags[] = {"", "@Bk", "@Lh", "@Sp"};
     // With breakfast in every column the last one is tagged in lower case,
     // as the cards have always shown it.
@@ -130,9 +130,9 @@ void DrawHydrationText(const CardPage& page, int k) {
 }
 
 void DrawDots(const CardPage& page, int k) {
-  if (!page.on(28)) return;
+  if (!page.settings.Check28) return;
   const DietFlags& diet = page.resident.diet;
-  const auto& label = page.model.Label;
+  const auto& label = page.settings.Label;
   // Column 1 counts from the page's edge, the others from their left edge;
   // the liquid and renal dots of columns 2 and 3 sit 200 further left.
   const double base = k == 1 ? 0 : page.geo.C[k];
@@ -179,7 +179,7 @@ void DrawDots(const CardPage& page, int k) {
 }
 
 void DrawNameHilite(const CardPage& page, int k) {
-  if (page.model.Check[41] != 1) return;
+  if (!page.settings.Check41) return;
   const double c = page.geo.C[k];
   page.s.Line(c + 940, page.geo.Bottom, c + 2900, page.geo.Bottom + 300, colour::Orange,
               LineMode::Fill);

@@ -27,8 +27,8 @@ void chooseFont(const CardPage& page, const std::string& text, const MarkedLineS
   s.FontItalic = true;
   s.FontUnderline = false;
   s.FontSize = 16;
-  const bool cb1 = page.on(25);
-  const bool narrow = page.on(35);
+  const bool cb1 = page.settings.Check25;
+  const bool narrow = page.settings.Check35;
   if (cb1) s.FontName = "CB1";
   if (narrow) {
     s.FontName = "Arial Narrow";
@@ -52,7 +52,7 @@ void chooseFont(const CardPage& page, const std::string& text, const MarkedLineS
 
 void drawBox(const CardPage& page, const std::string& text, const Marker& m, double x0, double y0) {
   Surface& s = page.s;
-  const bool grey = page.model.Check[10] == 1;
+  const bool grey = page.settings.Check10;
   const double left = x0 + static_cast<double>(m.index) * kCharPitch;
   if (m.mark == '_') {
     s.Line(left + 40, y0 + 40, left + 2400, y0 + 280, grey ? colour::LightGrey : colour::Yellow,

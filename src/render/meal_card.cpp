@@ -58,7 +58,7 @@ constexpr double kDislikesX[] = {0, 3450, 8550, 13450};
 // Rows of each list on a Meal Card: its heading and six items.
 constexpr int kListRows = 7;
 
-bool grey(const CardPage& page) { return page.model.Check[10] == 1; }
+bool grey(const CardPage& page) { return page.settings.Check10; }
 
 // A banner line that the menu builder put above the foods.
 bool isBanner(const std::string& label, const std::string& text) {
@@ -105,7 +105,7 @@ void DrawMealCardLines(const CardPage& page, int k) {
 }
 
 void DrawMealCardLists(const CardPage& page, int k) {
-  if (page.type != CardType::Meal || page.on(23)) return;
+  if (page.type != CardType::Meal || page.settings.Check23) return;
   const ResidentRecord& r = page.resident;
   MarkedLineStyle likes;
   likes.listSize = 12;

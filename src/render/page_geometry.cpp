@@ -5,9 +5,9 @@
 
 namespace mc {
 
-CardType cardType(const SettingsModel& model) {
-  if (model.AlfMenus) return CardType::Alf;
-  switch (model.CardKind) {
+CardType cardType(const CardSettings& settings) {
+  if (settings.AlfMenus) return CardType::Alf;
+  switch (settings.CardKind) {
     case 1: return CardType::Select;
     case 2: return CardType::Meal;
     default: return CardType::Tray;
@@ -15,18 +15,18 @@ CardType cardType(const SettingsModel& model) {
 }
 
 
-PageGeometry pageGeometry(const SettingsModel& model, CardType type) {
+PageGeometry pageGeometry(const CardSettings& settings, CardType type) {
   PageGeometry g;
   const bool alf = type == CardType::Alf;
-  g.C[1] = wholeFieldNumber(model.Text[17]);
-  g.C[2] = 5200 + wholeFieldNumber(model.Text[18]);
-  g.C[3] = 10020 + wholeFieldNumber(model.Text[19]);
+  g.C[1] = settings.Text17;
+  g.C[2] = 5200 + settings.Text18;
+  g.C[3] = 10020 + settings.Text19;
   // Ink-jet printers cannot print as close to the paper's edge.
-  g.Right = model.Check[19] == 1 ? 14800 : 15010;
-  g.Top = wholeFieldNumber(model.Text[16]);
+  g.Right = settings.Check19 ? 14800 : 15010;
+  g.Top = settings.Text16;
   if (g.Top == 0) g.Top = 700;
   if (alf) {
-    g.Legal = model.Check[32] == 1 && !model.NoLeg;
+    g.Legal = settings.Check32 && !settings.NoLeg;
     g.Right = g.Legal ? 19500 : g.Right + 180;
     g.Top = 700;
     g.Bottom = 11370;

@@ -4,13 +4,13 @@
 
 #include <array>
 
-#include "settings/settings_model.h"
+#include "settings/card_settings.h"
 
 namespace mc {
 
 // The graphic card types that DrawMenu draws.
 enum class CardType { Tray, Meal, Select, Alf };
-CardType cardType(const SettingsModel& model);
+CardType cardType(const CardSettings& settings);
 
 struct PageGeometry {
   std::array<double, 4> C{};  // left edges of columns 1..3 (index 0 unused)
@@ -29,6 +29,6 @@ struct PageGeometry {
   double W1() const { return C[2] - C[1]; }
 };
 
-PageGeometry pageGeometry(const SettingsModel& model, CardType type);
+PageGeometry pageGeometry(const CardSettings& settings, CardType type);
 
 }  // namespace mc

@@ -31,14 +31,14 @@ void caption(Surface& s, double x, double y, const std::string& text, int32_t co
   s.Print(text);
 }
 
-bool smallSymbols(const CardPage& page) { return page.model.Check[26] == 1 || page.type == CardType::Select; }
+bool smallSymbols(const CardPage& page) { return page.settings.Check26 || page.type == CardType::Select; }
 
 void paintPhoto(const CardPage& page, const CardPictures& pictures, int k) {
   if (pictures.Image[1].empty() && pictures.Image[16].empty()) return;
   Surface& s = page.s;
   const double right = page.geo.rightEnd(k);
   const double t = page.geo.Top;
-  const bool small = page.model.Check[24] == 1;
+  const bool small = page.settings.Check24;
   const PaintRect r{static_cast<int32_t>(right - (small ? 1650 : 2650)), static_cast<int32_t>(t + 200),
                     small ? 1000 : 2400, small ? 800 : 1800};
   pap(page, pictures, 1, r, k);
@@ -74,7 +74,7 @@ void paintSymbols(const CardPage& page, const CardPictures& pictures, int k) {
   const int32_t size = small ? 450 : 850;
   const int32_t x = static_cast<int32_t>(right - (small ? 500 : 900));
   const auto at = [&](double y) { return static_cast<int32_t>(t + y); };
-  const bool symbols = page.on(15);
+  const bool symbols = page.settings.Check15;
 
   if (symbols && !pictures.Image[4].empty()) {
     const bool regular = !(d.MechSoft > 0 || d.Puree > 0 || d.Liquid > 0 || d.Dysphagia != 0);
@@ -110,7 +110,7 @@ void paintSymbols(const CardPage& page, const CardPictures& pictures, int k) {
 void paintEquipment(const CardPage& page, const CardPictures& pictures, int k) {
   // Up to four pictures in a row on the free band under the dots, where
   // the person setting up the tray looks for the resident's aids.
-  const bool small = page.model.Check[24] == 1 || page.model.Check[26] == 1;
+  const bool small = page.settings.Check24 || page.settings.Check26;
   const int32_t size = small ? 550 : 1000;
   int n = 0;
   for (int i = 1; i <= 4; ++i) {
@@ -140,18 +140,18 @@ void pap(const CardPage& page, const CardPictures& pictures, int imageNo, PaintR
 }
 
 void PaintWatermarks(const CardPage& page, const CardPictures& pictures) {
-  if (pictures.Image[10].empty() || wholeFieldNumber(page.model.Text[33]) == 0) return;
+  if (pictures.Image[10].empty() || page.settings.Text33 == 0) return;
   const PageGeometry& g = page.geo;
   const bool alf = page.type == CardType::Alf;
-  const bool lowerHalf = page.model.Check[36] == 1;
+  const bool lowerHalf = page.settings.Check36;
   const auto bottomHalf = [&](PaintRect r) {
     if (!lowerHalf) return r;
     r.Y += 2800;
     r.Height = std::max(4000, r.Height - 4000);
     return r;
   };
-  if (page.model.Check[33] == 1) {
-    const bool rotated = page.model.Check[34] == 1;
+  if (page.settings.Check33) {
+    const bool rotated = page.settings.Check34;
     for (int k = 1; k <= 3; ++k) {
       PaintRect r = bottomHalf({static_cast<int32_t>(g.C[k]), alf ? 1300 : 720,
                                 static_cast<int32_t>(g.width(k)), alf ? 9440 : 9780});
@@ -183,7 +183,7 @@ void PaintColumnBackground(const CardPage& page, const CardPictures* pictures, i
   if (pictures && page.type == CardType::Select && !pictures->Image[18].empty())
     pap(page, *pictures, 18,
         {static_cast<int32_t>(g.C[k] + 300), static_cast<int32_t>(g.Top + 1500), static_cast<int32_t>(g.width(k) - 600), 900});
-  if (pictures && page.on(23) && !pictures->Image[8].empty() && page.type != CardType::Alf) {
+  if (pictures && page.settings.Check23 && !pictures->Image[8].empty() && page.type != CardType::Alf) {
     // The scanned card takes the place of the lists and instructions that
     // are left off when it is pasted.
     pap(page, *pictures, 8,
@@ -203,7 +203,7 @@ void PaintAlfPictures(const CardPage& page, const CardPictures& pictures) {
   const PageGeometry& g = page.geo;
   const int32_t right = static_cast<int32_t>(g.Right);
   pap(page, pictures, 11, {static_cast<int32_t>(g.C[1]), 0, right, 600});
-  const int32_t width = page.model.Check[19] == 1 ? right - 70 : right;
+  const int32_t width = page.settings.Check19 ? right - 70 : right;
   pap(page, pictures, 12, {static_cast<int32_t>(g.C[1]), 600, width, 200});
   pap(page, pictures, 12, {static_cast<int32_t>(g.C[1]), 10570 + 750, width, 200});
 }

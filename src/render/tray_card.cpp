@@ -30,8 +30,8 @@ void printAt(Surface& s, double x, double y, std::string_view text, bool endLine
   s.Print(text, endLine);
 }
 
-bool pasting(const CardPage& page) { return page.on(23); }
-bool grey(const CardPage& page) { return page.model.Check[10] == 1; }
+bool pasting(const CardPage& page) { return page.settings.Check23; }
+bool grey(const CardPage& page) { return page.settings.Check10; }
 
 // Shrinks the current font from 14 point until the text is no wider than
 // `room`: the size counter drops by one per try; bold goes off below
@@ -80,7 +80,7 @@ std::array<std::string, 3> DietLines(std::string_view diet) {
 }
 
 void DrawPageNumbers(const CardPage& page) {
-  if (!page.on(17)) return;
+  if (!page.settings.Check17) return;
   Surface& s = page.s;
   font(s, 8, false, colour::Grey);
   for (int k = 1; k <= 3; ++k)
@@ -88,7 +88,7 @@ void DrawPageNumbers(const CardPage& page) {
 }
 
 void DrawBottomNote(const CardPage& page) {
-  const std::string note = rtrim(page.model.Text[36]);
+  const std::string note = rtrim(page.settings.Text36);
   if (trim(note).empty() || pasting(page) || page.type == CardType::Alf) return;
   Surface& s = page.s;
   font(s, 8, false);
@@ -96,7 +96,7 @@ void DrawBottomNote(const CardPage& page) {
 }
 
 void DrawDiningBoxes(const CardPage& page) {
-  if (!(page.on(2) || page.on(3)) || page.on(20) || page.type == CardType::Alf) return;
+  if (!(page.settings.Check2 || page.settings.Check3) || page.settings.Check20 || page.type == CardType::Alf) return;
   Surface& s = page.s;
   const double b = page.geo.Bottom;
   s.DrawWidth = page.pen(5, 2);
@@ -108,7 +108,7 @@ void DrawDiningBoxes(const CardPage& page) {
 }
 
 void DrawDiningLocation(const CardPage& page, int k) {
-  if (!(page.on(2) || page.on(3))) return;
+  if (!(page.settings.Check2 || page.settings.Check3)) return;
   const std::string& location = page.ctx.MealLocations[page.columnMeal(k)];
   if (trim(location).empty()) return;
   const double c = page.geo.C[k];
@@ -118,7 +118,7 @@ void DrawDiningLocation(const CardPage& page, int k) {
     style.fitWide = true;
     PrintMarkedLine(page, "(" + location + ")", c + 100, page.geo.DiningLine - 300, style);
   }
-  if (!page.on(20) && page.type != CardType::Alf) {
+  if (!page.settings.Check20 && page.type != CardType::Alf) {
     // The box is a plain label: a hilite marker in the description is not text.
     font(page.s, 10, true);
     printAt(page.s, c + 300, page.geo.Bottom + 600, trim(unmarked(location)));
@@ -127,7 +127,7 @@ void DrawDiningLocation(const CardPage& page, int k) {
 
 void DrawFeedingSkill(const CardPage& page, int k) {
   const int level = page.resident.FeedingSkill;
-  if (page.model.Check[39] != 1 || level < 1) return;
+  if (!page.settings.Check39 || level < 1) return;
   Surface& s = page.s;
   font(s, 24, true);
   printAt(s, page.geo.rightEnd(k) - 450, page.geo.Top + 7400, numberText(level));
@@ -172,8 +172,8 @@ void DrawSpecialInstructions(const CardPage& page, int k) {
 void DrawTrayLists(const CardPage& page, int k) {
   if (page.type != CardType::Tray || pasting(page)) return;
   const double c = page.geo.C[k];
-  double shift = page.on(15) ? -400 : 0;
-  if (k == 3 && page.model.Check[19] == 1) shift -= 400;
+  double shift = page.settings.Check15 ? -400 : 0;
+  if (k == 3 && page.settings.Check19) shift -= 400;
   const double dislikesX = k == 1 ? page.geo.C[1] + 3100 + shift : c + 2800 + shift;
   MarkedLineStyle likes;
   likes.listSize = 12;

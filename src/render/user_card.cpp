@@ -20,14 +20,14 @@ constexpr int kFirstPaddingLine = 14;
 
 }  // namespace
 
-UserCardSettings UserCardSettings::fromModel(const SettingsModel& model) {
+UserCardSettings UserCardSettings::fromSettings(const CardSettings& settings) {
   UserCardSettings s;
-  s.LeftMargin = int16Field(model.Text[9]);
-  s.TotalLines = int16Field(model.Text[10]);
-  s.LineSpacing = int16Field(model.Text[11]);
-  s.CardsPerPage = int16Field(model.Text[12]);
-  s.StartLines = int16Field(model.Text[13]);
-  const int size = int16Field(model.Text[14]);
+  s.LeftMargin = settings.Text9;
+  s.TotalLines = settings.Text10;
+  s.LineSpacing = settings.Text11;
+  s.CardsPerPage = settings.Text12;
+  s.StartLines = settings.Text13;
+  const int size = settings.Text14;
   s.FontSize = size >= 8 && size <= 24 ? size : 12;
   return s;
 }

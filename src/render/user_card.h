@@ -8,7 +8,7 @@
 #include <string>
 
 #include "render/surface.h"
-#include "settings/settings_model.h"
+#include "settings/card_settings.h"
 
 namespace mc {
 
@@ -22,7 +22,7 @@ struct UserCardSettings {
 
   // The six fields as the window holds them, read by the leading-number
   // rule; a font size outside 8..24 becomes 12, as a settings load makes it.
-  static UserCardSettings fromModel(const SettingsModel& model);
+  static UserCardSettings fromSettings(const CardSettings& settings);
 };
 
 struct UserCard {

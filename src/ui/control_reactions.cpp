@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/text.h"
-#include "printrun/window_caption.h"
+#include "ui/main_caption.h"
 #include "ui/main_actions.h"
 #include "ui/preview.h"
 

@@ -8,7 +8,7 @@
 #include "data/atomic_file.h"
 #include "data/text.h"
 #include "printrun/print_run.h"
-#include "printrun/window_caption.h"
+#include "ui/main_caption.h"
 #include "settings/resident_load_options.h"
 #include "ui/main_actions.h"
 

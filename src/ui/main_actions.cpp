@@ -2,7 +2,7 @@
 
 #include "data/text.h"
 #include "printrun/print_run.h"
-#include "printrun/window_caption.h"
+#include "ui/main_caption.h"
 
 namespace mc {
 

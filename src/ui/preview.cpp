@@ -6,17 +6,17 @@
 #include "printrun/resident_selection.h"
 #include "printrun/menu_loader.h"
 #include "render/card_renderer.h"
+#include "settings/card_settings.h"
 #include "settings/resident_load_options.h"
 
 namespace mc {
 
 void RedrawPreview(Controller& c) {
   const std::string order = singleResidentMealOrder(c.model);
-  CardRenderer renderer(c.facility, c.model, c.resident, c.printer, c.screenSurface());
+  const CardSettings settings = readCardSettings(c.model);
+  CardRenderer renderer(c.facility, settings, c.printer, c.screenSurface());
   renderer.barCoder = c.barCoder;
   if (c.pictureLoader) renderer.usePictures(c.drives, *c.pictureLoader);
-  renderer.LoadResident = [&] { c.loadResident(order); };
-  renderer.LoadMealLines = mealLineLoader(c.drives, c.facility, c.tables, c.resident, c.dietFile);
   // A sample resident whose file is missing or damaged is drawn as print
   // draws such a card: marked for review, and named, never as a confident
   // card of blanks and defaults.
@@ -37,8 +37,10 @@ void RedrawPreview(Controller& c) {
   DrawContext ctx = c.run.drawContext();
   ctx.MealCode = 4;
   ctx.MealOrder = order;
+  MenuLoader menus(c.drives, c.facility, c.tables);
+  const std::vector<MealLines> lines = menus.load(renderer.menusFor(ctx, c.resident), c.resident, c.dietFile);
   c.screenSurface().Cls();
-  renderer.DrawMenu(ctx);
+  renderer.DrawMenu(ctx, c.resident, lines);
 }
 
 }  // namespace mc

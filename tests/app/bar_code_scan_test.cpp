@@ -51,7 +51,8 @@ PageGeometry setBarCodes(const fs::path& demo, const Case& c) {
   model.CurrentSet = 2;
   file.SetSetNo(model);
   file.GetSet(model);
-  return pageGeometry(model, cardType(model));
+  const CardSettings settings = readCardSettings(model);
+  return pageGeometry(settings, cardType(settings));
 }
 
 // The bar codes zbarimg finds in each picture, by file name.

@@ -148,9 +148,10 @@ TEST(QtSurfaceTest, PreviewImageShowsTheCardAndClearsForTheNext) {
   TempFolder tmp;
   CardSetup card;
   auto screen = QtSurface::screen();
-  CardRenderer renderer(card.facility, card.model, card.resident, nullptr, *screen);
+  const CardSettings settings = readCardSettings(card.model);
+  CardRenderer renderer(card.facility, settings, nullptr, *screen);
   card.ctx.PreviewFlag = true;
-  ASSERT_TRUE(renderer.DrawMenu(card.ctx));
+  ASSERT_TRUE(renderer.DrawMenu(card.ctx, card.resident, {}));
   ASSERT_TRUE(screen->savePng(tmp.file("preview.png")).ok());
   const QImage image(QString::fromStdString(tmp.file("preview.png")));
   ASSERT_EQ(image.size(), QSize(1650, 1275));  // 11 by 8.5 inches at 150 dpi

@@ -35,7 +35,7 @@ class BarCodeTest : public CardFixture {
 // pixels (4.8 twips each here), or a scanner reads the widths wrongly.
 TEST_F(BarCodeTest, BarsFallOnWholePrinterPixelsWithTheReturnedTextUnderEachColumn) {
   const auto ops = draw();
-  const double bottom = pageGeometry(model, CardType::Tray).Bottom;  // bars hang below the frame
+  const double bottom = pageGeometry(readCardSettings(model), CardType::Tray).Bottom;  // bars hang below the frame
   const auto bars = only(opsOf(ops, "line"), [&](const TraceOp& op) {
     return op.str("mode") == "fill" && op["y1"] > bottom;
   });
@@ -59,7 +59,8 @@ TEST_F(BarCodeTest, BarsFallOnWholePrinterPixelsWithTheReturnedTextUnderEachColu
   // A factor typed away to nothing must not divide by zero.
   model.Text[21] = "";
   CountingSurface s;
-  CardPage page{s, facility, model, resident, ctx, CardType::Tray, pageGeometry(model, CardType::Tray), false};
+  settings = readCardSettings(model);
+  CardPage page{s, facility, settings, resident, ctx, CardType::Tray, pageGeometry(settings, CardType::Tray), false};
   EXPECT_TRUE(std::isfinite(BarCodePlacement(page, 2).left));
 }
 
@@ -82,7 +83,7 @@ TEST_F(BarCodeTest, OffWithoutTheSettingAndTextOnlyWithoutACoder) {
   renderer.barCoder = nullptr;
   const auto ops = draw();
   EXPECT_EQ(textsOf(ops, "BRS00101").size(), 1u);
-  const double bottom = pageGeometry(model, CardType::Tray).Bottom;
+  const double bottom = pageGeometry(readCardSettings(model), CardType::Tray).Bottom;
   EXPECT_TRUE(only(opsOf(ops, "line"), [&](const TraceOp& op) { return op["y1"] > bottom; }).empty());
 }
 

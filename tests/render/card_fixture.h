@@ -49,20 +49,33 @@ class CardFixture : public ::testing::Test {
     resident.Diet = "REGULAR   ";
   }
 
+  // Draws ctx with the menus buildMenu gives (none when unset), as the
+  // run builds them before it draws.
+  bool drawMenu(CardRenderer& with) {
+    settings = readCardSettings(model);
+    std::vector<MealLines> menus;
+    if (buildMenu)
+      for (const MealLineRequest& q : with.menusFor(ctx, resident)) menus.push_back(buildMenu(q));
+    return with.DrawMenu(ctx, resident, menus);
+  }
+  bool drawMenu() { return drawMenu(renderer); }
   // Draws ctx and returns what reached the printer.
   std::vector<TraceOp> draw() {
     printerTrace.str("");
-    renderer.DrawMenu(ctx);
+    drawMenu();
     return parseTrace(printerTrace.str());
   }
   // The column (1 to 3) a drawn op's x falls in, as the page is laid out now.
   int columnOf(const TraceOp& op) const {
-    const PageGeometry g = pageGeometry(model, cardType(model));
+    const CardSettings now = readCardSettings(model);
+    const PageGeometry g = pageGeometry(now, cardType(now));
     return op["x"] < g.C[2] ? 1 : op["x"] < g.C[3] ? 2 : 3;
   }
 
   Facility facility;
   SettingsModel model;
+  // The model as the renderer reads it, read again at each draw.
+  CardSettings settings;
   ResidentRecord resident;
   DrawContext ctx;
   FailingPrinter printerDevice;
@@ -70,7 +83,8 @@ class CardFixture : public ::testing::Test {
   std::ostringstream printerTrace, screenTrace;
   TraceSurface printer{printerDevice, printerTrace};
   TraceSurface screen{screenDevice, screenTrace};
-  CardRenderer renderer{facility, model, resident, &printer, screen};
+  CardRenderer renderer{facility, settings, &printer, screen};
+  std::function<MealLines(const MealLineRequest&)> buildMenu;
 };
 
 }  // namespace mc::test

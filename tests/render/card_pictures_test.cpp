@@ -191,10 +191,10 @@ TEST_F(CardPicturesTest, ARunLooksForEachPictureOnceAndTheNextRunSeesTheFolderAn
   EXPECT_EQ(store.loads.size(), 1u);
 
   // The next run (or redraw of the preview) looks at the folder again.
-  CardRenderer next{facility, model, resident, &printer, screen};
+  CardRenderer next{facility, settings, &printer, screen};
   next.usePictures(drives.drives(), store);
   printerTrace.str("");
-  next.DrawMenu(ctx);
+  drawMenu(next);
   EXPECT_TRUE(only(opsOf(parseTrace(printerTrace.str()), "picture"), [](const TraceOp& op) {
                 return contains(op.str("src"), "nosugar");
               }).empty());

@@ -66,7 +66,7 @@ TEST_F(ListRoom, MenusLongerThanTheCardAreToldAndStillPrinted) {
     for (int i = 1; i <= count; ++i) meals.MealText[meal][i] = "Food " + std::to_string(i);
     meals.LineCount[meal] = count;
   };
-  renderer.LoadMealLines = [&](const MealLineRequest& q) {
+  buildMenu = [&](const MealLineRequest& q) {
     MealLines l = meals;
     if (q.kind == MenuKind::Alf) l.AlfText = l.MealText[q.AlfMealNo];
     return l;

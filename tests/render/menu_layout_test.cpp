@@ -22,7 +22,7 @@ class MenuLayout : public CardFixture {
  protected:
   MenuLayout() {
     for (int m = 1; m <= 3; ++m) fill(meals, m, {});
-    renderer.LoadMealLines = [this](const MealLineRequest& q) {
+    buildMenu = [this](const MealLineRequest& q) {
       requests.push_back(q);
       MealLines l = meals;
       if (q.kind == MenuKind::Alf) {

@@ -19,14 +19,14 @@ std::string withoutPageEnds(const std::string& trace) {
 class PageRecorderTest : public test::CardFixture {
  protected:
   RecordingSurface recorder{printer};
-  CardRenderer recorded{facility, model, resident, &recorder, screen};
+  CardRenderer recorded{facility, settings, &recorder, screen};
 };
 
 TEST_F(PageRecorderTest, AReplayedPageDrawsWhatThePrinterGot) {
   resident.Likes[1][1] = "Orange Juice";
   model.Check[12] = 1;
   ctx.MealToDraw = 4;
-  ASSERT_TRUE(recorded.DrawMenu(ctx));
+  ASSERT_TRUE(drawMenu(recorded));
   const std::string printed = withoutPageEnds(printerTrace.str());
   ASSERT_NE(printed.find("Orange Juice"), std::string::npos);
 

@@ -14,9 +14,9 @@ TEST_F(PageTest, MarginsMoveTheFrameAndAnInkJetNarrowsTheLastColumn) {
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0]["x1"], 300);
   EXPECT_EQ(lines[0]["y1"], 700);
-  const PageGeometry laser = pageGeometry(model, CardType::Tray);
+  const PageGeometry laser = pageGeometry(readCardSettings(model), CardType::Tray);
   model.Check[19] = 1;
-  const PageGeometry inkJet = pageGeometry(model, CardType::Tray);
+  const PageGeometry inkJet = pageGeometry(readCardSettings(model), CardType::Tray);
   EXPECT_LT(inkJet.Right, laser.Right);
   EXPECT_EQ(inkJet.width(1), laser.width(1));
   EXPECT_LT(inkJet.width(3), laser.width(3));
@@ -39,7 +39,7 @@ TEST_F(PageTest, OrdinaryPrinterEndsTheJobAndPdfDriverThePage) {
   ctx.MealOrder = "BLS";
   for (int meal : {1, 2, 3}) {
     ctx.MealToDraw = meal;
-    EXPECT_EQ(renderer.DrawMenu(ctx), meal == 3);
+    EXPECT_EQ(drawMenu(), meal == 3);
   }
   const auto ops = parseTrace(printerTrace.str());
   EXPECT_EQ(opsOf(ops, "enddoc").size(), 1u);
@@ -53,7 +53,7 @@ TEST_F(PageTest, OrdinaryPrinterEndsTheJobAndPdfDriverThePage) {
 
 TEST_F(PageTest, PreviewAndPrintToScreenDrawOnTheScreenAndEndNoPage) {
   ctx.PreviewFlag = true;
-  EXPECT_TRUE(renderer.DrawMenu(ctx));
+  EXPECT_TRUE(drawMenu());
   EXPECT_TRUE(printerTrace.str().empty());
   const auto ops = parseTrace(screenTrace.str());
   EXPECT_EQ(textsOf(ops, "101-A Anderson, Mary").size(), 6u);
@@ -63,17 +63,13 @@ TEST_F(PageTest, PreviewAndPrintToScreenDrawOnTheScreenAndEndNoPage) {
   EXPECT_TRUE(draw().empty());
 }
 
-TEST_F(PageTest, MissingResidentFileDrawsNothingAfterAskingTheLoader) {
-  int loads = 0;
-  resident.Loaded = false;
-  renderer.LoadResident = [&] {
-    ++loads;
-    resident.Loaded = true;
-    resident.ResidentPath.clear();
-  };
-  EXPECT_FALSE(renderer.DrawMenu(ctx));
-  renderer.DrawMenu(ctx);
-  EXPECT_EQ(loads, 1);  // a loaded record is not read again
+TEST_F(PageTest, MissingResidentFileDrawsNothingAndNeedsNoMenu) {
+  model.CardKind = 2;
+  settings = readCardSettings(model);
+  EXPECT_EQ(renderer.menusFor(ctx, resident).size(), 1u);
+  resident.ResidentPath.clear();
+  EXPECT_TRUE(renderer.menusFor(ctx, resident).empty());
+  EXPECT_FALSE(drawMenu());
   EXPECT_TRUE(printerTrace.str().empty());
 }
 
@@ -84,7 +80,7 @@ TEST_F(PageTest, ACardThatFailsSaysSoOnItsPageAndTheRunGoesOn) {
   ctx.MealToDraw = 2;
   std::vector<std::string> warnings;
   renderer.Warn = [&](const std::string& w) { warnings.push_back(w); };
-  EXPECT_TRUE(renderer.DrawMenu(ctx));
+  EXPECT_TRUE(drawMenu());
   EXPECT_EQ(warnings, std::vector<std::string>{"ERROR Printing Tray Card: device error"}) << "the run is told why";
   const std::string error = "ERROR Printing Tray Card for 101-A Anderson, Mary";
   auto ops = parseTrace(printerTrace.str());
@@ -92,7 +88,7 @@ TEST_F(PageTest, ACardThatFailsSaysSoOnItsPageAndTheRunGoesOn) {
   EXPECT_EQ(ops.back().op, "enddoc");
   resident.Likes[2][2] = "Corn";
   ctx.MealToDraw = 3;
-  EXPECT_TRUE(renderer.DrawMenu(ctx));
+  EXPECT_TRUE(drawMenu());
   ops = parseTrace(printerTrace.str());
   EXPECT_EQ(opsOf(ops, "enddoc").size(), 2u);
   EXPECT_EQ(textsOf(ops, error).size(), 1u);

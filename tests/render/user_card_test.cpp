@@ -46,7 +46,7 @@ TEST(UserCardTest, ContinuousFeedTakesItsLayoutFromTheWindowFields) {
   model.Text[13] = "2.5";  // halves to the even neighbour
   model.Text[14] = "30";   // out of 8..24: 12 point, lines of 276 twips
   Printer p;
-  for (int i = 0; i < 3; ++i) PrBM(p.surface, card(2), UserCardSettings::fromModel(model), p.count);
+  for (int i = 0; i < 3; ++i) PrBM(p.surface, card(2), UserCardSettings::fromSettings(readCardSettings(model)), p.count);
   // Start lines and the banner take no spacing; each line after adds 200
   // twips, the diet twice that.
   const std::vector<std::string> expected = {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/card_settings.h"
 #include "settings/printer_selection.h"
 #include "support/test_drives.h"
 
@@ -160,6 +161,19 @@ TEST_F(SettingsFileTest, ReaderRulesAndTheValuesTheRunReads) {
   EXPECT_FALSE(model.Option[1]);  // the options exclude each other; the last stored wins
   EXPECT_EQ(model.MealOrder, "BBBLLLSSS");
   EXPECT_TRUE(model.Overlay.MealOrderVisible && model.Overlay.DateVisible && !model.Overlay.DaysVisible);
+
+  // The run's typed value: assisted-living menus hold the card switches off
+  // while the boxes keep their state; each box is read as the cards read it.
+  model.Check[13] = model.Check[21] = 1;
+  model.Text[5] = "40000";
+  model.Text[21] = model.Text[34] = "2.5";
+  const CardSettings run = readCardSettings(model);
+  EXPECT_TRUE(run.AlfMenus && !run.Check13 && run.Check21 && run.Check12 && !run.Check22);
+  EXPECT_EQ(run.Text20.text(), "BYM");
+  EXPECT_EQ(run.Text5, 0);  // no menu day range past 16 bits
+  EXPECT_EQ(run.PreviewMenuDay, 40000);
+  EXPECT_EQ(run.Text21, 2.5);  // a factor, not rounded
+  EXPECT_EQ(run.Text34, 2);    // a size, rounded half to even
 }
 
 TEST_F(SettingsFileTest, ColoursOfZeroOrBelowAreNotApplied) {
