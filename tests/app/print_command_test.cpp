@@ -127,7 +127,6 @@ TEST(PrintCommand, OneUnitOrLocationAnsweredWronglySaysWhyAndPrintsNothing) {
   const std::string units = "the units are 1 North Wing, 2 South Wing, 3 Memory Care, 4 ";
   const std::string locations = "the locations are MDR Main Dining Room";
   const std::tuple<const char*, const char*, std::string> cases[] = {
-      {"--unit 0", "mealcards: 0 Is NOT a Nursing Unit Number.", units},
       {"--unit 9", "mealcards: 9 Is NOT a Nursing Unit Number.", units},
       {"--location ' xyz'", "mealcards: XYZ Dining Location ABBREVIATION NOT FOUND.", locations},
   };
