@@ -48,16 +48,6 @@ TEST_F(DefaultSettings, ResetToBuiltInDefaultsBlanksOnlyTheActiveSet) {
   EXPECT_EQ(columns(set(9), 1, 20), padCut("Dot9", 20));
 }
 
-TEST_F(DefaultSettings, ResetAnsweredNoOrCancelChangesNothing) {
-  const std::string before = t.read(path());
-  for (Answer a : {Answer::No, Answer::Cancel}) {
-    dialogs.answerQuestions(a);
-    Command17_Click(c);
-  }
-  EXPECT_EQ(t.read(path()), before);
-  EXPECT_EQ(trim(c.model.Text[14]), "16");
-}
-
 TEST_F(DefaultSettings, ResetToADefaultFileReplacesTheWholeFile) {
   const std::string mealDefaults = Rec(300).field(23, 23, "X").field(52, 53, "14").str() + std::string(20 * 300, ' ');
   t.putFile(c.facility.folder(23) + "\\setup\\mcardset.ml", mealDefaults);
@@ -73,8 +63,14 @@ TEST_F(DefaultSettings, ResetToADefaultFileReplacesTheWholeFile) {
   EXPECT_EQ(trim(c.model.Text[36]), "");  // the default file's note
 }
 
-TEST_F(DefaultSettings, ResetToAMissingOrUnknownDefaultFileChangesNothing) {
+TEST_F(DefaultSettings, ResetAnsweredNoOrToAMissingOrUnknownDefaultFileChangesNothing) {
   const std::string before = t.read(path());
+  for (Answer a : {Answer::No, Answer::Cancel}) {
+    dialogs.answerQuestions(a);
+    Command17_Click(c);
+  }
+  EXPECT_EQ(trim(c.model.Text[14]), "16");
+  dialogs.clear();
   dialogs.answerInput("Reset to Default Settings", "3");
   Command18_Click(c);
   ASSERT_EQ(dialogs.shown().size(), 2u);
