@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -51,9 +53,13 @@ std::vector<std::string> tiffField(const fs::path& tif, const std::string& field
 
 TEST(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   const Demo d;
-  const fs::path cards = d.dnv("output/cards");
+  const fs::path cards = d.dnv("output/cards"), settings = d.dnv("setup/Mcardset.MGC");
+  const auto saved = fs::last_write_time(settings) - std::chrono::hours(1);
+  fs::last_write_time(settings, saved);
   const CommandResult r = d.print("--backup", "07-04-27");
   ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_GT(fs::last_write_time(settings), saved);  // the Exit action saved the settings
+  EXPECT_TRUE(hasLine(r.err, "mealcards: Confirm Card Date: 07-04-27")) << r.err;
   // The window's message box, told as the command line's own lines.
   EXPECT_NE(r.err.find("mealcards: c:\\dnv\\output\\cards\\TC.pdf\nmealcards: PDF File of Tray Cards Created "
                        "Successfully.\nmealcards: This File will now be Copied to the c:\\dnv\\PDF folder.\n"),
@@ -68,8 +74,17 @@ TEST(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   // The backup holds every printed card, in the order printed.
   const fs::path backup = cards / "TC.pdf";
   EXPECT_TRUE(qpdfChecks(backup));
+  // Which residents print, in what order and with what date, the demo runs
+  // pin (tests/golden); here the PDF itself: one landscape letter page per
+  // resident, no blank sheet after the last, its texts read back, the
+  // symbols' small font's too.
+  EXPECT_TRUE(qpdfChecks(d.pdf));
   const std::vector<std::string> printed = pdfPages(d.pdf);
   ASSERT_EQ(printed.size(), 21u);
+  EXPECT_TRUE(hasLine(runShell("pdfinfo " + shellQuote(d.pdf.string())).out, "Page size:       792 x 612 pts (letter)"));
+  const std::string text = std::accumulate(printed.begin(), printed.end(), std::string());
+  for (const char* part : {"101-A Anderson, Mary", "REGULAR", "THIN", "Mech", "Nectar"})
+    EXPECT_NE(text.find(part), std::string::npos) << part;
   EXPECT_EQ(pdfPages(backup), printed);
   EXPECT_EQ(readFile(d.dnv("PDF/TC.PDF")), readFile(backup));
 

@@ -1,5 +1,6 @@
 // Resident data files as a hostile disk leaves them: every kind of damage
-// is named, and a damaged file never replaces the last good backup.
+// is named (that a damaged file never replaces the last good backup: the
+// loader's test).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,7 +10,6 @@
 #include "data/data_file_names.h"
 #include "data/diet_file.h"
 #include "data/name_table.h"
-#include "data/resident_backup.h"
 #include "data/resident_loader.h"
 #include "printrun/dining_locations.h"
 #include "support/resident_file.h"
@@ -116,47 +116,6 @@ TEST(ResidentFileShape, OneStrayByteAnywhereIsFoundAndHighCharactersAreText) {
     }
   }
   }
-}
-
-TEST(ResidentFileShape, DamagedFileIsLoadedMarkedAndKeepsTheLastGoodBackup) {
-  test::TempDrives t;
-  Facility fac = test::testFacility();
-  ASSERT_TRUE(t.drives().createFolder("c:\\dnv\\kvtfsm"));
-  DietFile diet;
-  ResidentLoadOptions options;
-  options.Backup = true;
-  auto load = [&] {
-    ResidentRecord r;
-    r.ResidentFile = "RS00001";
-    LoadResident(r, diet, t.drives(), fac, options);
-    return r;
-  };
-  const std::string backup = "c:\\dnv\\kvtfsm\\RS00001.~TST";
-  ResidentFile f;
-  f.name("Good, Copy").diet(1, "PUREED", "12");
-  f.write(t, fac, "RS00001", 793);
-  EXPECT_EQ(load().Damage, "");
-  EXPECT_EQ(t.read(backup), f.bytes(793));
-
-  t.putFile(residentDataPath(fac, "RS00001"), "");
-  EXPECT_EQ(load().Damage, "is empty");
-  t.putFile(residentDataPath(fac, "RS00001"), f.bytes(793).substr(0, 8 * 82 - 30));
-  const ResidentRecord cut = load();
-  EXPECT_EQ(cut.Damage, "ends before its diet record (626 bytes)");
-  EXPECT_FALSE(cut.FieldsMisplaced);
-  EXPECT_EQ(t.read(backup), f.bytes(793)) << "the last good copy was overwritten";
-  // A byte inserted at the start, the size kept: whole records of text
-  // whose fields have moved.
-  t.putFile(residentDataPath(fac, "RS00001"), "Q" + f.bytes(793).substr(0, 793 * 82 - 1));
-  const ResidentRecord moved = load();
-  EXPECT_TRUE(moved.FieldsMisplaced) << moved.Damage;
-  EXPECT_EQ(t.read(backup), f.bytes(793)) << "the last good copy was overwritten";
-
-  // A runaway file is refused unread.
-  t.putFile(residentDataPath(fac, "RS00001"), std::string(kMaxDataFileBytes + 82, ' '));
-  const ResidentRecord huge = load();
-  EXPECT_EQ(huge.Damage, "is larger than any resident file: not read");
-  EXPECT_EQ(t.read(backup), f.bytes(793));
 }
 
 // The facility's shared files: the name table (22 characters, 60 names),

@@ -250,7 +250,7 @@ TEST_F(Loader, GarbageBytesNeverBreakTheLoad) {
   }
 }
 
-TEST_F(Loader, BackupCopiesGoToTheFolderOnTheDataDrive) {
+TEST_F(Loader, BackupCopiesGoToTheFolderOnTheDataDriveAndADamagedFileNeverReplacesOne) {
   ResidentFile f;
   f.name("Copy, Me").write(t, fac, "RS00001");
   t.putFile(commentPath(fac, "RS00001", '_'), "first comment");
@@ -265,6 +265,16 @@ TEST_F(Loader, BackupCopiesGoToTheFolderOnTheDataDrive) {
   EXPECT_EQ(t.read("c:\\dnv\\kvtfsm\\RS00001.~TST"), f.bytes());
   EXPECT_EQ(t.read("c:\\dnv\\kvtfsm\\RS00001._TST"), "first comment");
   EXPECT_FALSE(t.exists("c:\\dnv\\kvtfsm\\RS00001.CTST"));  // only over an existing copy
+  // A damaged file is loaded and marked, and never replaces the last good
+  // copy; a runaway one is refused unread.
+  const std::string good = f.bytes();
+  for (const std::string& damaged :
+       {good.substr(0, 7 * 82 + 5), "Q" + good.substr(0, good.size() - 1), std::string(kMaxDataFileBytes + 82, ' ')}) {
+    t.putFile(residentDataPath(fac, "RS00001"), damaged);
+    EXPECT_NE(loadFile().Damage, "");
+    EXPECT_EQ(t.read("c:\\dnv\\kvtfsm\\RS00001.~TST"), good) << "the last good copy was overwritten";
+  }
+  EXPECT_EQ(loadFile().Damage, "is larger than any resident file: not read");
   fac.Folders[1] = "d:\\data\\res";
   EXPECT_EQ(backupFolder(fac), "d:\\dnv\\kvtfsm");
 }

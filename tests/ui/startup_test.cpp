@@ -91,11 +91,9 @@ TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
 
 TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
   // A setup file cut short before its folder table stops start-up as a
-  // missing one does, names what is wrong, and is left as it was.
+  // missing one does, names what is wrong, and is left as it was (one cut
+  // inside a record: the setup-cut broken file).
   const std::string whole = t.read("c:\\dnv\\setup\\F.kvt");
-  t.putFile("c:\\dnv\\setup\\F.kvt", whole.substr(0, 6 * 32 + 8));
-  ASSERT_EQ(run(), StartupOutcome::NoSetupFile);
-  EXPECT_EQ(c->facility.setupDamage, "is cut short inside record 7 (200 bytes of 6400)");
   t.putFile("c:\\dnv\\setup\\F.kvt", whole.substr(0, 6 * 32));
   ASSERT_EQ(run(), StartupOutcome::NoSetupFile);
   EXPECT_EQ(c->facility.setupDamage, "ends at record 6, before its last folder record (" +
