@@ -61,10 +61,8 @@ TEST(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   EXPECT_GT(fs::last_write_time(settings), saved);  // the Exit action saved the settings
   EXPECT_TRUE(hasLine(r.err, "mealcards: Confirm Card Date: 07-04-27")) << r.err;
   // The window's message box, told as the command line's own lines.
-  EXPECT_NE(r.err.find("mealcards: c:\\dnv\\output\\cards\\TC.pdf\nmealcards: PDF File of Tray Cards Created "
-                       "Successfully.\nmealcards: This File will now be Copied to the c:\\dnv\\PDF folder.\n"),
-            std::string::npos)
-      << r.err;
+  EXPECT_TRUE(holds(r.err, "mealcards: c:\\dnv\\output\\cards\\TC.pdf\nmealcards: PDF File of Tray Cards Created "
+                           "Successfully.\nmealcards: This File will now be Copied to the c:\\dnv\\PDF folder.\n"));
   std::istringstream lines(r.err);
   for (std::string line; std::getline(lines, line);) {
     EXPECT_EQ(line.rfind("mealcards: ", 0), 0u) << line;
@@ -84,7 +82,7 @@ TEST(BackupCommand, ADemoRunLeavesTheBackupThePagesTheTifsAndTheCopies) {
   EXPECT_TRUE(hasLine(runShell("pdfinfo " + shellQuote(d.pdf.string())).out, "Page size:       792 x 612 pts (letter)"));
   const std::string text = std::accumulate(printed.begin(), printed.end(), std::string());
   for (const char* part : {"101-A Anderson, Mary", "REGULAR", "THIN", "Mech", "Nectar"})
-    EXPECT_NE(text.find(part), std::string::npos) << part;
+    EXPECT_TRUE(holds(text, part)) << part;
   EXPECT_EQ(pdfPages(backup), printed);
   EXPECT_EQ(readFile(d.dnv("PDF/TC.PDF")), readFile(backup));
 
@@ -136,7 +134,7 @@ TEST(BackupCommand, AnOutputThatCannotBeWrittenIsNamedAndFailsTheRun) {
   std::ofstream(d.dnv("PDF")) << "in the way";
   const CommandResult r = d.print("--backup", "07-04-27");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("mealcards: output failed: c:\\dnv\\PDF: cannot create the folder"), std::string::npos) << r.err;
+  EXPECT_TRUE(holds(r.err, "mealcards: output failed: c:\\dnv\\PDF: cannot create the folder"));
   EXPECT_TRUE(fs::exists(d.dnv("output/cards/TC.pdf")));
 
   // A folder where the copy itself should go: the copy fails by name, and
@@ -145,9 +143,7 @@ TEST(BackupCommand, AnOutputThatCannotBeWrittenIsNamedAndFailsTheRun) {
   fs::create_directories(d.dnv("PDF/TC.PDF"));
   const CommandResult copy = d.print("--backup", "07-04-27");
   EXPECT_EQ(copy.exitCode, 1);
-  EXPECT_NE(copy.err.find("mealcards: output failed: c:\\dnv\\PDF\\TC.PDF: it is a folder, not a regular file"),
-            std::string::npos)
-      << copy.err;
+  EXPECT_TRUE(holds(copy.err, "mealcards: output failed: c:\\dnv\\PDF\\TC.PDF: it is a folder, not a regular file"));
 }
 
 // The copy of a backup document: larger than any data file and still
@@ -174,7 +170,7 @@ TEST(BackupCommand, ACopyIsWholeAndCheckedWhateverItsSize) {
   const std::string& error = copied.error();
   setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldSignal);
-  EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
+  EXPECT_TRUE(holds(error, "cannot write"));
   EXPECT_EQ(readFile(dir / "TC.PDF"), "the copy before");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 

@@ -20,10 +20,10 @@ TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
 
   const CommandResult text = d.run("check");
   EXPECT_EQ(text.exitCode, 0) << text.out << text.err;
-  EXPECT_NE(text.out.find("Check of Print ALL \u2014 Tray Cards, set 1: nothing found"), std::string::npos) << text.out;
+  EXPECT_TRUE(holds(text.out, "Check of Print ALL \u2014 Tray Cards, set 1: nothing found"));
   // The rule-bound absences are told, but are not findings.
-  EXPECT_NE(text.out.find("RS00206 (203-B Petrov, Ivan): hospital or out on pass"), std::string::npos);
-  EXPECT_NE(text.out.find("unit 1: 9 residents, 27 cards, 9 pages"), std::string::npos) << text.out;
+  EXPECT_TRUE(holds(text.out, "RS00206 (203-B Petrov, Ivan): hospital or out on pass"));
+  EXPECT_TRUE(holds(text.out, "unit 1: 9 residents, 27 cards, 9 pages"));
 
   const CommandResult json = d.run("check --json");
   EXPECT_EQ(json.exitCode, 0) << json.err;
@@ -36,7 +36,7 @@ TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
     const CommandResult r = d.run("check --set " + std::to_string(set));
     EXPECT_EQ(r.exitCode, 0) << "set " << set << "\n" << r.out << r.err;
     if (set == 2) {
-      EXPECT_NE(r.out.find("Check of settings button 2, then Print \u2014 Meal Cards, set 2"), std::string::npos) << r.out;
+      EXPECT_TRUE(holds(r.out, "Check of settings button 2, then Print \u2014 Meal Cards, set 2"));
     }
   }
   EXPECT_EQ(d.run("check --set 7").exitCode, 2);
@@ -79,8 +79,7 @@ TEST(CheckCommand, NamesEveryProblemFaultsFirstAndWarnsOfCardsNotAsMeant) {
   // is no reason to leave a resident out.
   const CommandResult printed = d.print("", "12-07-26");
   EXPECT_EQ(printed.exitCode, 4) << printed.err;
-  EXPECT_NE(printed.err.find("RS00207 (204-A Quinn, Abigail): diet code 70 not in the diet file"), std::string::npos)
-      << printed.err;
+  EXPECT_TRUE(holds(printed.err, "RS00207 (204-A Quinn, Abigail): diet code 70 not in the diet file"));
 }
 
 // Every print leaves through Exit, which saves the window into set 1: after
@@ -91,7 +90,7 @@ TEST(CheckCommand, SaysWhatPrintAllWillPrintAfterAnotherSetWasPrinted) {
   ASSERT_EQ(d.print("--set 3").exitCode, 0);
   const CommandResult check = d.run("check");
   EXPECT_EQ(check.out.rfind("Check of Print ALL \u2014 Select Menus, set 1: ", 0), 0u) << check.out;
-  EXPECT_NE(check.out.find("Card kind         Select Menus"), std::string::npos) << check.out;
+  EXPECT_TRUE(holds(check.out, "Card kind         Select Menus"));
   EXPECT_EQ(jq(".action", d.run("check --json").out), "Print ALL \u2014 Select Menus, set 1\n");
   const CommandResult printed = d.print();
   EXPECT_TRUE(hasLine(printed.err, "mealcards: Print ALL \u2014 Select Menus, set 1")) << printed.err;
@@ -99,8 +98,7 @@ TEST(CheckCommand, SaysWhatPrintAllWillPrintAfterAnotherSetWasPrinted) {
 
   // One resident: counted as one, in the check and in the print's summary.
   const Demo one("--units 1 --residents 1");
-  EXPECT_NE(one.run("check").out.find("unit 1: 1 resident, 3 cards, 1 page\n"), std::string::npos)
-      << one.run("check").out;
+  EXPECT_TRUE(holds(one.run("check").out, "unit 1: 1 resident, 3 cards, 1 page\n"));
   EXPECT_TRUE(hasLine(one.print().err, "mealcards: 1 resident printed (3 cards, 1 page)"));
 }
 

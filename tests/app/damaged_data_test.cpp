@@ -90,7 +90,7 @@ TEST_P(BrokenFiles, GiveTheirBehaviourAndStayAsTheyWere) {
   const CommandResult r = d.print(c.args + " --report " + shellQuote(report.string()), "12-07-26");
   EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
   if (!c.message.empty()) {
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_TRUE(holds(r.err, c.message));
   }
   if (c.fixture == "-") {
     EXPECT_EQ(fs::exists(target), c.writes);
@@ -141,16 +141,14 @@ TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
   writeFile(rosters / "sfl2.MGC", twice);
 
   const CommandResult info = d.run("info");
-  EXPECT_NE(info.out.find("sfl1.MGC  damaged: ends 40 bytes into record 3 (284 bytes; records are 122 bytes)"),
-            std::string::npos)
-      << info.out;
-  EXPECT_NE(info.out.find("sfl2.MGC  damaged: is listed at bed"), std::string::npos) << info.out;
+  EXPECT_TRUE(holds(info.out, "sfl1.MGC  damaged: ends 40 bytes into record 3 (284 bytes; records are 122 bytes)"));
+  EXPECT_TRUE(holds(info.out, "sfl2.MGC  damaged: is listed at bed"));
 
   const CommandResult r = d.print();
   EXPECT_EQ(r.exitCode, 4) << r.err;
   for (const char* named : {"sfl1.MGC ends 40 bytes into record 3", "beyond the unit's",
                             "RS00102 (Baker, Thomas): damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
-    EXPECT_NE(r.err.find(named), std::string::npos) << named << "\n" << r.err;
+    EXPECT_TRUE(holds(r.err, named)) << named;
   size_t pages = 0;  // pages that carry Baker's cards
   for (const std::string& page : pdfPages(d.pdf)) pages += page.find("Baker, Thomas") != std::string::npos;
   EXPECT_EQ(pages, 1u);
@@ -179,11 +177,9 @@ TEST(DamagedData, ResidentsWhoseFilesCannotBeUsedAreNamedWithUnitBedAndName) {
             "1 3 Castillo, Rosa: roster row without a usable file name\n"
             "1 5 Eriksen, Ingrid: data file cannot be read\n")
       << json;
-  EXPECT_NE(r.err.find("left out by fault: unit 1 bed 5 RS00105 (Eriksen, Ingrid): data file cannot be read "
-                       "c:\\dnv\\res\\dataMGC\\RS00105.~MGC is a folder, not a file"),
-            std::string::npos)
-      << r.err;
-  EXPECT_NE(r.err.find("left out by fault: unit 1 bed 3 (Castillo, Rosa)"), std::string::npos) << r.err;
+  EXPECT_TRUE(holds(r.err, "left out by fault: unit 1 bed 5 RS00105 (Eriksen, Ingrid): data file cannot be read "
+                           "c:\\dnv\\res\\dataMGC\\RS00105.~MGC is a folder, not a file"));
+  EXPECT_TRUE(holds(r.err, "left out by fault: unit 1 bed 3 (Castillo, Rosa)"));
   EXPECT_EQ(jq(".printed.residents", json), "19\n") << json;
   size_t dubois = 0;
   for (const std::string& page : pdfPages(d.pdf)) dubois += page.find("Dubois, Henri") != std::string::npos;
@@ -219,7 +215,7 @@ TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
   const CommandResult refused = runShell("flock " + shellQuote(lock.string()) + " -c " +
                                          shellQuote("MEALCARDS_LOCK_WAIT=1 " + binary + shellQuote(a.string()) + " print"));
   EXPECT_EQ(refused.exitCode, 1);
-  EXPECT_NE(refused.err.find("another run is printing for this facility"), std::string::npos) << refused.err;
+  EXPECT_TRUE(holds(refused.err, "another run is printing for this facility"));
 }
 
 }  // namespace

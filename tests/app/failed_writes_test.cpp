@@ -79,8 +79,7 @@ TEST(CommandLine, DateIsExactlyEightCharactersOfARealDate) {
   for (const auto& [date, what] : wrong) {
     const CommandResult r = d.run("--date " + shellQuote(date) + " info");
     EXPECT_EQ(r.exitCode, 2) << date;
-    EXPECT_NE(r.err.find(std::string("--date ") + date + " is not a date MM-DD-YY: " + what), std::string::npos)
-        << r.err;
+    EXPECT_TRUE(holds(r.err, std::string("--date ") + date + " is not a date MM-DD-YY: " + what));
   }
   for (const char* good : {"12/06/26", "02-29-28"}) EXPECT_EQ(d.run(std::string("--date ") + good + " info").exitCode, 0);
 }
@@ -97,13 +96,12 @@ TEST(FailedWrites, OutputsNamedOnTheCommandLineAreRefusedUnlessTheyAreFiles) {
   for (const auto& [target, why] : targets) {
     const CommandResult pdf = d.run("--date 12-06-26 --pdf " + shellQuote(target.string()) + " print");
     EXPECT_EQ(pdf.exitCode, 1) << target;
-    EXPECT_NE(pdf.err.find("cannot write " + target.string() + ": " + why), std::string::npos) << pdf.err;
+    EXPECT_TRUE(holds(pdf.err, "cannot write " + target.string() + ": " + why));
     // As root a trace renamed over /dev/null would replace the machine's.
     const CommandResult trace = d.run("--date 12-06-26 --pdf " + shellQuote(d.pdf.string()) + " --trace " +
                                       shellQuote(target.string()) + " print");
     EXPECT_EQ(trace.exitCode, 1) << target;
-    EXPECT_NE(trace.err.find("cannot write the trace file " + target.string() + ": " + why), std::string::npos)
-        << trace.err;
+    EXPECT_TRUE(holds(trace.err, "cannot write the trace file " + target.string() + ": " + why));
   }
   EXPECT_TRUE(fs::is_fifo(fifo));
   EXPECT_TRUE(fs::is_directory(folder));
@@ -117,7 +115,7 @@ TEST(FailedWrites, OutputsNamedOnTheCommandLineAreRefusedUnlessTheyAreFiles) {
     const CommandResult both = d.run("--pdf " + shellQuote(d.pdf.string()) + " --trace " +
                                      shellQuote(d.file(trace).string()) + " print");
     EXPECT_EQ(both.exitCode, 2) << trace;
-    EXPECT_NE(both.err.find("--pdf and --trace name the same file"), std::string::npos) << both.err;
+    EXPECT_TRUE(holds(both.err, "--pdf and --trace name the same file"));
   }
 
   // A start-up that fails leaves the file from the last run in place.
@@ -139,8 +137,8 @@ TEST(FailedWrites, FacilityFilesAreWrittenOnlyAsFilesInsideTheDriveFolder) {
   const auto refused = [&](const std::string& args, const std::string& file, const std::string& why) {
     const CommandResult r = d.print(args);
     EXPECT_EQ(r.exitCode, 1) << file;
-    EXPECT_NE(r.err.find(file), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find(why), std::string::npos) << r.err;
+    EXPECT_TRUE(holds(r.err, file));
+    EXPECT_TRUE(holds(r.err, why));
     EXPECT_TRUE(qpdfChecks(d.pdf)) << "the cards print all the same";
   };
 
@@ -188,7 +186,7 @@ TEST(FailedWrites, TrayLineThatCannotBeWrittenPrintsNothing) {
     fs::create_directory(d.dnv("Rosters") / blocked);
     const CommandResult r = d.print("--set 2");
     EXPECT_EQ(r.exitCode, 1) << blocked;
-    EXPECT_NE(r.err.find(std::string(blocked) + "): could not be written"), std::string::npos) << r.err;
+    EXPECT_TRUE(holds(r.err, std::string(blocked) + "): could not be written"));
     EXPECT_FALSE(fs::exists(d.pdf)) << "a stale or short tray line was printed";
   }
 }
@@ -205,12 +203,12 @@ TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettings) {
 
   const CommandResult pdf = d.run("--date 12-06-26 --pdf " + shellQuote(old.string()) + " print");
   EXPECT_EQ(pdf.exitCode, 1);
-  EXPECT_NE(pdf.err.find(old.string() + ": cannot write the file"), std::string::npos) << pdf.err;
+  EXPECT_TRUE(holds(pdf.err, old.string() + ": cannot write the file"));
   EXPECT_EQ(readFile(old), "yesterday's cards");
 
   const CommandResult traced = d.run("--date 12-06-26 --pdf " + shellQuote(d.pdf.string()) + " --trace " + shellQuote(trace.string()) + " print");
   EXPECT_EQ(traced.exitCode, 1);
-  EXPECT_NE(traced.err.find(trace.string() + ": cannot write the trace file"), std::string::npos) << traced.err;
+  EXPECT_TRUE(holds(traced.err, trace.string() + ": cannot write the trace file"));
   EXPECT_EQ(readFile(trace), "yesterday's trace");
   EXPECT_EQ(disk.leftovers(), 0);
 
@@ -220,7 +218,7 @@ TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettings) {
   SmallDisk setupDisk(d.dnv("setup"), 256);
   const CommandResult saved = d.print();
   EXPECT_EQ(saved.exitCode, 1);
-  EXPECT_NE(saved.err.find("Mcardset.MGC): could not be written"), std::string::npos) << saved.err;
+  EXPECT_TRUE(holds(saved.err, "Mcardset.MGC): could not be written"));
   EXPECT_EQ(readFile(settings), before);
 }
 
@@ -232,7 +230,7 @@ TEST(FailedWrites, TextCardsThatDoNotFitLeaveWholeCardsOnly) {
   fs::remove(cards / "filler");
   const CommandResult r = d.print();
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("TC.txt): could not take the card of"), std::string::npos) << r.err;
+  EXPECT_TRUE(holds(r.err, "TC.txt): could not take the card of"));
   EXPECT_EQ(fs::file_size(cards / "TC.txt") % (68 * 62), 0u);
   EXPECT_GT(fs::file_size(cards / "TC.txt"), 0u);
 }

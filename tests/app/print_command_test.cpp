@@ -33,7 +33,7 @@ TEST(PrintCommand, OnATerminalTheProgressBarMakesWayForEveryLine) {
     const std::string out = onTerminal(environment);
     const bool escapes = environment == "TERM=xterm NO_COLOR=";
     EXPECT_EQ(out.find("\x1b") != std::string::npos, escapes) << environment << out;
-    EXPECT_NE(out.find("] Printing Unit: 1"), std::string::npos) << environment << out;
+    EXPECT_TRUE(holds(out, "] Printing Unit: 1")) << environment;
     int told = 0;
     std::istringstream lines(out);
     for (std::string line; std::getline(lines, line);) {
@@ -46,7 +46,7 @@ TEST(PrintCommand, OnATerminalTheProgressBarMakesWayForEveryLine) {
       ++told;
     }
     EXPECT_GT(told, 3) << out;
-    EXPECT_NE(out.find("mealcards: Confirm Card Date: 07-04-27"), std::string::npos) << out;
+    EXPECT_TRUE(holds(out, "mealcards: Confirm Card Date: 07-04-27"));
   }
 }
 
@@ -60,11 +60,11 @@ TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
 
   const CommandResult queue = d.run("--printer no-such-queue print");
   EXPECT_EQ(queue.exitCode, 1);
-  EXPECT_NE(queue.err.find("no printer named no-such-queue"), std::string::npos) << queue.err;
+  EXPECT_TRUE(holds(queue.err, "no printer named no-such-queue"));
   // The window refuses it the same way, before it opens.
   const CommandResult window = d.run("--printer no-such-queue gui --screenshot " + shellQuote(d.file("shots").string()));
   EXPECT_EQ(window.exitCode, 1);
-  EXPECT_NE(window.err.find("no printer named no-such-queue"), std::string::npos) << window.err;
+  EXPECT_TRUE(holds(window.err, "no printer named no-such-queue"));
   EXPECT_EQ(d.print("--set 7").exitCode, 2);
   EXPECT_FALSE(fs::exists(d.pdf));
 }
@@ -131,16 +131,15 @@ TEST(PrintCommand, OneUnitOrLocationAnsweredWronglySaysWhyAndPrintsNothing) {
     const CommandResult r = d.print(args);
     EXPECT_EQ(r.exitCode, 1) << args;
     EXPECT_TRUE(hasLine(r.err, message)) << r.err;
-    EXPECT_NE(r.err.find(valid), std::string::npos) << r.err;
+    EXPECT_TRUE(holds(r.err, valid));
     EXPECT_FALSE(fs::exists(d.pdf)) << args;
   }
   // With printing by dining location off, the location range does not
   // apply: said in the window's words, with how to turn it on.
   const CommandResult all = d.print("--location mdr");
   EXPECT_EQ(all.exitCode, 0) << all.err;
-  EXPECT_NE(all.err.find("\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is "
-                         "not ticked, so the cards of every dining location were printed"),
-            std::string::npos) << all.err;
+  EXPECT_TRUE(holds(all.err, "\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is "
+                             "not ticked, so the cards of every dining location were printed"));
   EXPECT_EQ(all.err.find("Check2"), std::string::npos) << all.err;
   EXPECT_EQ(d.print("--unit 2 --just").exitCode, 2);
   EXPECT_EQ(d.print("--location").exitCode, 2);
@@ -175,9 +174,8 @@ TEST(PrintCommand, CtrlCSigtermAndSighupStopAfterThePageInProgressAndLeaveNoTemp
         " -maxdepth 1 -name '.trace.jsonl.*' -size +0)\" ] && break; sleep 0.05; done; kill -" + signal +
         " $pid; wait $pid");
     EXPECT_EQ(r.exitCode, status) << signal << ": " << r.err;
-    EXPECT_NE(r.err.find(signal == std::string("INT") ? "stopped by Ctrl-C" : std::string("stopped by SIG") + signal),
-              std::string::npos)
-        << r.err;
+    const std::string stop = std::string(signal) == "INT" ? "stopped by Ctrl-C" : std::string("stopped by SIG") + signal;
+    EXPECT_TRUE(holds(r.err, stop));
     EXPECT_TRUE(qpdfChecks(d.pdf)) << signal;
     const size_t printed = pdfPages(d.pdf).size();
     EXPECT_GE(printed, 1u) << signal;
@@ -214,7 +212,7 @@ TEST(PrintCommand, CtrlCSigtermAndSighupStopAfterThePageInProgressAndLeaveNoTemp
       "sleep 0.05; done; kill -TERM $pid; wait $pid");
   EXPECT_EQ(waiting.exitCode, 143) << waiting.err;
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
-  EXPECT_NE(waiting.err.find("stopped while waiting for another run"), std::string::npos) << waiting.err;
+  EXPECT_TRUE(holds(waiting.err, "stopped while waiting for another run"));
   EXPECT_FALSE(fs::exists(d.pdf));
   EXPECT_EQ(temporaryFiles(d.scratch.root()), std::vector<std::string>{});
 }

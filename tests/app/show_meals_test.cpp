@@ -44,7 +44,7 @@ TEST_F(ShowMeals, NamesMissingMenusAndRejectsAWrongCommandLine) {
   const CommandResult past = demo_->run("show-meals RS00101 --day 9");
   EXPECT_EQ(past.exitCode, 0);
   EXPECT_EQ(jq(".MealText | map(length) | @text", past.out), "[1,1,1]\n");
-  EXPECT_NE(past.err.find("smenuMGC\\M9T1.MGC"), std::string::npos) << past.err;
+  EXPECT_TRUE(holds(past.err, "smenuMGC\\M9T1.MGC"));
 
   EXPECT_EQ(demo_->run("show-meals RS00101").exitCode, 2);
   for (const char* bad : {" --day x", " --day 0", " --day 1 --kind tray", " --day 1 --alf-meal 4", " --day 1 extra"})
@@ -77,7 +77,7 @@ TEST(ShowMealsWOption, ExcludeWTakesFlaggedRecordsOffEveryMenu) {
       d.run("--date 12-07-26 --pdf " + shellQuote(d.pdf.string()) + " --trace " + shellQuote(trace) + " print --set 3");
   ASSERT_EQ(printed.exitCode, 0) << printed.err;
   const std::string drawn = readFile(trace);
-  EXPECT_NE(drawn.find("Orange Juice"), std::string::npos);
+  EXPECT_TRUE(holds(drawn, "Orange Juice"));
   EXPECT_EQ(drawn.find("Grape Juice"), std::string::npos);
 }
 

@@ -36,7 +36,7 @@ TEST(InfoCommand, ReportsTheDemoFacilityAndLeavesTheAutoPrintMarker) {
       "   MDR   Main Dining Room",
       "card date         07-04-27 (the window's Date)"};
   for (const std::string& line : expected) EXPECT_TRUE(hasLine(r.out, line)) << line << "\n" << r.out;
-  EXPECT_NE(r.out.find("apcard.MGC  present: the next start-up prints automatically"), std::string::npos);
+  EXPECT_TRUE(holds(r.out, "apcard.MGC  present: the next start-up prints automatically"));
   EXPECT_TRUE(fs::exists(marker));
 }
 
@@ -59,7 +59,7 @@ TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
     const CommandResult r = runMealcards(drives + " info");
     EXPECT_EQ(r.exitCode, 1) << drives;
     EXPECT_EQ(r.out, "") << drives;
-    EXPECT_NE(r.err.find(why), std::string::npos) << r.err;
+    EXPECT_TRUE(holds(r.err, why));
   }
 }
 
@@ -68,10 +68,10 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
   const std::string drives = d.drives() + "show-resident";
   const CommandResult own = runMealcards(drives + " RS00105");
   ASSERT_EQ(own.exitCode, 0) << own.err;
-  EXPECT_NE(own.out.find("\"NameLine\": \"103-A Eriksen, Ingrid\""), std::string::npos) << own.out;
-  EXPECT_NE(own.out.find("\"OwnNameTable\": true"), std::string::npos);
-  EXPECT_NE(own.out.find("\"DietCode\": [60, 7, 5, 0]"), std::string::npos);
-  EXPECT_NE(runMealcards(drives + " RS00209").out.find("S\xc3\xa1nchez, Jos\xc3\xa9"), std::string::npos);
+  EXPECT_TRUE(holds(own.out, "\"NameLine\": \"103-A Eriksen, Ingrid\""));
+  EXPECT_TRUE(holds(own.out, "\"OwnNameTable\": true"));
+  EXPECT_TRUE(holds(own.out, "\"DietCode\": [60, 7, 5, 0]"));
+  EXPECT_TRUE(holds(runMealcards(drives + " RS00209").out, "S\xc3\xa1nchez, Jos\xc3\xa9"));
 
   // Every demo resident, each a different mix of the loader's rules, comes
   // out as JSON that a real parser reads, with every meal order.
@@ -88,8 +88,7 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
   const CommandResult missing = runMealcards(drives + " RS99999");
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.out, "");
-  EXPECT_NE(missing.err.find("no resident data file c:\\dnv\\res\\dataMGC\\RS99999.~MGC"), std::string::npos)
-      << missing.err;
+  EXPECT_TRUE(holds(missing.err, "no resident data file c:\\dnv\\res\\dataMGC\\RS99999.~MGC"));
   EXPECT_EQ(runMealcards(drives).exitCode, 2);
 }
 
@@ -152,14 +151,14 @@ TEST(DemoGenerator, RefusesWrongOptionsAndUnitsItsSetupFileCannotHold) {
   };
   const CommandResult help = generate("--help");
   EXPECT_EQ(help.exitCode, 0);
-  EXPECT_NE(help.out.find("--residents M"), std::string::npos) << help.out;
+  EXPECT_TRUE(holds(help.out, "--residents M"));
   for (const char* bad : {"", "gen --units", "gen --units 2 --residents", "gen --units 1 --residents 1000",
                           "gen --units 100 --residents 5", "gen --units 2", "gen --residents 5",
                           "gen --units two --residents 5", "gen --units 2x --residents 5", "gen other --units 1 --residents 1",
                           "gen --size 3"}) {
     const CommandResult r = generate(bad);
     EXPECT_EQ(r.exitCode, 2) << bad;
-    EXPECT_NE(r.err.find("usage: make_demo_facility"), std::string::npos) << bad << ": " << r.err;
+    EXPECT_TRUE(holds(r.err, "usage: make_demo_facility")) << bad << ": ";
   }
   // Nothing was written: no folder "--help", "gen" or "other".
   EXPECT_EQ(std::distance(fs::directory_iterator(scratch.root()), fs::directory_iterator()), 1);  // c

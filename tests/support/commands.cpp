@@ -73,4 +73,9 @@ bool hasLine(const std::string& text, const std::string& line) {
   return false;
 }
 
+::testing::AssertionResult holds(const std::string& text, const std::string& part) {
+  if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
+}
+
 }  // namespace mc::test

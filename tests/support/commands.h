@@ -2,6 +2,8 @@
 // facility generator and the real tools (qpdf, pdftotext, zbarimg ...).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -41,5 +43,7 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
 // True when text holds exactly this line.
 bool hasLine(const std::string& text, const std::string& line);
+// Whether text holds part anywhere; a failure shows the whole text.
+::testing::AssertionResult holds(const std::string& text, const std::string& part);
 
 }  // namespace mc::test
