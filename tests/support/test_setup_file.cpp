@@ -4,18 +4,9 @@
 
 namespace mc::test {
 
-std::string testFolder(int n) {
-  switch (n) {
-    case 2: return "c:\\dnv\\res";
-    case 23: return "c:\\dnv";
-    case 35: return "c:\\dnv\\pics";
-    case 40: return "c:\\dnv\\rost";
-    default: return "c:\\dnv";
-  }
-}
-
 TestSetup::TestSetup() {
-  for (int f = 1; f <= 45; ++f) folders.push_back(testFolder(f));
+  for (int f = 1; f <= 45; ++f)
+    folders.push_back(f == 2 ? "c:\\dnv\\res" : f == 35 ? "c:\\dnv\\pics" : f == 40 ? "c:\\dnv\\rost" : "c:\\dnv");
 }
 
 void TestSetup::write(const TempDrives& drives, std::string_view path) const {

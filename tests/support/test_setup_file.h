@@ -17,7 +17,7 @@ struct TestSetup {
 
   std::string facCode = "TST";
   std::vector<NursingUnit> units = {{10, "North Wing"}, {8, "South Wing"}};
-  std::vector<std::string> folders;  // 45 entries; see folderOf()
+  std::vector<std::string> folders;  // 45: 2 residents, 35 pictures, 40 rosters, the rest c:\dnv
   std::string unitCountField;        // columns 4-5 when not empty, else the unit count
   std::string folderCountField;      // columns 6-7 when not empty, else the folder count
   std::string defaultUnit = "1";
@@ -34,10 +34,6 @@ struct TestSetup {
   // Writes the file at the path (any drive), creating its folders.
   void write(const TempDrives& drives, std::string_view path = "c:\\dnv\\setup\\F.kvt") const;
 };
-
-// The folder table of a TestSetup: 2 residents, 23 setup, 35 pictures,
-// 40 rosters, everything else the data root.
-std::string testFolder(int n);
 
 // Creates the folder of a drive letter (drive c exists already).
 void addDrive(const TempDrives& drives, char letter);
