@@ -75,13 +75,10 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
 
   // Every demo resident, each a different mix of the loader's rules, comes
   // out as JSON that a real parser reads, with every meal order.
-  for (const char* file : {"RS00101", "RS00102", "RS00103", "RS00104", "RS00105", "RS00106", "RS00107",
-                           "RS00108", "RS00109", "RS00110", "RS00201", "RS00202", "RS00203", "RS00204",
-                           "RS00205", "RS00206", "RS00207", "RS00208", "RS00209", "RS00301", "RS00302",
-                           "RS00303", "RS00304", "RS00305", "RS00306"})
+  for (const int file : {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 201, 202, 203, 204, 205, 206, 207, 208,
+                         209, 301, 302, 303, 304, 305, 306})
     for (const char* order : {"", " --meal-order LSB", " --meal-order SSS"}) {
-      const CommandResult parsed = runShell("env -u MEALCARDS_DRIVES " + shellQuote(MEALCARDS_BINARY) + " " +
-                                            drives + " " + file + order + " | jq -e .NameLine");
+      const CommandResult parsed = runMealcards(drives + " RS00" + std::to_string(file) + order + " | jq -e .NameLine");
       EXPECT_EQ(parsed.exitCode, 0) << file << order << parsed.err;
     }
 
