@@ -123,14 +123,9 @@ TEST_F(SettingsFileTest, EncodingsOfTheTrickyFields) {
   model.SetButtonName[1] = "Twelve chars";
   model.SetButtonName[2] = "Thirteen char";
   file.SaveSet(model);
-  const std::string r = rec(1);
-  EXPECT_EQ(r.substr(37, 4), "5   ");
-  EXPECT_EQ(r.substr(96, 4), "-250");
-  EXPECT_EQ(r.substr(125, 8), "123     ");
-  EXPECT_EQ(r.substr(43, 4), "2   ");
-  EXPECT_EQ(r.substr(120, 5), ".5   ");
-  EXPECT_EQ(r.substr(29, 2), "1 ");
-  EXPECT_EQ(r.substr(146, 24), "Twelve charsThirteen cha");
+  const std::pair<size_t, std::string> stored[] = {{38, "5   "}, {97, "-250"}, {126, "123     "}, {44, "2   "},
+                                                    {121, ".5   "}, {30, "1 "}, {147, "Twelve charsThirteen cha"}};
+  for (const auto& [column, text] : stored) EXPECT_EQ(rec(1).substr(column - 1, text.size()), text) << column;
 
   load();
   EXPECT_EQ(model.List2, 1);
