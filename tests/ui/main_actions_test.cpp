@@ -1,19 +1,28 @@
+// The main window's buttons on the controller: Exit, Print, Set For All,
+// the sibling programs, the legends and the two resets to default settings.
 #include "ui/main_actions.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
+#include <sstream>
 #include <stdexcept>
 #include <utility>
 
+#include "data/text.h"
 #include "printrun/run_paths.h"
 #include "render/counting_surface.h"
+#include "render/trace_surface.h"
 #include "support/controller_test.h"
 #include "support/recording_launcher.h"
 #include "support/resident_file.h"
+#include "support/trace_ops.h"
+#include "ui/default_settings.h"
 #include "ui/easy_overlay.h"
+#include "ui/legends.h"
 #include "ui/run_lock.h"
+#include "ui/set_saving.h"
 #include "ui/sibling_programs.h"
 
 namespace mc {
@@ -180,6 +189,158 @@ TEST_F(MainActions, SiblingProgramsHandOverWithoutSavingAndOneThatCannotStartIsN
   EXPECT_FALSE(c.Ended);
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.shown()[0].text, "cannot start c:\\dnv\\set\\pomwick.exe");
+}
+
+
+class Legends : public test::ControllerTest {
+ protected:
+  Legends() {
+    c.facility = test::testFacility();
+    c.facility.SetupValues[1] = "03-15-07";
+    c.printer = &trace;
+  }
+  std::vector<test::TraceOp> ops() const { return test::parseTrace(out.str()); }
+  void putWatermark(int n) const {
+    t.putFile(c.facility.folder(35) + "\\vod\\wm" + std::to_string(n) + ".jpg", "picture");
+  }
+
+  CountingSurface paper{true};
+  std::ostringstream out;
+  TraceSurface trace{paper, out};
+};
+
+TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
+  c.model.Label[5].BackColor = 0x123456;  // changed in the colour dialog, not saved
+  c.model.Label[5].Caption = "Smooth";
+  dialogs.answerInput("Print Legends", "1");
+  const std::string caption = c.model.Caption;
+  trace.SetPaper(kPaperLetter, kLandscape);  // as the last card left the printer
+  trace.CurrentY = 9000;
+  Command3_Click(c);
+  const auto all = ops();
+  // Every row is on the sheet, the heading at its top.
+  for (const auto& op : all) {
+    if (op.op == "circle") {
+      EXPECT_LE(op["y"] + op["r"], paper.page.height) << op["y"];
+    }
+    if (op.op == "text") {
+      EXPECT_LE(op["y"] + op["size"] * 20, paper.page.height) << op.text();
+    }
+  }
+  EXPECT_LT(test::textsOf(all, "Dot Color Legend").at(0)["y"], 1000);
+  const auto circles = test::opsOf(all, "circle");
+  ASSERT_EQ(circles.size(), 10u);
+  EXPECT_EQ(circles[2]["color"], 0x123456);
+  EXPECT_EQ(circles[6]["color"], 0);  // thin liquids: black
+  EXPECT_EQ(test::textsOf(all, "Pureed Consistency").size(), 1u);
+  EXPECT_TRUE(test::textsOf(all, "Smooth").empty());
+  EXPECT_EQ(test::textsOf(all, "Chop=Chopped Meat").size(), 1u);
+  EXPECT_EQ(test::opsOf(all, "enddoc").size(), 1u);
+  EXPECT_EQ(c.model.Caption, caption);
+}
+
+TEST_F(Legends, WatermarksAreLabelledByNumberAndBreakThePageAsTheDeviceWants) {
+  putWatermark(11);
+  putWatermark(200);
+  trace.SetPaper(kPaperLetter, kLandscape);
+  PrintWatermarkLegend(trace, c);
+  auto all = ops();
+  EXPECT_LE(test::textsOf(all, "Wm # 200").at(0)["y"] + 240, paper.page.height);
+  EXPECT_EQ(test::opsOf(all, "picture").size(), 2u);
+  EXPECT_EQ(test::textsOf(all, "Wm # 11").size(), 1u);
+  EXPECT_EQ(test::textsOf(all, " Watermarks as of 03-15-07").size(), 1u);
+  // A printer gets two jobs; a PDF driver one document of two pages.
+  EXPECT_EQ(test::opsOf(all, "enddoc").size(), 2u);
+  EXPECT_EQ(test::opsOf(all, "newpage").size(), 0u);
+  out.str("");
+  c.run.PdfDriver = true;
+  PrintWatermarkLegend(trace, c);
+  all = ops();
+  EXPECT_EQ(test::opsOf(all, "enddoc").size(), 1u);
+  EXPECT_EQ(test::opsOf(all, "newpage").size(), 1u);
+}
+
+TEST_F(Legends, NoWatermarksGiveOnlyTheHeadingAndOtherAnswersNothing) {
+  PrintWatermarkLegend(trace, c);
+  EXPECT_EQ(test::opsOf(ops(), "text").size(), 1u);
+  EXPECT_TRUE(test::opsOf(ops(), "picture").empty());
+  out.str("");
+  for (const char* answer : {"3", "0", ""}) {
+    dialogs.answerInput("Print Legends", answer);
+    Command3_Click(c);
+  }
+  EXPECT_TRUE(out.str().empty());
+}
+
+// A settings file whose six sets all print Meal Cards in 16 points with a
+// top margin of 900, set 3 active, and a bottom note.
+class DefaultSettings : public test::ControllerTest {
+ protected:
+  DefaultSettings() {
+    c.facility = test::testFacility();
+    for (int n = 1; n <= 6; ++n)
+      t.put(path(), 300, n,
+            Rec(300).field(23, 23, "X").field(52, 53, "16").field(97, 100, "900").field(145, 146, "3")
+                .field(147, 158, "Everything").str());
+    for (int n = 8; n <= 17; ++n) t.put(path(), 300, n, Rec(300).field(1, 20, "Dot" + std::to_string(n)).str());
+    t.put(path(), 300, 21, Rec(300).field(1, 60, "Check the tray").str());
+    c.settingsFile.GetSet(c.model);
+  }
+  std::string path() const { return c.settingsFile.path(); }
+  std::string set(int n) const { return t.record(path(), 300, n); }
+};
+
+TEST_F(DefaultSettings, ResetToBuiltInDefaultsBlanksOnlyTheActiveSet) {
+  const std::string others[] = {set(1), set(2), set(4), set(5), set(6)};
+  dialogs.answerQuestions(Answer::Yes);
+  Command17_Click(c);
+  // Which values the blank set loads, and that the note and the names
+  // survive, are the settings file's own tests; here the window takes them
+  // and the active set stores them.
+  EXPECT_EQ(trim(c.model.Text[14]) + "," + trim(c.model.Text[16]), "12,700");
+  EXPECT_EQ(columns(set(3), 52, 53), "12");
+  EXPECT_EQ(column(set(3), 22), 'X');
+  EXPECT_EQ(column(set(3), 23), ' ');
+  const std::string after[] = {set(1), set(2), set(4), set(5), set(6)};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(after[i], others[i]) << i;
+  // The dot texts come back from the labels.
+  EXPECT_EQ(columns(set(9), 1, 20), padCut("Dot9", 20));
+}
+
+TEST_F(DefaultSettings, ResetToADefaultFileReplacesTheWholeFile) {
+  const std::string mealDefaults = Rec(300).field(23, 23, "X").field(52, 53, "14").str() + std::string(20 * 300, ' ');
+  t.putFile(c.facility.folder(23) + "\\setup\\mcardset.ml", mealDefaults);
+  dialogs.answerInput("Reset to Default Settings", "2");
+  Command18_Click(c);
+  EXPECT_EQ(t.read(path()), mealDefaults);
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[1].text,
+            "Meal Card Default Settings Applied Successfully.\r\n\r\nNote:Your Printer Driver was Set to the\r\n"
+            "Default Printer Driver Also.");
+  EXPECT_EQ(dialogs.shown()[1].title, "Reset to Default Settings");
+  EXPECT_EQ(trim(c.model.Text[14]), "14");
+  EXPECT_EQ(trim(c.model.Text[36]), "");  // the default file's note
+}
+
+TEST_F(DefaultSettings, ResetAnsweredNoOrToAMissingOrUnknownDefaultFileChangesNothing) {
+  const std::string before = t.read(path());
+  for (Answer a : {Answer::No, Answer::Cancel}) {
+    dialogs.answerQuestions(a);
+    Command17_Click(c);
+  }
+  EXPECT_EQ(trim(c.model.Text[14]), "16");
+  dialogs.clear();
+  dialogs.answerInput("Reset to Default Settings", "3");
+  Command18_Click(c);
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[1].text, c.facility.folder(23) + "\\setup\\mcardset.sm Default Setting File NOT Found.");
+  dialogs.clear();
+  for (const char* answer : {"4", ""}) {
+    dialogs.answerInput("Reset to Default Settings", answer);
+    Command18_Click(c);
+  }
+  EXPECT_EQ(dialogs.shown().size(), 2u);  // the two input boxes only
+  EXPECT_EQ(t.read(path()), before);
 }
 
 }  // namespace
