@@ -36,8 +36,7 @@ TEST(ResidentFileShape, NamesEachKindOfDamage) {
   EXPECT_EQ(damage(""), "is empty");
   EXPECT_EQ(damage(std::string(good.size(), '\0')), "holds NUL bytes (record 1)");
   EXPECT_EQ(damage(good.substr(0, 7 * 82 + 20)), "ends before its diet record (594 bytes)");
-  EXPECT_EQ(damage(good.substr(0, 100 * 82 + 5)), "is cut short inside record 101 (8205 bytes of 65026)");
-  EXPECT_EQ(damage(good + "XYZ"), "is 3 bytes longer than its 793 records of 82 bytes (65029 bytes)");
+  // (Cut inside a later record, bytes added, a byte in front: BrokenFiles.)
 
   // LF-only line ends: every record one byte short, so every field after
   // the first line end is shifted.
@@ -54,7 +53,6 @@ TEST(ResidentFileShape, NamesEachKindOfDamage) {
     return out;
   };
   const std::string kMoved = ": its records are shifted or overwritten";
-  EXPECT_EQ(damage(shifted(good, 0, 1)), "has a blank among its like flags (record 57, column 4)" + kMoved);
   EXPECT_EQ(damage(shifted(good, 8 * 82, -1)), "has a blank among its like flags (record 57, column 33)" + kMoved);
   EXPECT_EQ(damage(shifted(good, 58 * 82, 1)),
             "has a blank among its dislike flags (record 64, column 4)" + kMoved);

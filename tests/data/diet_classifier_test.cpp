@@ -5,55 +5,50 @@
 namespace mc {
 namespace {
 
-DietFlags diet(std::string_view text) {
-  DietFlags f;
-  ClassifyDiet(text, f);
-  return f;
-}
+// A diet text (or, scanned, a special instruction line) and one flag it
+// must leave at a value.
+struct Case {
+  const char* text;
+  bool scanned;
+  int DietFlags::*flag;
+  int want;
+};
 
-DietFlags scan(std::string_view record) {
-  DietFlags f;
-  ScanTexture(record, f);
-  return f;
-}
-
-TEST(DietClassifier, LaterRowsDecideLevelsAndMeatTextures) {
-  EXPECT_EQ(diet("DYSPHAGIA III   ").Dysphagia, 3);
-  EXPECT_EQ(diet("DYSPHAGIA   ").Dysphagia, -1);
-
-  const DietFlags pureedMeat = diet("MECH SOFT PUREED MEAT   ");
-  EXPECT_EQ(pureedMeat.Puree, 1);  // "PUREE" is inside "PUREED MEAT"
-  EXPECT_EQ(pureedMeat.MechSoft, 1);
-  EXPECT_EQ(pureedMeat.MeatTexture, 2);
-  // Chopped comes before ground in the table, so ground wins whatever the
-  // order in the text.
-  EXPECT_EQ(diet("GROUND CHOPPED").MeatTexture, 1);
-}
-
-TEST(DietClassifier, KeywordsAreLiteralSubstringsAndFfNeedsItsBlank) {
-  EXPECT_EQ(diet("CALCIUM SUPPL").CalorieControl, 1);
-  EXPECT_EQ(diet("NO FATHER").LowFat, 1);
-  EXPECT_EQ(diet("nas").LowSodium, 1);
-  EXPECT_EQ(diet("REG l. por").LargePortion, 1);  // lower-case keywords match the upper-cased text
-  EXPECT_EQ(diet("REG LPOR").LargePortion, 0);
-  EXPECT_EQ(diet("REGULAR FF").Fortified, 0);
-  EXPECT_EQ(diet("REGULAR FF ").Fortified, 1);
-}
-
-TEST(DietClassifier, ClassificationOnlyEverSetsFlags) {
+TEST(DietClassifier, KeywordsAreLiteralSubstringsAndLaterRowsDecideLevelsAndMeatTextures) {
+  const Case cases[] = {
+      {"DYSPHAGIA III   ", false, &DietFlags::Dysphagia, 3},
+      {"DYSPHAGIA   ", false, &DietFlags::Dysphagia, -1},
+      // "PUREE" is inside "PUREED MEAT".
+      {"MECH SOFT PUREED MEAT   ", false, &DietFlags::Puree, 1},
+      {"MECH SOFT PUREED MEAT   ", false, &DietFlags::MechSoft, 1},
+      {"MECH SOFT PUREED MEAT   ", false, &DietFlags::MeatTexture, 2},
+      // Chopped comes before ground in the table: ground wins whatever the
+      // order in the text.
+      {"GROUND CHOPPED", false, &DietFlags::MeatTexture, 1},
+      {"CALCIUM SUPPL", false, &DietFlags::CalorieControl, 1},
+      {"NO FATHER", false, &DietFlags::LowFat, 1},
+      {"nas", false, &DietFlags::LowSodium, 1},
+      {"REG l. por", false, &DietFlags::LargePortion, 1},  // lower-case keywords match the upper-cased text
+      {"REG LPOR", false, &DietFlags::LargePortion, 0},
+      {"REGULAR FF", false, &DietFlags::Fortified, 0},  // FF needs its blank
+      {"REGULAR FF ", false, &DietFlags::Fortified, 1},
+      // The diet text alone never sets Thickened; the print run decides that.
+      {"NECTAR HONEY PUDDING", false, &DietFlags::Thickened, 0},
+      {" (12) nectar thick liquids", true, &DietFlags::Nectar, 1},
+      {" (12) nectar thick liquids", true, &DietFlags::Thickened, 1},
+      {" PUREE MT", true, &DietFlags::MeatTexture, 2},
+      {" FAT FREE", true, &DietFlags::LowFat, 0},  // therapeutic keywords are not scanned
+  };
+  for (const Case& c : cases) {
+    DietFlags f;
+    c.scanned ? ScanTexture(c.text, f) : ClassifyDiet(c.text, f);
+    EXPECT_EQ(f.*c.flag, c.want) << c.text;
+  }
+  // Classification only ever sets flags.
   DietFlags f;
   ClassifyDiet("PUREED NECTAR", f);
   ClassifyDiet("REGULAR", f);
   EXPECT_EQ(f.Puree + f.Nectar, 2);
-  // The diet text alone never sets Thickened; the print run decides that.
-  EXPECT_EQ(diet("NECTAR HONEY PUDDING").Thickened, 0);
-}
-
-TEST(DietClassifier, TextureScanOfSpecialInstructions) {
-  const DietFlags nectar = scan(" (12) nectar thick liquids");
-  EXPECT_EQ(nectar.Nectar + nectar.Thickened, 2);
-  EXPECT_EQ(scan(" PUREE MT").MeatTexture, 2);
-  EXPECT_EQ(scan(" FAT FREE").LowFat, 0);  // therapeutic keywords are not scanned
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Dots, strips, the hydration box and the marker frames.
+// Dots, the hydration box, the warnings and the marker frames (the demo
+// runs hold the texture dots and the strips).
 #include "card_fixture.h"
 
 namespace mc::test {
@@ -12,17 +13,6 @@ size_t dots(const std::vector<TraceOp>& ops, int32_t colour) {
 
 std::vector<TraceOp> linesIn(const std::vector<TraceOp>& ops, const std::string& mode) {
   return only(opsOf(ops, "line"), [&](const TraceOp& op) { return op.str("mode") == mode; });
-}
-
-TEST_F(DietMarkersTest, MechanicalPureedMeatShowsTheMechDotAndNoRegularDot) {
-  model.Check[28] = 1;
-  resident.diet.MechSoft = 1;
-  resident.diet.MeatTexture = 2;
-  resident.diet.Puree = 1;
-  const auto ops = draw();
-  EXPECT_EQ(dots(ops, model.Label[4].BackColor), 3u);
-  EXPECT_EQ(textsOf(ops, "PUR Meat").size(), 3u);
-  EXPECT_TRUE(textsOf(ops, "Regular").empty());
 }
 
 TEST_F(DietMarkersTest, ThinLiquidsGetABlackRingAndThickOnesTheirColour) {
@@ -45,19 +35,6 @@ TEST_F(DietMarkersTest, ThinLiquidsGetABlackRingAndThickOnesTheirColour) {
   EXPECT_EQ(textsOf(draw(), "THIN").size(), 3u);
 }
 
-TEST_F(DietMarkersTest, RenalAndLowFatStripsInThatOrder) {
-  model.Check[13] = 1;
-  model.StripColor[3] = stripColor(3);
-  model.StripColor[4] = stripColor(4);
-  resident.diet.LowFat = 1;
-  resident.diet.Renal = 1;
-  const auto strips = linesIn(draw(), "fill");
-  ASSERT_EQ(strips.size(), 6u);
-  EXPECT_EQ(strips[0]["color"], 0x800080);
-  EXPECT_EQ(strips[1]["color"], 0x80FF80);
-  EXPECT_LT(strips[0]["x1"], strips[1]["x1"]);
-}
-
 TEST_F(DietMarkersTest, HydrationBoxWhenAskedForWithItsTitleAndLines) {
   resident.Hydrate = "1500";
   resident.HydrateAt = {"", "240", "360", "120"};
@@ -74,12 +51,20 @@ TEST_F(DietMarkersTest, HydrationBoxWhenAskedForWithItsTitleAndLines) {
   EXPECT_EQ(linesIn(draw(), "fill").size(), 3u);
 }
 
-TEST_F(DietMarkersTest, FrameMarkersAroundWordsOfASpecialInstruction) {
+// The warnings on every column in red and the frames in their colours,
+// all of them grey when the cards print grey.
+TEST_F(DietMarkersTest, WarningsAndFrameMarkersAroundWordsOfASpecialInstruction) {
   resident.SpecialInstructions[1][1] = "^NO PORK";
   resident.SpecialInstructions[1][2] = "SOFT =BREAD";
+  resident.Isolation = resident.Allergies = true;
   for (int grey : {0, 1}) {
     model.Check[10] = grey;
     const auto ops = draw();
+    for (const char* warning : {"ISOLATION", "** ALLERGIES **"}) {
+      const auto found = textsOf(ops, warning);
+      ASSERT_EQ(found.size(), 3u) << warning;
+      for (const auto& op : found) EXPECT_EQ(op["color"], grey ? 0 : 255) << warning;
+    }
     const auto boxes = linesIn(ops, "box");
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0]["color"], grey ? 14737632 : 255);

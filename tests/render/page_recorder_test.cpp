@@ -25,6 +25,7 @@ class PageRecorderTest : public test::CardFixture {
 TEST_F(PageRecorderTest, AReplayedPageDrawsWhatThePrinterGot) {
   resident.Likes[1][1] = "Orange Juice";
   model.Check[12] = 1;
+  model.Check[28] = 1;  // the diet dots: circles
   ctx.MealToDraw = 4;
   ASSERT_TRUE(drawMenu(recorded));
   const std::string printed = withoutPageEnds(printerTrace.str());
@@ -39,6 +40,18 @@ TEST_F(PageRecorderTest, AReplayedPageDrawsWhatThePrinterGot) {
   TraceSurface target(device, again);
   replayPage(page, target);
   EXPECT_EQ(withoutPageEnds(again.str()), printed);
+  // The trace passes every call on to its device. (What it writes of each:
+  // the demo runs' kept traces.)
+  target.PaintPicture("wm3.jpg", 0, 0, 10, 10);
+  target.NewPage();
+  target.EndDoc();
+  const auto ops = test::parseTrace(again.str());
+  const auto traced = [&](const char* kind) { return static_cast<long>(test::opsOf(ops, kind).size()); };
+  const SurfaceCounts& n = device.counts;
+  EXPECT_EQ(std::vector<long>({n.texts, n.lines, n.circles, n.pictures, n.pages, n.docs}),
+            std::vector<long>({traced("text"), traced("line"), traced("circle"), traced("picture"), traced("newpage"),
+                               traced("enddoc")}));
+  EXPECT_GT(n.texts * n.lines * n.circles, 0);
 }
 
 TEST_F(PageRecorderTest, AClearedScreenForgetsItsDrawing) {

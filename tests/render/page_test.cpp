@@ -22,19 +22,6 @@ TEST_F(PageTest, MarginsMoveTheFrameAndAnInkJetNarrowsTheLastColumn) {
   EXPECT_LT(inkJet.width(3), laser.width(3));
 }
 
-TEST_F(PageTest, HeadingsNameTheDateAndTheMeals) {
-  model.Check[12] = 1;
-  model.CardKind = 2;
-  ctx.CardDate = {2008, 3, 4};
-  ctx.MealOrder = "LSB";
-  const auto ops = draw();
-  EXPECT_EQ(textsOf(ops, "Maple Grove Care Center").size(), 3u);
-  EXPECT_FALSE(textsOf(ops, "Tuesday  03-04-08").empty());
-  EXPECT_LT(textsOf(ops, "Lunch").at(0)["x"], textsOf(ops, "Breakfast").at(0)["x"]);  // in the meal order
-  model.CardKind = 3;
-  EXPECT_TRUE(textsOf(draw(), "Lunch").empty());  // tray cards name no meals
-}
-
 TEST_F(PageTest, OrdinaryPrinterEndsTheJobAndPdfDriverThePage) {
   ctx.MealOrder = "BLS";
   for (int meal : {1, 2, 3}) {

@@ -9,49 +9,16 @@ namespace {
 
 using TrayCardTest = CardFixture;
 
-TEST_F(TrayCardTest, WarningsStandOnEveryColumnInRedUnlessGrey) {
-  resident.Isolation = true;
-  resident.Allergies = true;
-  for (int grey : {0, 1}) {
-    model.Check[10] = grey;
-    const auto ops = draw();
-    for (const char* warning : {"ISOLATION", "** ALLERGIES **"}) {
-      const auto found = textsOf(ops, warning);
-      ASSERT_EQ(found.size(), 3u) << warning;
-      for (const auto& op : found) EXPECT_EQ(op["color"], grey ? 0 : 255) << warning;
-    }
-  }
-}
-
-TEST_F(TrayCardTest, EachItemGoesToItsMealsColumnInItsColour) {
-  resident.Likes[1][3] = "Coffee";
-  resident.Dislikes[3][2] = "Liver";
+// The dining locations, in the name line and in the bottom box. (The likes,
+// dislikes, card count, bottom note and feeding skill, each in its column
+// and colour: the demo runs' tray cards.)
+TEST_F(TrayCardTest, EachLocationGoesToItsMealsColumnAndABlankOneDrawsNothing) {
   resident.SpecialInstructions[2][2] = "      ";
-  resident.FeedingSkill = 2;
   model.Check[2] = 1;
-  model.Check[17] = 1;
-  model.Check[39] = 1;
-  model.Text[36] = "Thank you for dining with us" + std::string(32, ' ');
   ctx.MealLocations = {"", "Main Dining Room", "   ", "Room Tray"};
-  ctx.CardCount = 7;
   const auto ops = draw();
-  // The n-th drawing of each text, the column it falls in and its colour.
-  const struct { std::string text; size_t n; int column; int32_t colour; } items[] = {
-      {"Coffee", 0, 1, 884764},  // likes: dark green
-      {"Liver", 0, 3, 255},      // dislikes: red
-      {"(Main Dining Room)", 0, 1, 0},
-      {"Room Tray", 0, 3, 0},    // the bottom box
-      {" 7", 1, 2, 8421504},     // the card count, grey
-      {"Thank you for dining with us", 2, 3, 0},
-      {" 2", 2, 3, 0},           // feeding skill
-  };
-  for (const auto& item : items) {
-    SCOPED_TRACE(item.text);
-    const auto found = textsOf(ops, item.text);
-    ASSERT_GT(found.size(), item.n);
-    EXPECT_EQ(columnOf(found[item.n]), item.column);
-    EXPECT_EQ(found[item.n]["color"], item.colour);
-  }
+  EXPECT_EQ(columnOf(textsOf(ops, "(Main Dining Room)").at(0)), 1);
+  EXPECT_EQ(columnOf(textsOf(ops, "Room Tray").at(0)), 3);  // the bottom box
   // A blank instruction line and a blank location draw nothing.
   EXPECT_TRUE(textsOf(ops, "      ").empty() && textsOf(ops, "(   )").empty());
 }
