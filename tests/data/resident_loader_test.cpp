@@ -150,20 +150,7 @@ TEST_F(Loader, SpecialInstructionsLoseTheirCodeAndShowHilites) {
   EXPECT_EQ(honey.diet.Thickened, 0);
 }
 
-TEST_F(Loader, MissingNameTableListsNothingAndSetsNoNotices) {
-  names.loaded = false;
-  ResidentFile f;
-  f.like(1).like(5).dislike(1).dislike(2).dislike(3).exclude();
-  const ResidentRecord r = load(f);
-  for (int slot = 1; slot <= 3; ++slot)
-    for (int n = 1; n < 35; ++n) EXPECT_EQ(r.Likes[slot][n] + r.Dislikes[slot][n], n == 1 ? "----- LIKES -----" : "");
-  EXPECT_FALSE(r.Isolation || r.Allergies || r.ExcludeMode);
-  EXPECT_EQ(r.diet.LargePortion, 0);
-  options.names = nullptr;
-  EXPECT_EQ(load(f).Dislikes[1][1], "");
-}
-
-TEST_F(Loader, NoticesAndTheResidentsOwnNameTable) {
+TEST_F(Loader, NoticesTheResidentsOwnNameTableAndNoNameTable) {
   ResidentFile f;
   f.dislike(1).dislike(4).exclude();
   const ResidentRecord r = load(f);
@@ -183,6 +170,18 @@ TEST_F(Loader, NoticesAndTheResidentsOwnNameTable) {
   EXPECT_TRUE(!o.Isolation && o.Allergies);
   // The next resident without an own table gets the standard names again.
   EXPECT_EQ(load(f).Dislikes[1][2], "Dislike 4");
+
+  // Without the name table nothing is listed and no notice is set.
+  names.loaded = false;
+  ResidentFile bare;
+  bare.like(1).like(5).dislike(1).dislike(2).dislike(3).exclude();
+  const ResidentRecord none = load(bare);
+  for (int slot = 1; slot <= 3; ++slot)
+    for (int n = 1; n < 35; ++n) EXPECT_EQ(none.Likes[slot][n] + none.Dislikes[slot][n], n == 1 ? "----- LIKES -----" : "");
+  EXPECT_FALSE(none.Isolation || none.Allergies || none.ExcludeMode);
+  EXPECT_EQ(none.diet.LargePortion, 0);
+  options.names = nullptr;
+  EXPECT_EQ(load(bare).Dislikes[1][1], "");
 }
 
 TEST_F(Loader, FieldsOfTheRecord) {
@@ -206,7 +205,7 @@ TEST_F(Loader, FieldsOfTheRecord) {
   EXPECT_EQ(load(f).ClipArt[4], 201);
 }
 
-TEST_F(Loader, MissingFileLeavesNothingOfThePreviousResident) {
+TEST_F(Loader, MissingCutOrGarbageFilesLeaveNothingOfThePreviousResident) {
   ResidentFile f;
   f.room("1").diet(1, "PUREED", "3").like(1).special(1, 1, " NECTAR THICK");
   ResidentRecord r = load(f);
@@ -222,14 +221,12 @@ TEST_F(Loader, MissingFileLeavesNothingOfThePreviousResident) {
   EXPECT_EQ(r.Diet, std::string(30, ' '));
   EXPECT_EQ(r.diet.Puree, 0);
   EXPECT_EQ(r.diet.Thickened, 1);  // the print run clears it, not the loader
-}
 
-TEST_F(Loader, TruncatedFileReadsMissingRecordsAsBlanks) {
-  ResidentFile f;
-  f.room("7").name("Short, File").diet(1, "REGULAR", "1").feedingSkill("3");
-  f.write(t, fac, "RS00001");
-  // Cut the file inside record 8, before the diet codes.
-  t.putFile(residentDataPath(fac, "RS00001"), f.bytes().substr(0, 7 * 82 + 5));
+  // A file cut inside record 8, before the diet codes, reads the missing
+  // records as blanks.
+  ResidentFile shortFile;
+  shortFile.room("7").name("Short, File").diet(1, "REGULAR", "1").feedingSkill("3");
+  t.putFile(residentDataPath(fac, "RS00001"), shortFile.bytes().substr(0, 7 * 82 + 5));
   const ResidentRecord cut = loadFile();
   EXPECT_EQ(cut.NameLine, "7 Short, File");
   EXPECT_EQ(cut.DietCode[1] + cut.FeedingSkill, 0);
@@ -238,9 +235,8 @@ TEST_F(Loader, TruncatedFileReadsMissingRecordsAsBlanks) {
   // count as set, so the card over-warns rather than hiding a notice.
   EXPECT_TRUE(cut.Isolation);
   EXPECT_EQ(cut.Likes[1][16], "Like 30");
-}
 
-TEST_F(Loader, GarbageBytesNeverBreakTheLoad) {
+  // Garbage of any size never breaks the load.
   std::mt19937 random(7);
   for (int round = 0; round < 20; ++round) {
     std::string bytes(static_cast<size_t>(random() % 70000), ' ');

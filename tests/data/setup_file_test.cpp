@@ -85,15 +85,14 @@ TEST(SetupFile, ReadsTheRecordTable) {
   EXPECT_FALSE(valid);
 }
 
-TEST(SiteCode, TestrTurnsDateAndMinutesIntoThreeSafeCharacters) {
+TEST(SiteCode, DateAndMinutesMakeThreeSafeCharactersWrittenIntoColumns17To19Only) {
   const auto at = [](int hour, int minute) { return DateTime{{2007, 3, 15}, hour, minute, 0}; };
   EXPECT_EQ(Testr("03-15-07", at(10, 5)), "284");
   EXPECT_EQ(Testr("03-15-07", at(9, 11)), "288");   // one-digit hour: same minutes; 58 becomes 8
   EXPECT_EQ(Testr("01-32-07", at(10, 5)), "454");   // code 48 is below 49; "O" becomes 5
   EXPECT_EQ(Testr("03-45-07", at(10, 50)), "23A");  // 92 becomes 3; lower case is raised
-}
 
-TEST(SiteCode, UnusableCodeIsGeneratedAndWrittenIntoColumns17To19Only) {
+  // An unusable code is generated so and written into columns 17-19 only.
   TempDrives t;
   TestSetup s;
   for (const std::string site : {"   ", "SUP", "opt", " _ "}) {

@@ -8,16 +8,14 @@ namespace mc {
 namespace {
 
 // The window, a settings set and the run read a typed meal order alike.
-TEST(MealOrder, FirstThreeLettersUpperCasedOrAllThreeMeals) {
+TEST(MealOrder, FirstThreeLettersUpperCasedAndTheMealOfEachSlot) {
   const std::pair<const char*, const char*> cases[] = {
       {"lsb", "LSB"}, {"BLSX", "BLS"}, {"  sbl", "SBL"}, {"bym", "BYM"}, {"SSS ", "SSS"},
       {"BL", ""},     {"XYZ", ""},     {"", ""},         {"B LS", ""}};
   for (const auto& [typed, order] : cases) EXPECT_EQ(MealOrder::parse(typed).text(), order) << typed;
-}
 
-// The slots' meals as the card, the tray line, the user card and the
-// backup's page names read them.
-TEST(MealOrder, MealOfEachSlotAndTheOneMealOrders) {
+  // The slots' meals as the card, the tray line, the user card and the
+  // backup's page names read them.
   const auto meals = [](const char* typed) {
     const MealOrder order = MealOrder::parse(typed);
     return std::to_string(order.meal(1)) + std::to_string(order.meal(2)) + std::to_string(order.meal(3));
@@ -36,7 +34,7 @@ TEST(MealOrder, MealOfEachSlotAndTheOneMealOrders) {
   EXPECT_FALSE(MealOrder().valid());
 }
 
-TEST(Numbers, LeadingNumberHalfEvenAndSixteenBits) {
+TEST(Numbers, LeadingNumberHalfEvenSixteenBitsAndNumberText) {
   EXPECT_EQ(leadingNumber("  -17abc"), -17);
   EXPECT_EQ(leadingNumber("1 2"), 12);  // blanks inside the number are ignored
   EXPECT_EQ(leadingNumber("1.2.3"), 1.2);
@@ -51,9 +49,8 @@ TEST(Numbers, LeadingNumberHalfEvenAndSixteenBits) {
   EXPECT_EQ(int16Field("99999", 7), 7);  // overflow keeps the value it had
   EXPECT_FALSE(toInt16(32767.5).has_value());  // rounds to the even 32768
   EXPECT_EQ(*toInt16(32766.5), 32766);
-}
 
-TEST(Numbers, NonNegativeNumberTextGetsALeadingBlank) {
+  // Number text as the card prints it: a leading blank unless negative.
   EXPECT_EQ(numberText(0) + numberText(-5) + numberText(0.5), " 0-5 .5");
   EXPECT_EQ(bareNumber(-0.5), "-.5");
 }
@@ -66,15 +63,13 @@ TEST(CodePage, UpperCaseAndConversionOfTheHighHalf) {
   EXPECT_EQ(utf8ToCp1252("\u4e2d"), "?");
 }
 
-TEST(CheckDate, AcceptsRealDatesOnly) {
+TEST(CardDate, AcceptsRealDatesOnlyParsesFormatsAndCountsWeekdays) {
   for (std::string bad : {"02-29-07", "04-31-07", "13-01-07", "03-00-07", "12"}) EXPECT_FALSE(CheckDate(bad)) << bad;
   for (std::string good : {"02-29-08", "02-29-00"}) EXPECT_TRUE(CheckDate(good)) << good;
   std::string slashes = "12/25/07";
   EXPECT_TRUE(CheckDate(slashes));
   EXPECT_EQ(slashes, "12-25-07");  // the separators are overwritten in place
-}
 
-TEST(CardDate, ParsesFormatsAndCountsWeekdays) {
   const auto d = parseMmDdYy("03-15-07");
   ASSERT_TRUE(d);
   EXPECT_EQ(*d, (Date{2007, 3, 15}));
