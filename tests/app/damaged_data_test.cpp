@@ -135,43 +135,19 @@ TEST(BrokenFileCases, CoverEveryKindOfFile) { EXPECT_GE(cases().size(), 10u); }
 
 int pdfPageCount(const fs::path& pdf) { return std::stoi("0" + runShell("qpdf --show-npages " + shellQuote(pdf.string())).out); }
 
-TEST(DamagedData, RostersThatLeaveResidentsOutSayWhoAndWhy) {
+// A resident the kitchen expects a tray for never vanishes silently: a
+// roster row with a name and no file name is named, and a file name starting
+// with a letter outside ASCII prints; a roster cut short or listing a
+// resident again says whom it leaves out and why. (A data file the system
+// will not read: the resident-folder case of BrokenFiles.)
+TEST(DamagedData, RostersThatLeaveResidentsOutNameThemWithUnitBedAndName) {
   const Demo d;
   const fs::path rosters = d.dnv("Rosters");
   const std::string unit1 = readFile(rosters / "sfl1.MGC"), unit2 = readFile(rosters / "sfl2.MGC");
-  // Unit 1 cut short in its third record; unit 2 lists Baker (unit 1,
-  // bed 2) again at its first bed and someone at a bed past its last.
-  writeFile(rosters / "sfl1.MGC", unit1.substr(0, 2 * 122 + 40));
-  std::string twice = unit1.substr(122, 122) + unit2.substr(122);
-  twice += std::string(20 * 122, ' ');
-  twice.replace(twice.size() - 122 + 32, 7, "RS00201");
-  writeFile(rosters / "sfl2.MGC", twice);
-
-  const CommandResult info = d.run("info");
-  EXPECT_TRUE(holds(info.out, "sfl1.MGC  damaged: ends 40 bytes into record 3 (284 bytes; records are 122 bytes)"));
-  EXPECT_TRUE(holds(info.out, "sfl2.MGC  damaged: is listed at bed"));
-
-  const CommandResult r = d.print();
-  EXPECT_EQ(r.exitCode, 4) << r.err;
-  for (const char* named : {"sfl1.MGC ends 40 bytes into record 3", "beyond the unit's",
-                            "RS00102 (Baker, Thomas): damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
-    EXPECT_TRUE(holds(r.err, named)) << named;
-  size_t pages = 0;  // pages that carry Baker's cards
-  for (const std::string& page : pdfPages(d.pdf)) pages += page.find("Baker, Thomas") != std::string::npos;
-  EXPECT_EQ(pages, 1u);
-}
-
-// A resident the kitchen expects a tray for never vanishes silently: a
-// roster row with a name and no file name is named, and a file name starting
-// with a letter outside ASCII prints. (A data file the system will not read:
-// the resident-folder case of BrokenFiles.)
-TEST(DamagedData, ResidentsWhoseFilesCannotBeUsedAreNamedWithUnitBedAndName) {
-  const Demo d;
-  const fs::path roster = d.dnv("Rosters/sfl1.MGC");
-  std::string rows = readFile(roster);
+  std::string rows = unit1;
   rows.replace(2 * 122 + 32, 7, "       ");   // bed 3, Castillo: the file field blank
   rows.replace(3 * 122 + 32, 1, "\xC9");      // bed 4, Dubois: "\xC9S00104"
-  writeFile(roster, rows);
+  writeFile(rosters / "sfl1.MGC", rows);
   fs::rename(d.dnv("res/dataMGC/RS00104.~MGC"), d.dnv("res/dataMGC/\xC9S00104.~MGC"));
 
   const fs::path report = d.file("report.json");
@@ -190,6 +166,27 @@ TEST(DamagedData, ResidentsWhoseFilesCannotBeUsedAreNamedWithUnitBedAndName) {
   const CommandResult check = d.run("--date 12-06-26 check --json");
   EXPECT_EQ(check.exitCode, 3);
   EXPECT_EQ(jq(".left_out[] | select(.by == \"fault\") | .bed", check.out), "3\n") << check.out;
+
+  // Unit 1 cut short in its third record; unit 2 lists Baker (unit 1,
+  // bed 2) again at its first bed and someone at a bed past its last.
+  writeFile(rosters / "sfl1.MGC", unit1.substr(0, 2 * 122 + 40));
+  std::string twice = unit1.substr(122, 122) + unit2.substr(122);
+  twice += std::string(20 * 122, ' ');
+  twice.replace(twice.size() - 122 + 32, 7, "RS00201");
+  writeFile(rosters / "sfl2.MGC", twice);
+
+  const CommandResult info = d.run("info");
+  EXPECT_TRUE(holds(info.out, "sfl1.MGC  damaged: ends 40 bytes into record 3 (284 bytes; records are 122 bytes)"));
+  EXPECT_TRUE(holds(info.out, "sfl2.MGC  damaged: is listed at bed"));
+
+  const CommandResult cut = d.print();
+  EXPECT_EQ(cut.exitCode, 4) << cut.err;
+  for (const char* named : {"sfl1.MGC ends 40 bytes into record 3", "beyond the unit's",
+                            "RS00102 (Baker, Thomas): damaged file C:\\Dnv\\Rosters\\sfl2.MGC lists this resident again (first at unit 1 bed 2)"})
+    EXPECT_TRUE(holds(cut.err, named)) << named;
+  size_t pages = 0;  // pages that carry Baker's cards
+  for (const std::string& page : pdfPages(d.pdf)) pages += page.find("Baker, Thomas") != std::string::npos;
+  EXPECT_EQ(pages, 1u);
 }
 
 TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
@@ -221,11 +218,11 @@ TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
 }
 
 
-// A tmpfs of `kib` KiB over `dir` (its files copied in), filled to the brim
-// but for `spare` bytes; unmounted at the end.
+// A tmpfs of `kib` KiB over `dir` (its files copied in), filled to the
+// brim; unmounted at the end.
 class SmallDisk {
  public:
-  SmallDisk(const fs::path& dir, int kib, long spare = 0) : dir_(dir) {
+  SmallDisk(const fs::path& dir, int kib) : dir_(dir) {
     if (geteuid() != 0) return;
     const fs::path keep = dir.string() + ".before";
     fs::create_directories(dir);
@@ -240,10 +237,6 @@ class SmallDisk {
     fs::copy(keep, dir, fs::copy_options::recursive);
     fs::remove_all(keep);
     runShell("dd if=/dev/zero of=" + shellQuote((dir / "filler").string()) + " bs=1k 2>/dev/null");
-    if (spare > 0) {
-      const auto size = fs::file_size(dir / "filler");
-      fs::resize_file(dir / "filler", size > static_cast<uintmax_t>(spare) ? size - spare : 0);
-    }
   }
   ~SmallDisk() {
     if (mounted_) ::umount2(dir_.c_str(), MNT_DETACH);
@@ -394,15 +387,26 @@ TEST(FailedWrites, TrayLineThatCannotBeWrittenPrintsNothing) {
   }
 }
 
-TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettings) {
+TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettingsAndLeavesWholeTextCardsOnly) {
   const Demo d;
+  {
+    const fs::path cards = d.dnv("output/cards");
+    SmallDisk disk(cards, 16);  // room for three cards of 68 lines
+    SKIP_UNLESS_MOUNTED(disk);
+    fs::remove(cards / "filler");
+    const CommandResult r = d.print();
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(holds(r.err, "TC.txt): could not take the card of"));
+    EXPECT_EQ(fs::file_size(cards / "TC.txt") % (68 * 62), 0u);
+    EXPECT_GT(fs::file_size(cards / "TC.txt"), 0u);
+  }
+
   const fs::path out = d.file("out");
   const fs::path old = out / "cards.pdf", trace = out / "trace.jsonl";
   fs::create_directory(out);
   std::ofstream(old) << "yesterday's cards";
   std::ofstream(trace) << "yesterday's trace";
   SmallDisk disk(out, 64);
-  SKIP_UNLESS_MOUNTED(disk);
 
   const CommandResult pdf = d.run("--date 12-06-26 --pdf " + shellQuote(old.string()) + " print");
   EXPECT_EQ(pdf.exitCode, 1);
@@ -423,19 +427,6 @@ TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettings) {
   EXPECT_EQ(saved.exitCode, 1);
   EXPECT_TRUE(holds(saved.err, "Mcardset.MGC): could not be written"));
   EXPECT_EQ(readFile(settings), before);
-}
-
-TEST(FailedWrites, TextCardsThatDoNotFitLeaveWholeCardsOnly) {
-  const Demo d;
-  const fs::path cards = d.dnv("output/cards");
-  SmallDisk disk(cards, 16);  // room for three cards of 68 lines
-  SKIP_UNLESS_MOUNTED(disk);
-  fs::remove(cards / "filler");
-  const CommandResult r = d.print();
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(holds(r.err, "TC.txt): could not take the card of"));
-  EXPECT_EQ(fs::file_size(cards / "TC.txt") % (68 * 62), 0u);
-  EXPECT_GT(fs::file_size(cards / "TC.txt"), 0u);
 }
 
 }  // namespace

@@ -86,8 +86,33 @@ std::vector<std::string> residentsOf(const fs::path& pdf) {
   return out;
 }
 
-TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
+TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResidentOrSaysWhyNot) {
   const Demo d;
+  // The overlay's message, then the values that would have printed: a unit
+  // or location the facility lacks is data, not a wrong command line (1).
+  const std::string units = "the units are 1 North Wing, 2 South Wing, 3 Memory Care, 4 ";
+  const std::string locations = "the locations are MDR Main Dining Room";
+  const std::tuple<const char*, const char*, std::string> cases[] = {
+      {"--unit 9", "mealcards: 9 Is NOT a Nursing Unit Number.", units},
+      {"--location ' xyz'", "mealcards: XYZ Dining Location ABBREVIATION NOT FOUND.", locations},
+  };
+  for (const auto& [args, message, valid] : cases) {
+    const CommandResult r = d.print(args);
+    EXPECT_EQ(r.exitCode, 1) << args;
+    EXPECT_TRUE(hasLine(r.err, message)) << r.err;
+    EXPECT_TRUE(holds(r.err, valid));
+    EXPECT_FALSE(fs::exists(d.pdf)) << args;
+  }
+  // With printing by dining location off, the location range does not
+  // apply: said in the window's words, with how to turn it on.
+  const CommandResult all = d.print("--location mdr");
+  EXPECT_EQ(all.exitCode, 0) << all.err;
+  EXPECT_TRUE(holds(all.err, "\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is "
+                             "not ticked, so the cards of every dining location were printed"));
+  EXPECT_EQ(all.err.find("Check2"), std::string::npos) << all.err;
+  EXPECT_EQ(d.print("--unit 2 --just").exitCode, 2);
+  EXPECT_EQ(d.print("--location").exitCode, 2);
+
   const fs::path settings = d.dnv("setup/Mcardset.MGC");
   // Printing by dining location on in set 1, so that the location range applies.
   patchFile(settings, 26, "1");
@@ -121,34 +146,6 @@ TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResident) {
   // Print Just prints what the window's ranges hold: start-up's sample resident.
   print("--just");
   EXPECT_EQ(residentsOf(pdf), std::vector<std::string>{"Castillo, Rosa"});
-}
-
-TEST(PrintCommand, OneUnitOrLocationAnsweredWronglySaysWhyAndPrintsNothing) {
-  const Demo d;
-  // The overlay's message, then the values that would have printed: a unit
-  // or location the facility lacks is data, not a wrong command line (1).
-  const std::string units = "the units are 1 North Wing, 2 South Wing, 3 Memory Care, 4 ";
-  const std::string locations = "the locations are MDR Main Dining Room";
-  const std::tuple<const char*, const char*, std::string> cases[] = {
-      {"--unit 9", "mealcards: 9 Is NOT a Nursing Unit Number.", units},
-      {"--location ' xyz'", "mealcards: XYZ Dining Location ABBREVIATION NOT FOUND.", locations},
-  };
-  for (const auto& [args, message, valid] : cases) {
-    const CommandResult r = d.print(args);
-    EXPECT_EQ(r.exitCode, 1) << args;
-    EXPECT_TRUE(hasLine(r.err, message)) << r.err;
-    EXPECT_TRUE(holds(r.err, valid));
-    EXPECT_FALSE(fs::exists(d.pdf)) << args;
-  }
-  // With printing by dining location off, the location range does not
-  // apply: said in the window's words, with how to turn it on.
-  const CommandResult all = d.print("--location mdr");
-  EXPECT_EQ(all.exitCode, 0) << all.err;
-  EXPECT_TRUE(holds(all.err, "\"PR by Din Loc:\" (Print by Dining Location, in the main window's Selection group) is "
-                             "not ticked, so the cards of every dining location were printed"));
-  EXPECT_EQ(all.err.find("Check2"), std::string::npos) << all.err;
-  EXPECT_EQ(d.print("--unit 2 --just").exitCode, 2);
-  EXPECT_EQ(d.print("--location").exitCode, 2);
 }
 
 // Files the program keeps under a temporary name until they are complete:

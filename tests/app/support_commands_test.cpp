@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(InfoCommand, ReportsTheDemoFacilityAndLeavesTheAutoPrintMarker) {
+TEST(InfoCommand, ReportsTheDemoFacilityOrFailsWithoutSetupFileRosterOrDriveFolder) {
   const Demo d;
   // A support command only reports: the auto-print marker stays for the
   // program's next real start.
@@ -42,10 +42,8 @@ TEST(InfoCommand, ReportsTheDemoFacilityAndLeavesTheAutoPrintMarker) {
   for (const std::string& line : expected) EXPECT_TRUE(hasLine(r.out, line)) << line << "\n" << r.out;
   EXPECT_TRUE(holds(r.out, "apcard.MGC  present: the next start-up prints automatically"));
   EXPECT_TRUE(fs::exists(marker));
-}
 
-TEST(InfoCommand, FailsWithoutSetupFileRosterOrDriveFolder) {
-  const Demo d;
+  // Without a setup file, the default roster or the drive folder it fails.
   const fs::path empty = d.file("empty");
   fs::create_directories(empty / "c");
   ASSERT_TRUE(fs::remove(d.dnv("Rosters/sfl1.MGC")));
@@ -95,7 +93,7 @@ TEST(ShowResidentCommand, PrintsTheLoadedRecordOrSaysWhyNot) {
   EXPECT_EQ(runMealcards(drives).exitCode, 2);
 }
 
-TEST(HelpAndVersion, HelpDocumentsEveryCommandTheProgramKnows) {
+TEST(HelpAndVersion, HelpListsEveryCommandAndAWrongLineNamesTheNearestWord) {
   const CommandResult help = runMealcards("--help");
   ASSERT_EQ(help.exitCode, 0) << help.err;
   EXPECT_EQ(help.out.rfind("usage: mealcards [--drives DIR]", 0), 0u) << help.out;
@@ -117,11 +115,9 @@ TEST(HelpAndVersion, HelpDocumentsEveryCommandTheProgramKnows) {
     EXPECT_TRUE(documented) << name << " is missing from --help";
   }
   EXPECT_GE(commands, 3) << wrong.err;
-}
 
-// A slip of the keyboard gets one line: what is wrong, the nearest command
-// or option, and where the whole usage is.
-TEST(HelpAndVersion, AWrongCommandLineIsOneLineWithTheNearestWord) {
+  // A slip of the keyboard gets one line: what is wrong, the nearest command
+  // or option, and where the whole usage is.
   const std::pair<const char*, const char*> cases[] = {
       {"prnt", "mealcards: unknown command prnt; did you mean print? (mealcards --help shows the whole usage)\n"},
       {"chek --set 2", "mealcards: unknown command chek; did you mean check? (mealcards --help shows the whole usage)\n"},
@@ -133,9 +129,8 @@ TEST(HelpAndVersion, AWrongCommandLineIsOneLineWithTheNearestWord) {
     EXPECT_EQ(r.exitCode, 2) << args;
     EXPECT_EQ(r.err, message);
   }
-}
 
-TEST(HelpAndVersion, VersionComesFromTheBuildAndBothWinOverACommand) {
+  // The version comes from the build; both win over a command.
   CommandResult r = runMealcards("--version");
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, std::string("mealcards ") + MEALCARDS_VERSION + "\n");
@@ -174,54 +169,41 @@ std::string meals(const Demo& d, const std::string& args, const std::string& fil
   return jq(filter, r.out);
 }
 
-class ShowMeals : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { demo_ = new Demo; }
-  static void TearDownTestSuite() { delete demo_; }
-  static Demo* demo_;
-};
-Demo* ShowMeals::demo_ = nullptr;
-
-TEST_F(ShowMeals, EachCardKindServesItsOwnLines) {
+// What a resident gets on a cycle day for each card kind, missing menus
+// named and wrong command lines refused. "Exclude W" (Check6, settings
+// column 33) leaves out the menu records flagged W, either case, wherever
+// menus are built: show-meals takes the settings' value, and so does a
+// print of the set.
+TEST(ShowMeals, EachCardKindServesItsOwnLinesAndExcludeWTakesFlaggedRecordsOffEveryMenu) {
+  const Demo d;
+  // Breakfast's select juice flagged "w" (off only with the option on);
+  // supper's second choice of entree is flagged "W" in the demo's menus.
+  patchFile(d.dnv("menus/smenuMGC/M1T1.MGC"), 681, "w");
+  const std::string select = "RS00101 --day 1 --kind select";
+  const std::string juices = ".MealText[0][1:3][]", entrees = ".MealText[2] | map(select(test(\"Enchiladas\"))) | length";
   // Day 3 lunch on a diet with meal patterns: the lasagna's portion tripled,
   // the starch it stands for and the dessert taken off, the rest counted.
-  EXPECT_EQ(meals(*demo_, "RS00106 --day 3", ".MealText[1][]"),
+  EXPECT_EQ(meals(d, "RS00106 --day 3", ".MealText[1][]"),
             "\n   3 c Beef Lasagna         \n" + std::string(25, ' ') + "\n   6 oz Peas and Carrots    \n"
             "   1 Dinner Roll            \n" + std::string(25, ' ') + "\n(1)8 oz 2% Milk             \n"
             "   7 oz Hot Tea             \n   1 pat Margarine          \n");
-  EXPECT_EQ(meals(*demo_, "RS00101 --day 1 --kind select", ".MealText[0][1:4][]"),
+  EXPECT_EQ(meals(d, select, ".MealText[0][1:4][]"),
             "4 oz Orange Juice*       \n3 oz Grape Juice         \n2 Scrambled Eggs*        \n");
-  EXPECT_EQ(meals(*demo_, "RS00101 --day 1 --kind pseudo", ".MealText[1][1:3][]"),
+  EXPECT_EQ(meals(d, select, entrees), "1\n");
+  EXPECT_EQ(meals(d, "RS00101 --day 1 --kind pseudo", ".MealText[1][1:3][]"),
             "3 oz Roast Beef*         \n       Chef Salad Plate  \n");
-  EXPECT_EQ(meals(*demo_, "RS00108 --day 1 --kind meal", ".MealText[0][2]"), " DISLIKES EGGS \n");
-  EXPECT_EQ(meals(*demo_, "RS00102 --day 2 --kind alf --alf-meal 3", ".AlfText[1:3][], (.MealText[0] | length)"),
+  EXPECT_EQ(meals(d, "RS00108 --day 1 --kind meal", ".MealText[0][2]"), " DISLIKES EGGS \n");
+  EXPECT_EQ(meals(d, "RS00102 --day 2 --kind alf --alf-meal 3", ".AlfText[1:3][], (.MealText[0] | length)"),
             ">>> ALL FOODS MECH SOFT <<<\n___4 oz Low Salt Broth      \n1\n");
-}
 
-TEST_F(ShowMeals, NamesMissingMenusAndRejectsAWrongCommandLine) {
-  const CommandResult past = demo_->run("show-meals RS00101 --day 9");
+  const CommandResult past = d.run("show-meals RS00101 --day 9");
   EXPECT_EQ(past.exitCode, 0);
   EXPECT_EQ(jq(".MealText | map(length) | @text", past.out), "[1,1,1]\n");
   EXPECT_TRUE(holds(past.err, "smenuMGC\\M9T1.MGC"));
-
-  EXPECT_EQ(demo_->run("show-meals RS00101").exitCode, 2);
+  EXPECT_EQ(d.run("show-meals RS00101").exitCode, 2);
   for (const char* bad : {" --day x", " --day 0", " --day 1 --kind tray", " --day 1 --alf-meal 4", " --day 1 extra"})
-    EXPECT_EQ(demo_->run("show-meals RS00101" + std::string(bad)).exitCode, 2) << bad;
-  EXPECT_EQ(demo_->run("show-meals RS99999 --day 1").exitCode, 1);
-}
-
-// "Exclude W" (Check6, settings column 33) leaves out the menu records
-// flagged W, either case, wherever menus are built: show-meals takes the
-// settings' value, and so does a print of the set.
-TEST(ShowMealsWOption, ExcludeWTakesFlaggedRecordsOffEveryMenu) {
-  const Demo d;
-  const std::string select = "RS00101 --day 1 --kind select";
-  // Breakfast's select juice flagged "w"; supper's second choice of entree
-  // is flagged "W" in the demo's menus.
-  patchFile(d.dnv("menus/smenuMGC/M1T1.MGC"), 681, "w");
-  const std::string juices = ".MealText[0][1:3][]", entrees = ".MealText[2] | map(select(test(\"Enchiladas\"))) | length";
-  EXPECT_EQ(meals(d, select, juices), "4 oz Orange Juice*       \n3 oz Grape Juice         \n");
-  EXPECT_EQ(meals(d, select, entrees), "1\n");
+    EXPECT_EQ(d.run("show-meals RS00101" + std::string(bad)).exitCode, 2) << bad;
+  EXPECT_EQ(d.run("show-meals RS99999 --day 1").exitCode, 1);
 
   for (int set : {1, 3}) patchFile(d.dnv("setup/Mcardset.MGC"), (set - 1) * 300 + 32, "1");
   EXPECT_EQ(meals(d, select, juices), "4 oz Orange Juice*       \n2 Scrambled Eggs*        \n");
@@ -239,8 +221,7 @@ TEST(ShowMealsWOption, ExcludeWTakesFlaggedRecordsOffEveryMenu) {
   EXPECT_EQ(drawn.find("Grape Juice"), std::string::npos);
 }
 
-
-TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
+TEST(CheckCommand, CleanFacilityReportsNothingWritesNothingAndSaysWhatPrintAllWillPrint) {
   const Demo d;
   const auto before = treeSnapshot(d.root);
 
@@ -268,6 +249,23 @@ TEST(CheckCommand, CleanFacilityReportsNothingAndWritesNothing) {
   EXPECT_EQ(d.run("check --set 7").exitCode, 2);
   EXPECT_EQ(d.run("--pdf x.pdf check").exitCode, 2);
   EXPECT_EQ(treeSnapshot(d.root), before);
+
+  // Every print leaves through Exit, which saves the window into set 1: after
+  // settings button 3 (select menus), Print ALL prints select menus. The check
+  // and the print both say so before anyone reads "Print ALL Tray Cards".
+  ASSERT_EQ(d.print("--set 3").exitCode, 0);
+  const CommandResult check = d.run("check");
+  EXPECT_EQ(check.out.rfind("Check of Print ALL \u2014 Select Menus, set 1: ", 0), 0u) << check.out;
+  EXPECT_TRUE(holds(check.out, "Card kind         Select Menus"));
+  EXPECT_EQ(jq(".action", d.run("check --json").out), "Print ALL \u2014 Select Menus, set 1\n");
+  const CommandResult printed = d.print();
+  EXPECT_TRUE(hasLine(printed.err, "mealcards: Print ALL \u2014 Select Menus, set 1")) << printed.err;
+  EXPECT_TRUE(hasLine(d.print("--set 2").err, "mealcards: settings button 2, then Print \u2014 Meal Cards, set 2"));
+
+  // One resident: counted as one, in the check and in the print's summary.
+  const Demo one("--units 1 --residents 1");
+  EXPECT_TRUE(holds(one.run("check").out, "unit 1: 1 resident, 3 cards, 1 page\n"));
+  EXPECT_TRUE(hasLine(one.print().err, "mealcards: 1 resident printed (3 cards, 1 page)"));
 }
 
 // A damaged facility: a resident without a data file (a fault, told first),
@@ -306,26 +304,6 @@ TEST(CheckCommand, NamesEveryProblemFaultsFirstAndWarnsOfCardsNotAsMeant) {
   const CommandResult printed = d.print("", "12-07-26");
   EXPECT_EQ(printed.exitCode, 4) << printed.err;
   EXPECT_TRUE(holds(printed.err, "RS00207 (204-A Quinn, Abigail): diet code 70 not in the diet file"));
-}
-
-// Every print leaves through Exit, which saves the window into set 1: after
-// settings button 3 (select menus), Print ALL prints select menus. The check
-// and the print both say so before anyone reads "Print ALL Tray Cards".
-TEST(CheckCommand, SaysWhatPrintAllWillPrintAfterAnotherSetWasPrinted) {
-  const Demo d;
-  ASSERT_EQ(d.print("--set 3").exitCode, 0);
-  const CommandResult check = d.run("check");
-  EXPECT_EQ(check.out.rfind("Check of Print ALL \u2014 Select Menus, set 1: ", 0), 0u) << check.out;
-  EXPECT_TRUE(holds(check.out, "Card kind         Select Menus"));
-  EXPECT_EQ(jq(".action", d.run("check --json").out), "Print ALL \u2014 Select Menus, set 1\n");
-  const CommandResult printed = d.print();
-  EXPECT_TRUE(hasLine(printed.err, "mealcards: Print ALL \u2014 Select Menus, set 1")) << printed.err;
-  EXPECT_TRUE(hasLine(d.print("--set 2").err, "mealcards: settings button 2, then Print \u2014 Meal Cards, set 2"));
-
-  // One resident: counted as one, in the check and in the print's summary.
-  const Demo one("--units 1 --residents 1");
-  EXPECT_TRUE(holds(one.run("check").out, "unit 1: 1 resident, 3 cards, 1 page\n"));
-  EXPECT_TRUE(hasLine(one.print().err, "mealcards: 1 resident printed (3 cards, 1 page)"));
 }
 
 }  // namespace
