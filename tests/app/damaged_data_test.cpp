@@ -133,8 +133,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, BrokenFiles, testing::ValuesIn(cases()),
 
 TEST(BrokenFileCases, CoverEveryKindOfFile) { EXPECT_GE(cases().size(), 10u); }
 
-int pdfPageCount(const fs::path& pdf) { return std::stoi("0" + runShell("qpdf --show-npages " + shellQuote(pdf.string())).out); }
-
 // A resident the kitchen expects a tray for never vanishes silently: a
 // roster row with a name and no file name is named, and a file name starting
 // with a letter outside ASCII prints; a roster cut short or listing a
@@ -200,8 +198,8 @@ TEST(RunLock, TwoRunsStartedTogetherBothPrintEveryCardOrTheSecondRefuses) {
                                      shellQuote(b.string()) + " print 2>/dev/null; second=$?; wait $first; " +
                                      "echo $? $second");
     EXPECT_EQ(r.out, "0 0\n") << "round " << round;
-    EXPECT_EQ(pdfPageCount(a), 21) << "round " << round;
-    EXPECT_EQ(pdfPageCount(b), 21) << "round " << round;
+    EXPECT_EQ(pdfPages(a).size(), 21u) << "round " << round;
+    EXPECT_EQ(pdfPages(b).size(), 21u) << "round " << round;
   }
   // Every card of every run is in the text card file, block by whole block.
   const std::string cards = readFile(d.dnv("output/cards/TC.txt"));
@@ -254,9 +252,6 @@ class SmallDisk {
   bool mounted_ = false;
 };
 
-#define SKIP_UNLESS_MOUNTED(disk) \
-  if (!(disk).mounted()) GTEST_SKIP() << "a small tmpfs needs root"
-
 TEST(CommandLine, DateIsExactlyEightCharactersOfARealDate) {
   const Demo d;
   // A wrong date is told which part of it is wrong.
@@ -280,7 +275,7 @@ TEST(CommandLine, DateIsExactlyEightCharactersOfARealDate) {
   for (const char* good : {"12/06/26", "02-29-28"}) EXPECT_EQ(d.run(std::string("--date ") + good + " info").exitCode, 0);
 }
 
-TEST(FailedWrites, OutputsNamedOnTheCommandLineAreRefusedUnlessTheyAreFiles) {
+TEST(FailedWrites, OutputsAndFacilityFilesAreWrittenOnlyAsRegularFilesInTheirPlace) {
   const Demo d;
   const fs::path setup = d.dnv("setup"), fifo = d.scratch.root() / "pipe", folder = d.scratch.root() / "empty";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -324,10 +319,7 @@ TEST(FailedWrites, OutputsNamedOnTheCommandLineAreRefusedUnlessTheyAreFiles) {
   ASSERT_EQ(d.run("--date 12-06-26 --pdf " + shellQuote(d.file("link.pdf").string()) + " print").exitCode, 0);
   EXPECT_TRUE(fs::is_symlink(d.file("link.pdf")));
   EXPECT_TRUE(qpdfChecks(d.pdf));
-}
 
-TEST(FailedWrites, FacilityFilesAreWrittenOnlyAsFilesInsideTheDriveFolder) {
-  const Demo d;
   const fs::path textCards = d.dnv("output/cards/TC.txt");
   const fs::path settings = d.dnv("setup/Mcardset.MGC"), settingsOutside = d.file("Mcardset.MGC");
   const auto refused = [&](const std::string& args, const std::string& file, const std::string& why) {
@@ -392,7 +384,7 @@ TEST(FailedWrites, FullDiskKeepsTheOldPdfTraceAndSettingsAndLeavesWholeTextCards
   {
     const fs::path cards = d.dnv("output/cards");
     SmallDisk disk(cards, 16);  // room for three cards of 68 lines
-    SKIP_UNLESS_MOUNTED(disk);
+    if (!disk.mounted()) GTEST_SKIP() << "a small tmpfs needs root";
     fs::remove(cards / "filler");
     const CommandResult r = d.print();
     EXPECT_EQ(r.exitCode, 1);

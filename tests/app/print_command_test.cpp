@@ -56,7 +56,18 @@ TEST(PrintCommand, OnATerminalTheProgressBarMakesWayForEveryLine) {
   }
 }
 
-TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
+// The residents whose cards a PDF holds (by their name lines, "101-A
+// Anderson, Mary", not the abbreviated ones), one entry per run of pages.
+std::vector<std::string> residentsOf(const fs::path& pdf) {
+  std::vector<std::string> out;
+  const std::regex nameLine(R"(\d{3}-[A-Z] ([^,\n]+, [^\s.]+)(?![.\w]))");
+  for (const std::string& page : pdfPages(pdf))
+    for (std::sregex_iterator m(page.begin(), page.end(), nameLine), end; m != end; ++m)
+      if (out.empty() || out.back() != (*m)[1].str()) out.push_back((*m)[1].str());
+  return out;
+}
+
+TEST(PrintCommand, PreviewsAndPrintsOneUnitOneDiningLocationOrJustTheShownResidentOrSaysWhyNot) {
   const Demo d;
   const fs::path png = d.file("preview.png");
   const CommandResult preview = d.run("preview --png " + shellQuote(png.string()));
@@ -73,21 +84,7 @@ TEST(PrintCommand, PreviewsTheDefaultResidentAndRefusesWhatItCannotDo) {
   EXPECT_TRUE(holds(window.err, "no printer named no-such-queue"));
   EXPECT_EQ(d.print("--set 7").exitCode, 2);
   EXPECT_FALSE(fs::exists(d.pdf));
-}
 
-// The residents whose cards a PDF holds (by their name lines, "101-A
-// Anderson, Mary", not the abbreviated ones), one entry per run of pages.
-std::vector<std::string> residentsOf(const fs::path& pdf) {
-  std::vector<std::string> out;
-  const std::regex nameLine(R"(\d{3}-[A-Z] ([^,\n]+, [^\s.]+)(?![.\w]))");
-  for (const std::string& page : pdfPages(pdf))
-    for (std::sregex_iterator m(page.begin(), page.end(), nameLine), end; m != end; ++m)
-      if (out.empty() || out.back() != (*m)[1].str()) out.push_back((*m)[1].str());
-  return out;
-}
-
-TEST(PrintCommand, PrintsOneUnitOneDiningLocationOrJustTheShownResidentOrSaysWhyNot) {
-  const Demo d;
   // The overlay's message, then the values that would have printed: a unit
   // or location the facility lacks is data, not a wrong command line (1).
   const std::string units = "the units are 1 North Wing, 2 South Wing, 3 Memory Care, 4 ";

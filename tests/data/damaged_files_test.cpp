@@ -21,7 +21,7 @@ using test::ResidentFile;
 
 std::string damage(std::string bytes) { return residentFileDamage(RecordFile(std::move(bytes), 82, true)); }
 
-TEST(ResidentFileShape, NamesEachKindOfDamage) {
+TEST(ResidentFileShape, NamesEachKindOfDamageAndOneStrayByteAnywhere) {
   ResidentFile f;
   f.name("Sound, Sam").diet(1, "PUREED", "12").special(1, 1, " NECTAR THICK");
   const std::string good = f.bytes(793);
@@ -77,28 +77,22 @@ TEST(ResidentFileShape, NamesEachKindOfDamage) {
   std::string noise(good.size(), ' ');
   for (char& c : noise) c = static_cast<char>(random() % 2 ? 1 + random() % 8 : 128 + random() % 128);
   EXPECT_NE(damage(noise).find("holds binary data"), std::string::npos) << damage(noise);
-}
 
-TEST(ResidentFileShape, OneStrayByteAnywhereIsFoundAndHighCharactersAreText) {
-  ResidentFile f;
-  f.name("Sound, Sam").diet(1, "REGULAR", "1");
-  const std::string plain = f.bytes(793);
-  // The same records with CR LF where each ends, as nearly every file has
-  // them (the line ends themselves are places for a stray byte too).
-  std::string crlf = plain;
-  for (size_t at = 80; at < crlf.size(); at += 82) crlf.replace(at, 2, "\r\n");
-  for (const std::string* base : {&plain, static_cast<const std::string*>(&crlf)}) {
-  const std::string& good = *base;
+  // One stray byte anywhere is found, in the records as they are or with
+  // CR LF where each ends (the line ends are places for a stray byte too);
+  // high characters are text.
+  for (const std::string* base : {&good, static_cast<const std::string*>(&crlf)}) {
+  const std::string& sound = *base;
   // Every byte of the first and last two records (all places in a word of
   // sixteen and the file's tail), and a spread of places between.
   std::vector<size_t> places;
   for (size_t at = 0; at < 2 * 82; ++at) places.push_back(at);
-  for (size_t at = good.size() - 2 * 82; at < good.size(); ++at) places.push_back(at);
-  for (size_t at = 2 * 82; at < good.size() - 2 * 82; at += 997) places.push_back(at);
+  for (size_t at = sound.size() - 2 * 82; at < sound.size(); ++at) places.push_back(at);
+  for (size_t at = 2 * 82; at < sound.size() - 2 * 82; at += 997) places.push_back(at);
   for (const size_t at : places) {
     const std::string record = "(record " + std::to_string(at / 82 + 1) + ")";
     for (const char stray : {'\0', '\x01', '\t', '\x1b', '\x1f'}) {
-      std::string bytes = good;
+      std::string bytes = sound;
       bytes[at] = stray;
       const std::string found = damage(bytes);
       ASSERT_NE(found, "") << "byte " << int(stray) << " at " << at;
@@ -106,7 +100,7 @@ TEST(ResidentFileShape, OneStrayByteAnywhereIsFoundAndHighCharactersAreText) {
     }
     // Windows-1252 letters and the hilite mark are text.
     for (const char text : {' ', '~', '\x7f', '\x80', '\xe9', '\xfe', '\xff'}) {
-      std::string bytes = good;
+      std::string bytes = sound;
       bytes[at] = text;
       // A record's CR taken away leaves its LF inside the record.
       const bool lineEnd = base == &crlf && at % 82 == 80;
@@ -116,10 +110,16 @@ TEST(ResidentFileShape, OneStrayByteAnywhereIsFoundAndHighCharactersAreText) {
   }
 }
 
+class Sink : public FileProblems {
+ public:
+  void report(const FileProblem& p) override { found.push_back(p); }
+  std::vector<FileProblem> found;
+};
+
 // The facility's shared files: the name table (22 characters, 60 names),
 // the diet file (200) and the dining location file (48), each damaged in
 // the ways a hostile disk damages them.
-TEST(SharedFileShape, NamesEachKindOfDamage) {
+TEST(SharedFileShape, NamesEachKindOfDamageAndMarksTheCardsThatReadADamagedFile) {
   struct Kind {
     const char* name;
     int length;
@@ -183,16 +183,8 @@ TEST(SharedFileShape, NamesEachKindOfDamage) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(dietFileDamage(RecordFile::read(fifo, 200)), "is not a regular file");
   EXPECT_EQ(nameTableDamage(RecordFile::read(fifo, 22)), "is not a regular file");
-}
 
-class Sink : public FileProblems {
- public:
-  void report(const FileProblem& p) override { found.push_back(p); }
-  std::vector<FileProblem> found;
-};
-
-TEST(SharedFileShape, CardsThatReadADamagedSharedFileAreMarkedOthersNot) {
-  test::TempDrives t;
+  // The cards that read a damaged shared file are marked, others not.
   Sink sink;
   DriveMap drives(t.root());
   drives.setProblems(&sink);

@@ -38,18 +38,7 @@ class DietFileTest : public ::testing::Test {
   std::string facDiet = fac.folder(39) + "\\dietTST";
 };
 
-TEST_F(DietFileTest, CodesAreNormalisedSoThatTheFirstIsThePrimaryDiet) {
-  const std::pair<Codes, Codes> cases[] = {{{0, 0, 12, 0, 0}, {0, 12, 0, 0, 0}},
-                                           {{0, 0, 0, 0, 7}, {0, 7, 0, 0, 0}},
-                                           {{0, 0, 0, 3, 4}, {0, 3, 0, 0, 4}},
-                                           {{0, 0, 256, 0, -2}, {0, 0, 256, 0, -2}}};
-  for (auto [codes, want] : cases) {
-    normaliseDietCodes(codes);
-    EXPECT_EQ(codes, want);
-  }
-}
-
-TEST_F(DietFileTest, SearchOrderOfTheThreeDietFiles) {
+TEST_F(DietFileTest, SearchOrderOfTheThreeDietFilesAndTheFileIsReadAgainWhenItChanges) {
   const std::string alt = fac.folder(39) + "\\DietALT", one = fac.folder(39) + "\\diet1";
   EXPECT_EQ(findDietFile(t.drives(), fac, "ALT"), one);  // none exists: the last, untested
   putDiet(1, dietRecord("", '1', '1'), one);
@@ -62,9 +51,39 @@ TEST_F(DietFileTest, SearchOrderOfTheThreeDietFiles) {
   t.drives().removeFile(one);
   EXPECT_EQ(load({0, 1, 0, 0, 0}).DietMatrix[1][1], 0);
   EXPECT_FALSE(t.exists(one));  // a missing diet file is not created
+
+  // The file is read again when it changes.
+  t.drives().removeFile(alt);
+  putDiet(13, dietRecord("", '2', '2'));
+  namespace fs = std::filesystem;
+  const fs::path host = *t.drives().hostPath(facDiet);
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  fs::last_write_time(host, old);
+  EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 2);
+  putDiet(13, dietRecord("", '3', '3'));
+  fs::last_write_time(host, old);
+  EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 2);  // same size and time: read once
+  fs::last_write_time(host, old + std::chrono::seconds(1));
+  EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 3);
+  // A file that comes before the one in hand is taken up as soon as it is
+  // there, and the one in hand taken back when it goes again.
+  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 3);
+  putDiet(13, dietRecord("", '4', '4'), alt);
+  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 4);
+  t.drives().removeFile(alt);
+  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 3);
 }
 
-TEST_F(DietFileTest, SelectorsMarkersAndCodesThatAreNotLookedUp) {
+TEST_F(DietFileTest, CodesAreNormalisedTheirSelectorsAndMarkersReadAndSomeNotLookedUp) {
+  const std::pair<Codes, Codes> cases[] = {{{0, 0, 12, 0, 0}, {0, 12, 0, 0, 0}},
+                                           {{0, 0, 0, 0, 7}, {0, 7, 0, 0, 0}},
+                                           {{0, 0, 0, 3, 4}, {0, 3, 0, 0, 4}},
+                                           {{0, 0, 256, 0, -2}, {0, 0, 256, 0, -2}}};
+  for (auto [codes, want] : cases) {
+    normaliseDietCodes(codes);
+    EXPECT_EQ(codes, want);
+  }
+
   putDiet(2, dietRecord(" x  *", '2', '3'));
   putDiet(7, dietRecord("    x*", '1', '6'));
   for (int code : {98, 99, 255}) putDiet(code, dietRecord("       x", '4', '4'));
@@ -84,7 +103,7 @@ TEST_F(DietFileTest, SelectorsMarkersAndCodesThatAreNotLookedUp) {
   EXPECT_EQ(cut.DietMatrix[2], (Selectors{}));
 }
 
-TEST_F(DietFileTest, CodesWithoutARecordAreNamedOnlyWhenTheFileExists) {
+TEST_F(DietFileTest, CodesWithoutARecordAreNamedOnlyWhenTheFileExistsAndMarkedByTheCodeAndPositionsTenToTwelve) {
   using Flags = std::array<bool, 5>;
   EXPECT_EQ(load({0, 12, 0, 0, 0}).DietCodeNotInFile, Flags{});  // no diet file: that is the fault
   putDiet(2, dietRecord("", '2', '2'));
@@ -92,9 +111,7 @@ TEST_F(DietFileTest, CodesWithoutARecordAreNamedOnlyWhenTheFileExists) {
   // Code 33 lies past the file's end; 98 and 99 are never looked up.
   EXPECT_EQ(load({0, 2, 33, 5, 98}).DietCodeNotInFile, (Flags{false, false, true, true, false}));
   EXPECT_EQ(load({0, 0, 99, 2, 0}).DietCodeNotInFile, Flags{});
-}
 
-TEST_F(DietFileTest, DietCodeMarkedByTheCodeAndPositionsTenToTwelve) {
   putDiet(12, dietRecord("         x", '1', '5'));
   for (int code : {79, 80}) putDiet(code, dietRecord("           *", '1', '5'));
   for (int code : {9, 60}) putDiet(code, dietRecord("          x", '1', '7'));
@@ -105,28 +122,6 @@ TEST_F(DietFileTest, DietCodeMarkedByTheCodeAndPositionsTenToTwelve) {
   EXPECT_FALSE(load({0, 9, 0, 0, 0}).DietCodeMarked);   // below 10
   EXPECT_FALSE(load({0, 80, 0, 0, 0}).DietCodeMarked);  // above 79
   EXPECT_FALSE(load({0, 14, 0, 0, 0}).DietCodeMarked);  // marked elsewhere only
-}
-
-TEST_F(DietFileTest, TheFileIsReadAgainWhenItChanges) {
-  putDiet(13, dietRecord("", '2', '2'));
-  namespace fs = std::filesystem;
-  const fs::path host = *t.drives().hostPath(facDiet);
-  const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
-  fs::last_write_time(host, old);
-  EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 2);
-  putDiet(13, dietRecord("", '3', '3'));
-  fs::last_write_time(host, old);
-  EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 2);  // same size and time: read once
-  fs::last_write_time(host, old + std::chrono::seconds(1));
-  EXPECT_EQ(load({0, 13, 0, 0, 0}).DietMatrix[1][1], 3);
-  // A file that comes before the one in hand is taken up as soon as it is
-  // there, and the one in hand taken back when it goes again.
-  const std::string alt = fac.folder(39) + "\\DietALT";
-  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 3);
-  putDiet(13, dietRecord("", '4', '4'), alt);
-  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 4);
-  t.drives().removeFile(alt);
-  EXPECT_EQ(load({0, 13, 0, 0, 0}, "ALT").DietMatrix[1][1], 3);
 }
 
 }  // namespace

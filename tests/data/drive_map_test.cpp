@@ -20,7 +20,7 @@ using test::readFile;
 using test::TempDrives;
 using test::writeFile;
 
-TEST(DriveMap, ComponentsMatchInAnyCase) {
+TEST(DriveMap, ComponentsMatchInAnyCaseForLookupsCopiesDeletesAndFolders) {
   TempDrives t;
   t.putFile("c:\\DNV\\Setup\\Mcardset.ABC", "x");
   EXPECT_TRUE(t.drives().fileExists("C:\\dnv\\SETUP\\MCARDSET.abc"));
@@ -36,11 +36,26 @@ TEST(DriveMap, ComponentsMatchInAnyCase) {
   t.putFile("c:\\dnv\\setup\\Trailing.", "x");  // trailing dots are dropped, as Windows does
   EXPECT_TRUE(fs::exists(t.root() / "c" / "DNV" / "Setup" / "Trailing"));
   EXPECT_TRUE(t.drives().fileExists("c:\\dnv\\setup\\TRAILING"));
+
+  t.putFile("c:\\dnv\\cards\\A.pdf", "1");
+  t.putFile("c:\\dnv\\cards\\b.PDF", "2");
+  t.putFile("c:\\dnv\\cards\\TC.pdf.txt", "3");
+  EXPECT_TRUE(t.drives().copyFile("c:\\dnv\\cards\\tc.PDF.TXT", "c:\\dnv\\cards\\copy.txt"));
+  EXPECT_EQ(t.read("c:\\dnv\\cards\\copy.txt"), "3");
+  EXPECT_FALSE(t.drives().copyFile("c:\\dnv\\cards\\none.txt", "c:\\dnv\\cards\\x.txt"));
+  EXPECT_EQ(t.drives().removeFiles("c:\\DNV\\Cards\\*.pdf"), 2);
+  EXPECT_TRUE(t.exists("c:\\dnv\\cards\\TC.pdf.txt"));
+  EXPECT_TRUE(wildcardMatch("tc?.pdf", "TCL.pdf"));
+  EXPECT_TRUE(t.drives().createFolder("c:\\dnv\\PDF\\deeper"));
+  EXPECT_TRUE(t.drives().folderExists("c:\\DNV\\pdf\\DEEPER"));
 }
 
+// The drive map remembers folders and folder listings between lookups; a
+// file added a moment after a lookup in another case must still be found,
+// and a window open all day sees folders renamed and made again in another case.
 // A folder listed once (a name asked for was not there) answers later
 // questions from its listing until it changes; an exact name still wins.
-TEST(DriveMap, AListedFolderAnswersFromItsListingUntilItChanges) {
+TEST(DriveMap, CachedFoldersAndListingsFollowTheDiskInAnyCase) {
   TempDrives t;
   t.putFile("c:\\pics\\Photo.JPG", "p");
   const fs::path folder = t.root() / "c" / "pics";
@@ -59,15 +74,8 @@ TEST(DriveMap, AListedFolderAnswersFromItsListingUntilItChanges) {
   fs::last_write_time(folder, old + std::chrono::seconds(2));
   EXPECT_FALSE(drives.fileExists("c:\\pics\\none.asz"));
   EXPECT_TRUE(drives.fileExists("c:\\pics\\PHOTO.JPG"));
-}
 
-// The drive map remembers folders and folder listings between lookups; a
-// file added a moment after a lookup in another case must still be found,
-// and a window open all day sees folders renamed and made again in another case.
-TEST(DriveMap, NamesAddedRightAfterALookupAndFoldersMadeAgainInAnotherCaseAreFound) {
-  TempDrives t;
   t.putFile("c:\\dnv\\RES\\A.txt", "a");
-  const DriveMap& drives = t.drives();
   EXPECT_TRUE(drives.fileExists("C:\\DNV\\RES\\a.TXT"));
   EXPECT_FALSE(drives.fileExists("c:\\dnv\\res\\b.txt"));
   t.putFile("c:\\dnv\\res\\B.TXT", "b");
@@ -86,22 +94,7 @@ TEST(DriveMap, NamesAddedRightAfterALookupAndFoldersMadeAgainInAnotherCaseAreFou
   EXPECT_FALSE(drives.fileExists("c:\\dnv\\res\\a.txt"));
 }
 
-TEST(DriveMap, CopyDeleteWithWildcardAndCreateFolder) {
-  TempDrives t;
-  t.putFile("c:\\dnv\\cards\\A.pdf", "1");
-  t.putFile("c:\\dnv\\cards\\b.PDF", "2");
-  t.putFile("c:\\dnv\\cards\\TC.pdf.txt", "3");
-  EXPECT_TRUE(t.drives().copyFile("c:\\dnv\\cards\\tc.PDF.TXT", "c:\\dnv\\cards\\copy.txt"));
-  EXPECT_EQ(t.read("c:\\dnv\\cards\\copy.txt"), "3");
-  EXPECT_FALSE(t.drives().copyFile("c:\\dnv\\cards\\none.txt", "c:\\dnv\\cards\\x.txt"));
-  EXPECT_EQ(t.drives().removeFiles("c:\\DNV\\Cards\\*.pdf"), 2);
-  EXPECT_TRUE(t.exists("c:\\dnv\\cards\\TC.pdf.txt"));
-  EXPECT_TRUE(wildcardMatch("tc?.pdf", "TCL.pdf"));
-  EXPECT_TRUE(t.drives().createFolder("c:\\dnv\\PDF\\deeper"));
-  EXPECT_TRUE(t.drives().folderExists("c:\\DNV\\pdf\\DEEPER"));
-}
-
-TEST(RecordFile, BlanksBeyondTheEndAndWritesInPlace) {
+TEST(RecordFile, BlanksBeyondTheEndWritesInPlaceAndADryRunKeepsEveryChangeInMemory) {
   TempDrives t;
   t.putFile("c:\\f.dat", "AAAABBBBCC");
   const RecordFile f = t.drives().readRecords("c:\\f.dat", 4);
@@ -127,10 +120,8 @@ TEST(RecordFile, BlanksBeyondTheEndAndWritesInPlace) {
   ASSERT_TRUE(dry.writeRecords("c:\\f.dat", 4, {{2, "BB"}, {8, "h"}}));
   EXPECT_EQ(dry.readAll("c:\\f.dat"), "a   BB  cccc    tool    g   h   ");
   EXPECT_EQ(t.read("c:\\f.dat"), "a   xy  cccc    tool    g   ");
-}
 
-TEST(DriveMap, ADryRunKeepsEveryChangeInMemoryAndReadsItBack) {
-  TempDrives t;
+  // A dry run keeps every change in memory and reads it back.
   t.putFile("c:\\dnv\\out\\Old.txt", "old");
   t.putFile("c:\\dnv\\out\\Other.pdf", "pdf");
   DriveMap drives = t.drives();

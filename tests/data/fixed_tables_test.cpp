@@ -11,7 +11,7 @@ namespace {
 using test::Rec;
 using test::TempDrives;
 
-TEST(FixedTables, MenuCodeAndOmitFlags) {
+TEST(FixedTables, MenuCodeOmitFlagsAndTheNameTable) {
   TempDrives t;
   const Facility fac = test::testFacility("ABC");
   int calls = 0;
@@ -29,11 +29,8 @@ TEST(FixedTables, MenuCodeAndOmitFlags) {
   EXPECT_EQ(InitTables(t.drives(), fac).OmitFlags, "X Z");
   t.putFile(menuSetPath(fac), "short");
   EXPECT_EQ(InitTables(t.drives(), fac).MenuCode, "ABC");
-}
 
-TEST(NameTable, ControlCharactersAndHighCodesMakeAnEmptyName) {
-  TempDrives t;
-  const Facility fac = test::testFacility();
+  // The name table: control characters and high codes make an empty name.
   EXPECT_FALSE(ReadNameTable(t.drives(), fac).loaded);
 
   std::string bytes(60 * 22, ' ');

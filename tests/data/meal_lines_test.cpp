@@ -103,7 +103,7 @@ using Lines = std::vector<std::string>;
 // (The texture banners, pureed first, and the assisted-living list of the
 // one meal asked for: the demo runs' meal cards and assisted-living week.)
 
-TEST_F(Menus, MealCardsServeStarredLinesAndSelectMenusOfferAllWithStars) {
+TEST_F(Menus, MealCardsServeStarredLinesSelectMenusOfferAllWithStarsAndLinesPastTheLastOverwriteLine82) {
   items("JUICE", {{4, item("Orange Juice")}, {6, item("Apple Juice")}, {1, item("Prune")}});
   menu(3, menuLine("BK", '*', "JUICE", "4 oz Orange Juice"));
   menu(4, menuLine("BK", ' ', "JUICE", "6 oz Apple Juice"));
@@ -113,6 +113,15 @@ TEST_F(Menus, MealCardsServeStarredLinesAndSelectMenusOfferAllWithStars) {
   const MealLines select = load(MenuKind::Select);
   EXPECT_EQ(served(select, 1), (Lines{"4 oz Orange Juice*", "6 oz Apple Juice", "1/2c:Prune,Juice,extra,x*"}));
   EXPECT_EQ(select.MealLabel[1][2], " BK  JUICE   ");
+
+  // Lines past the last overwrite line 82.
+  items("JUICE", {{1, item("Juice")}});
+  tables.MealLines[1] = {0, 1, 90};
+  for (int r = 1; r <= 90; ++r) menu(r, menuLine("BK", '*', "JUICE", "1 Juice no " + std::to_string(r)));
+  const MealLines l = load();
+  EXPECT_EQ(l.LineCount[1], 82);
+  EXPECT_EQ(rtrim(l.MealText[1][81]), "1 Juice no 81");
+  EXPECT_EQ(rtrim(l.MealText[1][82]), "1 Juice no 90");
 }
 
 TEST_F(Menus, LetterCodesReplaceTheFoodOnMealCardsAndEmptyTheLineOnMenus) {
@@ -164,7 +173,7 @@ TEST_F(Menus, MechanicalSoftTakesTheFirstSoftAllowedSubstitute) {
   EXPECT_EQ(served(load(), 2), (Lines{kMechSoftBanner, "Ground Beef & Gravy"}));
 }
 
-TEST_F(Menus, PortionsMultiplyReduceAndCarryOver) {
+TEST_F(Menus, PortionsMultiplyReduceAndCarryOverAndCountTimesQuantityIsWrittenOut) {
   resident.DietCodeMarked = true;
   items("JUICE", {{1, item("Prune")}});
   items("FRUIT", {{1, item("Peaches")}});
@@ -202,9 +211,8 @@ TEST_F(Menus, PortionsMultiplyReduceAndCarryOver) {
   // still leaves the record's text on a meal card.
   resident.DietCodeMarked = false;
   EXPECT_EQ(served(load(), 2)[0], "1/4 Lasagna");
-}
 
-TEST(Portions, CountTimesQuantityIsWrittenOut) {
+  // Count times quantity, written out.
   EXPECT_EQ(applyMultiplier("1/2 c Juice", '3'), " 1+1/2 c Juice");
   EXPECT_EQ(applyMultiplier("1/4 c Rice", '2'), "   1/2 c Rice");
   EXPECT_EQ(applyMultiplier("1/2 c Rice", '1'), "   1/2 c Rice");  // not the shorter "(1)1"
@@ -223,17 +231,7 @@ TEST(Portions, CountTimesQuantityIsWrittenOut) {
   EXPECT_EQ(record, "ab  cd  -1");
 }
 
-TEST_F(Menus, LinesPastTheLastOverwriteLine82) {
-  items("JUICE", {{1, item("Juice")}});
-  tables.MealLines[1] = {0, 1, 90};
-  for (int r = 1; r <= 90; ++r) menu(r, menuLine("BK", '*', "JUICE", "1 Juice no " + std::to_string(r)));
-  const MealLines l = load();
-  EXPECT_EQ(l.LineCount[1], 82);
-  EXPECT_EQ(rtrim(l.MealText[1][81]), "1 Juice no 81");
-  EXPECT_EQ(rtrim(l.MealText[1][82]), "1 Juice no 90");
-}
-
-TEST_F(Menus, MissingFilesLeaveMarksForTheReviewer) {
+TEST_F(Menus, MissingFilesLeaveMarksForTheReviewerAndAFileIsReadOnceMissingOrNot) {
   resident.diet.Puree = 1;
   const MealLines banner = load();
   EXPECT_EQ(served(banner, 1), (Lines{kPureedBanner}));  // no menu file at all
@@ -245,6 +243,17 @@ TEST_F(Menus, MissingFilesLeaveMarksForTheReviewer) {
   menu(4, menuLine("BK", '*', "", "1 Nothing"));
   menu(5, menuLine("BK", '*', "A*B", "1 Starred name"));
   EXPECT_EQ(served(load(), 1), (Lines{rtrim(kReviewNoItemFile), rtrim(kReviewNoCategory)}));
+
+  // A file is read once, missing or not.
+  test::TempDrives t;
+  MenuFiles files(&t.drives());
+  t.put("c:\\m\\JUICE.ml", 202, 2, "x");
+  EXPECT_TRUE(files.file("c:\\m\\JUICE.ml", 202).exists());
+  t.put("c:\\m\\JUICE.ml", 202, 3, "changed later");
+  EXPECT_EQ(files.file("C:\\M\\juice.ML", 202).recordCount(), 2);  // the copy read first
+  EXPECT_FALSE(files.file("c:\\m\\EGG.ml", 202).exists());
+  EXPECT_FALSE(files.file("c:\\m\\EGG.ml", 202).exists());
+  EXPECT_EQ(files.missing(), (std::vector<std::string>{"c:\\m\\EGG.ml"}));
 }
 
 TEST_F(Menus, PseudoSelectAddsEachAlternateOnceBeforeTheStopMark) {
@@ -270,18 +279,6 @@ TEST_F(Menus, AssistedLivingListsEveryRecordOfItsMealButTheCondiments) {
   const MealLines l = load(MenuKind::Alf, 2);
   EXPECT_EQ(rtrim(l.AlfText[1]), "___3 oz Roast Beef");
   EXPECT_EQ(rtrim(l.AlfText[2]), "");
-}
-
-TEST(MenuFiles, AFileIsReadOnceMissingOrNot) {
-  test::TempDrives t;
-  MenuFiles files(&t.drives());
-  t.put("c:\\m\\JUICE.ml", 202, 2, "x");
-  EXPECT_TRUE(files.file("c:\\m\\JUICE.ml", 202).exists());
-  t.put("c:\\m\\JUICE.ml", 202, 3, "changed later");
-  EXPECT_EQ(files.file("C:\\M\\juice.ML", 202).recordCount(), 2);  // the copy read first
-  EXPECT_FALSE(files.file("c:\\m\\EGG.ml", 202).exists());
-  EXPECT_FALSE(files.file("c:\\m\\EGG.ml", 202).exists());
-  EXPECT_EQ(files.missing(), (std::vector<std::string>{"c:\\m\\EGG.ml"}));
 }
 
 }  // namespace

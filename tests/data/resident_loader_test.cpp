@@ -75,7 +75,24 @@ TEST_F(Loader, MealOrderPutsEachMealsDataIntoItsSlot) {
   EXPECT_EQ(line(sss.Likes, 2), (Three{"Tea AT SUP", "Tea AT SUP", "Tea AT SUP"}));
 }
 
-TEST_F(Loader, MealMarkersKeepLikesOffOtherMealsButDislikesOnlyByTheirAtMarkers) {
+TEST_F(Loader, SixteenLinesAtMostAndMealMarkersKeepLikesOffOtherMealsButDislikesOnlyByTheirAtMarkers) {
+  ResidentFile many;
+  for (int i = 1; i <= 20; ++i) many.like(i);
+  for (int i = 3; i <= 30; ++i) many.dislike(i);
+  const ResidentRecord full = load(many);
+  EXPECT_EQ(full.Likes[1][15], "Like 14");
+  EXPECT_EQ(full.Likes[1][16], "Like 20");
+  EXPECT_EQ(full.Likes[1][17], "");
+  EXPECT_EQ(full.Dislikes[2][16], "Dislike 30");
+  EXPECT_EQ(full.Dislikes[2][17], "");
+  // What line 16 lost is counted, for the card to tell: likes 15..19, and
+  // dislikes 17..29.
+  EXPECT_EQ(full.LikesLost, (std::array<int, 4>{0, 5, 5, 5}));
+  EXPECT_EQ(full.DislikesLost, (std::array<int, 4>{0, 13, 13, 13}));
+  ResidentFile fits;
+  for (int i = 1; i <= 15; ++i) fits.like(i);
+  EXPECT_EQ(load(fits).LikesLost, (std::array<int, 4>{}));
+
   const char* likes[] = {"", "Coffee AT LCH", "Toast @B", "Soup L/S", "cocoa at sup", "Juice @s"};
   const char* dislikes[] = {"", "", "", "Eggs @B", "Fish AT SUP", "Onions at brk"};
   ResidentFile f;
@@ -94,60 +111,6 @@ TEST_F(Loader, MealMarkersKeepLikesOffOtherMealsButDislikesOnlyByTheirAtMarkers)
   EXPECT_EQ(line(r.Dislikes, 2), (Three{"Eggs @B", "Eggs @B", "Eggs @B"}));
   EXPECT_EQ(line(r.Dislikes, 3), (Three{"", "", "Fish AT SUP"}));
   EXPECT_EQ(line(r.Dislikes, 4), (Three{"Onions at brk", "", ""}));
-}
-
-TEST_F(Loader, SixteenLinesAtMostAndTheLastItemWinsLineSixteen) {
-  ResidentFile f;
-  for (int i = 1; i <= 20; ++i) f.like(i);
-  for (int i = 3; i <= 30; ++i) f.dislike(i);
-  const ResidentRecord r = load(f);
-  EXPECT_EQ(r.Likes[1][15], "Like 14");
-  EXPECT_EQ(r.Likes[1][16], "Like 20");
-  EXPECT_EQ(r.Likes[1][17], "");
-  EXPECT_EQ(r.Dislikes[2][16], "Dislike 30");
-  EXPECT_EQ(r.Dislikes[2][17], "");
-  // What line 16 lost is counted, for the card to tell: likes 15..19, and
-  // dislikes 17..29.
-  EXPECT_EQ(r.LikesLost, (std::array<int, 4>{0, 5, 5, 5}));
-  EXPECT_EQ(r.DislikesLost, (std::array<int, 4>{0, 13, 13, 13}));
-  ResidentFile fits;
-  for (int i = 1; i <= 15; ++i) fits.like(i);
-  EXPECT_EQ(load(fits).LikesLost, (std::array<int, 4>{}));
-}
-
-TEST_F(Loader, HipaaSettingsOneThreeAndFourAbbreviateTheName) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Smith, John", "Smi., Jo."}, {"Li, Ann", "L., An."},          {"Lee, Amy", "L., Am."},
-      {"Madonna", "Mad., ."},       {"Smith ,  John Paul", "Smi., Jo."}};
-  for (const auto& [name, shown] : cases) {
-    ResidentFile f;
-    f.room("12-B").name(name);
-    for (int setting : {0, 1, 2, 3, 4, 5}) {
-      options.Hipaa = setting;
-      const bool abbreviated = setting == 1 || setting == 3 || setting == 4;
-      EXPECT_EQ(load(f).NameLine, std::string("12-B ") + (abbreviated ? shown : name)) << name << setting;
-    }
-  }
-}
-
-TEST_F(Loader, SpecialInstructionsLoseTheirCodeAndShowHilites) {
-  ResidentFile f;
-  f.special(2, 1, " (12) NECTAR THICK LIQUIDS");
-  f.special(1, 1, " HONEY ON TOAST");
-  f.special(1, 2, std::string(" ") + "\xFE" + "NO STRAWS" + "\xFE");
-  f.special(3, 1, " A) B");
-  const ResidentRecord r = load(f);
-  EXPECT_EQ(r.SpecialInstructions[2][1], padCut("     NECTAR THICK LIQUIDS", 32));
-  EXPECT_EQ(r.diet.Nectar, 1);
-  EXPECT_EQ(r.diet.Thickened, 1);  // the texture scan saw NECTAR
-  EXPECT_EQ(r.SpecialInstructions[1][2], padCut("=NO STRAWS=", 32));
-  // ")" at position 3 blanks positions 2 and 3 only.
-  EXPECT_EQ(r.SpecialInstructions[3][1], padCut("   B", 32));
-
-  f.special(2, 1, " ");  // "HONEY" alone: honey, but not thickened by it
-  const ResidentRecord honey = load(f);
-  EXPECT_EQ(honey.diet.Honey, 1);
-  EXPECT_EQ(honey.diet.Thickened, 0);
 }
 
 TEST_F(Loader, NoticesTheResidentsOwnNameTableAndNoNameTable) {
@@ -184,7 +147,7 @@ TEST_F(Loader, NoticesTheResidentsOwnNameTableAndNoNameTable) {
   EXPECT_EQ(load(bare).Dislikes[1][1], "");
 }
 
-TEST_F(Loader, FieldsOfTheRecord) {
+TEST_F(Loader, FieldsOfTheRecordSpecialInstructionsAndHipaaSettingsOneThreeAndFourAbbreviatingTheName) {
   ResidentFile f;
   f.room(" 101-A").name("  Anderson, Mary  ").dining("mdr", "Rdr", "ROM").diet(1, " MECH SOFT", "2");
   f.diet(3, "NAS ", "4").diet(4, "", "-2").hydrate(" 1500 ").clipArt(4, "201").hospital('h').feedingSkill(" 2");
@@ -203,6 +166,39 @@ TEST_F(Loader, FieldsOfTheRecord) {
   EXPECT_EQ(r.diet.MechSoft + r.diet.LowSodium, 2);
   options.ClipArt = true;
   EXPECT_EQ(load(f).ClipArt[4], 201);
+
+  // Special instructions lose their code and show hilites.
+  ResidentFile notes;
+  notes.special(2, 1, " (12) NECTAR THICK LIQUIDS");
+  notes.special(1, 1, " HONEY ON TOAST");
+  notes.special(1, 2, std::string(" ") + "\xFE" + "NO STRAWS" + "\xFE");
+  notes.special(3, 1, " A) B");
+  const ResidentRecord special = load(notes);
+  EXPECT_EQ(special.SpecialInstructions[2][1], padCut("     NECTAR THICK LIQUIDS", 32));
+  EXPECT_EQ(special.diet.Nectar, 1);
+  EXPECT_EQ(special.diet.Thickened, 1);  // the texture scan saw NECTAR
+  EXPECT_EQ(special.SpecialInstructions[1][2], padCut("=NO STRAWS=", 32));
+  // ")" at position 3 blanks positions 2 and 3 only.
+  EXPECT_EQ(special.SpecialInstructions[3][1], padCut("   B", 32));
+
+  notes.special(2, 1, " ");  // "HONEY" alone: honey, but not thickened by it
+  const ResidentRecord honey = load(notes);
+  EXPECT_EQ(honey.diet.Honey, 1);
+  EXPECT_EQ(honey.diet.Thickened, 0);
+
+  // Hipaa settings 1, 3 and 4 abbreviate the name.
+  const std::pair<const char*, const char*> cases[] = {
+      {"Smith, John", "Smi., Jo."}, {"Li, Ann", "L., An."},          {"Lee, Amy", "L., Am."},
+      {"Madonna", "Mad., ."},       {"Smith ,  John Paul", "Smi., Jo."}};
+  for (const auto& [name, shown] : cases) {
+    ResidentFile named;
+    named.room("12-B").name(name);
+    for (int setting : {0, 1, 2, 3, 4, 5}) {
+      options.Hipaa = setting;
+      const bool abbreviated = setting == 1 || setting == 3 || setting == 4;
+      EXPECT_EQ(load(named).NameLine, std::string("12-B ") + (abbreviated ? shown : name)) << name << setting;
+    }
+  }
 }
 
 TEST_F(Loader, MissingCutOrGarbageFilesLeaveNothingOfThePreviousResident) {

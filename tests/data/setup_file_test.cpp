@@ -24,7 +24,7 @@ Facility readAll(const TempDrives& t, const std::string& path, bool* dateValid =
   return fac;
 }
 
-TEST(FindSetupFile, DriveCThenDToZThenAToC) {
+TEST(FindSetupFile, DriveCThenDToZThenAToCOrTheFolderFindFileNames) {
   TempDrives t;
   EXPECT_EQ(FindSetupFile(t.drives()), "");
   for (char d : {'a', 'z', 'e', 'd'}) addDrive(t, d);
@@ -39,24 +39,23 @@ TEST(FindSetupFile, DriveCThenDToZThenAToC) {
   EXPECT_EQ(fac.folder(2), "c:\\dnv\\res");  // the other folders stay as the file names them
   TestSetup().write(t, kSetup);
   EXPECT_EQ(FindSetupFile(t.drives()), kSetup);
-}
 
-TEST(FindSetupFile, FindFileNamesTheFolderBeforeTheFirstBlank) {
-  TempDrives t;
-  for (char d : {'a', 'b', 'g'}) addDrive(t, d);
-  TestSetup().write(t, "g:\\care\\home2\\f.kvt");
-  t.putFile("b:\\find.kvt", "g:\\care\\home2 second home, moved 2009");
-  EXPECT_EQ(FindSetupFile(t.drives()), "g:\\care\\home2\\f.kvt");
+  // find.kvt names the folder before its first blank.
+  TempDrives other;
+  for (char d : {'a', 'b', 'g'}) addDrive(other, d);
+  TestSetup().write(other, "g:\\care\\home2\\f.kvt");
+  other.putFile("b:\\find.kvt", "g:\\care\\home2 second home, moved 2009");
+  EXPECT_EQ(FindSetupFile(other.drives()), "g:\\care\\home2\\f.kvt");
   // a:\find.kvt is asked first; a folder without f.kvt ends the search even
   // though b:\find.kvt would have led to one.
-  t.putFile("a:\\find.kvt", "g:\\care\\old  (closed)");
-  EXPECT_EQ(FindSetupFile(t.drives()), "");
+  other.putFile("a:\\find.kvt", "g:\\care\\old  (closed)");
+  EXPECT_EQ(FindSetupFile(other.drives()), "");
   // A blank in position 1 is no separator: all 40 characters count.
   EXPECT_EQ(findFileFolder(" c:\\x"), " c:\\x" + std::string(35, ' '));
   EXPECT_EQ(findFileFolder(std::string(50, 'q')), std::string(40, 'q'));
 }
 
-TEST(SetupFile, ReadsTheRecordTable) {
+TEST(SetupFile, ReadsTheRecordTableAndCountsPastTheEndAndGarbageAsBlanks) {
   TempDrives t;
   TestSetup s;
   s.facCode = " Ab";
@@ -83,6 +82,19 @@ TEST(SetupFile, ReadsTheRecordTable) {
   s.write(t);
   EXPECT_EQ(readAll(t, kSetup, &valid).SetupValues[1], "02-30-07");
   EXPECT_FALSE(valid);
+
+  // Counts past the end and garbage read as blanks.
+  t.putFile(kSetup, Rec(32).field(1, 11, "ZZ 99993 4").str());  // 99 units, 99 folders
+  EXPECT_EQ(readAll(t, kSetup).folder(99), "");
+  t.putFile(kSetup, Rec(32).field(1, 7, "ZZ -9-9").str());
+  const Facility none = readAll(t, kSetup);
+  EXPECT_EQ(none.unitCount(), 0);
+  EXPECT_EQ(none.folder(1), "c:\\dnv\\setup");  // Folders(1) is there all the same
+
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+  t.putFile(kSetup, garbage);
+  EXPECT_EQ(readAll(t, kSetup).SiteCode.size(), 3u);
 }
 
 TEST(SiteCode, DateAndMinutesMakeThreeSafeCharactersWrittenIntoColumns17To19Only) {
@@ -115,21 +127,6 @@ TEST(SiteCode, DateAndMinutesMakeThreeSafeCharactersWrittenIntoColumns17To19Only
   readAll(t, kSetup);
   const std::string gap(32 * (199 - s.dateRecord() - 2) + 16, ' ');
   EXPECT_EQ(t.read(kSetup), before + gap + "284" + std::string(13, ' '));
-}
-
-TEST(SetupFile, CountsPastTheEndAndGarbageReadAsBlanks) {
-  TempDrives t;
-  t.putFile(kSetup, Rec(32).field(1, 11, "ZZ 99993 4").str());  // 99 units, 99 folders
-  EXPECT_EQ(readAll(t, kSetup).folder(99), "");
-  t.putFile(kSetup, Rec(32).field(1, 7, "ZZ -9-9").str());
-  const Facility fac = readAll(t, kSetup);
-  EXPECT_EQ(fac.unitCount(), 0);
-  EXPECT_EQ(fac.folder(1), "c:\\dnv\\setup");  // Folders(1) is there all the same
-
-  std::string garbage;
-  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
-  t.putFile(kSetup, garbage);
-  EXPECT_EQ(readAll(t, kSetup).SiteCode.size(), 3u);
 }
 
 }  // namespace

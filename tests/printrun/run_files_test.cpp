@@ -102,11 +102,19 @@ TEST_F(MealOrderFile, BlsPlacesByLocationThenUnitThenRosterOrderAndMarksTheWorki
   EXPECT_EQ(marks(3, 1), "MDR MDR MDR");
 }
 
-TEST_F(MealOrderFile, BbbFillsTheBreakfastColumnOnce) {
+TEST_F(MealOrderFile, OneMealFillsItsColumnOnceAndWithoutDiningFileTheCatchAllTakesEveryone) {
   EXPECT_EQ(make("BBB").last, 5);
   EXPECT_EQ(t.read(mealOrderFilePath(facility)),
             file({{"RS00101", "", ""}, {"RS201", "", ""}, {"RS00108", "", ""}, {"RS00202", "", ""}}));
   EXPECT_EQ(marks(1, 1), "--- MDR RDR");
+
+  // Without a dining file the catch-all takes everyone.
+  t.drives().removeFile(diningFilePath(facility));
+  EXPECT_EQ(make("SSS").last, 6);  // the catch-all alone, in roster order
+  EXPECT_EQ(t.read(mealOrderFilePath(facility)),
+            file({{"", "", "RS00101"}, {"", "", "RS00105"}, {"", "", "RS00108"}, {"", "", "RS201"},
+                  {"", "", "RS00202"}}));
+  EXPECT_FALSE(t.exists(diningFilePath(facility)));  // not created among the diet files
 }
 
 TEST_F(MealOrderFile, AResidentListedAgainGetsOneTrayPerMealAndIsNamed) {
@@ -150,15 +158,6 @@ TEST_F(MealOrderFile, EachResidentIsPlacedOncePerMealWhateverTheAbbreviationsHol
                   {"RS00401", "RS201", "RS00202"}, {"", "RS00108", "RS00401"}}));
 }
 
-TEST_F(MealOrderFile, WithoutDiningFileTheCatchAllTakesEveryone) {
-  t.drives().removeFile(diningFilePath(facility));
-  EXPECT_EQ(make("SSS").last, 6);  // the catch-all alone, in roster order
-  EXPECT_EQ(t.read(mealOrderFilePath(facility)),
-            file({{"", "", "RS00101"}, {"", "", "RS00105"}, {"", "", "RS00108"}, {"", "", "RS201"},
-                  {"", "", "RS00202"}}));
-  EXPECT_FALSE(t.exists(diningFilePath(facility)));  // not created among the diet files
-}
-
 
 class TextExport : public ::testing::Test {
  protected:
@@ -188,7 +187,13 @@ class TextExport : public ::testing::Test {
   const std::string file = "c:\\dnv\\output\\cards\\TC.txt";
 };
 
-TEST_F(TextExport, CardsAreAppendedAsFixedLines) {
+TEST_F(TextExport, CardsAreAppendedAsFixedLinesUnlessSwitchedOffUnnamedOrWithoutFolder) {
+  EXPECT_FALSE(MakeTxt(t.drives(), facility, "", resident, locations));
+  facility.MakeTextFile = false;
+  EXPECT_FALSE(MakeTxt(t.drives(), facility, file, resident, locations));
+  EXPECT_FALSE(t.drives().folderExists("c:\\dnv\\output\\cards"));
+
+  facility.MakeTextFile = true;
   TextCardWriter run;
   ASSERT_TRUE(make(&run));
   resident.NameLine = "102-B  Baker, Thomas";
@@ -221,15 +226,7 @@ TEST_F(TextExport, CardsAreAppendedAsFixedLines) {
   EXPECT_TRUE(longRun.close());
   EXPECT_EQ(t.read(file).size(), (3u + TextCardWriter::kSyncEvery * 2 + 3) * 68 * 62);
   EXPECT_EQ(line(3 * 68 + 2), padCut("  Name: 102-B  Baker, Thomas", 60) + "\r\n");
-}
 
-TEST_F(TextExport, SwitchedOffUnnamedTornOrWithoutFolder) {
-  EXPECT_FALSE(MakeTxt(t.drives(), facility, "", resident, locations));
-  facility.MakeTextFile = false;
-  EXPECT_FALSE(MakeTxt(t.drives(), facility, file, resident, locations));
-  EXPECT_FALSE(t.drives().folderExists("c:\\dnv\\output\\cards"));
-
-  facility.MakeTextFile = true;
   t.putFile(file, std::string(62, 'A') + std::string(40, 'B'));  // a torn last line is written over
   ASSERT_TRUE(make());
   EXPECT_EQ(t.read(file).size(), 62u + 68 * 62);

@@ -13,8 +13,8 @@ void TestSetup::write(const TempDrives& drives, std::string_view path) const {
   const int L = 32;
   drives.put(path, L, 1,
              Rec(L).field(1, 3, facCode)
-                 .field(4, 5, unitCountField.empty() ? std::to_string(units.size()) : unitCountField)
-                 .field(6, 7, folderCountField.empty() ? std::to_string(folders.size()) : folderCountField)
+                 .field(4, 5, std::to_string(units.size()))
+                 .field(6, 7, std::to_string(folders.size()))
                  .field(8, 9, defaultUnit)
                  .field(10, 11, defaultResident)
                  .field(16, 22, residentFile).str());
@@ -24,10 +24,10 @@ void TestSetup::write(const TempDrives& drives, std::string_view path) const {
     drives.put(path, L, n++, Rec(L).field(1, 3, std::to_string(u.maxBeds)).field(4, 23, u.name).str());
   for (const std::string& f : folders) drives.put(path, L, n++, Rec(L).field(1, 32, f).str());
   const long d = dateRecord();
-  drives.put(path, L, d, Rec(L).field(7, 14, date).field(15, 22, value2).field(23, 30, value3).str());
-  drives.put(path, L, d + 1, Rec(L).field(1, 8, value4).field(9, 16, value5).field(17, 19, value9).str());
-  drives.put(path, L, d + 2, Rec(L).field(1, 14, value7).str());
-  drives.put(path, L, 200, Rec(L).field(9, 9, style).field(17, 19, site).str());
+  drives.put(path, L, d, Rec(L).field(7, 14, date).field(15, 22, "VALUE2").field(23, 30, "VALUE3").str());
+  drives.put(path, L, d + 1, Rec(L).field(1, 8, "VALUE4").field(9, 16, "VALUE5").field(17, 19, "V9").str());
+  drives.put(path, L, d + 2, Rec(L).field(1, 14, "VALUE7").str());
+  drives.put(path, L, 200, Rec(L).field(9, 9, "1").field(17, 19, site).str());
 }
 
 void addDrive(const TempDrives& drives, char letter) {

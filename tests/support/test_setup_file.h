@@ -18,16 +18,11 @@ struct TestSetup {
   std::string facCode = "TST";
   std::vector<NursingUnit> units = {{10, "North Wing"}, {8, "South Wing"}};
   std::vector<std::string> folders;  // 45: 2 residents, 35 pictures, 40 rosters, the rest c:\dnv
-  std::string unitCountField;        // columns 4-5 when not empty, else the unit count
-  std::string folderCountField;      // columns 6-7 when not empty, else the folder count
   std::string defaultUnit = "1";
   std::string defaultResident = "2";
   std::string residentFile = "RS00102";
   std::string name = "Test Home";
   std::string date = "03-15-07";
-  std::string value2 = "VALUE2", value3 = "VALUE3", value4 = "VALUE4", value5 = "VALUE5";
-  std::string value9 = "V9", value7 = "VALUE7";
-  std::string style = "1";
   std::string site = "AB1";
 
   long dateRecord() const { return 35L + static_cast<long>(units.size() + folders.size()); }

@@ -13,7 +13,6 @@ struct TraceOp {
   std::map<std::string, std::string> raw;  // values as written, strings unquoted
 
   double operator[](const std::string& key) const;  // a number
-  bool is(const std::string& key) const { return raw.count(key) && raw.at(key) == "true"; }
   std::string str(const std::string& key) const { return raw.count(key) ? raw.at(key) : ""; }
   std::string text() const { return str("s"); }
 };
