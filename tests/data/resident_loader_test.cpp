@@ -52,30 +52,7 @@ Three line(const Slots& s, int n) {
   return {s[1][n], s[2][n], s[3][n]};
 }
 
-TEST_F(Loader, MealOrderPutsEachMealsDataIntoItsSlot) {
-  ResidentFile f;
-  f.hydrationLine(1, 1, "B water").hydrationLine(2, 1, "L water").hydrationLine(3, 1, "S water");
-  f.special(1, 1, " Breakfast note").special(2, 6, " Lunch note");
-  f.like(6).dislike(3);
-  names.LikeNames[6] = "Tea AT SUP", names.DislikeNames[3] = "Eggs AT BRK";
-  const std::string b = padCut("B water", 25), l = padCut("L water", 25), s = padCut("S water", 25);
-
-  EXPECT_EQ(line(load(f).HydrateLines, 1), (Three{b, l, s}));
-
-  const ResidentRecord lsb = load(f, "LSB");
-  EXPECT_EQ(line(lsb.HydrateLines, 1), (Three{l, s, b}));
-  EXPECT_EQ(lsb.SpecialInstructions[3][1], padCut("Breakfast note", 32));
-  EXPECT_EQ(lsb.SpecialInstructions[1][6], padCut("Lunch note", 32));
-  EXPECT_EQ(line(lsb.Likes, 2), (Three{"", "Tea AT SUP", ""}));
-  EXPECT_EQ(line(lsb.Dislikes, 2), (Three{"", "", "Eggs AT BRK"}));
-
-  const ResidentRecord sss = load(f, "SSS");
-  EXPECT_EQ(line(sss.HydrateLines, 1), (Three{s, s, s}));
-  EXPECT_EQ(line(sss.Likes, 1), (Three{"----- LIKES -----", "----- LIKES -----", "----- LIKES -----"}));
-  EXPECT_EQ(line(sss.Likes, 2), (Three{"Tea AT SUP", "Tea AT SUP", "Tea AT SUP"}));
-}
-
-TEST_F(Loader, SixteenLinesAtMostAndMealMarkersKeepLikesOffOtherMealsButDislikesOnlyByTheirAtMarkers) {
+TEST_F(Loader, SixteenLinesAtMostEachMealInItsSlotAndMealMarkersKeepLikesOffOtherMealsButDislikesOnlyByTheirAtMarkers) {
   ResidentFile many;
   for (int i = 1; i <= 20; ++i) many.like(i);
   for (int i = 3; i <= 30; ++i) many.dislike(i);
@@ -92,6 +69,28 @@ TEST_F(Loader, SixteenLinesAtMostAndMealMarkersKeepLikesOffOtherMealsButDislikes
   ResidentFile fits;
   for (int i = 1; i <= 15; ++i) fits.like(i);
   EXPECT_EQ(load(fits).LikesLost, (std::array<int, 4>{}));
+
+  // The meal order puts each meal's data into its slot.
+  ResidentFile slots;
+  slots.hydrationLine(1, 1, "B water").hydrationLine(2, 1, "L water").hydrationLine(3, 1, "S water");
+  slots.special(1, 1, " Breakfast note").special(2, 6, " Lunch note");
+  slots.like(6).dislike(3);
+  names.LikeNames[6] = "Tea AT SUP", names.DislikeNames[3] = "Eggs AT BRK";
+  const std::string b = padCut("B water", 25), l = padCut("L water", 25), s = padCut("S water", 25);
+
+  EXPECT_EQ(line(load(slots).HydrateLines, 1), (Three{b, l, s}));
+
+  const ResidentRecord lsb = load(slots, "LSB");
+  EXPECT_EQ(line(lsb.HydrateLines, 1), (Three{l, s, b}));
+  EXPECT_EQ(lsb.SpecialInstructions[3][1], padCut("Breakfast note", 32));
+  EXPECT_EQ(lsb.SpecialInstructions[1][6], padCut("Lunch note", 32));
+  EXPECT_EQ(line(lsb.Likes, 2), (Three{"", "Tea AT SUP", ""}));
+  EXPECT_EQ(line(lsb.Dislikes, 2), (Three{"", "", "Eggs AT BRK"}));
+
+  const ResidentRecord sss = load(slots, "SSS");
+  EXPECT_EQ(line(sss.HydrateLines, 1), (Three{s, s, s}));
+  EXPECT_EQ(line(sss.Likes, 1), (Three{"----- LIKES -----", "----- LIKES -----", "----- LIKES -----"}));
+  EXPECT_EQ(line(sss.Likes, 2), (Three{"Tea AT SUP", "Tea AT SUP", "Tea AT SUP"}));
 
   const char* likes[] = {"", "Coffee AT LCH", "Toast @B", "Soup L/S", "cocoa at sup", "Juice @s"};
   const char* dislikes[] = {"", "", "", "Eggs @B", "Fish AT SUP", "Onions at brk"};

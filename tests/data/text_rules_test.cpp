@@ -34,7 +34,7 @@ TEST(MealOrder, FirstThreeLettersUpperCasedAndTheMealOfEachSlot) {
   EXPECT_FALSE(MealOrder().valid());
 }
 
-TEST(Numbers, LeadingNumberHalfEvenSixteenBitsAndNumberText) {
+TEST(TextRules, LeadingNumberHalfEvenSixteenBitsNumberTextAndTheCodePage) {
   EXPECT_EQ(leadingNumber("  -17abc"), -17);
   EXPECT_EQ(leadingNumber("1 2"), 12);  // blanks inside the number are ignored
   EXPECT_EQ(leadingNumber("1.2.3"), 1.2);
@@ -53,9 +53,8 @@ TEST(Numbers, LeadingNumberHalfEvenSixteenBitsAndNumberText) {
   // Number text as the card prints it: a leading blank unless negative.
   EXPECT_EQ(numberText(0) + numberText(-5) + numberText(0.5), " 0-5 .5");
   EXPECT_EQ(bareNumber(-0.5), "-.5");
-}
 
-TEST(CodePage, UpperCaseAndConversionOfTheHighHalf) {
+  // Upper case and conversion of the code page's high half.
   EXPECT_EQ(upper("smith, jos\xe9"), "SMITH, JOS\xc9");
   EXPECT_EQ(upper("\xf7\xff"), "\xf7\x9f");  // the division sign stays
   EXPECT_EQ(cp1252ToUtf8("Jos\xe9 \x80 \xb3"), "Jos\u00e9 \u20ac \u00b3");

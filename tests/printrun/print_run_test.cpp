@@ -472,7 +472,23 @@ class BackupTest : public PrintRunTest {
 
 // (The whole run's backup, its page files, TIF files, copy and message, on
 // the demo facility: BackupCommand.)
-TEST_F(BackupTest, HoldsEveryPageInPrintOrderAndCopiesItToThePdfFolder) {
+TEST_F(BackupTest, OneUnitKeepsThePagesOnlyAndAllUnitsHoldEveryPageInPrintOrderAndCopyItToThePdfFolder) {
+  addAll({"Alpha", "Bravo"});
+  EXPECT_EQ(print(), "A#B#");
+  EXPECT_FALSE(pictures.runFiles);
+  EXPECT_EQ(t.read(cards + "\\K8Q_R102XYZ.pdf"), "Bravo");
+  EXPECT_FALSE(t.exists(cards + "\\TC.pdf"));
+  EXPECT_FALSE(t.exists(cards + "\\K8Q_TIFCards.tif"));
+  EXPECT_FALSE(t.exists("c:\\dnv\\PDF\\TC.PDF"));
+  EXPECT_TRUE(dialogs.shown().empty());
+
+  // A walk-through shows cards on the screen and stores nothing.
+  std::filesystem::remove(*t.drives().hostPath(cards + "\\K8Q_R102XYZ.pdf"));
+  run.PreviewFlag = 1;
+  print();
+  EXPECT_FALSE(t.exists(cards + "\\K8Q_R102XYZ.pdf"));
+
+  run.PreviewFlag = 0;
   add(1, 1, {"Alpha"});
   add(1, 2, {"Bravo"});
   add(2, 1, {"Charlie"});
@@ -506,23 +522,6 @@ TEST_F(BackupTest, HoldsEveryPageInPrintOrderAndCopiesItToThePdfFolder) {
   EXPECT_EQ(report.failedOutputs[0].output, "c:\\dnv\\cards\\MC.pdf");
   EXPECT_EQ(report.failedOutputs[0].reason, "disk full");
   for (const auto& shown : dialogs.shown()) EXPECT_EQ(shown.text.find("Created Successfully"), std::string::npos);
-}
-
-TEST_F(BackupTest, OneUnitKeepsThePagesButMakesNoMergeNoTifsAndNoCopies) {
-  addAll({"Alpha", "Bravo"});
-  EXPECT_EQ(print(), "A#B#");
-  EXPECT_FALSE(pictures.runFiles);
-  EXPECT_EQ(t.read(cards + "\\K8Q_R102XYZ.pdf"), "Bravo");
-  EXPECT_FALSE(t.exists(cards + "\\TC.pdf"));
-  EXPECT_FALSE(t.exists(cards + "\\K8Q_TIFCards.tif"));
-  EXPECT_FALSE(t.exists("c:\\dnv\\PDF\\TC.PDF"));
-  EXPECT_TRUE(dialogs.shown().empty());
-
-  // A walk-through shows cards on the screen and stores nothing.
-  std::filesystem::remove(*t.drives().hostPath(cards + "\\K8Q_R102XYZ.pdf"));
-  run.PreviewFlag = 1;
-  print();
-  EXPECT_FALSE(t.exists(cards + "\\K8Q_R102XYZ.pdf"));
 }
 
 TEST_F(BackupTest, EveryPageOfAResidentIsKeptAndByMealGivesADocumentPerMeal) {
