@@ -3,14 +3,11 @@
 // printer's 300 dpi and read by zbarimg.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>

@@ -200,7 +200,7 @@ TEST_F(Loader, FieldsOfTheRecordSpecialInstructionsAndHipaaSettingsOneThreeAndFo
   }
 }
 
-TEST_F(Loader, MissingCutOrGarbageFilesLeaveNothingOfThePreviousResident) {
+TEST_F(Loader, MissingCutOrGarbageFilesLeaveNothingOfThePreviousResidentNorReplaceTheBackupCopy) {
   ResidentFile f;
   f.room("1").diet(1, "PUREED", "3").like(1).special(1, 1, " NECTAR THICK");
   ResidentRecord r = load(f);
@@ -239,11 +239,10 @@ TEST_F(Loader, MissingCutOrGarbageFilesLeaveNothingOfThePreviousResident) {
     t.putFile(residentDataPath(fac, "RS00001"), bytes);
     EXPECT_EQ(loadFile(round % 2 ? "SBL" : "").SpecialInstructions[3][1].size(), 32u);
   }
-}
 
-TEST_F(Loader, BackupCopiesGoToTheFolderOnTheDataDriveAndADamagedFileNeverReplacesOne) {
-  ResidentFile f;
-  f.name("Copy, Me").write(t, fac, "RS00001");
+  // Backup copies go to the data drive's folder; a damaged file never replaces one.
+  ResidentFile copy;
+  copy.name("Copy, Me").write(t, fac, "RS00001");
   t.putFile(commentPath(fac, "RS00001", '_'), "first comment");
   t.putFile(commentPath(fac, "RS00001", 'C'), "second comment");
   options.Backup = true;  // on, but no backup folder: the copies fail quietly
@@ -253,12 +252,12 @@ TEST_F(Loader, BackupCopiesGoToTheFolderOnTheDataDriveAndADamagedFileNeverReplac
   ASSERT_TRUE(t.drives().createFolder("c:\\DNV\\KVTFSM"));
   EXPECT_TRUE(backupOptionOn(t.drives(), fac));
   loadFile();
-  EXPECT_EQ(t.read("c:\\dnv\\kvtfsm\\RS00001.~TST"), f.bytes());
+  EXPECT_EQ(t.read("c:\\dnv\\kvtfsm\\RS00001.~TST"), copy.bytes());
   EXPECT_EQ(t.read("c:\\dnv\\kvtfsm\\RS00001._TST"), "first comment");
   EXPECT_FALSE(t.exists("c:\\dnv\\kvtfsm\\RS00001.CTST"));  // only over an existing copy
   // A damaged file is loaded and marked, and never replaces the last good
   // copy; a runaway one is refused unread.
-  const std::string good = f.bytes();
+  const std::string good = copy.bytes();
   for (const std::string& damaged :
        {good.substr(0, 7 * 82 + 5), "Q" + good.substr(0, good.size() - 1), std::string(kMaxDataFileBytes + 82, ' ')}) {
     t.putFile(residentDataPath(fac, "RS00001"), damaged);

@@ -55,7 +55,7 @@ TEST(FindSetupFile, DriveCThenDToZThenAToCOrTheFolderFindFileNames) {
   EXPECT_EQ(findFileFolder(std::string(50, 'q')), std::string(40, 'q'));
 }
 
-TEST(SetupFile, ReadsTheRecordTableAndCountsPastTheEndAndGarbageAsBlanks) {
+TEST(SetupFile, ReadsTheRecordTableCountsPastTheEndGarbageAsBlanksAndMakesTheSiteCode) {
   TempDrives t;
   TestSetup s;
   s.facCode = " Ab";
@@ -83,21 +83,7 @@ TEST(SetupFile, ReadsTheRecordTableAndCountsPastTheEndAndGarbageAsBlanks) {
   EXPECT_EQ(readAll(t, kSetup, &valid).SetupValues[1], "02-30-07");
   EXPECT_FALSE(valid);
 
-  // Counts past the end and garbage read as blanks.
-  t.putFile(kSetup, Rec(32).field(1, 11, "ZZ 99993 4").str());  // 99 units, 99 folders
-  EXPECT_EQ(readAll(t, kSetup).folder(99), "");
-  t.putFile(kSetup, Rec(32).field(1, 7, "ZZ -9-9").str());
-  const Facility none = readAll(t, kSetup);
-  EXPECT_EQ(none.unitCount(), 0);
-  EXPECT_EQ(none.folder(1), "c:\\dnv\\setup");  // Folders(1) is there all the same
-
-  std::string garbage;
-  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
-  t.putFile(kSetup, garbage);
-  EXPECT_EQ(readAll(t, kSetup).SiteCode.size(), 3u);
-}
-
-TEST(SiteCode, DateAndMinutesMakeThreeSafeCharactersWrittenIntoColumns17To19Only) {
+  // The site code: date and minutes make three safe characters.
   const auto at = [](int hour, int minute) { return DateTime{{2007, 3, 15}, hour, minute, 0}; };
   EXPECT_EQ(Testr("03-15-07", at(10, 5)), "284");
   EXPECT_EQ(Testr("03-15-07", at(9, 11)), "288");   // one-digit hour: same minutes; 58 becomes 8
@@ -105,8 +91,7 @@ TEST(SiteCode, DateAndMinutesMakeThreeSafeCharactersWrittenIntoColumns17To19Only
   EXPECT_EQ(Testr("03-45-07", at(10, 50)), "23A");  // 92 becomes 3; lower case is raised
 
   // An unusable code is generated so and written into columns 17-19 only.
-  TempDrives t;
-  TestSetup s;
+  s = TestSetup();
   for (const std::string site : {"   ", "SUP", "opt", " _ "}) {
     s.write(t);
     t.put(kSetup, 32, 200,
@@ -127,6 +112,19 @@ TEST(SiteCode, DateAndMinutesMakeThreeSafeCharactersWrittenIntoColumns17To19Only
   readAll(t, kSetup);
   const std::string gap(32 * (199 - s.dateRecord() - 2) + 16, ' ');
   EXPECT_EQ(t.read(kSetup), before + gap + "284" + std::string(13, ' '));
+
+  // Counts past the end and garbage read as blanks.
+  t.putFile(kSetup, Rec(32).field(1, 11, "ZZ 99993 4").str());  // 99 units, 99 folders
+  EXPECT_EQ(readAll(t, kSetup).folder(99), "");
+  t.putFile(kSetup, Rec(32).field(1, 7, "ZZ -9-9").str());
+  const Facility none = readAll(t, kSetup);
+  EXPECT_EQ(none.unitCount(), 0);
+  EXPECT_EQ(none.folder(1), "c:\\dnv\\setup");  // Folders(1) is there all the same
+
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+  t.putFile(kSetup, garbage);
+  EXPECT_EQ(readAll(t, kSetup).SiteCode.size(), 3u);
 }
 
 }  // namespace
