@@ -209,7 +209,12 @@ class Legends : public test::ControllerTest {
   TraceSurface trace{paper, out};
 };
 
-TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
+TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTextsAndOtherAnswersPrintNothing) {
+  for (const char* answer : {"3", "0", ""}) {
+    dialogs.answerInput("Print Legends", answer);
+    Command3_Click(c);
+  }
+  EXPECT_TRUE(out.str().empty());
   c.model.Label[5].BackColor = 0x123456;  // changed in the colour dialog, not saved
   c.model.Label[5].Caption = "Smooth";
   dialogs.answerInput("Print Legends", "1");
@@ -240,6 +245,10 @@ TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
 }
 
 TEST_F(Legends, WatermarksAreLabelledByNumberAndBreakThePageAsTheDeviceWants) {
+  PrintWatermarkLegend(trace, c);  // none yet: only the heading
+  EXPECT_EQ(test::opsOf(ops(), "text").size(), 1u);
+  EXPECT_TRUE(test::opsOf(ops(), "picture").empty());
+  out.str("");
   putWatermark(11);
   putWatermark(200);
   trace.SetPaper(kPaperLetter, kLandscape);
@@ -258,18 +267,6 @@ TEST_F(Legends, WatermarksAreLabelledByNumberAndBreakThePageAsTheDeviceWants) {
   all = ops();
   EXPECT_EQ(test::opsOf(all, "enddoc").size(), 1u);
   EXPECT_EQ(test::opsOf(all, "newpage").size(), 1u);
-}
-
-TEST_F(Legends, NoWatermarksGiveOnlyTheHeadingAndOtherAnswersNothing) {
-  PrintWatermarkLegend(trace, c);
-  EXPECT_EQ(test::opsOf(ops(), "text").size(), 1u);
-  EXPECT_TRUE(test::opsOf(ops(), "picture").empty());
-  out.str("");
-  for (const char* answer : {"3", "0", ""}) {
-    dialogs.answerInput("Print Legends", answer);
-    Command3_Click(c);
-  }
-  EXPECT_TRUE(out.str().empty());
 }
 
 // A settings file whose six sets all print Meal Cards in 16 points with a

@@ -74,7 +74,7 @@ class StartupTest : public ::testing::Test {
   std::unique_ptr<Controller> c;
 };
 
-TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
+TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRunEvenPastABedNumberBeyondTheUnitsBeds) {
   ASSERT_EQ(run(), StartupOutcome::Ready);
   EXPECT_EQ(steps.log, std::string(kLoads) + " PreviewRun ShowForm2");
   EXPECT_TRUE(dialogs.shown().empty());
@@ -82,6 +82,19 @@ TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
   EXPECT_EQ(c->model.Label[10].Caption, "102-A Castillo, Rosa ");
   EXPECT_EQ(c->resident.ResidentPath, "c:\\dnv\\res\\dataTST\\RS00102.~TST");
   EXPECT_EQ(c->model.DefaultPrinterIndex, 1);
+
+  // A bed number beyond the unit's beds is reported and start-up goes on.
+  setup.defaultUnit = "2";
+  setup.defaultResident = "9";  // unit 2 has 8 beds
+  setup.write(t);
+  t.put("c:\\dnv\\rost\\sfl2.TST", 122, 1, Rec(122).str());
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text,
+            "Bed Number Exceeds Max Beds for Nursing Unit.\r\n"
+            "Increase Max Beds for Unit from the \r\n"
+            "Facility --> Setup Rosters, ... Program");
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PreviewRun ShowForm2");
 
   steps.userCards = true;  // no preview run
   ASSERT_EQ(run(), StartupOutcome::Ready);
@@ -116,20 +129,6 @@ TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
   EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(StartupTest, BedNumberBeyondTheUnitsBedsIsReportedAndStartupGoesOn) {
-  setup.defaultUnit = "2";
-  setup.defaultResident = "9";  // unit 2 has 8 beds
-  setup.write(t);
-  t.put("c:\\dnv\\rost\\sfl2.TST", 122, 1, Rec(122).str());
-  ASSERT_EQ(run(), StartupOutcome::Ready);
-  ASSERT_EQ(dialogs.shown().size(), 1u);
-  EXPECT_EQ(dialogs.shown()[0].text,
-            "Bed Number Exceeds Max Beds for Nursing Unit.\r\n"
-            "Increase Max Beds for Unit from the \r\n"
-            "Facility --> Setup Rosters, ... Program");
-  EXPECT_EQ(steps.log, std::string(kLoads) + " PreviewRun ShowForm2");
-}
-
 TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
   t.putFile("c:\\dnv\\setup\\apcard.TST", "");
   ASSERT_EQ(run(), StartupOutcome::Ready);
@@ -152,7 +151,7 @@ TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
 
 // The facility's name, title and marker files, as start-up reads them (the
 // name table is the name table's own test).
-TEST_F(StartupTest, MarkerFilesTitleAndFacilityName) {
+TEST_F(StartupTest, MarkerFilesTitleFacilityNameAndTheDefaultUnitAndResident) {
   setup.name = "Riverside Nursing and Rehab &Co";  // cut at 29: "...Rehab &"
   setup.write(t);
   t.putFile("c:\\dnv\\res\\NoYel", "");
@@ -163,9 +162,8 @@ TEST_F(StartupTest, MarkerFilesTitleAndFacilityName) {
   EXPECT_TRUE(c->facility.NoYellowDL);
   EXPECT_FALSE(c->facility.MakeTextFile);
   EXPECT_EQ(c->facility.CustomTitle, "  Kitchen of Test Home");
-}
 
-TEST_F(StartupTest, TheProgramsSettingsLoadTakesTheDefaultUnitAndResident) {
+  // The program's settings load takes the default unit and resident.
   setup.defaultUnit = "9";  // becomes 1 before the load
   setup.defaultResident = "7";
   setup.write(t);

@@ -136,7 +136,7 @@ TEST_F(Window, TickingSelectWhileNonSelectIsTickedLeavesOnlySelect) {
 
 // (What a save under a button stores, and that the other sets stay: the
 // save_settings_under_a_button scenario.)
-TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSix) {
+TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSixAndARenameCancelledEmptiesIt) {
   const std::string before = settings();
   auto* command14 = child<QPushButton>("Command14");
   for (const char* answer : {"7", "0", "x"}) {
@@ -149,9 +149,8 @@ TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSix) {
   QTest::mouseClick(command14, Qt::LeftButton);
   EXPECT_EQ(texts("message"), std::vector<std::string>{" Current Settings Saved Under Button 4 ."});
   EXPECT_EQ(c->model.CurrentSet, 1);
-}
 
-TEST_F(Window, RenamingAButtonCancelledEmptiesItUntilTheNextLoad) {
+  // A rename cancelled empties the button until the next load.
   auto* command8 = child<QPushButton>("Command8");
   ASSERT_EQ(command8->text().trimmed(), "Select Menu");
   dialogs.answerInput("Save Orange Button Settings", "3");
@@ -164,7 +163,17 @@ TEST_F(Window, RenamingAButtonCancelledEmptiesItUntilTheNextLoad) {
   EXPECT_EQ(command8->text(), "Option 3");
 }
 
-TEST_F(Window, FourDoubleClicksBringAStripBackToItsColour) {
+// The contrast ratio of two screen colours (1 to 21).
+double contrast(const QColor& a, const QColor& b) {
+  auto lum = [](const QColor& c) {
+    auto ch = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * ch(c.redF()) + 0.7152 * ch(c.greenF()) + 0.0722 * ch(c.blueF());
+  };
+  const double x = lum(a), y = lum(b);
+  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+TEST_F(Window, StripAndDotColoursCycleShowAtOnceReadOnAnyColourAndAreSavedWithTheNextSave) {
   auto* strip = child<QLabel>("Label13");
   const QColor first = strip->palette().color(QPalette::Window);
   const char stored = set(1)[232];
@@ -176,9 +185,8 @@ TEST_F(Window, FourDoubleClicksBringAStripBackToItsColour) {
   EXPECT_EQ(seen.back(), first);
   EXPECT_EQ(set(1)[232], stored);
   for (int i = 0; i < 3; ++i) EXPECT_NE(seen[i], first) << i;
-}
 
-TEST_F(Window, ADotColourChangedShowsAtOnceAndIsSavedOnlyWithTheNextSave) {
+  // A dot colour changed shows at once and is saved only with the next save.
   const std::string before = settings();
   const QColor chosen(0x56, 0x34, 0x12);
   EXPECT_EQ(pixelsOf(screen->image(), chosen), 0);
@@ -186,28 +194,16 @@ TEST_F(Window, ADotColourChangedShowsAtOnceAndIsSavedOnlyWithTheNextSave) {
   QTest::mouseClick(child<QLabel>("Label5"), Qt::LeftButton);  // the pureed dot
   EXPECT_EQ(child<QLabel>("Label5")->palette().color(QPalette::Window), chosen);
   EXPECT_GT(pixelsOf(screen->image(), chosen), 100);
-  EXPECT_EQ(settings(), before);
-  QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
-  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 11), 21, 30), padCut(" 1193046", 10));
-}
-
-// The contrast ratio of two screen colours (1 to 21).
-double contrast(const QColor& a, const QColor& b) {
-  auto lum = [](const QColor& c) {
-    auto ch = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * ch(c.redF()) + 0.7152 * ch(c.greenF()) + 0.0722 * ch(c.blueF());
-  };
-  const double x = lum(a), y = lum(b);
-  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
-TEST_F(Window, EveryDotAndStripReadsOnItsColourEvenOnesChosenDark) {
+  // Every dot and strip reads on its colour, even one chosen dark.
   dialogs.answerColor(0x400000);  // dark blue for the regular dot
   QTest::mouseClick(child<QLabel>("Label2"), Qt::LeftButton);
   for (int n : {2, 4, 5, 7, 9, 17, 18, 19, 20, 13, 14, 15, 16}) {
     const QPalette p = child<QLabel>(("Label" + std::to_string(n)).c_str())->palette();
     EXPECT_GE(contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)), 4.5) << "Label" << n;
   }
+  EXPECT_EQ(settings(), before);
+  QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
+  EXPECT_EQ(columns(set(11), 21, 30), padCut(" 1193046", 10));
 }
 
 TEST_F(Window, FitsALaptopScreenWithEveryCaptionWhole) {
@@ -334,16 +330,14 @@ TEST_F(Window, ProgramButtonsStartTheirProgramsAndThePickerFillsTheOverlay) {
                                                       "c:\\dnv\\kestrin.exe &"}));
 }
 
-TEST_F(Window, TheNoteIsSavedAtEveryKeyAndTypingGoesOn) {
+TEST_F(Window, TheNoteIsSavedAtEveryKeyAndEscapeSavesAndEndsKeepingTheSelectFilter) {
   auto* note = child<QLineEdit>("Text36");
   note->setFocus();
   note->selectAll();
   QTest::keyClicks(note, "Soft foods");
   EXPECT_EQ(note->text().trimmed(), "Soft foods");
   EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 21), 1, 60), padCut("Soft foods", 60));
-}
 
-TEST_F(Window, EscapeSavesAndEndsKeepingTheSelectFilter) {
   c->model.Check[22] = 1;  // NonSelct: only Exit clears it
   form1->refresh();
   QTest::keyClick(child<QLineEdit>("Text16"), Qt::Key_Escape);  // from a field too
