@@ -49,8 +49,7 @@ TEST(QtSurfaceTest, TextWidthIsTheSameOnEveryDevice) {
     EXPECT_GT(widths[0], 100);
     EXPECT_EQ(widths, std::vector<double>(4, widths[0])) << sample.text;
   }
-  // Liberation Serif stands in with the metrics of the card's font.
-  EXPECT_NEAR(pdf->TextWidth("ISOLATION"), 1566.3, 1.0);
+  // (The widths themselves: the demo runs' places of centred texts.)
 }
 
 // How many pixels of an image pass a test.

@@ -178,7 +178,7 @@ TEST_F(SettingsFileTest, ReaderRulesAndTheValuesTheRunReads) {
   EXPECT_EQ(run.Text34, 2);    // a size, rounded half to even
 }
 
-TEST_F(SettingsFileTest, ActiveSetComesFromRecordOneAndSetSetNoTouchesOnlyIt) {
+TEST_F(SettingsFileTest, ActiveSetComesFromRecordOneSetSetNoTouchesOnlyItAndAResetBlanksItAndTheSharedRecords) {
   putFullFile();
   put(1, fullSetRecord().field(145, 146, "2").field(159, 170, " hidden"));
   put(2, Rec(300).at(22, "X").field(145, 146, "5"));
@@ -192,10 +192,8 @@ TEST_F(SettingsFileTest, ActiveSetComesFromRecordOneAndSetSetNoTouchesOnlyIt) {
   model.CurrentSet = 4;
   file.SetSetNo(model);
   EXPECT_EQ(t.read(kPath), expected.replace(144, 2, "4 "));
-}
 
-TEST_F(SettingsFileTest, ResetPendingBlanksTheActiveSetAndSharedRecordsButNotTheNote) {
-  putFullFile();
+  // A pending reset blanks the active set and the shared records, not the note.
   put(1, fullSetRecord().field(145, 146, "3"));
   put(3, fullSetRecord());
   const std::string one = rec(1), note = rec(21), seven = rec(7);

@@ -304,22 +304,7 @@ TEST_F(DefaultSettings, ResetToBuiltInDefaultsBlanksOnlyTheActiveSet) {
   EXPECT_EQ(columns(set(9), 1, 20), padCut("Dot9", 20));
 }
 
-TEST_F(DefaultSettings, ResetToADefaultFileReplacesTheWholeFile) {
-  const std::string mealDefaults = Rec(300).field(23, 23, "X").field(52, 53, "14").str() + std::string(20 * 300, ' ');
-  t.putFile(c.facility.folder(23) + "\\setup\\mcardset.ml", mealDefaults);
-  dialogs.answerInput("Reset to Default Settings", "2");
-  Command18_Click(c);
-  EXPECT_EQ(t.read(path()), mealDefaults);
-  ASSERT_EQ(dialogs.shown().size(), 2u);
-  EXPECT_EQ(dialogs.shown()[1].text,
-            "Meal Card Default Settings Applied Successfully.\r\n\r\nNote:Your Printer Driver was Set to the\r\n"
-            "Default Printer Driver Also.");
-  EXPECT_EQ(dialogs.shown()[1].title, "Reset to Default Settings");
-  EXPECT_EQ(trim(c.model.Text[14]), "14");
-  EXPECT_EQ(trim(c.model.Text[36]), "");  // the default file's note
-}
-
-TEST_F(DefaultSettings, ResetAnsweredNoOrToAMissingOrUnknownDefaultFileChangesNothing) {
+TEST_F(DefaultSettings, ResetAnsweredNoOrToAMissingOrUnknownDefaultFileChangesNothingElseReplacesTheWholeFile) {
   const std::string before = t.read(path());
   for (Answer a : {Answer::No, Answer::Cancel}) {
     dialogs.answerQuestions(a);
@@ -338,6 +323,20 @@ TEST_F(DefaultSettings, ResetAnsweredNoOrToAMissingOrUnknownDefaultFileChangesNo
   }
   EXPECT_EQ(dialogs.shown().size(), 2u);  // the two input boxes only
   EXPECT_EQ(t.read(path()), before);
+
+  dialogs.clear();
+  const std::string mealDefaults = Rec(300).field(23, 23, "X").field(52, 53, "14").str() + std::string(20 * 300, ' ');
+  t.putFile(c.facility.folder(23) + "\\setup\\mcardset.ml", mealDefaults);
+  dialogs.answerInput("Reset to Default Settings", "2");
+  Command18_Click(c);
+  EXPECT_EQ(t.read(path()), mealDefaults);
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[1].text,
+            "Meal Card Default Settings Applied Successfully.\r\n\r\nNote:Your Printer Driver was Set to the\r\n"
+            "Default Printer Driver Also.");
+  EXPECT_EQ(dialogs.shown()[1].title, "Reset to Default Settings");
+  EXPECT_EQ(trim(c.model.Text[14]), "14");
+  EXPECT_EQ(trim(c.model.Text[36]), "");  // the default file's note
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
   EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
+TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStartsUnlessTheStartOnlyLooks) {
   t.putFile("c:\\dnv\\setup\\apcard.TST", "");
   ASSERT_EQ(run(), StartupOutcome::Ready);
   EXPECT_TRUE(c->facility.AutoPrint);
@@ -147,6 +147,27 @@ TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
   EXPECT_EQ(dialogs.shown()[0].text,
             "c:\\dnv\\setup\\apcard.TST\r\nError Deleting Above File to Cancel Future Auto Print.");
   EXPECT_EQ(steps.log, std::string(kLoads) + " SetForAll PrintRun ShowForm2");
+
+  // The preview command and the window's pictures only look: the marker
+  // stays for the next real start, and its run is drawn on the screen only.
+  std::filesystem::remove(t.root() / "c" / "dnv" / "setup" / "APCARD.TST");
+  t.putFile("c:\\dnv\\setup\\apcard.TST", "");
+  t.putFile("c:\\dnv\\res\\dataTST\\RS00102.~TST", test::ResidentFile().room("12").name("Doe, Jane").bytes());
+  for (bool lookOnly : {true, false}) {
+    c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
+    CountingSurface paper{true}, screen{false};
+    c->printer = &paper;
+    c->screen = &screen;
+    ProgramStartupSteps steps(lookOnly);
+    Form_Load(*c, steps);
+    EXPECT_EQ(t.exists("c:\\dnv\\setup\\apcard.TST"), lookOnly);
+    EXPECT_EQ(c->autoPrintLeft, lookOnly);
+    EXPECT_EQ(c->Ended, !lookOnly);  // the automatic run ends the program
+    if (lookOnly) {
+      EXPECT_EQ(paper.counts.texts + paper.counts.docs, 0);
+    }
+    EXPECT_GT(screen.counts.texts, 0);
+  }
 }
 
 // The facility's name, title and marker files, as start-up reads them (the
@@ -177,28 +198,6 @@ TEST_F(StartupTest, MarkerFilesTitleFacilityNameAndTheDefaultUnitAndResident) {
   EXPECT_EQ(c->model.Text[1] + "," + c->model.Text[2] + "," + c->model.Text[3] + "," + c->model.Text[4],
             "1,1,7,7");
   EXPECT_EQ(c->model.PrinterName, "PDF");
-}
-
-// The preview command and the window's pictures only look: the marker
-// stays for the next real start, and its run is drawn on the screen only.
-TEST_F(StartupTest, AStartUpThatOnlyLooksLeavesTheAutoPrintMarkerAndPrintsNothing) {
-  t.putFile("c:\\dnv\\setup\\apcard.TST", "");
-  t.putFile("c:\\dnv\\res\\dataTST\\RS00102.~TST", test::ResidentFile().room("12").name("Doe, Jane").bytes());
-  for (bool lookOnly : {true, false}) {
-    c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
-    CountingSurface paper{true}, screen{false};
-    c->printer = &paper;
-    c->screen = &screen;
-    ProgramStartupSteps steps(lookOnly);
-    Form_Load(*c, steps);
-    EXPECT_EQ(t.exists("c:\\dnv\\setup\\apcard.TST"), lookOnly);
-    EXPECT_EQ(c->autoPrintLeft, lookOnly);
-    EXPECT_EQ(c->Ended, !lookOnly);  // the automatic run ends the program
-    if (lookOnly) {
-      EXPECT_EQ(paper.counts.texts + paper.counts.docs, 0);
-    }
-    EXPECT_GT(screen.counts.texts, 0);
-  }
 }
 
 // The start-up preview of a sample resident whose file is damaged so that
