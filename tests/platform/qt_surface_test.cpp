@@ -159,6 +159,8 @@ TEST(QtSurfaceTest, TheScreenShowsWhatWasDrawnSinceItWasLastClearedWheneverItIsL
   page = screen->image();
   EXPECT_EQ(colourAt(page, 3300, 1300), Qt::blue);
   EXPECT_EQ(colourAt(page, 4300, 1300), Qt::green);
+  screen->Cls();  // what was shown goes too
+  EXPECT_EQ(colourAt(screen->image(), 4300, 1300), Qt::white);
 
   // Another paper size is a new, blank page.
   box(8000, kRed);
