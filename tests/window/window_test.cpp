@@ -78,12 +78,6 @@ class Window : public ::testing::Test {
   }
   std::string settings() const { return t.read(c->settingsFile.path()); }
   std::string set(int n) const { return t.record(c->settingsFile.path(), 300, n); }
-  std::string enter(const char* field, const std::string& text) {
-    auto* edit = child<QLineEdit>(field);
-    edit->setText(QString::fromStdString(text));
-    QTest::keyClick(edit, Qt::Key_Return);
-    return edit->text().toStdString();
-  }
   std::vector<std::string> texts(const std::string& kind) const {
     std::vector<std::string> out;
     for (const auto& s : dialogs.shown())
@@ -102,9 +96,10 @@ class Window : public ::testing::Test {
 };
 
 TEST_F(Window, NumberFieldsColourHandlesAndTheYellowHiliteQuestion) {
-  enter("Text16", "700");
-  const int top700 = frameTop(screen->image());
   auto* text16 = child<QLineEdit>("Text16");
+  text16->setText("700");
+  QTest::keyClick(text16, Qt::Key_Return);
+  const int top700 = frameTop(screen->image());
   text16->setFocus();
   text16->setCursorPosition(0);
   QTest::keyClicks(text16, "3");
