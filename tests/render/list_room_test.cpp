@@ -25,7 +25,7 @@ class ListRoom : public CardFixture {
   std::vector<std::string> warnings;
 };
 
-TEST_F(ListRoom, TrayAndMealCardsTellTheLikesDislikesAndMenusTheyHaveNoRowForAndStillPrintTheMenu) {
+TEST_F(ListRoom, TrayAndMealCardsTellTheLikesDislikesAndMenusTheyHaveNoRowForStillPrintTheMenuAndBuildNoneWithoutAResident) {
   likes(1, 13);  // heading and 13 items: the tray card's 14 rows
   resident.Dislikes[3][1] = "-- DISLIKES --";
   EXPECT_TRUE(drawnWarnings().empty());
@@ -94,6 +94,9 @@ TEST_F(ListRoom, TrayAndMealCardsTellTheLikesDislikesAndMenusTheyHaveNoRowForAnd
   EXPECT_TRUE(textsOf(ops, "Cut meat").empty());
   EXPECT_EQ(warnings.back(),
             "Lunch menu and special instructions cut off at the card's last line: 14 lines not printed");
+  // (Without a resident file nothing is drawn: the start-up preview's test.)
+  resident.ResidentPath.clear();
+  EXPECT_TRUE(renderer.menusFor(ctx, resident).empty()) << "no menu to build without a resident";
 }
 
 }  // namespace

@@ -47,16 +47,6 @@ TEST_F(PageTest, PreviewAndPrintToScreenDrawOnTheScreenAndEndNoPage) {
   EXPECT_TRUE(draw().empty());
 }
 
-TEST_F(PageTest, MissingResidentFileDrawsNothingAndNeedsNoMenu) {
-  model.CardKind = 2;
-  settings = readCardSettings(model);
-  EXPECT_EQ(renderer.menusFor(ctx, resident).size(), 1u);
-  resident.ResidentPath.clear();
-  EXPECT_TRUE(renderer.menusFor(ctx, resident).empty());
-  EXPECT_FALSE(drawMenu());
-  EXPECT_TRUE(printerTrace.str().empty());
-}
-
 TEST_F(PageTest, ACardThatFailsSaysSoOnItsPageAndTheRunGoesOn) {
   printerDevice.failOn = "Cornbread";
   resident.Likes[2][2] = "Cornbread";

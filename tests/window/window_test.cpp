@@ -141,7 +141,7 @@ TEST_F(Window, NumberFieldsColourHandlesAndTheYellowHiliteQuestion) {
   EXPECT_FALSE(t.exists(marker));
 }
 
-TEST_F(Window, TickingSelectWhileNonSelectIsTickedLeavesOnlySelect) {
+TEST_F(Window, TickingSelectLeavesOnlySelectTheNoteIsSavedAtEveryKeyAndEscapeKeepsTheFilter) {
   auto* check21 = child<QCheckBox>("Check21");
   auto* check22 = child<QCheckBox>("Check22");
   QTest::mouseClick(check22, Qt::LeftButton);
@@ -158,6 +158,19 @@ TEST_F(Window, TickingSelectWhileNonSelectIsTickedLeavesOnlySelect) {
   QTest::mouseClick(check21, Qt::LeftButton);
   EXPECT_EQ(set(1)[143], '0');
   EXPECT_TRUE(dialogs.shown().empty());
+
+  auto* note = child<QLineEdit>("Text36");
+  note->setFocus();
+  note->selectAll();
+  QTest::keyClicks(note, "Soft foods");
+  EXPECT_EQ(note->text().trimmed(), "Soft foods");
+  EXPECT_EQ(columns(set(21), 1, 60), padCut("Soft foods", 60));
+
+  c->model.Check[22] = 1;  // NonSelct: only Exit clears it
+  form1->refresh();
+  QTest::keyClick(child<QLineEdit>("Text16"), Qt::Key_Escape);  // from a field too
+  EXPECT_TRUE(c->Ended);
+  EXPECT_EQ(set(1)[231], '1');
 }
 
 // (What a save under a button stores, and that the other sets stay: the
@@ -352,21 +365,6 @@ TEST_F(Window, CheckShowsWhatPrintAllWouldDoWithoutAskingPrintingOrWriting) {
   EXPECT_GT(printer.counts.texts, 0);
   EXPECT_EQ(texts("input").size(), 1u);
   EXPECT_TRUE(c->Ended);
-}
-
-TEST_F(Window, TheNoteIsSavedAtEveryKeyAndEscapeSavesAndEndsKeepingTheSelectFilter) {
-  auto* note = child<QLineEdit>("Text36");
-  note->setFocus();
-  note->selectAll();
-  QTest::keyClicks(note, "Soft foods");
-  EXPECT_EQ(note->text().trimmed(), "Soft foods");
-  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 21), 1, 60), padCut("Soft foods", 60));
-
-  c->model.Check[22] = 1;  // NonSelct: only Exit clears it
-  form1->refresh();
-  QTest::keyClick(child<QLineEdit>("Text16"), Qt::Key_Escape);  // from a field too
-  EXPECT_TRUE(c->Ended);
-  EXPECT_EQ(set(1)[231], '1');
 }
 
 TEST_F(Window, TheBmpButtonKeepsEachPictureUnderTheNextFreeNumber) {
