@@ -38,7 +38,6 @@ TEST(Code128SetA, EveryCharacterOfTheSetHasLibzintsPatternBetweenStartAAndTheSto
   }
 }
 
-// A text of several characters, and texts a type cannot hold.
 TEST(BarCoder, TheCheckCharacterWeighsEachCharacterByItsPlaceAndTextsATypeCannotHoldGiveNoBars) {
   const ZintBarCoder coder;
   // Set B, which libzint chooses for this text, holds its characters with

@@ -1,6 +1,5 @@
 // The page: frame, headings, and how a page ends.
 #include "card_fixture.h"
-#include "render/page_geometry.h"
 
 namespace mc::test {
 namespace {

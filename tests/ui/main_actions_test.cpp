@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "data/text.h"
-#include "printrun/run_paths.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
 #include "support/controller_test.h"
@@ -22,7 +21,6 @@
 #include "ui/easy_overlay.h"
 #include "ui/legends.h"
 #include "ui/run_lock.h"
-#include "ui/set_saving.h"
 #include "ui/sibling_programs.h"
 
 namespace mc {
