@@ -71,12 +71,12 @@ class Launcher : public test::ControllerTest {
   std::string drivesNote() const { return " | " + fs::absolute(t.root()).string() + "\n"; }
 
   fs::path tools = t.root() / "tools";
+  const PathOnly path{tools};
   fs::path log = t.root() / "log";
   QtProgramLauncher launcher{c.drives};
 };
 
 TEST_F(Launcher, NativeProgramFirstThenWineElseItSaysWhatItTried) {
-  const PathOnly path(tools);
   const std::string picker = "c:\\dnv\\set\\Travolm.exe";
   windowsProgram(picker);
   script(t.root() / "c" / "dnv" / "set" / "TRAVOLM", "exit 3");  // the name in another case
@@ -105,7 +105,6 @@ TEST_F(Launcher, NativeProgramFirstThenWineElseItSaysWhatItTried) {
 }
 
 TEST_F(Launcher, MenuDayPickerIsWaitedForAndItsFileReadBack) {
-  const PathOnly path(tools);
   // The picker takes its time before it writes: only a launcher that waits
   // reads the new days.
   script(t.root() / "c" / "dnv" / "set" / "Travolm", "/bin/sleep 0.3; printf ' 14 2106-15-07' > setup/PutMD");
@@ -116,7 +115,6 @@ TEST_F(Launcher, MenuDayPickerIsWaitedForAndItsFileReadBack) {
 }
 
 TEST_F(Launcher, SiblingsStartLeftRunningAndOnlyTheResetProgramKeepsThisOneOpen) {
-  const PathOnly path(tools);
   script(t.root() / "c" / "dnv" / "set" / "zSorbel");
   script(t.root() / "c" / "dnv" / "set" / "Sorbel");
   script(t.root() / "c" / "dnv" / "set" / "fent", "/bin/sleep 1");  // still running when this one goes on
@@ -134,7 +132,6 @@ TEST_F(Launcher, SiblingsStartLeftRunningAndOnlyTheResetProgramKeepsThisOneOpen)
 }
 
 TEST_F(Launcher, BackupOpensInTheReaderElseInTheDesktopViewer) {
-  const PathOnly path(tools);
   t.putFile("c:\\dnv\\cards\\TC.pdf", "%PDF-1.4");
   script(tools / "xdg-open");
   easy::Command6_Click(c);

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/qt_surface.h"
-#include "render/card_renderer.h"
 #include "support/commands.h"
 #include "support/test_drives.h"
 
@@ -27,25 +26,6 @@ QColor colourAt(const QImage& image, double x, double y) {
   const double pixel = 1440.0 / QtSurface::kScreenDpi;
   return QColor(image.pixel(int(x / pixel), int(y / pixel)));
 }
-
-// A resident with a pureed diet and a like.
-struct CardSetup {
-  Facility facility;
-  SettingsModel model;
-  ResidentRecord resident;
-  DrawContext ctx;
-  CardSetup() {
-    model.CardKind = 3;
-    model.Text[17] = "10";
-    model.Check[28] = 1;
-    resident.ResidentPath = "c:\\dnv\\data\\dataMGC\\RS00203.~MGC";
-    resident.Loaded = true;
-    resident.NameLine = "202-A Mendoza, Elena";
-    resident.Diet = "MECH SOFT PUREED MEAT DOUBLE P   ";
-    resident.diet = {.Puree = 1, .MechSoft = 1, .MeatTexture = 2};
-    resident.Likes[1][2] = "Oatmeal";
-  }
-};
 
 TEST(QtSurfaceTest, TextWidthIsTheSameOnEveryDevice) {
   TempFolder tmp;
@@ -69,8 +49,7 @@ TEST(QtSurfaceTest, TextWidthIsTheSameOnEveryDevice) {
     EXPECT_GT(widths[0], 100);
     EXPECT_EQ(widths, std::vector<double>(4, widths[0])) << sample.text;
   }
-  // Liberation Serif stands in with the metrics of the card's font.
-  EXPECT_NEAR(pdf->TextWidth("ISOLATION"), 1566.3, 1.0);
+  // (The widths themselves: the demo runs' places of centred texts.)
 }
 
 // How many pixels of an image pass a test.
@@ -144,31 +123,8 @@ TEST(QtSurfaceTest, AStringDrawnAgainLooksAndReadsAsTheFirstTime) {
   EXPECT_NE(words(1).find("Jos\xc3\xa9"), std::string::npos) << words(1);
 }
 
-TEST(QtSurfaceTest, PreviewImageShowsTheCardAndClearsForTheNext) {
-  TempFolder tmp;
-  CardSetup card;
-  auto screen = QtSurface::screen();
-  const CardSettings settings = readCardSettings(card.model);
-  CardRenderer renderer(card.facility, settings, nullptr, *screen);
-  card.ctx.PreviewFlag = true;
-  ASSERT_TRUE(renderer.DrawMenu(card.ctx, card.resident, {}));
-  ASSERT_TRUE(screen->savePng(tmp.file("preview.png")).ok());
-  const QImage image(QString::fromStdString(tmp.file("preview.png")));
-  ASSERT_EQ(image.size(), QSize(1650, 1275));  // 11 by 8.5 inches at 150 dpi
-  const auto dark = [](const QColor& c) { return qGray(c.rgb()) < 100; };
-  const auto blue = [](const QColor& c) { return c.blue() > 200 && c.red() < 50; };
-  // Ink on the page, but most of it is paper; the pureed texture's mark in its colour.
-  const int inked = countPixels(image, dark);
-  EXPECT_GT(inked, 1000);
-  EXPECT_LT(inked, image.width() * image.height() / 4);
-  EXPECT_GT(countPixels(image, blue), 0);
-  // The card's frame reaches down its left edge: ink in the leftmost columns.
-  EXPECT_GT(countPixels(image.copy(0, 0, 4, image.height()), dark), image.height() / 4);
-  screen->Cls();  // cleared for the next page
-  EXPECT_EQ(countPixels(screen->image(), [](const QColor& c) { return c != Qt::white; }), 0);
-}
-
 TEST(QtSurfaceTest, TheScreenShowsWhatWasDrawnSinceItWasLastClearedWheneverItIsLookedAt) {
+  TempFolder tmp;
   auto screen = QtSurface::screen();
   const auto box = [&](double x, int32_t colour) { screen->Line(x, 1000, x + 600, 1600, colour, LineMode::Fill); };
   constexpr int32_t kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00;
@@ -185,7 +141,9 @@ TEST(QtSurfaceTest, TheScreenShowsWhatWasDrawnSinceItWasLastClearedWheneverItIsL
   screen->FontName = "Times New Roman";
   screen->ForeColor = kGreen;
 
-  QImage page = screen->image();
+  ASSERT_TRUE(screen->savePng(tmp.file("shown.png")).ok());
+  QImage page(QString::fromStdString(tmp.file("shown.png")));
+  ASSERT_EQ(page.size(), QSize(1650, 1275));  // 11 by 8.5 inches at 150 dpi
   EXPECT_EQ(colourAt(page, 1300, 1300), Qt::white) << "drawn before the screen was cleared";
   EXPECT_EQ(colourAt(page, 3300, 1300), Qt::blue);
   int inked = 0;
@@ -201,6 +159,8 @@ TEST(QtSurfaceTest, TheScreenShowsWhatWasDrawnSinceItWasLastClearedWheneverItIsL
   page = screen->image();
   EXPECT_EQ(colourAt(page, 3300, 1300), Qt::blue);
   EXPECT_EQ(colourAt(page, 4300, 1300), Qt::green);
+  screen->Cls();  // what was shown goes too
+  EXPECT_EQ(colourAt(screen->image(), 4300, 1300), Qt::white);
 
   // Another paper size is a new, blank page.
   box(8000, kRed);

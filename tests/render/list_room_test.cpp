@@ -25,7 +25,7 @@ class ListRoom : public CardFixture {
   std::vector<std::string> warnings;
 };
 
-TEST_F(ListRoom, TrayAndMealCardsTellTheLikesAndDislikesTheyHaveNoRowFor) {
+TEST_F(ListRoom, TrayAndMealCardsTellTheLikesDislikesAndMenusTheyHaveNoRowForStillPrintTheMenuAndBuildNoneWithoutAResident) {
   likes(1, 13);  // heading and 13 items: the tray card's 14 rows
   resident.Dislikes[3][1] = "-- DISLIKES --";
   EXPECT_TRUE(drawnWarnings().empty());
@@ -54,9 +54,8 @@ TEST_F(ListRoom, TrayAndMealCardsTellTheLikesAndDislikesTheyHaveNoRowFor) {
   // Blank lines beyond the rows lose nothing.
   resident.Likes[1][8] = resident.Likes[1][9] = "   ";
   EXPECT_TRUE(drawnWarnings().empty());
-}
 
-TEST_F(ListRoom, MenusLongerThanTheCardAreToldAndStillPrinted) {
+  // Menus longer than the card are told and still printed.
   MealLines meals;
   for (int m = 1; m <= 3; ++m) {
     meals.MealText[m].assign(83, "");
@@ -71,7 +70,6 @@ TEST_F(ListRoom, MenusLongerThanTheCardAreToldAndStillPrinted) {
     if (q.kind == MenuKind::Alf) l.AlfText = l.MealText[q.AlfMealNo];
     return l;
   };
-  model.CardKind = 2;
 
   // Nineteen rows stand above the rule over the special instructions.
   foods(2, 19);
@@ -96,6 +94,9 @@ TEST_F(ListRoom, MenusLongerThanTheCardAreToldAndStillPrinted) {
   EXPECT_TRUE(textsOf(ops, "Cut meat").empty());
   EXPECT_EQ(warnings.back(),
             "Lunch menu and special instructions cut off at the card's last line: 14 lines not printed");
+  // (Without a resident file nothing is drawn: the start-up preview's test.)
+  resident.ResidentPath.clear();
+  EXPECT_TRUE(renderer.menusFor(ctx, resident).empty()) << "no menu to build without a resident";
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ class PageRecorderTest : public test::CardFixture {
   CardRenderer recorded{facility, settings, &recorder, screen};
 };
 
-TEST_F(PageRecorderTest, AReplayedPageDrawsWhatThePrinterGot) {
+TEST_F(PageRecorderTest, AReplayedPageDrawsWhatThePrinterGotAndAClearedScreenForgetsItsDrawing) {
   resident.Likes[1][1] = "Orange Juice";
   model.Check[12] = 1;
   model.Check[28] = 1;  // the diet dots: circles
@@ -52,20 +52,19 @@ TEST_F(PageRecorderTest, AReplayedPageDrawsWhatThePrinterGot) {
             std::vector<long>({traced("text"), traced("line"), traced("circle"), traced("picture"), traced("newpage"),
                                traced("enddoc")}));
   EXPECT_GT(n.texts * n.lines * n.circles, 0);
-}
 
-TEST_F(PageRecorderTest, AClearedScreenForgetsItsDrawing) {
+  // A cleared screen forgets its drawing; the printer ignores a clear.
   RecordingSurface onScreen(screen);
   onScreen.Print("lost");
   onScreen.Cls();
   onScreen.Print("kept");
-  const RecordedPage page = onScreen.takePage();
-  ASSERT_EQ(page.items.size(), 1u);
-  EXPECT_EQ(page.items[0].text, "kept");
-  EXPECT_FALSE(page.printer);
+  const RecordedPage shown = onScreen.takePage();
+  ASSERT_EQ(shown.items.size(), 1u);
+  EXPECT_EQ(shown.items[0].text, "kept");
+  EXPECT_FALSE(shown.printer);
 
   recorder.Print("on paper");
-  recorder.Cls();  // the printer ignores a clear
+  recorder.Cls();
   EXPECT_TRUE(recorder.hasDrawing());
 }
 

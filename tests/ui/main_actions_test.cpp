@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "data/text.h"
-#include "printrun/run_paths.h"
 #include "render/counting_surface.h"
 #include "render/trace_surface.h"
 #include "support/controller_test.h"
@@ -22,7 +21,6 @@
 #include "ui/easy_overlay.h"
 #include "ui/legends.h"
 #include "ui/run_lock.h"
-#include "ui/set_saving.h"
 #include "ui/sibling_programs.h"
 
 namespace mc {
@@ -209,7 +207,12 @@ class Legends : public test::ControllerTest {
   TraceSurface trace{paper, out};
 };
 
-TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
+TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTextsAndOtherAnswersPrintNothing) {
+  for (const char* answer : {"3", "0", ""}) {
+    dialogs.answerInput("Print Legends", answer);
+    Command3_Click(c);
+  }
+  EXPECT_TRUE(out.str().empty());
   c.model.Label[5].BackColor = 0x123456;  // changed in the colour dialog, not saved
   c.model.Label[5].Caption = "Smooth";
   dialogs.answerInput("Print Legends", "1");
@@ -240,6 +243,10 @@ TEST_F(Legends, DotLegendTakesTheLabelColoursNotTheirTexts) {
 }
 
 TEST_F(Legends, WatermarksAreLabelledByNumberAndBreakThePageAsTheDeviceWants) {
+  PrintWatermarkLegend(trace, c);  // none yet: only the heading
+  EXPECT_EQ(test::opsOf(ops(), "text").size(), 1u);
+  EXPECT_TRUE(test::opsOf(ops(), "picture").empty());
+  out.str("");
   putWatermark(11);
   putWatermark(200);
   trace.SetPaper(kPaperLetter, kLandscape);
@@ -258,18 +265,6 @@ TEST_F(Legends, WatermarksAreLabelledByNumberAndBreakThePageAsTheDeviceWants) {
   all = ops();
   EXPECT_EQ(test::opsOf(all, "enddoc").size(), 1u);
   EXPECT_EQ(test::opsOf(all, "newpage").size(), 1u);
-}
-
-TEST_F(Legends, NoWatermarksGiveOnlyTheHeadingAndOtherAnswersNothing) {
-  PrintWatermarkLegend(trace, c);
-  EXPECT_EQ(test::opsOf(ops(), "text").size(), 1u);
-  EXPECT_TRUE(test::opsOf(ops(), "picture").empty());
-  out.str("");
-  for (const char* answer : {"3", "0", ""}) {
-    dialogs.answerInput("Print Legends", answer);
-    Command3_Click(c);
-  }
-  EXPECT_TRUE(out.str().empty());
 }
 
 // A settings file whose six sets all print Meal Cards in 16 points with a
@@ -307,22 +302,7 @@ TEST_F(DefaultSettings, ResetToBuiltInDefaultsBlanksOnlyTheActiveSet) {
   EXPECT_EQ(columns(set(9), 1, 20), padCut("Dot9", 20));
 }
 
-TEST_F(DefaultSettings, ResetToADefaultFileReplacesTheWholeFile) {
-  const std::string mealDefaults = Rec(300).field(23, 23, "X").field(52, 53, "14").str() + std::string(20 * 300, ' ');
-  t.putFile(c.facility.folder(23) + "\\setup\\mcardset.ml", mealDefaults);
-  dialogs.answerInput("Reset to Default Settings", "2");
-  Command18_Click(c);
-  EXPECT_EQ(t.read(path()), mealDefaults);
-  ASSERT_EQ(dialogs.shown().size(), 2u);
-  EXPECT_EQ(dialogs.shown()[1].text,
-            "Meal Card Default Settings Applied Successfully.\r\n\r\nNote:Your Printer Driver was Set to the\r\n"
-            "Default Printer Driver Also.");
-  EXPECT_EQ(dialogs.shown()[1].title, "Reset to Default Settings");
-  EXPECT_EQ(trim(c.model.Text[14]), "14");
-  EXPECT_EQ(trim(c.model.Text[36]), "");  // the default file's note
-}
-
-TEST_F(DefaultSettings, ResetAnsweredNoOrToAMissingOrUnknownDefaultFileChangesNothing) {
+TEST_F(DefaultSettings, ResetAnsweredNoOrToAMissingOrUnknownDefaultFileChangesNothingElseReplacesTheWholeFile) {
   const std::string before = t.read(path());
   for (Answer a : {Answer::No, Answer::Cancel}) {
     dialogs.answerQuestions(a);
@@ -341,6 +321,20 @@ TEST_F(DefaultSettings, ResetAnsweredNoOrToAMissingOrUnknownDefaultFileChangesNo
   }
   EXPECT_EQ(dialogs.shown().size(), 2u);  // the two input boxes only
   EXPECT_EQ(t.read(path()), before);
+
+  dialogs.clear();
+  const std::string mealDefaults = Rec(300).field(23, 23, "X").field(52, 53, "14").str() + std::string(20 * 300, ' ');
+  t.putFile(c.facility.folder(23) + "\\setup\\mcardset.ml", mealDefaults);
+  dialogs.answerInput("Reset to Default Settings", "2");
+  Command18_Click(c);
+  EXPECT_EQ(t.read(path()), mealDefaults);
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[1].text,
+            "Meal Card Default Settings Applied Successfully.\r\n\r\nNote:Your Printer Driver was Set to the\r\n"
+            "Default Printer Driver Also.");
+  EXPECT_EQ(dialogs.shown()[1].title, "Reset to Default Settings");
+  EXPECT_EQ(trim(c.model.Text[14]), "14");
+  EXPECT_EQ(trim(c.model.Text[36]), "");  // the default file's note
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ class StartupTest : public ::testing::Test {
   std::unique_ptr<Controller> c;
 };
 
-TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
+TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRunEvenPastABedNumberBeyondTheUnitsBeds) {
   ASSERT_EQ(run(), StartupOutcome::Ready);
   EXPECT_EQ(steps.log, std::string(kLoads) + " PreviewRun ShowForm2");
   EXPECT_TRUE(dialogs.shown().empty());
@@ -82,6 +82,19 @@ TEST_F(StartupTest, RunsTheStepsInOrderAndEndsWithThePreviewRun) {
   EXPECT_EQ(c->model.Label[10].Caption, "102-A Castillo, Rosa ");
   EXPECT_EQ(c->resident.ResidentPath, "c:\\dnv\\res\\dataTST\\RS00102.~TST");
   EXPECT_EQ(c->model.DefaultPrinterIndex, 1);
+
+  // A bed number beyond the unit's beds is reported and start-up goes on.
+  setup.defaultUnit = "2";
+  setup.defaultResident = "9";  // unit 2 has 8 beds
+  setup.write(t);
+  t.put("c:\\dnv\\rost\\sfl2.TST", 122, 1, Rec(122).str());
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text,
+            "Bed Number Exceeds Max Beds for Nursing Unit.\r\n"
+            "Increase Max Beds for Unit from the \r\n"
+            "Facility --> Setup Rosters, ... Program");
+  EXPECT_EQ(steps.log, std::string(kLoads) + " PreviewRun ShowForm2");
 
   steps.userCards = true;  // no preview run
   ASSERT_EQ(run(), StartupOutcome::Ready);
@@ -116,21 +129,7 @@ TEST_F(StartupTest, WithoutSetupFileOrDefaultRosterNothingIsLoaded) {
   EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(StartupTest, BedNumberBeyondTheUnitsBedsIsReportedAndStartupGoesOn) {
-  setup.defaultUnit = "2";
-  setup.defaultResident = "9";  // unit 2 has 8 beds
-  setup.write(t);
-  t.put("c:\\dnv\\rost\\sfl2.TST", 122, 1, Rec(122).str());
-  ASSERT_EQ(run(), StartupOutcome::Ready);
-  ASSERT_EQ(dialogs.shown().size(), 1u);
-  EXPECT_EQ(dialogs.shown()[0].text,
-            "Bed Number Exceeds Max Beds for Nursing Unit.\r\n"
-            "Increase Max Beds for Unit from the \r\n"
-            "Facility --> Setup Rosters, ... Program");
-  EXPECT_EQ(steps.log, std::string(kLoads) + " PreviewRun ShowForm2");
-}
-
-TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
+TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStartsUnlessTheStartOnlyLooks) {
   t.putFile("c:\\dnv\\setup\\apcard.TST", "");
   ASSERT_EQ(run(), StartupOutcome::Ready);
   EXPECT_TRUE(c->facility.AutoPrint);
@@ -148,42 +147,10 @@ TEST_F(StartupTest, AutoPrintMarkerIsDeletedAndARealRunStarts) {
   EXPECT_EQ(dialogs.shown()[0].text,
             "c:\\dnv\\setup\\apcard.TST\r\nError Deleting Above File to Cancel Future Auto Print.");
   EXPECT_EQ(steps.log, std::string(kLoads) + " SetForAll PrintRun ShowForm2");
-}
 
-// The facility's name, title and marker files, as start-up reads them (the
-// name table is the name table's own test).
-TEST_F(StartupTest, MarkerFilesTitleAndFacilityName) {
-  setup.name = "Riverside Nursing and Rehab &Co";  // cut at 29: "...Rehab &"
-  setup.write(t);
-  t.putFile("c:\\dnv\\res\\NoYel", "");
-  t.putFile("c:\\dnv\\NoMTxt", "");
-  t.putFile("c:\\dnv\\setup\\conm.TST", "  Kitchen of Test Home   " + std::string(180, ' ') + "next");
-  ASSERT_EQ(run(), StartupOutcome::Ready);
-  EXPECT_EQ(c->facility.FacilityName, "Riverside Nursing and Rehab");
-  EXPECT_TRUE(c->facility.NoYellowDL);
-  EXPECT_FALSE(c->facility.MakeTextFile);
-  EXPECT_EQ(c->facility.CustomTitle, "  Kitchen of Test Home");
-}
-
-TEST_F(StartupTest, TheProgramsSettingsLoadTakesTheDefaultUnitAndResident) {
-  setup.defaultUnit = "9";  // becomes 1 before the load
-  setup.defaultResident = "7";
-  setup.write(t);
-  t.put("c:\\dnv\\setup\\Mcardset.TST", 300, 1, Rec(300).field(1, 9, " 5 6  3 8").str());
-  t.putFile("c:\\dnv\\res\\dataTST\\RS00102.~TST", test::ResidentFile().room("12").name("Doe, Jane").bytes());
-  c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
-  ProgramStartupSteps program;
-  ASSERT_EQ(Form_Load(*c, program), StartupOutcome::Ready);
-  // The sample resident is loaded before its name line is shown.
-  EXPECT_EQ(c->model.Label[10].Caption, "12 Doe, Jane ");
-  EXPECT_EQ(c->model.Text[1] + "," + c->model.Text[2] + "," + c->model.Text[3] + "," + c->model.Text[4],
-            "1,1,7,7");
-  EXPECT_EQ(c->model.PrinterName, "PDF");
-}
-
-// The preview command and the window's pictures only look: the marker
-// stays for the next real start, and its run is drawn on the screen only.
-TEST_F(StartupTest, AStartUpThatOnlyLooksLeavesTheAutoPrintMarkerAndPrintsNothing) {
+  // The preview command and the window's pictures only look: the marker
+  // stays for the next real start, and its run is drawn on the screen only.
+  std::filesystem::remove(t.root() / "c" / "dnv" / "setup" / "APCARD.TST");
   t.putFile("c:\\dnv\\setup\\apcard.TST", "");
   t.putFile("c:\\dnv\\res\\dataTST\\RS00102.~TST", test::ResidentFile().room("12").name("Doe, Jane").bytes());
   for (bool lookOnly : {true, false}) {
@@ -201,6 +168,36 @@ TEST_F(StartupTest, AStartUpThatOnlyLooksLeavesTheAutoPrintMarkerAndPrintsNothin
     }
     EXPECT_GT(screen.counts.texts, 0);
   }
+}
+
+// The facility's name, title and marker files, as start-up reads them (the
+// name table is the name table's own test).
+TEST_F(StartupTest, MarkerFilesTitleFacilityNameAndTheDefaultUnitAndResident) {
+  setup.name = "Riverside Nursing and Rehab &Co";  // cut at 29: "...Rehab &"
+  setup.write(t);
+  t.putFile("c:\\dnv\\res\\NoYel", "");
+  t.putFile("c:\\dnv\\NoMTxt", "");
+  t.putFile("c:\\dnv\\setup\\conm.TST", "  Kitchen of Test Home   " + std::string(180, ' ') + "next");
+  ASSERT_EQ(run(), StartupOutcome::Ready);
+  EXPECT_EQ(c->facility.FacilityName, "Riverside Nursing and Rehab");
+  EXPECT_TRUE(c->facility.NoYellowDL);
+  EXPECT_FALSE(c->facility.MakeTextFile);
+  EXPECT_EQ(c->facility.CustomTitle, "  Kitchen of Test Home");
+
+  // The program's settings load takes the default unit and resident.
+  setup.defaultUnit = "9";  // becomes 1 before the load
+  setup.defaultResident = "7";
+  setup.write(t);
+  t.put("c:\\dnv\\setup\\Mcardset.TST", 300, 1, Rec(300).field(1, 9, " 5 6  3 8").str());
+  t.putFile("c:\\dnv\\res\\dataTST\\RS00102.~TST", test::ResidentFile().room("12").name("Doe, Jane").bytes());
+  c = std::make_unique<Controller>(t.drives(), dialogs, printers, clock);
+  ProgramStartupSteps program;
+  ASSERT_EQ(Form_Load(*c, program), StartupOutcome::Ready);
+  // The sample resident is loaded before its name line is shown.
+  EXPECT_EQ(c->model.Label[10].Caption, "12 Doe, Jane ");
+  EXPECT_EQ(c->model.Text[1] + "," + c->model.Text[2] + "," + c->model.Text[3] + "," + c->model.Text[4],
+            "1,1,7,7");
+  EXPECT_EQ(c->model.PrinterName, "PDF");
 }
 
 // The start-up preview of a sample resident whose file is damaged so that

@@ -23,7 +23,7 @@
 #include "printrun/scripted_dialogs.h"
 #include "render/counting_surface.h"
 #include "support/fixed_clock.h"
-#include "support/commands.h"
+#include "support/demo.h"
 #include "support/recording_launcher.h"
 #include "support/test_drives.h"
 #include "ui/control_reactions.h"
@@ -78,12 +78,6 @@ class Window : public ::testing::Test {
   }
   std::string settings() const { return t.read(c->settingsFile.path()); }
   std::string set(int n) const { return t.record(c->settingsFile.path(), 300, n); }
-  std::string enter(const char* field, const std::string& text) {
-    auto* edit = child<QLineEdit>(field);
-    edit->setText(QString::fromStdString(text));
-    QTest::keyClick(edit, Qt::Key_Return);
-    return edit->text().toStdString();
-  }
   std::vector<std::string> texts(const std::string& kind) const {
     std::vector<std::string> out;
     for (const auto& s : dialogs.shown())
@@ -101,10 +95,11 @@ class Window : public ::testing::Test {
   std::unique_ptr<window::MainWindow> form1;
 };
 
-TEST_F(Window, TypingOverTheTopMarginReplacesAndEnterStoresAndRedraws) {
-  enter("Text16", "700");
-  const int top700 = frameTop(screen->image());
+TEST_F(Window, NumberFieldsColourHandlesAndTheYellowHiliteQuestion) {
   auto* text16 = child<QLineEdit>("Text16");
+  text16->setText("700");
+  QTest::keyClick(text16, Qt::Key_Return);
+  const int top700 = frameTop(screen->image());
   text16->setFocus();
   text16->setCursorPosition(0);
   QTest::keyClicks(text16, "3");
@@ -113,9 +108,40 @@ TEST_F(Window, TypingOverTheTopMarginReplacesAndEnterStoresAndRedraws) {
   EXPECT_EQ(columns(set(1), 97, 100), "300 ");
   // 400 twips less margin: the page comes up by 400/1440 inch.
   EXPECT_NEAR(top700 - frameTop(screen->image()), 400.0 / 1440 * QtSurface::kScreenDpi, 2);
+
+  // The up-down arrows stop at their last value.
+  auto* up = child<window::UpDownArrows>("UpDown3");
+  c->model.Text[33] = "598";
+  form1->refresh();
+  QTest::mouseClick(up->upButton(), Qt::LeftButton);
+  QTest::mouseClick(up->upButton(), Qt::LeftButton);  // 599 is the last watermark
+  EXPECT_EQ(child<QLineEdit>("Text33")->text().trimmed(), "599");
+  EXPECT_EQ(columns(set(1), 228, 230), "599");
+
+  // The right button raises the second control colour by 10, the left one
+  // lowers it; the next save stores it.
+  auto* label11 = child<QLabel>("Label11");
+  const int32_t before = handleColor(c->model, ColorHandle::Label11);
+  QTest::mouseClick(label11, Qt::RightButton);
+  QTest::mouseClick(label11, Qt::RightButton);
+  QTest::mouseClick(label11, Qt::LeftButton);
+  EXPECT_EQ(child<QLabel>("Label1")->palette().color(QPalette::Window), window::toQColor(before + 10));
+  QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
+  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 8), 21, 30), padCut(numberText(before + 10), 10));
+
+  const std::string marker = c->facility.folder(2) + "\\NoYel";
+  auto* check3 = child<QCheckBox>("Check3");
+  const bool ticked = check3->isChecked();
+  dialogs.answerQuestions(Answer::Yes);
+  QTest::mouseClick(check3, Qt::RightButton);
+  EXPECT_TRUE(t.exists(marker));
+  EXPECT_EQ(check3->isChecked(), ticked);  // the right button asks, it does not tick
+  dialogs.answerQuestions(Answer::No);
+  QTest::mouseClick(check3, Qt::RightButton);
+  EXPECT_FALSE(t.exists(marker));
 }
 
-TEST_F(Window, TickingSelectWhileNonSelectIsTickedLeavesOnlySelect) {
+TEST_F(Window, TickingSelectLeavesOnlySelectTheNoteIsSavedAtEveryKeyAndEscapeKeepsTheFilter) {
   auto* check21 = child<QCheckBox>("Check21");
   auto* check22 = child<QCheckBox>("Check22");
   QTest::mouseClick(check22, Qt::LeftButton);
@@ -132,11 +158,24 @@ TEST_F(Window, TickingSelectWhileNonSelectIsTickedLeavesOnlySelect) {
   QTest::mouseClick(check21, Qt::LeftButton);
   EXPECT_EQ(set(1)[143], '0');
   EXPECT_TRUE(dialogs.shown().empty());
+
+  auto* note = child<QLineEdit>("Text36");
+  note->setFocus();
+  note->selectAll();
+  QTest::keyClicks(note, "Soft foods");
+  EXPECT_EQ(note->text().trimmed(), "Soft foods");
+  EXPECT_EQ(columns(set(21), 1, 60), padCut("Soft foods", 60));
+
+  c->model.Check[22] = 1;  // NonSelct: only Exit clears it
+  form1->refresh();
+  QTest::keyClick(child<QLineEdit>("Text16"), Qt::Key_Escape);  // from a field too
+  EXPECT_TRUE(c->Ended);
+  EXPECT_EQ(set(1)[231], '1');
 }
 
 // (What a save under a button stores, and that the other sets stay: the
 // save_settings_under_a_button scenario.)
-TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSix) {
+TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSixAndARenameCancelledEmptiesIt) {
   const std::string before = settings();
   auto* command14 = child<QPushButton>("Command14");
   for (const char* answer : {"7", "0", "x"}) {
@@ -149,9 +188,8 @@ TEST_F(Window, SaveSettingsUnderAButtonTakesOnlyOneToSix) {
   QTest::mouseClick(command14, Qt::LeftButton);
   EXPECT_EQ(texts("message"), std::vector<std::string>{" Current Settings Saved Under Button 4 ."});
   EXPECT_EQ(c->model.CurrentSet, 1);
-}
 
-TEST_F(Window, RenamingAButtonCancelledEmptiesItUntilTheNextLoad) {
+  // A rename cancelled empties the button until the next load.
   auto* command8 = child<QPushButton>("Command8");
   ASSERT_EQ(command8->text().trimmed(), "Select Menu");
   dialogs.answerInput("Save Orange Button Settings", "3");
@@ -164,7 +202,17 @@ TEST_F(Window, RenamingAButtonCancelledEmptiesItUntilTheNextLoad) {
   EXPECT_EQ(command8->text(), "Option 3");
 }
 
-TEST_F(Window, FourDoubleClicksBringAStripBackToItsColour) {
+// The contrast ratio of two screen colours (1 to 21).
+double contrast(const QColor& a, const QColor& b) {
+  auto lum = [](const QColor& c) {
+    auto ch = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * ch(c.redF()) + 0.7152 * ch(c.greenF()) + 0.0722 * ch(c.blueF());
+  };
+  const double x = lum(a), y = lum(b);
+  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+TEST_F(Window, StripAndDotColoursCycleShowAtOnceReadOnAnyColourAndAreSavedWithTheNextSave) {
   auto* strip = child<QLabel>("Label13");
   const QColor first = strip->palette().color(QPalette::Window);
   const char stored = set(1)[232];
@@ -176,9 +224,8 @@ TEST_F(Window, FourDoubleClicksBringAStripBackToItsColour) {
   EXPECT_EQ(seen.back(), first);
   EXPECT_EQ(set(1)[232], stored);
   for (int i = 0; i < 3; ++i) EXPECT_NE(seen[i], first) << i;
-}
 
-TEST_F(Window, ADotColourChangedShowsAtOnceAndIsSavedOnlyWithTheNextSave) {
+  // A dot colour changed shows at once and is saved only with the next save.
   const std::string before = settings();
   const QColor chosen(0x56, 0x34, 0x12);
   EXPECT_EQ(pixelsOf(screen->image(), chosen), 0);
@@ -186,28 +233,16 @@ TEST_F(Window, ADotColourChangedShowsAtOnceAndIsSavedOnlyWithTheNextSave) {
   QTest::mouseClick(child<QLabel>("Label5"), Qt::LeftButton);  // the pureed dot
   EXPECT_EQ(child<QLabel>("Label5")->palette().color(QPalette::Window), chosen);
   EXPECT_GT(pixelsOf(screen->image(), chosen), 100);
-  EXPECT_EQ(settings(), before);
-  QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
-  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 11), 21, 30), padCut(" 1193046", 10));
-}
-
-// The contrast ratio of two screen colours (1 to 21).
-double contrast(const QColor& a, const QColor& b) {
-  auto lum = [](const QColor& c) {
-    auto ch = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * ch(c.redF()) + 0.7152 * ch(c.greenF()) + 0.0722 * ch(c.blueF());
-  };
-  const double x = lum(a), y = lum(b);
-  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
-TEST_F(Window, EveryDotAndStripReadsOnItsColourEvenOnesChosenDark) {
+  // Every dot and strip reads on its colour, even one chosen dark.
   dialogs.answerColor(0x400000);  // dark blue for the regular dot
   QTest::mouseClick(child<QLabel>("Label2"), Qt::LeftButton);
   for (int n : {2, 4, 5, 7, 9, 17, 18, 19, 20, 13, 14, 15, 16}) {
     const QPalette p = child<QLabel>(("Label" + std::to_string(n)).c_str())->palette();
     EXPECT_GE(contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)), 4.5) << "Label" << n;
   }
+  EXPECT_EQ(settings(), before);
+  QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
+  EXPECT_EQ(columns(set(11), 21, 30), padCut(" 1193046", 10));
 }
 
 TEST_F(Window, FitsALaptopScreenWithEveryCaptionWhole) {
@@ -261,7 +296,7 @@ TEST_F(Window, ExitDuringARunAnsweredNoKeepsTheRunWithTheFiltersSaved) {
   EXPECT_TRUE(c->Ended);
 }
 
-TEST_F(Window, TheOverlayMirrorsTheMainWindowFields) {
+TEST_F(Window, TheOverlayMirrorsTheMainWindowFieldsAndThePickerFillsItAndProgramButtonsStartTheirPrograms) {
   window::EasyOverlayWindow& form2 = form1->overlay();
   EXPECT_TRUE(form2.isVisible());
   auto* days = form2.findChild<QLineEdit*>("Text3");
@@ -282,6 +317,24 @@ TEST_F(Window, TheOverlayMirrorsTheMainWindowFields) {
   // After "Advanced", a click on the preview leaves the overlay away.
   QTest::mouseClick(child<QLabel>("Picture1"), Qt::LeftButton);
   EXPECT_FALSE(form2.isVisible());
+
+  // The program buttons start their programs, and the picker fills the overlay.
+  test::RecordingLauncher launcher;
+  c->launcher = &launcher;
+  launcher.present = {"C:\\DNV\\TRAVOLM.EXE", "C:\\DNV\\FENT.EXE", "C:\\DNV\\KESTRIN.EXE"};
+  launcher.onRun = [this] { t.putFile("c:\\dnv\\setup\\PutMD", " 14 21"); };
+  form2.findChild<QPushButton*>("Command5")->click();
+  EXPECT_EQ(form2.findChild<QLineEdit*>("Text2")->text(), "14");
+  EXPECT_EQ(child<QLineEdit>("Text6")->text(), "21");
+  EXPECT_EQ(form2.windowTitle(), "Menu Set to Print Menu Cycle Day #14  to 21");
+
+  launcher.onRun = nullptr;
+  QTest::mouseClick(child<QPushButton>("Command17"), Qt::RightButton);
+  EXPECT_FALSE(c->Ended);
+  QTest::mouseClick(child<QPushButton>("Command12"), Qt::LeftButton);
+  EXPECT_TRUE(c->Ended);
+  EXPECT_EQ(launcher.calls, (std::vector<std::string>{"c:\\dnv\\Travolm.exe", "c:\\dnv\\fent.exe &",
+                                                      "c:\\dnv\\kestrin.exe &"}));
 }
 
 // (That the report shown is check's own, word for word: the
@@ -312,75 +365,6 @@ TEST_F(Window, CheckShowsWhatPrintAllWouldDoWithoutAskingPrintingOrWriting) {
   EXPECT_GT(printer.counts.texts, 0);
   EXPECT_EQ(texts("input").size(), 1u);
   EXPECT_TRUE(c->Ended);
-}
-
-TEST_F(Window, ProgramButtonsStartTheirProgramsAndThePickerFillsTheOverlay) {
-  test::RecordingLauncher launcher;
-  c->launcher = &launcher;
-  launcher.present = {"C:\\DNV\\TRAVOLM.EXE", "C:\\DNV\\FENT.EXE", "C:\\DNV\\KESTRIN.EXE"};
-  launcher.onRun = [this] { t.putFile("c:\\dnv\\setup\\PutMD", " 14 21"); };
-  window::EasyOverlayWindow& form2 = form1->overlay();
-  form2.findChild<QPushButton*>("Command5")->click();
-  EXPECT_EQ(form2.findChild<QLineEdit*>("Text2")->text(), "14");
-  EXPECT_EQ(child<QLineEdit>("Text6")->text(), "21");
-  EXPECT_EQ(form2.windowTitle(), "Menu Set to Print Menu Cycle Day #14  to 21");
-
-  launcher.onRun = nullptr;
-  QTest::mouseClick(child<QPushButton>("Command17"), Qt::RightButton);
-  EXPECT_FALSE(c->Ended);
-  QTest::mouseClick(child<QPushButton>("Command12"), Qt::LeftButton);
-  EXPECT_TRUE(c->Ended);
-  EXPECT_EQ(launcher.calls, (std::vector<std::string>{"c:\\dnv\\Travolm.exe", "c:\\dnv\\fent.exe &",
-                                                      "c:\\dnv\\kestrin.exe &"}));
-}
-
-TEST_F(Window, TheNoteIsSavedAtEveryKeyAndTypingGoesOn) {
-  auto* note = child<QLineEdit>("Text36");
-  note->setFocus();
-  note->selectAll();
-  QTest::keyClicks(note, "Soft foods");
-  EXPECT_EQ(note->text().trimmed(), "Soft foods");
-  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 21), 1, 60), padCut("Soft foods", 60));
-}
-
-TEST_F(Window, EscapeSavesAndEndsKeepingTheSelectFilter) {
-  c->model.Check[22] = 1;  // NonSelct: only Exit clears it
-  form1->refresh();
-  QTest::keyClick(child<QLineEdit>("Text16"), Qt::Key_Escape);  // from a field too
-  EXPECT_TRUE(c->Ended);
-  EXPECT_EQ(set(1)[231], '1');
-}
-
-TEST_F(Window, UpDownsColourHandlesAndTheYellowHiliteQuestion) {
-  auto* up = child<window::UpDownArrows>("UpDown3");
-  c->model.Text[33] = "598";
-  form1->refresh();
-  QTest::mouseClick(up->upButton(), Qt::LeftButton);
-  QTest::mouseClick(up->upButton(), Qt::LeftButton);  // 599 is the last watermark
-  EXPECT_EQ(child<QLineEdit>("Text33")->text().trimmed(), "599");
-  EXPECT_EQ(columns(set(1), 228, 230), "599");
-
-  // The right button raises the second control colour by 10, the left one
-  // lowers it; the next save stores it.
-  auto* label11 = child<QLabel>("Label11");
-  const int32_t before = handleColor(c->model, ColorHandle::Label11);
-  QTest::mouseClick(label11, Qt::RightButton);
-  QTest::mouseClick(label11, Qt::RightButton);
-  QTest::mouseClick(label11, Qt::LeftButton);
-  EXPECT_EQ(child<QLabel>("Label1")->palette().color(QPalette::Window), window::toQColor(before + 10));
-  QTest::mouseClick(child<QCheckBox>("Check10"), Qt::LeftButton);
-  EXPECT_EQ(columns(t.record(c->settingsFile.path(), 300, 8), 21, 30), padCut(numberText(before + 10), 10));
-
-  const std::string marker = c->facility.folder(2) + "\\NoYel";
-  auto* check3 = child<QCheckBox>("Check3");
-  const bool ticked = check3->isChecked();
-  dialogs.answerQuestions(Answer::Yes);
-  QTest::mouseClick(check3, Qt::RightButton);
-  EXPECT_TRUE(t.exists(marker));
-  EXPECT_EQ(check3->isChecked(), ticked);  // the right button asks, it does not tick
-  dialogs.answerQuestions(Answer::No);
-  QTest::mouseClick(check3, Qt::RightButton);
-  EXPECT_FALSE(t.exists(marker));
 }
 
 TEST_F(Window, TheBmpButtonKeepsEachPictureUnderTheNextFreeNumber) {
@@ -427,22 +411,20 @@ TEST(QtDialogs, AnswersComeBackAsThePersonGaveThem) {
 }
 
 TEST(Gui, ScreenshotsOfBothWindowsAndNothingWrittenOrLeft) {
-  test::TempDrives t, out;
-  test::makeDemoFacility(t.root());
+  const test::Demo d;
   // With the backup folder there, loading the sample resident would copy
   // its file; the preview run would take the facility's lock.
-  std::filesystem::create_directories(t.root() / "c" / "dnv" / "kvtfsm");
-  const auto before = test::treeSnapshot(t.root());
-  const auto shots = out.root() / "shots";
-  const test::CommandResult r = test::runMealcards("--drives " + test::shellQuote(t.root().string()) +
-                                                   " gui --screenshot " + test::shellQuote(shots.string()));
+  std::filesystem::create_directories(d.dnv("kvtfsm"));
+  const auto before = test::treeSnapshot(d.root);
+  const auto shots = d.file("shots");
+  const test::CommandResult r = d.run("gui --screenshot " + test::shellQuote(shots.string()));
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const QImage main(QString::fromStdString((shots / "main.png").string()));
   const QImage overlay(QString::fromStdString((shots / "overlay.png").string()));
   EXPECT_GT(main.width(), 1000);
   EXPECT_GT(overlay.width(), 300);
   EXPECT_LT(overlay.width(), main.width());
-  const auto after = test::treeSnapshot(t.root());
+  const auto after = test::treeSnapshot(d.root);
   for (const auto& [name, entry] : after) EXPECT_EQ(before.count(name), 1u) << name << " was left behind";
   for (const auto& [name, entry] : before) EXPECT_TRUE(after.count(name) && after.at(name) == entry) << name << " was changed";
 }
