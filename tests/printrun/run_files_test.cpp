@@ -190,8 +190,8 @@ class TextExport : public ::testing::Test {
 TEST_F(TextExport, CardsAreAppendedAsFixedLinesUnlessSwitchedOffUnnamedOrWithoutFolder) {
   EXPECT_FALSE(MakeTxt(t.drives(), facility, "", resident, locations));
   facility.MakeTextFile = false;
-  EXPECT_FALSE(MakeTxt(t.drives(), facility, file, resident, locations));
-  EXPECT_FALSE(t.drives().folderExists("c:\\dnv\\output\\cards"));
+  EXPECT_FALSE(make());
+  EXPECT_FALSE(t.exists(file));
 
   facility.MakeTextFile = true;
   TextCardWriter run;
