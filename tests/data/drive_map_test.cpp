@@ -74,6 +74,14 @@ TEST(DriveMap, CachedFoldersAndListingsFollowTheDiskInAnyCase) {
   fs::last_write_time(folder, old + std::chrono::seconds(2));
   EXPECT_FALSE(drives.fileExists("c:\\pics\\none.asz"));
   EXPECT_TRUE(drives.fileExists("c:\\pics\\PHOTO.JPG"));
+  // A folder changed just now is listed again at every look: a name added
+  // within the tick of its time stamp is found all the same.
+  const auto now = fs::file_time_type::clock::now();
+  fs::last_write_time(folder, now);
+  EXPECT_FALSE(drives.fileExists("c:\\pics\\late.asz"));
+  t.putFile("c:\\pics\\Late.ASZ", "l");
+  fs::last_write_time(folder, now);
+  EXPECT_TRUE(drives.fileExists("c:\\pics\\late.asz"));
 
   t.putFile("c:\\dnv\\RES\\A.txt", "a");
   EXPECT_TRUE(drives.fileExists("C:\\DNV\\RES\\a.TXT"));
