@@ -207,6 +207,14 @@ def choose(p, folder):
     p.press("push button", "Choose", within=chooser)
 
 
+LEFT_AT = (1200, 660)
+
+
+def size_of(desktop, node):
+    box = node.queryComponent().getExtents(desktop.atspi.DESKTOP_COORDS)
+    return box.width, box.height
+
+
 def asks_for_a_facility():
     home, facility = started("asks-for-facility")
     # The likeliest slip: drive c's folder instead of the one holding it.
@@ -220,12 +228,19 @@ def asks_for_a_facility():
             p.fail("the refusal does not point to the folder above: " + said)
         p.answer(told, "OK")
         choose(p, facility)
+        # Made smaller than it opened, as on a screen shared with another program.
+        main = p.window(MAIN)
+        if desktop.resize(main.name, *LEFT_AT) != 1:
+            p.fail("found not one window titled %r to resize" % main.name)
+        p.wait_for(lambda: size_of(desktop, main) == LEFT_AT, "the window to take the size it was given")
         exit_from(p, p.window(EASY))
-        # The next start takes the folder it remembers, without asking.
+        # The next start takes the folder and the size it remembers, without asking.
         p = desktop.start(MEALCARDS, ["gui"], home)
         overlay = p.window(EASY)
         if CHOOSER in p.showing():
             p.fail("the second start asked again: " + p.showing())
+        main = p.window(MAIN)
+        p.wait_for(lambda: size_of(desktop, main) == LEFT_AT, "the window to open at the size it was left at")
         exit_from(p, overlay)
 
 

@@ -6,6 +6,8 @@ found by role and name.
 Every wait polls with a deadline; a node that vanishes while it is read is
 skipped, so one closing box never hides the rest of the tree.
 """
+import ctypes
+import ctypes.util
 import os
 import shutil
 import signal
@@ -116,6 +118,50 @@ class Desktop:
         with open(path, "wb") as f:
             f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
                     chunk(b"IDAT", zlib.compress(bytes(rows))) + chunk(b"IEND", b""))
+
+    def resize(self, title, width, height):
+        """Gives the top-level windows titled `title` a new size,
+        as a person drags a corner; with no window manager the X server does
+        it itself. Returns how many windows it resized."""
+        c = ctypes
+        x11 = c.CDLL(c.util.find_library("X11"))
+        x11.XOpenDisplay.restype = c.c_void_p
+        x11.XOpenDisplay.argtypes = [c.c_char_p]
+        x11.XDefaultRootWindow.restype = c.c_ulong
+        x11.XDefaultRootWindow.argtypes = [c.c_void_p]
+        x11.XInternAtom.restype = c.c_ulong
+        x11.XInternAtom.argtypes = [c.c_void_p, c.c_char_p, c.c_int]
+        x11.XQueryTree.argtypes = [c.c_void_p, c.c_ulong] + [c.c_void_p] * 4
+        x11.XGetWindowProperty.argtypes = [c.c_void_p, c.c_ulong, c.c_ulong, c.c_long, c.c_long, c.c_int,
+                                           c.c_ulong] + [c.c_void_p] * 5
+        x11.XResizeWindow.argtypes = [c.c_void_p, c.c_ulong, c.c_uint, c.c_uint]
+        x11.XFree.argtypes = [c.c_void_p]
+        x11.XSync.argtypes = [c.c_void_p, c.c_int]
+        x11.XCloseDisplay.argtypes = [c.c_void_p]
+        display = x11.XOpenDisplay(self.env["DISPLAY"].encode())
+        if not display:
+            raise Failure("cannot open the test's X display " + self.env["DISPLAY"])
+        title_atom = x11.XInternAtom(display, b"_NET_WM_NAME", 0)
+        root, parent, children, count = c.c_ulong(), c.c_ulong(), c.POINTER(c.c_ulong)(), c.c_uint()
+        x11.XQueryTree(display, x11.XDefaultRootWindow(display), c.byref(root), c.byref(parent),
+                       c.byref(children), c.byref(count))
+        resized = 0
+        for i in range(count.value):
+            kind, bits, items, left, value = c.c_ulong(), c.c_int(), c.c_ulong(), c.c_ulong(), c.c_void_p()
+            if x11.XGetWindowProperty(display, children[i], title_atom, 0, 1024, 0, 0, c.byref(kind),
+                                      c.byref(bits), c.byref(items), c.byref(left), c.byref(value)) != 0:
+                continue
+            if value.value:
+                name = c.string_at(value.value, items.value).decode("utf-8", "replace")
+                x11.XFree(value)
+                if name == title:
+                    x11.XResizeWindow(display, children[i], width, height)
+                    resized += 1
+        if children:
+            x11.XFree(children)
+        x11.XSync(display, 0)
+        x11.XCloseDisplay(display)
+        return resized
 
     def start(self, program, args, home, extra_env=None):
         """The program on this desktop, with its accessibility on and its
